@@ -1,0 +1,31 @@
+# Two entry points: `make run` builds and starts Tarvelin, `make test` builds
+# the checked build (warnings as errors, address and undefined-behaviour
+# sanitizers) and runs every test headless.
+JOBS ?= $(shell nproc)
+BUILD_RELEASE := build/release
+BUILD_TEST := build/test
+
+.PHONY: run test deps build-release build-test bench clean
+
+deps:
+	@scripts/install-deps
+
+build-release: deps
+	cmake -S . -B $(BUILD_RELEASE) -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(BUILD_RELEASE) -j $(JOBS)
+
+run: build-release
+	$(BUILD_RELEASE)/src/tarvelin
+
+build-test: deps
+	cmake -S . -B $(BUILD_TEST) -DCMAKE_BUILD_TYPE=Debug -DTARVELIN_CHECKED=ON
+	cmake --build $(BUILD_TEST) -j $(JOBS)
+
+test: build-test
+	cd $(BUILD_TEST) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+bench: build-release
+	$(BUILD_RELEASE)/bench/tarvelin-bench
+
+clean:
+	rm -rf build

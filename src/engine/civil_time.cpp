@@ -1,0 +1,137 @@
+#include "engine/civil_time.h"
+
+#include <array>
+#include <cstdio>
+#include <tuple>
+
+namespace tarvelin {
+namespace {
+
+constexpr std::int64_t kSecondsPerDay = 86400;
+
+std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
+  std::int64_t q = a / b;
+  if ((a % b != 0) && ((a < 0) != (b < 0))) --q;
+  return q;
+}
+
+const std::array<const char*, 12> kMonthNames = {
+    "January", "February", "March",     "April",   "May",      "June",
+    "July",    "August",   "September", "October", "November", "December"};
+
+auto Key(const CivilDateTime& t) {
+  return std::tie(t.year, t.month, t.day, t.hour, t.minute, t.second);
+}
+
+}  // namespace
+
+bool operator==(const CivilDateTime& a, const CivilDateTime& b) { return Key(a) == Key(b); }
+bool operator!=(const CivilDateTime& a, const CivilDateTime& b) { return !(a == b); }
+bool operator<(const CivilDateTime& a, const CivilDateTime& b) { return Key(a) < Key(b); }
+bool operator<=(const CivilDateTime& a, const CivilDateTime& b) { return !(b < a); }
+bool operator>(const CivilDateTime& a, const CivilDateTime& b) { return b < a; }
+
+// Days-from-civil after H. Hinnant's public-domain date algorithms.
+std::int64_t DaysFromCivil(int year, int month, int day) {
+  const std::int64_t y = static_cast<std::int64_t>(year) - (month <= 2 ? 1 : 0);
+  const std::int64_t era = FloorDiv(y, 400);
+  const std::int64_t yoe = y - era * 400;
+  const std::int64_t mp = (month + 9) % 12;  // March = 0
+  const std::int64_t doy = (153 * mp + 2) / 5 + day - 1;
+  const std::int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+  return era * 146097 + doe - 719468;
+}
+
+std::int64_t SecondsFromCivil(const CivilDateTime& t) {
+  return DaysFromCivil(t.year, t.month, t.day) * kSecondsPerDay +
+         t.hour * 3600 + t.minute * 60 + t.second;
+}
+
+CivilDateTime CivilFromSeconds(std::int64_t seconds) {
+  const std::int64_t days = FloorDiv(seconds, kSecondsPerDay);
+  std::int64_t rest = seconds - days * kSecondsPerDay;
+  const std::int64_t z = days + 719468;
+  const std::int64_t era = FloorDiv(z, 146097);
+  const std::int64_t doe = z - era * 146097;
+  const std::int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+  const std::int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+  const std::int64_t mp = (5 * doy + 2) / 153;
+  CivilDateTime t;
+  t.day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
+  t.month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+  t.year = static_cast<int>(yoe + era * 400 + (t.month <= 2 ? 1 : 0));
+  t.hour = static_cast<int>(rest / 3600);
+  rest %= 3600;
+  t.minute = static_cast<int>(rest / 60);
+  t.second = static_cast<int>(rest % 60);
+  return t;
+}
+
+CivilDateTime AddDays(const CivilDateTime& t, std::int64_t days) {
+  return AddSeconds(t, days * kSecondsPerDay);
+}
+CivilDateTime AddMinutes(const CivilDateTime& t, std::int64_t minutes) {
+  return AddSeconds(t, minutes * 60);
+}
+CivilDateTime AddSeconds(const CivilDateTime& t, std::int64_t seconds) {
+  return CivilFromSeconds(SecondsFromCivil(t) + seconds);
+}
+
+std::int64_t SecondsBetween(const CivilDateTime& from, const CivilDateTime& to) {
+  return SecondsFromCivil(to) - SecondsFromCivil(from);
+}
+
+std::int64_t MinuteBoundariesBetween(const CivilDateTime& from,
+                                     const CivilDateTime& to) {
+  return FloorDiv(SecondsFromCivil(to), 60) - FloorDiv(SecondsFromCivil(from), 60);
+}
+
+std::int64_t CalendarDaysBetween(const CivilDateTime& from,
+                                 const CivilDateTime& to) {
+  return DaysFromCivil(to.year, to.month, to.day) -
+         DaysFromCivil(from.year, from.month, from.day);
+}
+
+bool IsGregorianLeapYear(int year) {
+  return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+int DaysInMonth(int year, int month) {
+  static const std::array<int, 12> kDays = {31, 28, 31, 30, 31, 30,
+                                            31, 31, 30, 31, 30, 31};
+  if (month < 1 || month > 12) return 0;
+  if (month == 2 && IsGregorianLeapYear(year)) return 29;
+  return kDays[month - 1];
+}
+
+int DayOfYear(int year, int month, int day) {
+  return static_cast<int>(DaysFromCivil(year, month, day) -
+                          DaysFromCivil(year, 1, 1)) + 1;
+}
+
+int Weekday(int year, int month, int day) {
+  // 1970-01-01 was a Thursday (4).
+  const std::int64_t d = DaysFromCivil(year, month, day);
+  return static_cast<int>(((d % 7) + 7 + 4) % 7);
+}
+
+std::string MonthName(int month) {
+  if (month < 1 || month > 12) return {};
+  return kMonthNames[month - 1];
+}
+
+int MonthFromName(const std::string& name) {
+  for (int m = 0; m < 12; ++m) {
+    if (name == kMonthNames[m]) return m + 1;
+  }
+  return 0;
+}
+
+std::string IsoText(const CivilDateTime& t) {
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "%04d-%02d-%02dT%02d:%02d:%02d", t.year,
+                t.month, t.day, t.hour, t.minute, t.second);
+  return buf;
+}
+
+}  // namespace tarvelin

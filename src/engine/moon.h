@@ -1,0 +1,24 @@
+// The Moon's sidereal longitude (mean longitude plus the leading 25 terms of
+// ELP-2000/82) and the start of its nakshatra.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "chart/birth_record.h"
+
+namespace tarvelin {
+
+// 13.33 x k rounded to two decimals, k = 0..26.
+extern const std::array<double, 27> kNakshatraStarts;
+
+struct MoonOutputs {
+  double MoonLongitude = 0;       // sidereal degrees in [0, 360)
+  std::string MoonText;           // FormatSignPosition(MoonLongitude)
+  double MoonNakshatraStart = 0;  // kNakshatraStarts[Int(60 x lon / 800)]
+};
+
+MoonOutputs CalcMoon(const BirthRecord& record, int zoneOffsetHours,
+                     int zoneOffsetMinutes);
+
+}  // namespace tarvelin

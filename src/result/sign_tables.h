@@ -1,0 +1,49 @@
+// Fixed knowledge about the twelve signs: twenty-two attributes and five
+// readings per sign, and the 28 result-form fields they fill.
+#pragma once
+
+#include <array>
+#include <string>
+
+namespace tarvelin {
+
+using SignTable = std::array<std::string, 12>;
+
+// The twenty-seven tables, index 0 = Aries ... 11 = Pisces.
+struct SignTables {
+  SignTable VedicName, EnglishName, RulingPlanet, Symbol, Nature, Color,
+      TypeOfSign, Gender, BestPeriodOfActivity, Barren, Caste, Position,
+      ConstituentCharacter, LuckyDays, LuckyNumbers, BestDirection,
+      LuckyColors, LuckyGemstone, PartOfTheBody, Physique, CompatibleWith,
+      NotCompatibleWith;
+  SignTable LooksText, NatureText, CareerAndFinanceText,
+      LoveAndDomesticLifeText, HealthText;
+};
+
+// Builds all twenty-seven tables (same result every call).
+SignTables FillSignTables();
+
+// The 28 fields of the result form that show one sign, named as on the form.
+struct SignAttributeFields {
+  std::string lblArudhaLagnaPresentInSign, lblVedicName, lblEnglishName,
+      lblRullingPlanet, lblSymbol, lblNature, lblColor, lblTypeOfSign,
+      lblGender, lblBestPeriodOfActivity, lblBarren, lblCaste, lblPosition,
+      lblConstituentCharacter, lblLuckyDays, lblLuckyNumbers,
+      lblBestDirection, lblLuckyColors, lblLuckyGemstone, lblPartOfTheBody,
+      lblPhysique, txtLooks, txtNature, txtCareerAndFinance,
+      txtLoveAndDomesticLife, txtHealth, lblCompatibleWith,
+      lblNotCompatibleWith;
+};
+
+// The fields of sign index s (0..11) in the form's assignment order.
+SignAttributeFields ShowSignAttributes(const SignTables& tables, int s);
+
+// (field name, pointer to member) in assignment order, for code that walks
+// all 28 fields (JSON output, the result form, tests).
+struct SignFieldRef {
+  const char* name;
+  std::string SignAttributeFields::*member;
+};
+extern const std::array<SignFieldRef, 28> kSignAttributeFieldRefs;
+
+}  // namespace tarvelin

@@ -1,0 +1,90 @@
+#include "shell/app_seams.h"
+
+#include <QDesktopServices>
+#include <QMessageBox>
+#include <QSettings>
+#include <QUrl>
+
+namespace tarvelin {
+namespace {
+
+MessageHandler& CurrentMessageHandler() {
+  static MessageHandler handler;
+  return handler;
+}
+
+WebPageOpener& CurrentWebPageOpener() {
+  static WebPageOpener opener;
+  return opener;
+}
+
+class QSettingsStore : public SettingsStore {
+ public:
+  QVariant value(const QString& section, const QString& key) const override {
+    return settings_.value(section + "/" + key);
+  }
+  void setValue(const QString& section, const QString& key,
+                const QVariant& value) override {
+    settings_.setValue(section + "/" + key, value);
+    settings_.sync();
+  }
+
+ private:
+  mutable QSettings settings_{QSettings::UserScope, "Tarvelin", "Tarvelin"};
+};
+
+std::unique_ptr<SettingsStore>& CurrentStore() {
+  static std::unique_ptr<SettingsStore> store;
+  return store;
+}
+
+}  // namespace
+
+MessageAnswer ShowMessage(const QString& text, MessageIcon icon,
+                          MessageButtons buttons, QWidget* parent) {
+  const MessageRequest request{kAppTitle, text, icon, buttons};
+  if (CurrentMessageHandler()) return CurrentMessageHandler()(request);
+
+  QMessageBox box(icon == MessageIcon::Error ? QMessageBox::Critical
+                                             : QMessageBox::Information,
+                  request.title, request.text, QMessageBox::NoButton, parent);
+  if (buttons == MessageButtons::YesNo) {
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    return box.exec() == QMessageBox::Yes ? MessageAnswer::Yes
+                                          : MessageAnswer::No;
+  }
+  box.setStandardButtons(QMessageBox::Ok);
+  box.exec();
+  return MessageAnswer::Ok;
+}
+
+MessageHandler SetMessageHandler(MessageHandler handler) {
+  MessageHandler previous = std::move(CurrentMessageHandler());
+  CurrentMessageHandler() = std::move(handler);
+  return previous;
+}
+
+void OpenWebPage(const QString& url) {
+  if (CurrentWebPageOpener()) {
+    CurrentWebPageOpener()(url);
+    return;
+  }
+  QDesktopServices::openUrl(QUrl(url));
+}
+
+WebPageOpener SetWebPageOpener(WebPageOpener opener) {
+  WebPageOpener previous = std::move(CurrentWebPageOpener());
+  CurrentWebPageOpener() = std::move(opener);
+  return previous;
+}
+
+SettingsStore& Settings() {
+  if (!CurrentStore()) CurrentStore() = std::make_unique<QSettingsStore>();
+  return *CurrentStore();
+}
+
+void SetSettingsStore(std::unique_ptr<SettingsStore> store) {
+  CurrentStore() = std::move(store);
+}
+
+}  // namespace tarvelin

@@ -1,0 +1,60 @@
+// The three seams between Tarvelin and the desktop: message boxes, opening a
+// web page and the per-user settings store. Windows call these functions;
+// tests replace the handlers so that nothing modal blocks and nothing leaves
+// the machine.
+#pragma once
+
+#include <QString>
+#include <QVariant>
+#include <functional>
+#include <memory>
+
+#include "input/validation.h"  // MessageIcon
+
+class QWidget;
+
+namespace tarvelin {
+
+constexpr const char kAppTitle[] = "Tarvelin v1.25";
+
+enum class MessageButtons { Ok, YesNo };
+enum class MessageAnswer { Ok, Yes, No };
+
+struct MessageRequest {
+  QString title;
+  QString text;
+  MessageIcon icon;
+  MessageButtons buttons;
+};
+
+using MessageHandler = std::function<MessageAnswer(const MessageRequest&)>;
+
+// Shows a message box with the application's title (or hands it to the
+// installed handler). Returns the button pressed.
+MessageAnswer ShowMessage(const QString& text, MessageIcon icon,
+                          MessageButtons buttons = MessageButtons::Ok,
+                          QWidget* parent = nullptr);
+// Installs a handler in place of real message boxes; an empty one restores
+// them. Returns the previous handler.
+MessageHandler SetMessageHandler(MessageHandler handler);
+
+using WebPageOpener = std::function<void(const QString& url)>;
+// Opens an address in the system browser (or hands it to the installed
+// opener). A browser that cannot be started is not reported.
+void OpenWebPage(const QString& url);
+WebPageOpener SetWebPageOpener(WebPageOpener opener);
+
+// The per-user settings store, keyed by section and key.
+class SettingsStore {
+ public:
+  virtual ~SettingsStore() = default;
+  virtual QVariant value(const QString& section, const QString& key) const = 0;
+  virtual void setValue(const QString& section, const QString& key,
+                        const QVariant& value) = 0;
+};
+// The store in use: QSettings under the application's name unless a test
+// installed another one.
+SettingsStore& Settings();
+void SetSettingsStore(std::unique_ptr<SettingsStore> store);
+
+}  // namespace tarvelin
