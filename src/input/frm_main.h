@@ -1,0 +1,71 @@
+// The input form: the window a user sees first. It gathers a birth, checks
+// it and hands it over; it computes nothing itself.
+#pragma once
+
+#include <QMainWindow>
+#include <cstdint>
+#include <optional>
+
+#include "chart/calculation.h"
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace tarvelin {
+
+class FrmMain : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit FrmMain(QWidget* parent = nullptr);
+
+  // Offsets of the selected zone-list entry; false (nothing written) when no
+  // entry is selected.
+  bool Zone_Calculation(std::int16_t& zoneOffsetHours,
+                        std::int16_t& zoneOffsetMinutes) const;
+
+  // The form's entries as a birth, when ValidateInput passes; otherwise the
+  // first problem's message has been shown, the focus moved, and nothing.
+  std::optional<BirthInput> ValidatedInput();
+
+  // The controls, named as the system names them, for the shell and tests.
+  QLineEdit* txtName = nullptr;
+  QComboBox *cboMonth = nullptr, *cboDate = nullptr, *cboYear = nullptr;
+  QComboBox *cboHH = nullptr, *cboMM = nullptr, *cboSS = nullptr;
+  QPushButton* cmdRashi = nullptr;
+  QLineEdit *txtMCity = nullptr, *txtMState = nullptr, *txtMCountry = nullptr;
+  QPushButton* cmdBrowser = nullptr;
+  QComboBox* cmbTimeZone = nullptr;
+  QCheckBox* chkDST = nullptr;
+  QLineEdit *txtLonD = nullptr, *txtLonM = nullptr;
+  QRadioButton *optLongEast = nullptr, *optLongWest = nullptr;  // optLong(0), (1)
+  QLineEdit *txtLatD = nullptr, *txtLatM = nullptr;
+  QRadioButton *optLatNorth = nullptr, *optLatSouth = nullptr;  // optLat(0), (1)
+  QLabel *lblCobrand = nullptr, *lblFullBrand = nullptr, *Label61 = nullptr;
+  QAction *mnuNext = nullptr, *mnuExit = nullptr, *mnuOnline = nullptr,
+          *mnuVisit = nullptr, *mnuUpdate = nullptr, *mnuAbout = nullptr,
+          *mnuDonate = nullptr, *mkmoney = nullptr;
+
+ signals:
+  // "Get My Hora Lagna" with a valid birth.
+  void calculationRequested(const tarvelin::BirthInput& input);
+  // "&About Software".
+  void aboutRequested();
+  // The form was closed by the user (menu "E&xit" or the close box); the
+  // shell shows the exit screen.
+  void closedByUser();
+
+ public slots:
+  void cmdRashi_Click();
+  void cmdBrowser_Click();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+};
+
+}  // namespace tarvelin
