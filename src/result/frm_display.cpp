@@ -169,6 +169,14 @@ QRect PageRect(int left, int top, int width, int height) {
   return TwipsRect(left, top - kTabStripTwips, width, height);
 }
 
+// A rectangle inside fraBirthchart. The chart sits a little lower than its
+// drawn positions so that the frame's caption stays clear of the outer
+// rectangle.
+constexpr int kChartDropTwips = 75;
+QRect ChartRect(int left, int top, int width, int height) {
+  return TwipsRect(left, top + kChartDropTwips, width, height);
+}
+
 // The view's texts come with Windows line ends; a label wants plain ones.
 QString DisplayText(const std::string& text) {
   return QString::fromStdString(text).replace(QStringLiteral("\r\n"),
@@ -244,10 +252,10 @@ void FrmDisplay::BuildChartTab(QWidget* page) {
 }
 
 void FrmDisplay::BuildChart(QWidget* chart) {
-  Shape2 = MakeShape(chart, "Shape2", TwipsRect(100, 120, 7890, 6750));
-  Shape1 = MakeShape(chart, "Shape1", TwipsRect(2085, 1815, 3930, 3355));
+  Shape2 = MakeShape(chart, "Shape2", ChartRect(100, 120, 7890, 6750));
+  Shape1 = MakeShape(chart, "Shape1", ChartRect(2085, 1815, 3930, 3355));
   Label7 = MakeLink(chart, "Label7", kChartLinkCaption,
-                    TwipsRect(2520, 3240, 3180, 345));
+                    ChartRect(2520, 3240, 3180, 345));
   Label7->setFont(QFont("Arial", 9));
   Label7->setAlignment(Qt::AlignCenter);
   connect(Label7, &QLabel::linkActivated, this, &FrmDisplay::Label7_Click);
@@ -261,20 +269,20 @@ void FrmDisplay::BuildChart(QWidget* chart) {
     const int cellTop = kCellTopTwips[cell.row];
     shpHora[s] = MakeShape(
         chart, QStringLiteral("shpHora%1").arg(s),
-        TwipsRect(cellLeft, cellTop, kCellWidthTwips, kCellHeightTwips));
+        ChartRect(cellLeft, cellTop, kCellWidthTwips, kCellHeightTwips));
     signPlanets[s] =
         MakeLabel(chart, cell.planetLabel, QString(),
-                  TwipsRect(cell.planetLeft, cell.planetTop,
+                  ChartRect(cell.planetLeft, cell.planetTop,
                             kPlanetLabelWidthTwips, kPlanetLabelHeightTwips));
     Hno[s] =
         MakeLabel(chart, QStringLiteral("Hno%1").arg(s), QString::number(s + 1),
-                  TwipsRect(cellLeft + kCellWidthTwips - kNumberInsetTwips -
+                  ChartRect(cellLeft + kCellWidthTwips - kNumberInsetTwips -
                                 kNumberWidthTwips,
                             cellTop, kNumberWidthTwips, kNumberHeightTwips));
     Hno[s]->setFont(numberFont);
     Hno[s]->setAlignment(Qt::AlignRight | Qt::AlignTop);
     lblArudha[s] = MakeLabel(chart, QStringLiteral("lblArudha%1").arg(s), "A12",
-                             TwipsRect(cell.markerLeft, cell.markerTop,
+                             ChartRect(cell.markerLeft, cell.markerTop,
                                        kMarkerWidthTwips, kMarkerHeightTwips));
     lblArudha[s]->setFont(markerFont);
     lblArudha[s]->setAlignment(Qt::AlignLeft | Qt::AlignBottom);

@@ -114,6 +114,15 @@ MDI::MDI(QWidget* parent) : QMainWindow(parent) {
   resize(size);
 }
 
+QSize MDI::FittingSize() const {
+  // The area's frame and a little room around the child, pixels.
+  constexpr int kAreaMarginPixels = 4;
+  return QSize(displayWindow_->width() + kAreaMarginPixels,
+               menuBar()->sizeHint().height() + Twips(kTopBarHeightTwips) +
+                   displayWindow_->height() + kAreaMarginPixels +
+                   Twips(kBottomBarHeightTwips));
+}
+
 void MDI::BuildMenus() {
   QMenu* mnuFile = menuBar()->addMenu("&File");
   mnuFile->setObjectName("mnuFile");

@@ -23,6 +23,8 @@ class MDI : public QMainWindow {
 
   FrmDisplay* frmDisplay() const { return frmDisplay_; }
   QMdiSubWindow* displayWindow() const { return displayWindow_; }
+  // The size at which the whole result form shows without scrolling.
+  QSize FittingSize() const;
 
   QWidget *picTop = nullptr, *Picture1 = nullptr;
   QLabel *Label2 = nullptr, *Label10 = nullptr;
