@@ -81,7 +81,7 @@ FrmExitScreen::FrmExitScreen(QWidget* parent)
   fraCatalog->setObjectName("fraCatalog");
   fraCatalog->setGeometry(TwipsRect(240, 1800, 6720, 780));
   lblGoToHome = MakeLabel(fraCatalog, "lblGoToHome", QString(),
-                          TwipsRect(120, 300, 6480, 300));
+                          TwipsRect(120, 360, 6480, 300));
   lblGoToHome->setText(
       "<a href=\"#\">Browse our catalogue of astrology and horoscope "
       "software</a>");
