@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -77,7 +78,7 @@ class FrmMainTest : public QObject {
   void degreeBoxesTakeDigitsOnly_data();
   void degreeBoxesTakeDigitsOnly();
   void pastedTextIsFilteredLikeTyping();
-  void droppedJunkIsRefused();
+  void dropsAndInputMethodCommitsAreFiltered();
   void validationShowsItsMessageAndMovesFocus_data();
   void validationShowsItsMessageAndMovesFocus();
   void validEntryIsHandedOverOnce();
@@ -88,6 +89,7 @@ class FrmMainTest : public QObject {
   void linksOpenTheirPages();
   void closingByTheUserIsReportedHidingIsNot();
   void zoneCalculationFollowsTheSelection();
+  void tabFollowsReadingOrder();
   void screenshot();
 
  private:
@@ -321,7 +323,7 @@ void DropText(QWidget* box, const QString& text) {
 
 }  // namespace
 
-void FrmMainTest::droppedJunkIsRefused() {
+void FrmMainTest::dropsAndInputMethodCommitsAreFiltered() {
   DropText(form_->txtName, "r2d2");
   QCOMPARE(form_->txtName->text(), QString());
   QCOMPARE(messages_.size(), 1);
@@ -330,6 +332,18 @@ void FrmMainTest::droppedJunkIsRefused() {
   DropText(form_->txtName, "ravi");
   QCOMPARE(form_->txtName->text(), QString("RAVI"));
   QCOMPARE(messages_.size(), 1);
+
+  QInputMethodEvent junk;
+  junk.setCommitString("7.");
+  QApplication::sendEvent(form_->txtLatD, &junk);
+  QCOMPARE(form_->txtLatD->text(), QString());
+  QCOMPARE(messages_.size(), 2);
+  QCOMPARE(messages_[1].text, QString(kNumbersOnly));
+  QInputMethodEvent letters;
+  letters.setCommitString("kumar");
+  QApplication::sendEvent(form_->txtName, &letters);
+  QCOMPARE(form_->txtName->text(), QString("RAVIKUMAR"));
+  QCOMPARE(messages_.size(), 2);
 }
 
 void FrmMainTest::validationShowsItsMessageAndMovesFocus_data() {
@@ -587,6 +601,26 @@ void FrmMainTest::zoneCalculationFollowsTheSelection() {
   QVERIFY(!form_->Zone_Calculation(hours, minutes));
   QCOMPARE(hours, std::int16_t{3});
   QCOMPARE(minutes, std::int16_t{30});
+}
+
+void FrmMainTest::tabFollowsReadingOrder() {
+  // An option pair is one stop: its selected option.
+  const QStringList order = {
+      "txtName",    "cboMonth",    "cboDate",  "cboYear",   "cboHH",
+      "cboMM",      "cboSS",       "txtMCity", "txtMState", "txtMCountry",
+      "cmdBrowser", "cmbTimeZone", "chkDST",   "txtLonD",   "txtLonM",
+      "optLong0",   "txtLatD",     "txtLatM",  "optLat0",   "cmdRashi",
+      "txtName"};
+  ShowActive();
+  form_->txtName->setFocus();
+  QStringList visited;
+  for (int i = 0; i < order.size(); ++i) {
+    QWidget* focused = QApplication::focusWidget();
+    QVERIFY(focused);
+    visited << focused->objectName();
+    QTest::keyClick(focused, Qt::Key_Tab);
+  }
+  QCOMPARE(visited, order);
 }
 
 void FrmMainTest::screenshot() {
