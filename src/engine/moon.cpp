@@ -79,6 +79,14 @@ double TropicalMoonDegrees(double t) {
 
 }  // namespace
 
+double NakshatraStartOf(double siderealLongitude) {
+  // A longitude outside [0, 360) (or not a number) has no nakshatra.
+  if (!(siderealLongitude >= 0 && siderealLongitude < 360.0)) return 0;
+  const int k = static_cast<int>(
+      std::floor(60.0 * siderealLongitude / kNakshatraArcminutes));
+  return kNakshatraStarts[static_cast<std::size_t>(k)];
+}
+
 MoonOutputs CalcMoon(const BirthRecord& record, int zoneOffsetHours,
                      int zoneOffsetMinutes) {
   const double localHours = record.Hour + record.Minute / 60.0;
@@ -95,9 +103,7 @@ MoonOutputs CalcMoon(const BirthRecord& record, int zoneOffsetHours,
   MoonOutputs out;
   out.MoonLongitude = sidereal;
   out.MoonText = FormatSignPosition(sidereal);
-  const int k =
-      static_cast<int>(std::floor(60.0 * sidereal / kNakshatraArcminutes));
-  out.MoonNakshatraStart = kNakshatraStarts[static_cast<std::size_t>(k)];
+  out.MoonNakshatraStart = NakshatraStartOf(sidereal);
   return out;
 }
 
