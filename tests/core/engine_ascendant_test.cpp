@@ -42,12 +42,6 @@ TEST(EngineAyanamsa, MagnitudesAcrossThreeCenturies) {
   }
 }
 
-TEST(EngineAyanamsa, ObliquityIsNewcombsLinearTerm) {
-  EXPECT_DOUBLE_EQ(ObliquityDegrees(0.0), 23.452294);
-  // 46.845" less per century.
-  EXPECT_NEAR(ObliquityDegrees(1.0), 23.452294 - 46.845 * kArcsecond, 1e-12);
-}
-
 BirthRecord Record(int year, int month, int day, int hour, int minute,
                    int latDeg, int latMin, bool south, int lonDeg, int lonMin,
                    bool east) {

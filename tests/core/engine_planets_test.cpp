@@ -75,14 +75,6 @@ TEST(EnginePlanets, GeocentricLongitudesAgreeWithTheReferenceEphemeris) {
   EXPECT_GE(rows, 30) << "reference file not read";
 }
 
-TEST(EnginePlanets, PrecessionSinceJ2000) {
-  EXPECT_EQ(PrecessionSinceJ2000Degrees(0.0), 0.0);
-  // 5025.64" + 1.11" over one century; back a century the linear term
-  // changes sign and the quadratic does not.
-  EXPECT_NEAR(PrecessionSinceJ2000Degrees(36525.0), 5026.75 / 3600, 1e-12);
-  EXPECT_NEAR(PrecessionSinceJ2000Degrees(-36525.0), -5024.53 / 3600, 1e-12);
-}
-
 PlanetInstant At(int year, int month, int day, int hour, int minute) {
   return PlanetInstant{year, month, day, hour, minute};
 }
