@@ -5,8 +5,8 @@
 #include <string>
 
 #include "chart/calculation.h"
+#include "chart/chart_sign.h"
 #include "chart/reference_sunrise.h"
-#include "engine/position_text.h"
 #include "input/zone_table.h"
 
 namespace tarvelin {
@@ -26,12 +26,6 @@ namespace {
 std::string CoordinateText(int degrees, int minutes, const char* hemisphere) {
   return std::to_string(degrees) + "\u00B0 " + std::to_string(minutes) + "'" +
          hemisphere;
-}
-
-// Sign number 1..12 of the abbreviation in characters 4 to 6 of a
-// chart-notation text, or 0 when it names no sign.
-int ChartSignNumber(const std::string& chartNotation) {
-  return SignIndexOfChartText(chartNotation) + 1;
 }
 
 }  // namespace
@@ -97,7 +91,7 @@ const ResultView& Calculation::Calculate(const BirthInput& input) {
 
   // Chart: each body on its own line in its sign, in table order.
   for (int i = 0; i < kBodyCount; ++i) {
-    const int n = ChartSignNumber(PlanetTable[i]);
+    const int n = ChartSignIndex(kSignAbbrevs, PlanetTable[i]) + 1;
     if (n < 1) continue;  // a text without a sign stays out of the chart
     View.chartLabels[n - 1] += "\r\n";
     View.chartLabels[n - 1] += PlanetNames[i];
@@ -106,17 +100,12 @@ const ResultView& Calculation::Calculate(const BirthInput& input) {
 
   // Arudha padas of the twelve houses, the ascendant's sign first. Without
   // an ascendant sign the calls run for Taurus .. Pisces.
-  const std::string ascendantAbbrev = ChartSignText(PlanetTable[9]);
-  int a = 0;
-  bool ascendantFound = false;
-  for (; a < 12; ++a) {
-    if (SignAbbrevs[a] == ascendantAbbrev) {
-      CalcArudhaPada(SignLords[a]);
-      ascendantFound = true;
-      break;
-    }
+  int a = ChartSignIndex(SignAbbrevs, PlanetTable[9]);
+  if (a >= 0) {
+    CalcArudhaPada(SignLords[a]);
+  } else {
+    a = 0;
   }
-  if (!ascendantFound) a = 0;
   for (int s = a + 1; s < 12; ++s) CalcArudhaPada(SignLords[s]);
   for (int s = 0; s < a; ++s) CalcArudhaPada(SignLords[s]);
 

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "chart/calculation.h"
-#include "engine/position_text.h"
+#include "chart/chart_sign.h"
 
 namespace tarvelin {
 namespace {
@@ -37,32 +37,13 @@ double FoldDown(double v) {
   return v;
 }
 
-// Sign index 0..11 of a sign abbreviation found in `abbrevs`, or -1.
-int IndexOfAbbrev(const std::array<std::string, 12>& abbrevs,
-                  const std::string& text) {
-  for (int s = 0; s < 12; ++s) {
-    if (abbrevs[s] == text) return s;
-  }
-  return -1;
-}
-
-// Sign index of a longitude the way the chart finds it: through the chart
-// notation of its position text, comparing characters 4 to 6 with the sign
-// abbreviations. A longitude of exactly 360 carries no abbreviation: -1.
-int SignIndexOfLongitude(const std::array<std::string, 12>& abbrevs,
-                         double longitude) {
-  return IndexOfAbbrev(
-      abbrevs, ChartSignText(ToChartNotation(FormatSignPosition(longitude))));
-}
-
-// A body name as the name tables have it, without the retrograde mark.
-std::string PlainName(const std::string& name) {
+// Whether a body name names the lord, with or without the retrograde mark.
+bool NamesLord(const std::string& bodyName, const std::string& lordName) {
+  if (bodyName == lordName) return true;
   constexpr std::size_t kMarkLength = sizeof(kRetroMark) - 1;
-  if (name.size() >= kMarkLength &&
-      name.compare(name.size() - kMarkLength, kMarkLength, kRetroMark) == 0) {
-    return name.substr(0, name.size() - kMarkLength);
-  }
-  return name;
+  return bodyName.size() == lordName.size() + kMarkLength &&
+         bodyName.compare(0, lordName.size(), lordName) == 0 &&
+         bodyName.compare(lordName.size(), kMarkLength, kRetroMark) == 0;
 }
 
 // The two-digit number at characters `first` and `first + 1` (counted from
@@ -90,11 +71,11 @@ void Calculation::CalcArudhaPada(const std::string& lordName) {
   const int k = ArudhaCount;  // the house, 1 for the ascendant's own
 
   for (int i = 0; i < kBodyCount; ++i) {
-    const int index = IndexOfAbbrev(SignAbbrevs, ChartSignText(PlanetTable[i]));
+    const int index = ChartSignIndex(SignAbbrevs, PlanetTable[i]);
     if (index < 0) continue;  // no sign in the text: the fields keep theirs
     const auto n = static_cast<std::int16_t>(index + 1);
     // A retrograde lord is still the lord: compare without the mark.
-    if (PlainName(PlanetNames[i]) == lordName) LordSign = n;
+    if (NamesLord(PlanetNames[i], lordName)) LordSign = n;
     if (i == 1) MoonKala = kKalaBySign[index];
     if (i == 9) {
       HouseSign = n;
@@ -134,14 +115,14 @@ void Calculation::CalcArudhaPada(const std::string& lordName) {
 void Calculation::GhatiLagnaStep() {
   GhatiLagna =
       FoldDown(SunriseSunLongitude + kGhatiDegreesPerMinute * ElapsedMinutes);
-  LagnaMarker(SignIndexOfLongitude(SignAbbrevs, GhatiLagna), "");
+  LagnaMarker(SignIndexOfLongitude(GhatiLagna), "");
 }
 
 void Calculation::HoraLagnaStep() {
   HoraLagna =
       FoldDown(SunriseSunLongitude + kHoraDegreesPerMinute * ElapsedMinutes);
   HoraLagnaWhole = std::floor(HoraLagna);
-  const int h = SignIndexOfLongitude(SignAbbrevs, HoraLagna);
+  const int h = SignIndexOfLongitude(HoraLagna);
   // Without a sign (exactly 360) neither the marker nor the sign fields
   // change.
   if (h < 0) return;
@@ -153,7 +134,7 @@ void Calculation::HoraLagnaStep() {
 void Calculation::BhavaLagnaStep() {
   BhavaLagna =
       FoldDown(SunriseSunLongitude + kBhavaDegreesPerMinute * ElapsedMinutes);
-  LagnaMarker(SignIndexOfLongitude(SignAbbrevs, BhavaLagna), "");
+  LagnaMarker(SignIndexOfLongitude(BhavaLagna), "");
 }
 
 void Calculation::InduLagnaStep() {
@@ -183,15 +164,15 @@ void Calculation::VarnadaLagnaStep() {
   v = FoldDown(v);
   if (!ascendantOdd) v = 360 - v;
   VarnadaLagna = v;
-  LagnaMarker(SignIndexOfLongitude(SignAbbrevs, v), "");
+  LagnaMarker(SignIndexOfLongitude(v), "");
 }
 
 void Calculation::MoonSunMarkers() {
-  LagnaMarker(IndexOfAbbrev(SignAbbrevs, ChartSignText(PlanetTable[1])), "");
+  LagnaMarker(ChartSignIndex(SignAbbrevs, PlanetTable[1]), "");
   // The Sun's entry is the Sun at the reference sunrise; without one there
   // is no such Sun to mark.
   if (!ReferenceSunrise) return;
-  LagnaMarker(IndexOfAbbrev(SignAbbrevs, ChartSignText(PlanetTable[0])), "");
+  LagnaMarker(ChartSignIndex(SignAbbrevs, PlanetTable[0]), "");
 }
 
 void Calculation::SreeLagnaStep() {
@@ -199,7 +180,7 @@ void Calculation::SreeLagnaStep() {
   const double v = SiderealAscendant +
                    (MoonLongitude - MoonNakshatraStart) * (3.0 / 40.0) * 360;
   SreeLagna = FoldDown(v);
-  LagnaMarker(SignIndexOfLongitude(SignAbbrevs, SreeLagna), "");
+  LagnaMarker(SignIndexOfLongitude(SreeLagna), "");
 }
 
 void Calculation::PranapadaStep() {
@@ -209,7 +190,7 @@ void Calculation::PranapadaStep() {
 
   const std::optional<int> sunMinutes = TwoDigitsAt(SunriseSunText, 8);
   const std::optional<int> sunDegrees = TwoDigitsAt(SunriseSunText, 1);
-  const int h = IndexOfAbbrev(SignAbbrevs, ChartSignText(SunriseSunText));
+  const int h = ChartSignIndex(SignAbbrevs, SunriseSunText);
   if (!sunMinutes || !sunDegrees || h < 0) return;  // no Sun at sunrise
 
   const double c1 = std::floor((*sunMinutes + PranaMinutes) / 60);

@@ -159,7 +159,7 @@ TEST(Pipeline, HoraLagnaShowsInChartHouseTextAndAttributes) {
   // pranapada, each one line (a value of exactly 360 would place none).
   int lines = 0;
   for (const std::string& cell : view.lblArudha) lines += CountOf(cell, "\r\n");
-  EXPECT_EQ(lines, 13 + 10);
+  EXPECT_EQ(lines, 13 + 9);
   EXPECT_GE(c.InduSignIndex, 0);
   EXPECT_GE(c.PranapadaSignIndex, 0);
   EXPECT_LE(c.PranapadaSignIndex, 11);
