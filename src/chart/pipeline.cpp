@@ -136,7 +136,23 @@ const ResultView& Calculation::Calculate(const BirthInput& input) {
   const std::optional<ReferenceTiming> timing = ChooseReferenceSunrise(
       BirthInstant, SunriseBirthDay, SunsetBirthDay, SunriseDayBefore);
 
-  if (!timing) {
+  // Sunrise run of the engine: the Sun at the reference sunrise. The planet
+  // rows and chart labels keep the birth-run texts. The engine refuses only
+  // sunrise texts that make no date, which a found sunrise always makes.
+  bool sunriseRun = false;
+  if (timing) {
+    ReferenceSunrise = timing->sunrise;
+    ElapsedMinutes = timing->elapsedMinutes;
+    ElapsedSeconds = timing->elapsedSeconds;
+    SunriseParts = {std::to_string(timing->sunrise.day),
+                    MonthName(timing->sunrise.month),
+                    std::to_string(timing->sunrise.year),
+                    std::to_string(timing->sunrise.hour),
+                    std::to_string(timing->sunrise.minute)};
+    sunriseRun = CalcPlanets();
+  }
+
+  if (!sunriseRun) {
     // Polar day or night: no sunrise to count from, so no Hora Lagna and
     // nothing that hangs on it. The lagnas that need no sunrise still mark
     // the chart.
@@ -152,19 +168,6 @@ const ResultView& Calculation::Calculate(const BirthInput& input) {
     View.lblHoraDesc = kNoSunriseNotice;
     return View;
   }
-
-  ReferenceSunrise = timing->sunrise;
-  ElapsedMinutes = timing->elapsedMinutes;
-  ElapsedSeconds = timing->elapsedSeconds;
-  SunriseParts = {std::to_string(timing->sunrise.day),
-                  MonthName(timing->sunrise.month),
-                  std::to_string(timing->sunrise.year),
-                  std::to_string(timing->sunrise.hour),
-                  std::to_string(timing->sunrise.minute)};
-
-  // Sunrise run of the engine: the Sun at the reference sunrise. The planet
-  // rows and chart labels keep the birth-run texts.
-  CalcPlanets();
 
   GhatiLagnaStep();
   HoraLagnaStep();
