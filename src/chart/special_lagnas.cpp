@@ -5,7 +5,6 @@
 // the Hora Lagna's marker has text.
 #include <array>
 #include <cmath>
-#include <cstdlib>
 #include <optional>
 #include <string>
 
