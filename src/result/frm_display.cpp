@@ -10,6 +10,7 @@
 #include "result/frm_reading_box.h"
 #include "shell/app_seams.h"
 #include "shell/twips.h"
+#include "shell/ui_widgets.h"
 #include "shell/web_links.h"
 
 namespace tarvelin {
@@ -126,29 +127,6 @@ const std::array<ReadingCell, 5> kReadingCells = {{
 constexpr const char kForumCaption[] =
     "Discuss your chart in our astrology forum";
 constexpr const char kChartLinkCaption[] = "Visit our astrology forum";
-
-QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text,
-                  const QRect& rect) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(name);
-  label->setGeometry(rect);
-  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  label->setTextFormat(Qt::PlainText);
-  return label;
-}
-
-QLabel* MakeLink(QWidget* parent, const QString& name, const QString& caption,
-                 const QRect& rect) {
-  QLabel* label = MakeLabel(parent, name, QString(), rect);
-  label->setText(QStringLiteral("<a href=\"%1\">%2</a>")
-                     .arg(QString::fromLatin1(address::kForumHome),
-                          caption.toHtmlEscaped()));
-  label->setTextFormat(Qt::RichText);
-  label->setTextInteractionFlags(Qt::LinksAccessibleByMouse |
-                                 Qt::LinksAccessibleByKeyboard);
-  label->setCursor(Qt::PointingHandCursor);
-  return label;
-}
 
 QFrame* MakeShape(QWidget* parent, const QString& name, const QRect& rect) {
   auto* shape = new QFrame(parent);

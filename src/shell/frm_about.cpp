@@ -6,33 +6,10 @@
 
 #include "shell/app_seams.h"
 #include "shell/twips.h"
+#include "shell/ui_widgets.h"
 #include "shell/web_links.h"
 
 namespace tarvelin {
-namespace {
-
-QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text,
-                  const QRect& rect) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(name);
-  label->setGeometry(rect);
-  label->setWordWrap(true);
-  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  return label;
-}
-
-QLabel* MakeLink(QWidget* parent, const QString& name, const QString& caption,
-                 const QRect& rect) {
-  QLabel* label = MakeLabel(parent, name, QString(), rect);
-  label->setText(
-      QStringLiteral("<a href=\"#\">%1</a>").arg(caption.toHtmlEscaped()));
-  label->setTextInteractionFlags(Qt::LinksAccessibleByMouse |
-                                 Qt::LinksAccessibleByKeyboard);
-  label->setCursor(Qt::PointingHandCursor);
-  return label;
-}
-
-}  // namespace
 
 FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
   setObjectName("frmAbout");
@@ -41,8 +18,8 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
   setFont(QFont("Verdana", 8));
   setFixedSize(Twips(6000), Twips(4200));
 
-  lblTitle =
-      MakeLabel(this, "lblTitle", kAppTitle, TwipsRect(240, 240, 5520, 360));
+  lblTitle = MakeLabel(this, "lblTitle", kAppTitle,
+                       TwipsRect(240, 240, 5520, 360), Wrap::Yes);
   QFont titleFont("Verdana", 12);
   titleFont.setBold(true);
   lblTitle->setFont(titleFont);
@@ -51,17 +28,17 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
       "Tarvelin is a special Lagna (Ascendant) calculated on the basis of "
       "Vedic Astrology. This Lagna signifies the importance of self in terms "
       "of money, wealth and prosperity.",
-      TwipsRect(240, 720, 5520, 840));
+      TwipsRect(240, 720, 5520, 840), Wrap::Yes);
   lblOffer = MakeLabel(this, "lblOffer",
                        "Home Business Opportunity. Start your own Internet "
                        "business and make money online. Get this software "
                        "fully branded for your website.",
-                       TwipsRect(240, 1680, 5520, 840));
+                       TwipsRect(240, 1680, 5520, 840), Wrap::Yes);
   lblCoBrand = MakeLink(this, "lblCoBrand", "Click here for more details.",
-                        TwipsRect(240, 2520, 5520, 270));
+                        TwipsRect(240, 2520, 5520, 270), Wrap::Yes);
   lblHomePage =
       MakeLink(this, "lblHomePage", "Visit our astrology forum for more",
-               TwipsRect(240, 3000, 3600, 270));
+               TwipsRect(240, 3000, 3600, 270), Wrap::Yes);
   cmdOK = new QPushButton("OK", this);
   cmdOK->setObjectName("cmdOK");
   cmdOK->setGeometry(TwipsRect(4440, 3480, 1320, 400));

@@ -14,22 +14,13 @@
 #include "shell/app_seams.h"
 #include "shell/end_program.h"
 #include "shell/twips.h"
+#include "shell/ui_widgets.h"
 #include "shell/web_links.h"
 
 namespace tarvelin {
 namespace {
 
 constexpr const char kNoSpaceMessage[] = "Email Address Cannot Contain Space";
-
-QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text,
-                  const QRect& rect) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(name);
-  label->setGeometry(rect);
-  label->setWordWrap(true);
-  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  return label;
-}
 
 QLineEdit* MakeBox(QWidget* parent, const QString& name,
                    const char* placeholder, const QRect& rect) {
@@ -70,7 +61,7 @@ FrmExitScreen::FrmExitScreen(QWidget* parent)
   lblMessage = MakeLabel(this, "lblMessage",
                          kMessages[QRandomGenerator::global()->bounded(
                              static_cast<int>(kMessages.size()))],
-                         TwipsRect(240, 600, 6720, 720));
+                         TwipsRect(240, 600, 6720, 720), Wrap::Yes);
 
   Check1 = new QCheckBox("Yes, take me to the forum now", this);
   Check1->setObjectName("Check1");
@@ -80,13 +71,10 @@ FrmExitScreen::FrmExitScreen(QWidget* parent)
   fraCatalog = new QGroupBox("More Programs From Us", this);
   fraCatalog->setObjectName("fraCatalog");
   fraCatalog->setGeometry(TwipsRect(240, 1800, 6720, 780));
-  lblGoToHome = MakeLabel(fraCatalog, "lblGoToHome", QString(),
-                          TwipsRect(120, 360, 6480, 300));
-  lblGoToHome->setText(
-      "<a href=\"#\">Browse our catalogue of astrology and horoscope "
-      "software</a>");
-  lblGoToHome->setTextInteractionFlags(Qt::LinksAccessibleByMouse |
-                                       Qt::LinksAccessibleByKeyboard);
+  lblGoToHome = MakeLink(fraCatalog, "lblGoToHome",
+                         "Browse our catalogue of astrology and horoscope "
+                         "software",
+                         TwipsRect(120, 360, 6480, 300));
   connect(lblGoToHome, &QLabel::linkActivated, this,
           &FrmExitScreen::lblGoToHome_Click);
 
