@@ -133,11 +133,11 @@ TEST(CliJson, DelhiBirthHasEveryKeyOfTheRightKind) {
       EXPECT_TRUE(IsIsoDateTime(when)) << day << "." << event;
     }
   }
-  // 21:05 is after sunset in Delhi in March: the birth is timed from the
-  // next morning's sunrise.
+  // An evening birth is timed from the morning of its own day.
   ASSERT_TRUE(IsIsoDateTime(r["reference_sunrise"]));
-  EXPECT_EQ(r["reference_sunrise"].text.substr(0, 10), "1980-03-16");
-  EXPECT_EQ(r["reference_sunrise"].text, r["sunrises"]["day_after"]["sunrise"].text);
+  EXPECT_EQ(r["reference_sunrise"].text.substr(0, 10), "1980-03-15");
+  EXPECT_EQ(r["reference_sunrise"].text,
+            r["sunrises"]["birth_day"]["sunrise"].text);
   EXPECT_TRUE(r["sunrise_sun_text"].Is(Kind::kString));
 
   const Json& lagnas = r["special_lagnas"];
@@ -166,15 +166,19 @@ TEST(CliJson, DelhiBirthHasEveryKeyOfTheRightKind) {
   EXPECT_TRUE(r["notice"].Is(Kind::kNull));
 }
 
-// Which reference sunrise is taken depends on the birth time; a birth in the
-// afternoon is timed from that same morning.
-TEST(CliJson, DayBirthIsTimedFromThatMorning) {
-  std::vector<std::string> args = kDelhiBirth;
-  args[3] = "14:00";
-  const Json r = RunJson(args);
-  ASSERT_TRUE(IsIsoDateTime(r["reference_sunrise"]));
-  EXPECT_EQ(r["reference_sunrise"].text.substr(0, 10), "1980-03-15");
-  EXPECT_EQ(r["reference_sunrise"].text, r["sunrises"]["birth_day"]["sunrise"].text);
+// Which sunrise times the birth depends on the birth time: an afternoon
+// birth that same morning's, a birth before dawn the previous morning's.
+TEST(CliJson, ReferenceSunriseFollowsTheBirthTime) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"14:00", "birth_day"}, {"05:00", "day_before"}};
+  for (const auto& [time, day] : cases) {
+    std::vector<std::string> args = kDelhiBirth;
+    args[3] = time;
+    const Json r = RunJson(args);
+    ASSERT_TRUE(IsIsoDateTime(r["reference_sunrise"])) << time;
+    EXPECT_EQ(r["reference_sunrise"].text, r["sunrises"][day]["sunrise"].text)
+        << time;
+  }
 }
 
 TEST(CliJson, PartsOfTheResultAgree) {
