@@ -7,11 +7,37 @@
 
 namespace tarvelin::cli {
 
+namespace {
+
+// Bytes that a JSON string can hold as they are: printable ASCII other than
+// the quote and the backslash. A table, since every output byte is looked up.
+struct PlainByteTable {
+  bool plain[256] = {};
+  constexpr PlainByteTable() {
+    for (int b = 0x20; b < 0x7F; ++b) plain[b] = b != '"' && b != '\\';
+  }
+};
+constexpr PlainByteTable kPlainBytes;
+
+bool PassesUnchanged(unsigned char byte) { return kPlainBytes.plain[byte]; }
+
+}  // namespace
+
 void AppendJsonString(std::string& out, std::string_view text) {
   static constexpr char kHex[] = "0123456789abcdef";
   out.push_back('"');
   std::size_t i = 0;
   while (i < text.size()) {
+    // Copy the longest run of plain bytes in one go.
+    std::size_t run = i;
+    while (run < text.size() &&
+           PassesUnchanged(static_cast<unsigned char>(text[run]))) {
+      ++run;
+    }
+    out.append(text.data() + i, run - i);
+    i = run;
+    if (i == text.size()) break;
+
     const auto byte = static_cast<unsigned char>(text[i]);
     if (byte >= 0x80) {
       const int length = Utf8SequenceLength(text, i);
@@ -19,7 +45,7 @@ void AppendJsonString(std::string& out, std::string_view text) {
         AppendLatin1AsUtf8(out, byte);
         ++i;
       } else {
-        out.append(text.substr(i, length));
+        out.append(text.data() + i, length);
         i += length;
       }
       continue;
@@ -46,14 +72,10 @@ void AppendJsonString(std::string& out, std::string_view text) {
       case '\f':
         out += "\\f";
         break;
-      default:
-        if (byte < 0x20 || byte == 0x7F) {
-          out += "\\u00";
-          out.push_back(kHex[byte >> 4]);
-          out.push_back(kHex[byte & 0x0F]);
-        } else {
-          out.push_back(static_cast<char>(byte));
-        }
+      default:  // other control characters and DEL
+        out += "\\u00";
+        out.push_back(kHex[byte >> 4]);
+        out.push_back(kHex[byte & 0x0F]);
     }
     ++i;
   }
@@ -90,9 +112,15 @@ void JsonWriter::BeforeValue() {
     return;
   }
   if (empty_.empty()) return;  // the top-level value
-  if (!empty_.back()) out_.push_back(',');
-  if (layout_ == JsonLayout::kOneLine && !empty_.back()) out_.push_back(' ');
-  empty_.back() = false;
+  unsigned char& empty = empty_.back();
+  if (!empty) {
+    if (layout_ == JsonLayout::kOneLine) {
+      out_ += ", ";
+    } else {
+      out_.push_back(',');
+    }
+  }
+  empty = false;
   NewLine();
 }
 

@@ -48,7 +48,7 @@ class JsonWriter {
   JsonLayout layout_;
   std::string out_;
   // One entry per open object or array: true until its first member.
-  std::vector<bool> empty_;
+  std::vector<unsigned char> empty_;
   bool afterKey_ = false;
 };
 

@@ -32,18 +32,23 @@ TEST(CliInput, EachBadBirthGivesItsMessageAndStatus2) {
   const BadBirth cases[] = {
       {"31 April", With([](Birth& b) { b.date = "1980-04-31"; }),
        "Please Enter Correct Date Or Month !"},
-      {"30 February of a leap year", With([](Birth& b) { b.date = "2000-02-30"; }),
+      {"30 February of a leap year",
+       With([](Birth& b) { b.date = "2000-02-30"; }),
        "Please Enter Correct Date Or Month!"},
       {"29 February 1999", With([](Birth& b) { b.date = "1999-02-29"; }),
        "Please Enter Correct Date Or Month!"},
       {"empty name", With([](Birth& b) { b.name = ""; }), "Please Enter Name"},
-      {"blank name", With([](Birth& b) { b.name = "   "; }), "Please Enter Name"},
+      {"blank name", With([](Birth& b) { b.name = "   "; }),
+       "Please Enter Name"},
       {"digit in name", With([](Birth& b) { b.name = "R2D2"; }),
        "Please Enter only Letters"},
       {"hyphen in name", With([](Birth& b) { b.name = "RAM-LAL"; }),
        "Please Enter only Letters"},
-      {"empty name wins over bad longitude",
-       With([](Birth& b) { b.name = ""; b.lon = "180:00E"; }), "Please Enter Name"},
+      {"empty name wins over bad longitude", With([](Birth& b) {
+         b.name = "";
+         b.lon = "180:00E";
+       }),
+       "Please Enter Name"},
       {"longitude 180", With([](Birth& b) { b.lon = "180:00E"; }),
        "Please Enter Value Between 0 And 179 in the Degree of Longitude"},
       {"longitude without degrees", With([](Birth& b) { b.lon = ":30W"; }),
@@ -103,10 +108,24 @@ TEST(CliInput, BoundaryValuesPass) {
       With([](Birth& b) { b.date = "2004-02-29"; }),
       With([](Birth& b) { b.date = "1980-05-31"; }),
       With([](Birth& b) { b.date = "1980-04-30"; }),
-      With([](Birth& b) { b.date = "1901-01-01"; b.time = "0:00"; }),
-      With([](Birth& b) { b.date = "2050-12-31"; b.time = "23:59:59"; }),
-      With([](Birth& b) { b.lon = "179:59w"; b.lat = "89:59s"; b.zone = "0"; }),
-      With([](Birth& b) { b.lon = "0:0E"; b.lat = "0:0N"; b.zone = "70"; }),
+      With([](Birth& b) {
+        b.date = "1901-01-01";
+        b.time = "0:00";
+      }),
+      With([](Birth& b) {
+        b.date = "2050-12-31";
+        b.time = "23:59:59";
+      }),
+      With([](Birth& b) {
+        b.lon = "179:59w";
+        b.lat = "89:59s";
+        b.zone = "0";
+      }),
+      With([](Birth& b) {
+        b.lon = "0:0E";
+        b.lat = "0:0N";
+        b.zone = "70";
+      }),
       With([](Birth& b) { b.name = "  sita  devi "; }),
   };
   for (const Birth& b : cases) {
@@ -135,25 +154,28 @@ TEST(CliInput, BadCommandLinesGiveOneLineAndStatus2) {
       {"flag where a value belongs", {"--name", "--date", "1980-03-15"}},
       {"value given to a switch", plus({"--dst=1"})},
       {"missing date and zone",
-       {"--name", "RAM", "--time", "10:00", "--lon", "77:12E", "--lat", "28:36N"}},
+       {"--name", "RAM", "--time", "10:00", "--lon", "77:12E", "--lat",
+        "28:36N"}},
       {"nothing at all", {}},
       {"zones with other flags", {"--zones", "--json"}},
       {"batch with birth flags", {"--batch", "x.csv", "--name", "RAM"}},
-      {"batch file that does not exist", {"--batch", "/nonexistent/births.csv"}},
+      {"batch file that does not exist",
+       {"--batch", "/nonexistent/births.csv"}},
   };
   for (const Case& c : cases) {
     const CliRun run = RunCli(c.args);
     EXPECT_EQ(run.status, 2) << c.what;
     EXPECT_EQ(Lines(run.err).size(), 1u) << c.what << ": " << run.err;
-    EXPECT_EQ(run.err.rfind("tarvelin-cli: ", 0), 0u) << c.what << ": " << run.err;
+    EXPECT_EQ(run.err.rfind("tarvelin-cli: ", 0), 0u)
+        << c.what << ": " << run.err;
     EXPECT_TRUE(run.out.empty()) << c.what;
   }
 }
 
 TEST(CliInput, FlagValuesMayFollowAnEqualsSign) {
-  const CliRun run = RunCli({"--name=RAM", "--date=1980-03-15", "--time=21:05",
-                             "--lon=77:12E", "--lat=28:36N", "--zone=34",
-                             "--dst", "--json"});
+  const CliRun run =
+      RunCli({"--name=RAM", "--date=1980-03-15", "--time=21:05", "--lon=77:12E",
+              "--lat=28:36N", "--zone=34", "--dst", "--json"});
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_NE(run.out.find("\"dst\": true"), std::string::npos);
 }

@@ -14,7 +14,7 @@ namespace {
 using Kind = Json::Kind;
 
 const std::vector<std::string> kDelhiBirth = {
-    "--date", "1980-03-15", "--time", "21:05:30", "--lon", "77:12E",
+    "--date", "1980-03-15", "--time", "21:05:30", "--lon",  "77:12E",
     "--lat",  "28:36N",     "--zone", "34",       "--name", "RAM"};
 
 Json ReadResult(const CliRun& run) {
@@ -57,22 +57,38 @@ std::string SignOf(const std::string& chartNotation) {
 
 const char* const kAbbrevs[12] = {"Ari", "Tau", "Gem", "Can", "Leo", "Vir",
                                   "Lib", "Sco", "Sag", "Cap", "Aqu", "Pis"};
-const char* const kBodies[10] = {"Sun",     "Moon",   "Mercury", "Venus",
-                                 "Mars",    "Jupiter", "Saturn", "Rahu",
-                                 "Ketu",    "Asc"};
+const char* const kBodies[10] = {"Sun",  "Moon",    "Mercury", "Venus",
+                                 "Mars", "Jupiter", "Saturn",  "Rahu",
+                                 "Ketu", "Asc"};
 
 TEST(CliJson, DelhiBirthHasEveryKeyOfTheRightKind) {
   const Json r = RunJson(kDelhiBirth);
   ASSERT_TRUE(r.Is(Kind::kObject));
-  EXPECT_EQ(Keys(r),
-            (std::vector<std::string>{
-                "input", "zone", "universal_hours", "sidereal_correction",
-                "sidereal_ascendant", "moon_longitude", "moon_nakshatra_start",
-                "longitudes", "position_texts", "planet_table", "retrograde",
-                "chart", "markers", "details", "sunrises", "reference_sunrise",
-                "elapsed_minutes", "elapsed_seconds", "sunrise_sun_longitude",
-                "sunrise_sun_text", "special_lagnas", "hora_lagna",
-                "ascendant_sign", "attributes", "notice"}));
+  EXPECT_EQ(Keys(r), (std::vector<std::string>{"input",
+                                               "zone",
+                                               "universal_hours",
+                                               "sidereal_correction",
+                                               "sidereal_ascendant",
+                                               "moon_longitude",
+                                               "moon_nakshatra_start",
+                                               "longitudes",
+                                               "position_texts",
+                                               "planet_table",
+                                               "retrograde",
+                                               "chart",
+                                               "markers",
+                                               "details",
+                                               "sunrises",
+                                               "reference_sunrise",
+                                               "elapsed_minutes",
+                                               "elapsed_seconds",
+                                               "sunrise_sun_longitude",
+                                               "sunrise_sun_text",
+                                               "special_lagnas",
+                                               "hora_lagna",
+                                               "ascendant_sign",
+                                               "attributes",
+                                               "notice"}));
 
   const Json& input = r["input"];
   EXPECT_EQ(Keys(input),
@@ -82,8 +98,8 @@ TEST(CliJson, DelhiBirthHasEveryKeyOfTheRightKind) {
                 "zone_index", "dst", "city", "state", "country"}));
   EXPECT_EQ(input["name"].text, "RAM");
   const std::pair<const char*, double> echoed[] = {
-      {"year", 1980}, {"month", 3},     {"day", 15},    {"hour", 21},
-      {"minute", 5},  {"second", 30},   {"lon_deg", 77}, {"lon_min", 12},
+      {"year", 1980},  {"month", 3},    {"day", 15},       {"hour", 21},
+      {"minute", 5},   {"second", 30},  {"lon_deg", 77},   {"lon_min", 12},
       {"lat_deg", 28}, {"lat_min", 36}, {"zone_index", 34}};
   for (const auto& [key, want] : echoed) {
     EXPECT_TRUE(input[key].Is(Kind::kNumber)) << key;
@@ -116,7 +132,9 @@ TEST(CliJson, DelhiBirthHasEveryKeyOfTheRightKind) {
                    Kind::kString, "details");
   for (const auto& [key, size] :
        {std::pair<const char*, std::size_t>{"position_texts", 10},
-        {"planet_table", 10}, {"chart", 12}, {"markers", 12}}) {
+        {"planet_table", 10},
+        {"chart", 12},
+        {"markers", 12}}) {
     const Json& list = r[key];
     EXPECT_TRUE(list.Is(Kind::kArray)) << key;
     EXPECT_EQ(list.items.size(), size) << key;
@@ -141,18 +159,18 @@ TEST(CliJson, DelhiBirthHasEveryKeyOfTheRightKind) {
   EXPECT_TRUE(r["sunrise_sun_text"].Is(Kind::kString));
 
   const Json& lagnas = r["special_lagnas"];
-  EXPECT_EQ(Keys(lagnas),
-            (std::vector<std::string>{"ghati", "hora", "bhava", "varnada",
-                                      "sree", "indu_sign_index",
-                                      "pranapada_sign_index"}));
+  EXPECT_EQ(Keys(lagnas), (std::vector<std::string>{
+                              "ghati", "hora", "bhava", "varnada", "sree",
+                              "indu_sign_index", "pranapada_sign_index"}));
   for (const char* key : {"ghati", "hora", "bhava", "varnada", "sree"}) {
     EXPECT_TRUE(lagnas[key].Is(Kind::kNumber)) << key;
   }
 
   const Json& hl = r["hora_lagna"];
   ASSERT_TRUE(hl.Is(Kind::kObject));
-  EXPECT_EQ(Keys(hl), (std::vector<std::string>{"longitude", "sign_index",
-                                                "sign", "house", "house_text"}));
+  EXPECT_EQ(Keys(hl),
+            (std::vector<std::string>{"longitude", "sign_index", "sign",
+                                      "house", "house_text"}));
   EXPECT_TRUE(hl["sign"].Is(Kind::kString));
   EXPECT_FALSE(hl["house_text"].text.empty());
 
@@ -169,8 +187,8 @@ TEST(CliJson, DelhiBirthHasEveryKeyOfTheRightKind) {
 // Which sunrise times the birth depends on the birth time: an afternoon
 // birth that same morning's, a birth before dawn the previous morning's.
 TEST(CliJson, ReferenceSunriseFollowsTheBirthTime) {
-  const std::pair<const char*, const char*> cases[] = {
-      {"14:00", "birth_day"}, {"05:00", "day_before"}};
+  const std::pair<const char*, const char*> cases[] = {{"14:00", "birth_day"},
+                                                       {"05:00", "day_before"}};
   for (const auto& [time, day] : cases) {
     std::vector<std::string> args = kDelhiBirth;
     args[3] = time;
@@ -200,9 +218,11 @@ TEST(CliJson, PartsOfTheResultAgree) {
         << "degree sign as UTF-8 in " << position;
     // Each body is listed in the chart cell of its sign.
     const int cell = static_cast<int>(longitude / 30);
-    EXPECT_NE(r["chart"].items[cell].text.find("\r\n" + std::string(kBodies[i])),
-              std::string::npos)
-        << kBodies[i] << " in cell " << cell << ": " << r["chart"].items[cell].text;
+    EXPECT_NE(
+        r["chart"].items[cell].text.find("\r\n" + std::string(kBodies[i])),
+        std::string::npos)
+        << kBodies[i] << " in cell " << cell << ": "
+        << r["chart"].items[cell].text;
   }
 
   const int hlSign = static_cast<int>(r["hora_lagna"]["sign_index"].number);
@@ -215,7 +235,8 @@ TEST(CliJson, PartsOfTheResultAgree) {
   }
   const int ascSign = static_cast<int>(r["ascendant_sign"].number);
   EXPECT_EQ(ascSign, static_cast<int>(r["longitudes"]["Asc"].number / 30) + 1);
-  EXPECT_EQ(r["hora_lagna"]["house"].number, (hlSign + 1 - ascSign + 12) % 12 + 1);
+  EXPECT_EQ(r["hora_lagna"]["house"].number,
+            (hlSign + 1 - ascSign + 12) % 12 + 1);
   EXPECT_EQ(static_cast<int>(r["hora_lagna"]["longitude"].number / 30), hlSign);
   EXPECT_EQ(r["details"]["lblName"].text, "RAM");
 }

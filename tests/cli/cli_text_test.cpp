@@ -37,8 +37,8 @@ TEST(CliText, PlanetTableHasTenRowsAscendantLast) {
   const std::size_t head = LineIndex(lines, "Vedic Planetary Position");
   ASSERT_LT(head + 10, lines.size()) << run.out;
   const char* const captions[10] = {
-      "Surya/Sun",    "Chandra/Moon", "Budha/Mercury", "Shukra/Venus",
-      "Mangala/Mars", "Guru/Jupiter", "Shani/Saturn",  "Rahu/North Node",
+      "Surya/Sun",       "Chandra/Moon", "Budha/Mercury", "Shukra/Venus",
+      "Mangala/Mars",    "Guru/Jupiter", "Shani/Saturn",  "Rahu/North Node",
       "Ketu/South node", "Asc/Lagna"};
   // Caption, then the chart-notation text ("15 Ari 30").
   const std::regex row(R"(  (\S.*\S) +\d\d [A-Z][a-z][a-z] \d\d +.*)");
@@ -48,7 +48,8 @@ TEST(CliText, PlanetTableHasTenRowsAscendantLast) {
     ASSERT_TRUE(std::regex_match(line, m, row)) << "row " << i << ": " << line;
     EXPECT_EQ(m[1].str(), captions[i]) << line;
   }
-  EXPECT_TRUE(lines[head + 11].empty()) << "an eleventh row: " << lines[head + 11];
+  EXPECT_TRUE(lines[head + 11].empty())
+      << "an eleventh row: " << lines[head + 11];
 }
 
 TEST(CliText, ChartIsASquareWithSignsInTheirPlaces) {
@@ -57,29 +58,35 @@ TEST(CliText, ChartIsASquareWithSignsInTheirPlaces) {
   const auto lines = Lines(run.out);
   std::vector<std::string> chart;
   for (const std::string& line : lines) {
-    if (!line.empty() && (line[0] == '+' || line[0] == '|')) chart.push_back(line);
+    if (!line.empty() && (line[0] == '+' || line[0] == '|'))
+      chart.push_back(line);
   }
   ASSERT_FALSE(chart.empty()) << run.out;
   for (const std::string& line : chart) {
     EXPECT_EQ(line.size(), chart.front().size()) << line;
   }
   // Pisces top left, then Aries, Taurus and Gemini along the top.
-  const std::regex top(R"(\| Pisces +12 \| Aries +1 \| Taurus +2 \| Gemini +3 \|)");
+  const std::regex top(
+      R"(\| Pisces +12 \| Aries +1 \| Taurus +2 \| Gemini +3 \|)");
   EXPECT_TRUE(std::regex_match(chart[1], top)) << chart[1];
   // Sagittarius bottom left, Virgo bottom right.
-  const auto bottom = std::find_if(chart.begin(), chart.end(), [](const std::string& l) {
-    return l.find("Sagittarius") != std::string::npos;
-  });
+  const auto bottom =
+      std::find_if(chart.begin(), chart.end(), [](const std::string& l) {
+        return l.find("Sagittarius") != std::string::npos;
+      });
   ASSERT_NE(bottom, chart.end());
   EXPECT_TRUE(std::regex_match(
-      *bottom, std::regex(R"(\| Sagittarius +9 \| Scorpio +8 \| Libra +7 \| Virgo +6 \|)")))
+      *bottom,
+      std::regex(
+          R"(\| Sagittarius +9 \| Scorpio +8 \| Libra +7 \| Virgo +6 \|)")))
       << *bottom;
   EXPECT_NE(run.out.find("Hora Lagna Chart"), std::string::npos);
   // Every body once, and the Hora Lagna once.
   std::string chartText;
   for (const std::string& line : chart) chartText += line + "\n";
-  for (const char* body : {" Sun ", " Moon ", " Mercury", " Venus", " Mars",
-                           " Jupiter", " Saturn", " Rahu ", " Ketu ", " Asc "}) {
+  for (const char* body :
+       {" Sun ", " Moon ", " Mercury", " Venus", " Mars", " Jupiter", " Saturn",
+        " Rahu ", " Ketu ", " Asc "}) {
     EXPECT_EQ(Count(chartText, body), 1u) << body << "\n" << chartText;
   }
   EXPECT_EQ(Count(chartText, " HL "), 1u) << chartText;
@@ -105,19 +112,20 @@ TEST(CliText, HoraLagnaSectionNamesSignHouseAndAttributes) {
 }
 
 TEST(CliText, PolarNightPrintsChartAndNotice) {
-  const CliRun json = RunCli({"--name", "RAM", "--date", "1980-12-15", "--time",
-                              "21:05:30", "--lon", "77:12E", "--lat", "70:00N",
-                              "--zone", "34", "--json"});
+  const CliRun json =
+      RunCli({"--name", "RAM", "--date", "1980-12-15", "--time", "21:05:30",
+              "--lon", "77:12E", "--lat", "70:00N", "--zone", "34", "--json"});
   ASSERT_EQ(json.status, 0) << json.err;
   const auto at = json.out.find("\"notice\": \"");
   ASSERT_NE(at, std::string::npos) << json.out;
   const auto start = at + 11;
-  const std::string notice = json.out.substr(start, json.out.find('"', start) - start);
+  const std::string notice =
+      json.out.substr(start, json.out.find('"', start) - start);
   ASSERT_FALSE(notice.empty());
 
-  const CliRun run = RunCli({"--name", "RAM", "--date", "1980-12-15", "--time",
-                             "21:05:30", "--lon", "77:12E", "--lat", "70:00N",
-                             "--zone", "34"});
+  const CliRun run =
+      RunCli({"--name", "RAM", "--date", "1980-12-15", "--time", "21:05:30",
+              "--lon", "77:12E", "--lat", "70:00N", "--zone", "34"});
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_NE(run.out.find("| Pisces"), std::string::npos) << run.out;
   EXPECT_NE(run.out.find("Asc/Lagna"), std::string::npos);
