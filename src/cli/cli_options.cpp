@@ -42,7 +42,7 @@ const FlagSpec kFlags[] = {
     {"--json", nullptr, Group::kOutput, "write the result as JSON",
      [](CliOptions& o, const std::string&) { o.json = true; }},
     {"--batch", "FILE.csv", Group::kBatch,
-     "compute every row of FILE (\"-\": standard input), one JSON line each",
+     "one JSON line per row of FILE (\"-\": standard input)",
      [](CliOptions& o, const std::string& v) {
        o.mode = Mode::kBatch;
        o.batchPath = v;
