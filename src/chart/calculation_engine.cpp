@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "chart/calculation.h"
 #include "engine/ascendant.h"
@@ -83,13 +84,13 @@ bool Calculation::CalcPlanets() {
   }
 
   // Both runs take the sidereal correction of the birth instant.
-  const PlanetOutputs out = tarvelin::CalcPlanets(
+  PlanetOutputs out = tarvelin::CalcPlanets(
       instant, ZoneOffsetHours, ZoneOffsetMinutes, BirthRecord.HasDST,
       SiderealCorrection, MoonText, AscendantText);
-  PlanetTable = out.PlanetTable;
+  PlanetTable = std::move(out.PlanetTable);
   if (SunrisePass) {
     SunriseSunLongitude = out.Longitudes[0];
-    SunriseSunText = out.PlanetTable[0];
+    SunriseSunText = PlanetTable[0];
   } else {
     BirthLongitudes = out.Longitudes;
     BirthLongitudes[1] = MoonLongitude;

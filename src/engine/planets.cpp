@@ -205,13 +205,12 @@ PlanetOutputs CalcPlanets(const PlanetInstant& localInstant,
                              {Body::Jupiter, 5}, {Body::Saturn, 6}};
   const double t = d / kJulianDaysPerCentury;
   const Position earth = EarthPosition(t);
-  std::array<std::string, kBodyCount> texts;
   for (const Slot& slot : kSlots) {
     const double ofDate =
         FoldDegrees(LongitudeSeenFrom(earth, slot.body, t) + precession);
     const double sidereal = Sidereal(ofDate, siderealCorrection);
     out.Longitudes[slot.index] = sidereal;
-    texts[slot.index] = FormatSignPosition(sidereal);
+    out.PlanetTable[slot.index] = ChartNotationOf(sidereal);
   }
 
   // Rahu, the Moon's mean ascending node: 125.1228° - 0.0529538083° a day,
@@ -224,14 +223,10 @@ PlanetOutputs CalcPlanets(const PlanetInstant& localInstant,
   if (ketu >= 360.0) ketu -= 360.0;
   out.Longitudes[7] = rahu;
   out.Longitudes[8] = ketu;
-  texts[7] = FormatSignPosition(rahu);
-  texts[8] = FormatSignPosition(ketu);
-  texts[1] = moonText;
-  texts[9] = ascendantText;
-
-  for (int i = 0; i < kBodyCount; ++i) {
-    out.PlanetTable[i] = ToChartNotation(texts[i]);
-  }
+  out.PlanetTable[7] = ChartNotationOf(rahu);
+  out.PlanetTable[8] = ChartNotationOf(ketu);
+  out.PlanetTable[1] = ToChartNotation(moonText);
+  out.PlanetTable[9] = ToChartNotation(ascendantText);
   return out;
 }
 

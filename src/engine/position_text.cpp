@@ -92,9 +92,18 @@ std::string SignAbbreviation(int signIndex) {
   return std::string(kSignAbbreviations + 3 * signIndex, 3);
 }
 
-std::string FormatSignPosition(double x) {
-  // Every part is truncated (floor), never rounded, so a longitude just
-  // below a sign boundary stays in its sign at 29° 59' 59".
+namespace {
+
+// The parts of a position text, each truncated (floor), never rounded, so a
+// longitude just below a sign boundary stays in its sign at 29° 59' 59".
+struct SignPositionParts {
+  double degrees;  // within the sign
+  double minutes;
+  double seconds;
+  double sign;  // sign number from 0; 12 and beyond have no abbreviation
+};
+
+SignPositionParts SplitSignPosition(double x) {
   const double a = std::fabs(x);
   double degrees = std::floor(a);
   const double minutesExact = 60.0 * (a - degrees);
@@ -102,23 +111,54 @@ std::string FormatSignPosition(double x) {
   const double seconds = std::floor(60.0 * (minutesExact - minutes));
   const double sign = std::floor(degrees / 30.0);
   degrees -= 30.0 * sign;
+  return {degrees, minutes, seconds, sign};
+}
+
+// Two decimal digits of 0..99.
+void AppendTwoDigitNumber(std::string& out, int value) {
+  out += static_cast<char>('0' + value / 10);
+  out += static_cast<char>('0' + value % 10);
+}
+
+}  // namespace
+
+std::string FormatSignPosition(double x) {
+  const SignPositionParts parts = SplitSignPosition(x);
+  const double sign = parts.sign;
   const std::string_view abbreviation =
       (sign >= 0.0 && sign < kSignCount)
           ? std::string_view(kSignAbbreviations + 3 * static_cast<int>(sign), 3)
           : std::string_view();
   std::string text;
   text.reserve(24);
-  AppendWholeNumber(text, degrees);
+  AppendWholeNumber(text, parts.degrees);
   text += kDegreeSign;
   text += ' ';
-  AppendWholeNumber(text, minutes);
+  AppendWholeNumber(text, parts.minutes);
   text += kMinuteMark;
   text += ' ';
-  AppendWholeNumber(text, seconds);
+  AppendWholeNumber(text, parts.seconds);
   text += kSecondsMark;
   text += ' ';
   text += abbreviation;
   return text;
+}
+
+std::string ChartNotationOf(double x) {
+  // Inside one turn the position text always has a sign, degrees 0..29 and
+  // minutes 0..59, so its chart notation can be written from the parts
+  // directly. Anything else (360 and beyond, negative, not finite) takes the
+  // text route, which handles every oddity of the texts.
+  if (!(x >= 0.0 && x < 360.0)) return ToChartNotation(FormatSignPosition(x));
+  const SignPositionParts parts = SplitSignPosition(x);
+  std::string chart;
+  chart.reserve(9);
+  AppendTwoDigitNumber(chart, static_cast<int>(parts.degrees));
+  chart += ' ';
+  chart.append(kSignAbbreviations + 3 * static_cast<int>(parts.sign), 3);
+  chart += ' ';
+  AppendTwoDigitNumber(chart, static_cast<int>(parts.minutes));
+  return chart;
 }
 
 std::string ToChartNotation(const std::string& positionText) {

@@ -23,6 +23,10 @@ std::string SignAbbreviation(int signIndex);
 // rounded; x = 360 gives sign 12 and an empty abbreviation.
 std::string FormatSignPosition(double x);
 
+// Chart notation of longitude x: the same text as
+// ToChartNotation(FormatSignPosition(x)), written straight from the number.
+std::string ChartNotationOf(double x);
+
 // Position text -> chart notation (seconds dropped). Empty for a text
 // without the degree sign followed by the minutes mark.
 std::string ToChartNotation(const std::string& positionText);

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <limits>
 #include <string>
+#include <vector>
 
 #include "engine/position_text.h"
 
@@ -100,6 +103,67 @@ TEST(EnginePositionText, ArcTan2CoversEveryQuadrantAndTheAxes) {
         << "ArcTan2(" << c.y << ", " << c.x << ")";
     EXPECT_NEAR(ArcTan2(c.y, c.x), std::atan2(c.y, c.x), kTolerance)
         << "ArcTan2(" << c.y << ", " << c.x << ") against atan2";
+  }
+}
+
+// The direct chart notation must be the text route's, character for
+// character, wherever the truncation of degrees, minutes or signs is close.
+TEST(EnginePositionText, DirectChartNotationEqualsTheTextRoute) {
+  constexpr double kSecond = 1.0 / 3600;  // degrees
+  constexpr double kInf = std::numeric_limits<double>::infinity();
+  std::vector<double> longitudes = {0.0,
+                                    -0.0,
+                                    std::numeric_limits<double>::denorm_min(),
+                                    std::numeric_limits<double>::min(),
+                                    1e-300,
+                                    1e-15,
+                                    1e-9,
+                                    std::nextafter(360.0, 0.0),
+                                    359.999,
+                                    360.0,
+                                    360.5,
+                                    719.9,
+                                    1e20,
+                                    -1e-9,
+                                    -15.5,
+                                    -359.9,
+                                    kInf,
+                                    -kInf,
+                                    std::numeric_limits<double>::quiet_NaN()};
+  // Sign boundaries, the last hundredth of a second before them (29° 59'
+  // 59.99") and the neighbouring doubles.
+  for (int s = 0; s <= 12; ++s) {
+    const double boundary = 30.0 * s;
+    for (const double v :
+         {boundary, boundary - 0.01 * kSecond, boundary + 0.01 * kSecond}) {
+      longitudes.push_back(v);
+      longitudes.push_back(std::nextafter(v, 0.0));
+      longitudes.push_back(std::nextafter(v, 400.0));
+    }
+  }
+  // Whole minutes and seconds, where the products 60 (a - degrees) land on
+  // or next to a whole number and the floors decide the text.
+  for (int d = 0; d < 360; d += 7) {
+    for (int m = 0; m < 60; ++m) {
+      for (const int sec : {0, 1, 59}) {
+        const double v = d + m / 60.0 + sec * kSecond;
+        longitudes.push_back(v);
+        longitudes.push_back(std::nextafter(v, 0.0));
+        longitudes.push_back(std::nextafter(v, 400.0));
+      }
+    }
+  }
+  // A spread over the whole turn from a fixed-seed generator.
+  std::uint64_t seed = 0x2545F4914F6CDD1DULL;
+  for (int i = 0; i < 20000; ++i) {
+    seed = seed * 6364136223846793005ULL + 1442695040888963407ULL;
+    longitudes.push_back(static_cast<double>(seed >> 11) * 0x1p-53 * 360.0);
+  }
+  for (const double v : longitudes) {
+    const std::string want = ToChartNotation(FormatSignPosition(v));
+    ASSERT_EQ(ChartNotationOf(v), want)
+        << "longitude " << std::hexfloat << v << std::defaultfloat << " (" << v
+        << ")";
   }
 }
 
