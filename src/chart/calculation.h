@@ -124,7 +124,16 @@ class Calculation {
   void CalcSunRiseSunSet(int month, int day, int year);
 
   void LagnaMarker(int cell, const std::string& marker);
+  // Sign index 0..11 of each PlanetTable text by SignAbbrevs; -1 for a text
+  // without a sign.
+  using BodySignTable = std::array<int, kBodyCount>;
+  BodySignTable BodySigns() const;
+  // The arudha pada of the next house; the signs of the bodies are looked up
+  // in PlanetTable, or taken from `bodySigns` (BodySigns() of the current
+  // table, found once for all twelve houses).
   void CalcArudhaPada(const std::string& lordName);
+  void CalcArudhaPada(const std::string& lordName,
+                      const BodySignTable& bodySigns);
   void GhatiLagnaStep();
   void HoraLagnaStep();
   void HouseStep();

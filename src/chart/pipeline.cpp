@@ -99,15 +99,17 @@ const ResultView& Calculation::Calculate(const BirthInput& input) {
   }
 
   // Arudha padas of the twelve houses, the ascendant's sign first. Without
-  // an ascendant sign the calls run for Taurus .. Pisces.
-  int a = ChartSignIndex(SignAbbrevs, PlanetTable[9]);
+  // an ascendant sign the calls run for Taurus .. Pisces. The bodies stay in
+  // their signs for all twelve: look the signs up once.
+  const BodySignTable bodySigns = BodySigns();
+  int a = bodySigns[9];
   if (a >= 0) {
-    CalcArudhaPada(SignLords[a]);
+    CalcArudhaPada(SignLords[a], bodySigns);
   } else {
     a = 0;
   }
-  for (int s = a + 1; s < 12; ++s) CalcArudhaPada(SignLords[s]);
-  for (int s = 0; s < a; ++s) CalcArudhaPada(SignLords[s]);
+  for (int s = a + 1; s < 12; ++s) CalcArudhaPada(SignLords[s], bodySigns);
+  for (int s = 0; s < a; ++s) CalcArudhaPada(SignLords[s], bodySigns);
 
   // Sunrise and sunset of the birth day, the day before and the day after.
   BirthDateText = MonthName(BirthRecord.Month) + " " +

@@ -65,12 +65,25 @@ void Calculation::LagnaMarker(int cell, const std::string& marker) {
   View.lblArudha[cell] += marker;
 }
 
+Calculation::BodySignTable Calculation::BodySigns() const {
+  BodySignTable signs;
+  for (int i = 0; i < kBodyCount; ++i) {
+    signs[i] = ChartSignIndex(SignAbbrevs, PlanetTable[i]);
+  }
+  return signs;
+}
+
 void Calculation::CalcArudhaPada(const std::string& lordName) {
+  CalcArudhaPada(lordName, BodySigns());
+}
+
+void Calculation::CalcArudhaPada(const std::string& lordName,
+                                 const BodySignTable& bodySigns) {
   ArudhaCount = static_cast<std::int16_t>(ArudhaCount + 1);
   const int k = ArudhaCount;  // the house, 1 for the ascendant's own
 
   for (int i = 0; i < kBodyCount; ++i) {
-    const int index = ChartSignIndex(SignAbbrevs, PlanetTable[i]);
+    const int index = bodySigns[i];
     if (index < 0) continue;  // no sign in the text: the fields keep theirs
     const auto n = static_cast<std::int16_t>(index + 1);
     // A retrograde lord is still the lord: compare without the mark.

@@ -194,6 +194,39 @@ TEST(ArudhaPada, TwelveHousesLeaveThirteenMarkers) {
   EXPECT_EQ(c.HouseSign, 1);  // the twelfth house from Taurus
 }
 
+TEST(ArudhaPada, SignsFoundOnceGiveWhatEachCallWouldFind) {
+  // Bodies without a sign in their text (an unknown abbreviation, a short
+  // text, no text) keep being skipped when the signs are found up front.
+  const std::array<const char*, kBodyCount> tables[] = {
+      {"Leo", "Can", "Vir", "Lib", "Sco", "Pis", "Cap", "Gem", "Sag", "Tau"},
+      {"Ari", "Xyz", "Ari", "Cap", "Ari", "Ari", "Ari", "Ari", "Ari", "Sag"},
+      {"Tau", "Tau", "Tau", "Tau", "Xyz", "Tau", "Tau", "Tau", "Tau", "Xyz"},
+  };
+  for (const auto& signs : tables) {
+    for (const char* odd : {"", "12 Ar", "12 Leo 34"}) {
+      Calculation each = WithBodiesIn(signs);
+      each.PlanetTable[6] = odd;
+      each.PlanetNames[4] = "Mars (R) ";
+      Calculation once = each;
+      const Calculation::BodySignTable bodySigns = once.BodySigns();
+      for (int h = 0; h < 12; ++h) {
+        const std::string& lord = each.SignLords[(3 + h) % 12];
+        each.CalcArudhaPada(lord);
+        once.CalcArudhaPada(lord, bodySigns);
+        const std::string label = std::string(signs[9]) + " / \"" + odd +
+                                  "\" house " + std::to_string(h + 1);
+        EXPECT_EQ(once.HouseSign, each.HouseSign) << label;
+        EXPECT_EQ(once.LordSign, each.LordSign) << label;
+        EXPECT_EQ(once.FirstLordSign, each.FirstLordSign) << label;
+        EXPECT_EQ(once.InduBase, each.InduBase) << label;
+        EXPECT_EQ(once.MoonKala, each.MoonKala) << label;
+        EXPECT_EQ(once.AscendantKala, each.AscendantKala) << label;
+        EXPECT_EQ(once.View.lblArudha, each.View.lblArudha) << label;
+      }
+    }
+  }
+}
+
 TEST(InduLagna, CountsTheKalaRemainderFromTheAscendant) {
   struct Case {
     const char* name;
