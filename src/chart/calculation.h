@@ -109,7 +109,6 @@ class Calculation {
   int InduSignIndex = -1, PranapadaSignIndex = -1;
   int HoraLagnaHouse = 0;  // 1..12
 
-  SignTables Tables;
   ResultView View;
 
   // --- routines -------------------------------------------------------------

@@ -182,10 +182,9 @@ const ResultView& Calculation::Calculate(const BirthInput& input) {
   PranapadaStep();
   View.hasHoraLagna = true;
 
-  // The sign tables never change: fill them on first use only.
-  if (Tables.VedicName[0].empty()) Tables = FillSignTables();
   if (HoraLagnaSignIndex >= 0 && HoraLagnaSignIndex < 12) {
-    View.attributes = ShowSignAttributes(Tables, HoraLagnaSignIndex);
+    View.attributes =
+        ShowSignAttributes(SharedSignTables(), HoraLagnaSignIndex);
   }
   return View;
 }

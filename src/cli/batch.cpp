@@ -60,12 +60,10 @@ BatchSummary RunBatch(std::istream& csv, std::ostream& out) {
   BatchSummary summary;
   // Every row starts from the state of a fresh calculation, so values the
   // desktop program keeps from one calculation to the next cannot leak from
-  // row to row. The pristine state has its sign tables filled already (they
-  // are constants); copying it over the working object reuses the working
-  // object's string buffers, which is far cheaper than building and freeing
-  // a whole new object per row.
+  // row to row. Copying a pristine state over the working object reuses the
+  // working object's string buffers, which is cheaper than building and
+  // freeing a whole new object per row.
   const auto pristine = std::make_unique<Calculation>();
-  pristine->Tables = FillSignTables();
   const auto calc = std::make_unique<Calculation>();
 
   JsonWriter json(JsonLayout::kOneLine);

@@ -121,6 +121,11 @@ SignTables FillSignTables() {
   return t;
 }
 
+const SignTables& SharedSignTables() {
+  static const SignTables tables = FillSignTables();
+  return tables;
+}
+
 SignAttributeFields ShowSignAttributes(const SignTables& tables, int s) {
   SignAttributeFields f;
   f.lblArudhaLagnaPresentInSign = tables.EnglishName[s];

@@ -23,6 +23,10 @@ struct SignTables {
 // Builds all twenty-seven tables (same result every call).
 SignTables FillSignTables();
 
+// The tables of FillSignTables, built once for the whole process on first
+// use and never changed after.
+const SignTables& SharedSignTables();
+
 // The 28 fields of the result form that show one sign, named as on the form.
 struct SignAttributeFields {
   std::string lblArudhaLagnaPresentInSign, lblVedicName, lblEnglishName,

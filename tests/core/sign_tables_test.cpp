@@ -230,6 +230,15 @@ TEST(SignTables, FillingTwiceGivesTheSameTables) {
   }
 }
 
+TEST(SignTables, SharedTablesAreTheFilledTablesBuiltOnce) {
+  const SignTables filled = FillSignTables();
+  const SignTables& shared = SharedSignTables();
+  EXPECT_EQ(&SharedSignTables(), &shared);
+  for (const TableRef table : kAllTables) {
+    EXPECT_EQ(shared.*table, filled.*table);
+  }
+}
+
 TEST(SignTables, ClassificationsRepeatWithTheirPeriods) {
   const SignTables t = FillSignTables();
   struct Case {
