@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -114,10 +115,10 @@ SignPositionParts SplitSignPosition(double x) {
   return {degrees, minutes, seconds, sign};
 }
 
-// Two decimal digits of 0..99.
-void AppendTwoDigitNumber(std::string& out, int value) {
-  out += static_cast<char>('0' + value / 10);
-  out += static_cast<char>('0' + value % 10);
+// Two decimal digits of 0..99 at `out`.
+void WriteTwoDigits(char* out, int value) {
+  out[0] = static_cast<char>('0' + value / 10);
+  out[1] = static_cast<char>('0' + value % 10);
 }
 
 }  // namespace
@@ -151,14 +152,13 @@ std::string ChartNotationOf(double x) {
   // text route, which handles every oddity of the texts.
   if (!(x >= 0.0 && x < 360.0)) return ToChartNotation(FormatSignPosition(x));
   const SignPositionParts parts = SplitSignPosition(x);
-  std::string chart;
-  chart.reserve(9);
-  AppendTwoDigitNumber(chart, static_cast<int>(parts.degrees));
-  chart += ' ';
-  chart.append(kSignAbbreviations + 3 * static_cast<int>(parts.sign), 3);
-  chart += ' ';
-  AppendTwoDigitNumber(chart, static_cast<int>(parts.minutes));
-  return chart;
+  // Filled in place: two-digit degrees, the sign, two-digit minutes.
+  char chart[] = "dd Sss mm";
+  WriteTwoDigits(chart, static_cast<int>(parts.degrees));
+  std::memcpy(chart + 3, kSignAbbreviations + 3 * static_cast<int>(parts.sign),
+              3);
+  WriteTwoDigits(chart + 7, static_cast<int>(parts.minutes));
+  return std::string(chart, sizeof chart - 1);
 }
 
 std::string ToChartNotation(const std::string& positionText) {
