@@ -1,35 +1,30 @@
 #include "chart/chart_sign.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <string_view>
 
 #include "engine/position_text.h"
 
 namespace tarvelin {
+namespace {
+
+// Whether `abbrev` equals `text`. Sign texts are three bytes, compared here
+// by hand: cheaper than a library compare call for so few.
+bool SameText(const std::string& abbrev, std::string_view text) {
+  if (abbrev.size() != text.size()) return false;
+  if (text.size() != 3) return abbrev == text;
+  return abbrev[0] == text[0] && abbrev[1] == text[1] && abbrev[2] == text[2];
+}
+
+}  // namespace
 
 int ChartSignIndex(const std::array<std::string, 12>& abbrevs,
                    const std::string& chartNotation) {
-  // Chart notation is plain ASCII, where a character is a byte; any other
-  // text goes through the general character reading.
-  const std::size_t checked = std::min<std::size_t>(chartNotation.size(), 6);
-  for (std::size_t i = 0; i < checked; ++i) {
-    if (static_cast<unsigned char>(chartNotation[i]) >= 0x80) {
-      const std::string text = ChartSignText(chartNotation);
-      for (int s = 0; s < 12; ++s) {
-        if (abbrevs[s] == text) return s;
-      }
-      return -1;
-    }
-  }
-  if (chartNotation.size() < 6) return -1;
-  const char* text = chartNotation.data() + 3;
+  const std::string_view text = ChartSignView(chartNotation);
+  if (text.empty()) return -1;  // too short to name a sign
   for (int s = 0; s < 12; ++s) {
-    const std::string& abbrev = abbrevs[s];
-    if (abbrev.size() == 3 && abbrev[0] == text[0] && abbrev[1] == text[1] &&
-        abbrev[2] == text[2]) {
-      return s;
-    }
+    if (SameText(abbrevs[s], text)) return s;
   }
   return -1;
 }

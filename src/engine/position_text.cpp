@@ -1,5 +1,6 @@
 #include "engine/position_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstddef>
@@ -18,6 +19,8 @@ constexpr int kSignCount = 12;
 constexpr const char* kDegreeSign = "\u00B0";  // UTF-8, two bytes
 constexpr char kMinuteMark = '\'';
 constexpr char kSecondsMark = '"';
+
+bool IsAsciiByte(char c) { return static_cast<unsigned char>(c) < 0x80; }
 
 bool IsContinuationByte(char c) {
   return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
@@ -190,13 +193,26 @@ std::string ToChartNotation(const std::string& positionText) {
 }
 
 std::string ChartSignText(const std::string& chartNotation) {
-  if (CharacterCount(chartNotation) < 6) return {};
+  return std::string(ChartSignView(chartNotation));
+}
+
+std::string_view ChartSignView(const std::string& chartNotation) {
+  const std::string_view text = chartNotation;
+  // Chart notation is plain ASCII: when the first six bytes are characters
+  // of their own and the seventh (if any) starts a new one, characters 4 to
+  // 6 are bytes 4 to 6. Any other text is read character by character.
+  if (text.size() >= 6 &&
+      std::all_of(text.begin(), text.begin() + 6, IsAsciiByte) &&
+      (text.size() == 6 || !IsContinuationByte(text[6]))) {
+    return text.substr(3, 3);
+  }
+  if (CharacterCount(text) < 6) return {};
   const std::size_t from = CharacterOffset(chartNotation, 3);
-  return chartNotation.substr(from, CharacterOffset(chartNotation, 6) - from);
+  return text.substr(from, CharacterOffset(chartNotation, 6) - from);
 }
 
 int SignIndexOfChartText(const std::string& chartNotation) {
-  const std::string text = ChartSignText(chartNotation);
+  const std::string_view text = ChartSignView(chartNotation);
   if (text.size() != 3) return -1;
   for (int s = 0; s < kSignCount; ++s) {
     if (text.compare(0, 3, kSignAbbreviations + 3 * s, 3) == 0) return s;

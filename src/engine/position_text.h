@@ -9,6 +9,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace tarvelin {
 
@@ -33,6 +34,8 @@ std::string ToChartNotation(const std::string& positionText);
 
 // Characters 4 to 6 of a chart-notation text (empty when it is too short).
 std::string ChartSignText(const std::string& chartNotation);
+// The same characters as a view into `chartNotation` (valid while it is).
+std::string_view ChartSignView(const std::string& chartNotation);
 
 // Sign index 0..11 whose abbreviation equals characters 4 to 6 of the chart
 // notation, or -1 when none does.

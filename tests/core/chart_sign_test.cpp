@@ -24,6 +24,9 @@ TEST(ChartSign, BodyTextsGiveTheSignOfCharactersFourToSix) {
       "00 0\" 00",
       "1\u00B0 Ari 30",
       "\u00B0\u00B0\u00B0Tau 00",
+      "15 Ari\x80 30",
+      "15 Ari\u00B0",
+      "15 Pis",
   };
   for (const std::string& text : texts) {
     EXPECT_EQ(ChartSignIndex(kSignAbbrevs, text), SignIndexOfChartText(text))

@@ -75,6 +75,15 @@ TEST(EnginePositionText, CharactersAreCountedNotBytes) {
   // With a two-byte degree sign in front, characters 4 to 6 are still the
   // three characters after it, not bytes 4 to 6.
   EXPECT_EQ(ChartSignText("1" + kDeg + " Leo"), "Leo");
+  const std::string afterDegreeSign = "1" + kDeg + " Leo 30";
+  EXPECT_EQ(ChartSignView(afterDegreeSign), "Leo");
+  // Six plain characters, then a stray continuation byte: it belongs to the
+  // sixth character, so the sign text takes it along and names no sign.
+  const std::string strayByte = "15 Ari\x80 30";
+  EXPECT_EQ(ChartSignView(strayByte), "Ari\x80");
+  EXPECT_EQ(SignIndexOfChartText(strayByte), -1);
+  const std::string sixCharacters = "15 Ari";
+  EXPECT_EQ(ChartSignView(sixCharacters), "Ari");
   // The last three characters of a text ending in the degree sign.
   EXPECT_EQ(ToChartNotation("7" + kDeg + " 5' 3\" ab" + kDeg),
             "07 ab" + kDeg + " 05");
