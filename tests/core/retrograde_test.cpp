@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "chart/calculation.h"
 #include "sunrise/station_table.h"
 
@@ -59,6 +61,31 @@ TEST(IsRetrograde, CountsTheInnerDaysOfEveryPeriod) {
       if (IsRetrograde(day, kRetroPlanetNames[k])) ++retrogradeDays;
     }
     EXPECT_EQ(retrogradeDays, innerDays) << kRetroPlanetNames[k];
+  }
+}
+
+TEST(RetroFlagsAt, EachFlagIsThatPlanetsRetrogradeAnswer) {
+  // Around every station day of every planet, and on the days just outside
+  // the tables.
+  for (int k = 0; k < kRetroPlanetCount; ++k) {
+    const StationList list = StationsOf(k);
+    std::vector<CivilDateTime> days = {{1850, 1, 1, 0, 0, 0},
+                                       {2100, 1, 1, 0, 0, 0}};
+    for (std::size_t i = 0; i < list.count; ++i) {
+      for (const CivilDateTime& station :
+           {list.periods[i].retrograde, list.periods[i].direct}) {
+        for (int step = -1; step <= 1; ++step) {
+          days.push_back(AddDays(station, step));
+        }
+      }
+    }
+    for (const CivilDateTime& day : days) {
+      const RetroFlagTable flags = RetroFlagsAt(day);
+      for (int p = 0; p < kRetroPlanetCount; ++p) {
+        EXPECT_EQ(flags[p], IsRetrograde(day, kRetroPlanetNames[p]))
+            << kRetroPlanetNames[p] << " on " << IsoText(day);
+      }
+    }
   }
 }
 
