@@ -7,6 +7,7 @@
 #include <cmath>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "chart/calculation.h"
 #include "chart/chart_sign.h"
@@ -37,12 +38,12 @@ double FoldDown(double v) {
 }
 
 // Whether a body name names the lord, with or without the retrograde mark.
-bool NamesLord(const std::string& bodyName, const std::string& lordName) {
+bool NamesLord(std::string_view bodyName, std::string_view lordName) {
   if (bodyName == lordName) return true;
-  constexpr std::size_t kMarkLength = sizeof(kRetroMark) - 1;
-  return bodyName.size() == lordName.size() + kMarkLength &&
-         bodyName.compare(0, lordName.size(), lordName) == 0 &&
-         bodyName.compare(lordName.size(), kMarkLength, kRetroMark) == 0;
+  constexpr std::string_view kMark = kRetroMark;
+  return bodyName.size() == lordName.size() + kMark.size() &&
+         bodyName.substr(0, lordName.size()) == lordName &&
+         bodyName.substr(lordName.size()) == kMark;
 }
 
 // The two-digit number at characters `first` and `first + 1` (counted from
