@@ -1,0 +1,45 @@
+// What a chosen city fills in for a birth: coordinates as degrees and
+// minutes, the zone in force and its zone-list entry.
+#include <cmath>
+
+#include "input/atlas.h"
+
+namespace tarvelin {
+
+DegreesMinutes ToDegreesMinutes(double degrees, int maxDegrees) {
+  DegreesMinutes angle;
+  angle.negative = degrees < 0;
+  const long totalMinutes = std::lround(std::fabs(degrees) * 60.0);
+  const long maxMinutes = static_cast<long>(maxDegrees) * 60 + 59;
+  const long minutes = totalMinutes < maxMinutes ? totalMinutes : maxMinutes;
+  angle.degrees = static_cast<int>(minutes / 60);
+  angle.minutes = static_cast<int>(minutes % 60);
+  if (minutes == 0) angle.negative = false;
+  return angle;
+}
+
+BirthPlace PlaceAtBirth(const AtlasCity& city,
+                        const CivilDateTime& localBirth) {
+  BirthPlace place;
+  place.city = city;
+  place.longitude = ToDegreesMinutes(city.longitudeDegrees, 179);
+  place.latitude = ToDegreesMinutes(city.latitudeDegrees, 89);
+  place.zone = ZoneAtLocalTime(city.ianaZone, localBirth);
+  if (place.zone) place.zonePosition = ZoneListPosition(*place.zone);
+  return place;
+}
+
+std::string NoZoneEntryMessage(const BirthPlace& place) {
+  const std::string label = CityLabel(place.city);
+  if (!place.zone) {
+    return "The time-zone database of this computer does not know the zone " +
+           place.city.ianaZone + " of " + label +
+           ". Please choose the zone yourself.";
+  }
+  return "The zone list has no entry for " + label +
+         ": its standard time at the birth date is " +
+         UtcOffsetText(place.zone->standardOffsetSeconds) +
+         ". Please choose the zone yourself.";
+}
+
+}  // namespace tarvelin
