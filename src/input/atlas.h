@@ -113,6 +113,7 @@ DegreesMinutes ToDegreesMinutes(double degrees, int maxDegrees);
 
 struct BirthPlace {
   AtlasCity city;
+  CivilDateTime localBirth;  // the clock time the zone was read at
   DegreesMinutes longitude;  // negative = West
   DegreesMinutes latitude;   // negative = South
   // Empty when the time-zone database does not know the city's zone.
@@ -130,5 +131,9 @@ BirthPlace PlaceAtBirth(const AtlasCity& city, const CivilDateTime& localBirth);
 // the zone list (or whose zone the database does not know), naming the city
 // and the offset and asking the user to choose the zone.
 std::string NoZoneEntryMessage(const BirthPlace& place);
+
+// When the birth's clock time was skipped or shown twice at a change of the
+// clocks: a message saying so and how the time was read. Nothing otherwise.
+std::optional<std::string> ClockChangeMessage(const BirthPlace& place);
 
 }  // namespace tarvelin

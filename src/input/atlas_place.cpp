@@ -1,6 +1,7 @@
 // What a chosen city fills in for a birth: coordinates as degrees and
 // minutes, the zone in force and its zone-list entry.
 #include <cmath>
+#include <cstdio>
 
 #include "input/atlas.h"
 
@@ -22,6 +23,7 @@ BirthPlace PlaceAtBirth(const AtlasCity& city,
                         const CivilDateTime& localBirth) {
   BirthPlace place;
   place.city = city;
+  place.localBirth = localBirth;
   place.longitude = ToDegreesMinutes(city.longitudeDegrees, 179);
   place.latitude = ToDegreesMinutes(city.latitudeDegrees, 89);
   place.zone = ZoneAtLocalTime(city.ianaZone, localBirth);
@@ -40,6 +42,25 @@ std::string NoZoneEntryMessage(const BirthPlace& place) {
          ": its standard time at the birth date is " +
          UtcOffsetText(place.zone->standardOffsetSeconds) +
          ". Please choose the zone yourself.";
+}
+
+std::optional<std::string> ClockChangeMessage(const BirthPlace& place) {
+  if (!place.zone || place.zone->fit == LocalTimeFit::Unique) return {};
+  char clock[8];
+  std::snprintf(clock, sizeof clock, "%02d:%02d", place.localBirth.hour % 100,
+                place.localBirth.minute % 100);
+  const std::string offset = UtcOffsetText(place.zone->utcOffsetSeconds);
+  const std::string label = CityLabel(place.city);
+  if (place.zone->fit == LocalTimeFit::Skipped) {
+    return "The clocks at " + label + " skipped " + clock +
+           " on the birth date (they were set forward); the birth time is "
+           "read on the clocks after the change, " +
+           offset + ".";
+  }
+  return "The clocks at " + label + " showed " + clock +
+         " twice on the birth date (they were set back); the birth time is "
+         "read as the first of the two, " +
+         offset + ".";
 }
 
 }  // namespace tarvelin

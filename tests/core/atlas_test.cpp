@@ -363,6 +363,19 @@ TEST(AtlasPlace, PlaceWithoutEntrySaysWhy) {
             std::string::npos);
 }
 
+TEST(AtlasPlace, ClockChangesAreToldToTheUser) {
+  const AtlasCity london = FirstCity("London");
+  EXPECT_FALSE(ClockChangeMessage(PlaceAtBirth(london, {1990, 7, 15, 1, 30})));
+  EXPECT_EQ(ClockChangeMessage(PlaceAtBirth(london, {1990, 3, 25, 1, 30})),
+            "The clocks at London, England, United Kingdom skipped 01:30 on "
+            "the birth date (they were set forward); the birth time is read "
+            "on the clocks after the change, UTC+01:00.");
+  EXPECT_EQ(ClockChangeMessage(PlaceAtBirth(london, {1990, 10, 28, 1, 5})),
+            "The clocks at London, England, United Kingdom showed 01:05 twice "
+            "on the birth date (they were set back); the birth time is read "
+            "as the first of the two, UTC+01:00.");
+}
+
 TEST(AtlasPlace, OffsetTexts) {
   EXPECT_EQ(UtcOffsetText(5 * kHour + 45 * kMinute), "UTC+05:45");
   EXPECT_EQ(UtcOffsetText(-3 * kHour - 30 * kMinute), "UTC-03:30");
