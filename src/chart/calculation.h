@@ -116,7 +116,9 @@ class Calculation {
   // Engine runs on the current record; CalcPlanets follows SunrisePass.
   void CalcAscendant();
   void CalcMoon();
-  void CalcPlanets();
+  // False, with nothing written, when the sunrise run's SunriseParts do not
+  // make a calendar date and time; the birth run always gives true.
+  bool CalcPlanets();
   void MarkRetrogrades();
   // Sunrise and sunset of one date at the birth place into RiseSetTimes.
   void CalcSunRiseSunSet(int month, int day, int year);

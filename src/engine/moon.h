@@ -12,6 +12,11 @@ namespace tarvelin {
 // 13.33 x k rounded to two decimals, k = 0..26.
 extern const std::array<double, 27> kNakshatraStarts;
 
+// Start of the nakshatra of a sidereal longitude in [0, 360): the index is
+// Int(60 x lon / 800) (exact 13° 20' wide), the start comes from the table.
+// 0 for any other value.
+double NakshatraStartOf(double siderealLongitude);
+
 struct MoonOutputs {
   double MoonLongitude = 0;       // sidereal degrees in [0, 360)
   std::string MoonText;           // FormatSignPosition(MoonLongitude)

@@ -23,7 +23,8 @@ std::string SignAbbreviation(int signIndex);
 // rounded; x = 360 gives sign 12 and an empty abbreviation.
 std::string FormatSignPosition(double x);
 
-// Position text -> chart notation (seconds dropped).
+// Position text -> chart notation (seconds dropped). Empty for a text
+// without the degree sign followed by the minutes mark.
 std::string ToChartNotation(const std::string& positionText);
 
 // Characters 4 to 6 of a chart-notation text (empty when it is too short).

@@ -1,0 +1,79 @@
+#include "engine/time_base.h"
+
+#include <cmath>
+
+namespace tarvelin {
+namespace {
+
+constexpr double kJulianDaysPerCentury = 36525.0;
+constexpr double kJd1900 = 2415020.0;   // JD of 1900 January 0.5 (B1900 base)
+constexpr double kJdJ2000 = 2451545.0;  // JD of 2000 January 1.5 (J2000.0)
+
+// Last Julian day number read in the Julian calendar: 15 October 1582 as a
+// Julian-calendar date (the Gregorian reform followed 4 October 1582).
+constexpr double kLastJulianCalendarDay = 2299171.0;
+
+double Centuries(double julianDayNumber, double universalHours, double epoch) {
+  // The day number belongs to noon, so the Julian date of the instant is
+  // JDN - 0.5 + UT / 24.
+  return (julianDayNumber - epoch + universalHours / 24.0 - 0.5) /
+         kJulianDaysPerCentury;
+}
+
+}  // namespace
+
+double JulianDayNumber(int month, int day, int year) {
+  // Months counted from March of the year -4800, so that the leap day falls
+  // at the end of each counted year.
+  const double m = 12.0 * (year + 4800) + month - 3;
+  const double r = m - 12.0 * std::floor(m / 12.0);
+  double j = std::floor((365.0 * m + 2.0 * r + 7.0) / 12.0) + day +
+             std::floor(m / 48.0) - 32083.0;
+  if (j > kLastJulianCalendarDay) {
+    // Gregorian: drop the century leap days that are not divisible by 400.
+    j = j + std::floor(m / 4800.0) - std::floor(m / 1200.0) + 38.0;
+  }
+  return j;
+}
+
+double UniversalHours(double localHours, int zoneOffsetHours,
+                      int zoneOffsetMinutes, bool hasDst) {
+  // The signed offsets say what to add to the local clock; a clock on
+  // daylight saving time runs one hour ahead of its zone.
+  const double dstHours = hasDst ? 1.0 : 0.0;
+  return localHours + zoneOffsetHours + zoneOffsetMinutes / 60.0 - dstHours;
+}
+
+double CenturiesSince1900(double julianDayNumber, double universalHours) {
+  return Centuries(julianDayNumber, universalHours, kJd1900);
+}
+
+double CenturiesSinceJ2000(double julianDayNumber, double universalHours) {
+  return Centuries(julianDayNumber, universalHours, kJdJ2000);
+}
+
+double DayNumberJ2000(int year, int month, int day, int hour, int minute) {
+  // Day count with a leap year every fourth year; 730531.5 puts its zero at
+  // 2000 January 1, 12:00 UT.
+  const double y = year;
+  const double m = month;
+  const double d = 367.0 * y -
+                   std::floor(7.0 * (y + std::floor((m + 9.0) / 12.0)) / 4.0) +
+                   std::floor(275.0 * m / 9.0) + day - 730531.5;
+  return d + (hour + minute / 60.0) / 24.0;
+}
+
+double SiderealTimeDegrees(double t1900, double universalHours,
+                           double westLongitudeDeg) {
+  // Newcomb's Greenwich sidereal time in hours at 0h UT: 6h 38m 45.836s
+  // (6.6460656 h) + 2400.0513 h per century + 0.0000258 h per century^2.
+  // T1900 already holds the time of day, so UT is added at the rate 1.
+  const double s = 15.0 * (6.6460656 + 2400.0513 * t1900 +
+                           0.0000258 * t1900 * t1900 + universalHours) -
+                   westLongitudeDeg;
+  // Fold down below 360; a negative value stays (only its sine, cosine and
+  // tangent are ever used).
+  return s >= 360.0 ? std::fmod(s, 360.0) : s;
+}
+
+}  // namespace tarvelin

@@ -1,0 +1,154 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "engine/ascendant.h"
+#include "engine/ayanamsa.h"
+#include "engine/position_text.h"
+#include "engine/time_base.h"
+#include "engine_reference_data.h"
+
+namespace tarvelin {
+namespace {
+
+constexpr double kArcsecond = 1.0 / 3600;  // degrees
+
+TEST(EngineAyanamsa, TheTwoFormsDifferByTheirMeanParts) {
+  // T1900 = 1 is the same instant as T2000 = 0 (JD 2451545.0 = 2415020.0 +
+  // 36525); the 1900 form's mean ayanamsa is 1.75" larger there, and the
+  // nutation terms of the two forms agree to a few thousandths of a second.
+  const double diff = SiderealCorrection1900(1.0) - SiderealCorrection2000(0.0);
+  EXPECT_NEAR(diff, -1.75 * kArcsecond, 0.02 * kArcsecond);
+}
+
+TEST(EngineAyanamsa, MagnitudesAcrossThreeCenturies) {
+  struct Case {
+    double t1900;
+    double want;
+  };
+  // About -22.5 in 1900, -23.9 in 2000, -25.3 in 2100.
+  const Case cases[] = {{0.0, -22.46}, {1.0, -23.86}, {2.0, -25.25}};
+  for (const Case& c : cases) {
+    EXPECT_NEAR(SiderealCorrection1900(c.t1900), c.want, 0.01)
+        << "T1900 " << c.t1900;
+    EXPECT_NEAR(SiderealCorrection2000(c.t1900 - 1.0), c.want, 0.01)
+        << "T2000 " << c.t1900 - 1.0;
+  }
+  // The nutation terms stay within 18.5".
+  for (double t = -1.0; t <= 1.0; t += 0.01) {
+    const double mean = -(5025.64 * t + 1.11 * t * t + 85886.27) / 3600;
+    EXPECT_LE(std::fabs(SiderealCorrection2000(t) - mean), 18.5 * kArcsecond)
+        << "T2000 " << t;
+  }
+}
+
+BirthRecord Record(int year, int month, int day, int hour, int minute,
+                   int latDeg, int latMin, bool south, int lonDeg, int lonMin,
+                   bool east) {
+  BirthRecord r;
+  r.Year = static_cast<std::int16_t>(year);
+  r.Month = static_cast<std::int16_t>(month);
+  r.Day = static_cast<std::int16_t>(day);
+  r.Hour = static_cast<std::int16_t>(hour);
+  r.Minute = static_cast<std::int16_t>(minute);
+  r.LatDeg = static_cast<std::int16_t>(latDeg);
+  r.LatMin = static_cast<std::int16_t>(latMin);
+  r.IsSouth = south;
+  r.LonDeg = static_cast<std::int16_t>(lonDeg);
+  r.LonMin = static_cast<std::int16_t>(lonMin);
+  r.IsEast = east;
+  return r;
+}
+
+// Tropical ascendants at 1987 April 10, 0h UT, from the published Greenwich
+// mean sidereal time of that instant (13h 10m 46.3668s), the IAU mean
+// obliquity (23.440946 degrees) and the rising ecliptic point
+// atan2(cos RAMC, -(sin RAMC cos e + tan phi sin e)), whose branch is fixed
+// by 90 degrees rising at sidereal time 0 on the equator.
+TEST(EngineAscendant, TropicalAscendantAgreesWithAnIndependentReckoning) {
+  struct Case {
+    const char* place;
+    BirthRecord record;
+    int zoneOffsetHours;
+    double tropicalWant;
+  };
+  const Case cases[] = {
+      {"Greenwich 51N29", Record(1987, 4, 10, 0, 0, 51, 29, false, 0, 0, false),
+       0, 256.9415},
+      {"equator, Greenwich meridian",
+       Record(1987, 4, 10, 0, 0, 0, 0, false, 0, 0, true), 0, 286.3138},
+      {"Sydney 33S52 151E13, 10:00 at zone +10",
+       Record(1987, 4, 10, 10, 0, 33, 52, true, 151, 13, true), -10, 65.6821},
+  };
+  for (const Case& c : cases) {
+    const AscendantOutputs out = CalcAscendant(c.record, c.zoneOffsetHours, 0);
+    EXPECT_DOUBLE_EQ(out.UniversalHours, 0.0) << c.place;
+    const double tropical = out.SiderealAscendant - out.SiderealCorrection;
+    EXPECT_NEAR(AngleDifferenceDeg(tropical, c.tropicalWant), 0.0, 0.005)
+        << c.place << ": want " << c.tropicalWant << ", got " << tropical;
+    EXPECT_GE(out.SiderealAscendant, 0.0) << c.place;
+    EXPECT_LT(out.SiderealAscendant, 360.0) << c.place;
+    EXPECT_EQ(out.AscendantWholeDegrees, std::floor(out.SiderealAscendant))
+        << c.place;
+    EXPECT_EQ(SignIndexOfChartText(ToChartNotation(out.AscendantText)),
+              static_cast<int>(out.SiderealAscendant / 30))
+        << c.place << ": " << out.AscendantText;
+  }
+}
+
+TEST(EngineAscendant, AscendantBelowTheAyanamsaFoldsToNearly360) {
+  // Over one day every tropical ascendant rises once, so some lie below the
+  // ayanamsa; their sidereal values must land just below 360, not below 0.
+  int nearFullCircle = 0;
+  for (int minute = 0; minute < 24 * 60; minute += 4) {
+    const BirthRecord r = Record(2000, 1, 1, minute / 60, minute % 60, 28, 36,
+                                 false, 77, 12, true);
+    const AscendantOutputs out = CalcAscendant(r, -5, -30);
+    ASSERT_GE(out.SiderealAscendant, 0.0) << "minute " << minute;
+    ASSERT_LT(out.SiderealAscendant, 360.0) << "minute " << minute;
+    const double tropical = out.SiderealAscendant - out.SiderealCorrection;
+    if (tropical >= 360.0) {
+      // The tropical ascendant (tropical - 360) was below the ayanamsa.
+      EXPECT_GE(out.SiderealAscendant, 360.0 + out.SiderealCorrection)
+          << "minute " << minute;
+      ++nearFullCircle;
+    }
+  }
+  EXPECT_GT(nearFullCircle, 0);
+}
+
+TEST(EngineAscendant, AtSiderealTimeZeroTheAscendantLiesInTheEasternHalf) {
+  // RAMC = 0: A = ArcTan2(1, -sin e tan phi), between 0 and 180 degrees at
+  // every latitude; at the equator exactly 90 degrees.
+  for (int latitude = -80; latitude <= 80; latitude += 10) {
+    // Find the minute of 2000 January 1 whose Greenwich sidereal time is
+    // nearest 0 and read the tropical ascendant there.
+    BirthRecord r = Record(2000, 1, 1, 0, 0, std::abs(latitude), 0,
+                           latitude < 0, 0, 0, false);
+    double bestSidereal = 360.0;
+    double tropicalThere = 0;
+    for (int minute = 0; minute < 24 * 60; ++minute) {
+      r.Hour = static_cast<std::int16_t>(minute / 60);
+      r.Minute = static_cast<std::int16_t>(minute % 60);
+      const double ut = r.Hour + r.Minute / 60.0;
+      const double s = SiderealTimeDegrees(
+          CenturiesSince1900(JulianDayNumber(1, 1, 2000), ut), ut, 0.0);
+      const double fromZero = std::fmin(s, 360.0 - s);
+      if (fromZero < bestSidereal) {
+        bestSidereal = fromZero;
+        const AscendantOutputs out = CalcAscendant(r, 0, 0);
+        tropicalThere = std::fmod(
+            out.SiderealAscendant - out.SiderealCorrection + 360.0, 360.0);
+      }
+    }
+    ASSERT_LT(bestSidereal, 0.26);  // a minute of time is 0.25 degree
+    EXPECT_GT(tropicalThere, 0.0) << "latitude " << latitude;
+    EXPECT_LT(tropicalThere, 180.0) << "latitude " << latitude;
+    if (latitude == 0) {
+      EXPECT_NEAR(tropicalThere, 90.0, 0.3);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tarvelin

@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include "engine/time_base.h"
+
+namespace tarvelin {
+namespace {
+
+constexpr double kMicroCentury = 1e-12;  // tolerance for centuries
+constexpr double kMicroDay = 1e-9;       // tolerance for day numbers, days
+
+TEST(EngineTimeBase, JulianDayNumbersAcrossTheCalendarSwitch) {
+  struct Case {
+    int month, day, year;
+    double want;
+  };
+  const Case cases[] = {
+      {1, 1, 2000, 2451545},
+      {1, 1, 1900, 2415021},
+      {2, 29, 2000, 2451604},
+      {10, 16, 1582, 2299162},
+      // 15 October 1582 is read as a Julian-calendar date.
+      {10, 15, 1582, 2299171},
+      {10, 4, 1582, 2299160},
+      {4, 10, 1987, 2446896},
+      {3, 1, 1900, 2415080},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(JulianDayNumber(c.month, c.day, c.year), c.want)
+        << c.year << "-" << c.month << "-" << c.day;
+  }
+  // 30 February carries arithmetically into March.
+  EXPECT_EQ(JulianDayNumber(2, 30, 2001), JulianDayNumber(3, 2, 2001));
+  EXPECT_EQ(JulianDayNumber(2, 30, 2000), JulianDayNumber(3, 1, 2000));
+  EXPECT_EQ(DayNumberJ2000(2001, 2, 30, 0, 0),
+            DayNumberJ2000(2001, 3, 2, 0, 0));
+}
+
+TEST(EngineTimeBase, EpochsOfTheCenturiesAndTheDayNumber) {
+  const double jdn2000 = JulianDayNumber(1, 1, 2000);
+  EXPECT_NEAR(CenturiesSinceJ2000(jdn2000, 12.0), 0.0, kMicroCentury);
+  // JD 2415020.0 (1899 December 31, 12:00) lies 36525 days earlier.
+  EXPECT_NEAR(CenturiesSince1900(jdn2000, 12.0), 1.0, kMicroCentury);
+  EXPECT_NEAR(DayNumberJ2000(2000, 1, 1, 12, 0), 0.0, kMicroDay);
+  EXPECT_NEAR(CenturiesSince1900(JulianDayNumber(12, 31, 1899), 12.0), 0.0,
+              kMicroCentury);
+  // An unfolded universal time carries into the day count.
+  EXPECT_NEAR(CenturiesSinceJ2000(jdn2000, -12.0),
+              CenturiesSinceJ2000(JulianDayNumber(12, 31, 1999), 12.0),
+              kMicroCentury);
+}
+
+TEST(EngineTimeBase, DayNumberAgreesWithTheJulianDayNumber) {
+  struct Case {
+    int year, month, day, hour, minute;
+  };
+  const Case cases[] = {{1900, 3, 1, 0, 0},     {1901, 6, 15, 6, 30},
+                        {1987, 4, 10, 0, 0},    {2000, 2, 29, 23, 59},
+                        {2024, 12, 31, 18, 45}, {2100, 2, 28, 12, 0}};
+  for (const Case& c : cases) {
+    const double hours = c.hour + c.minute / 60.0;
+    const double want =
+        JulianDayNumber(c.month, c.day, c.year) - 2451545 + hours / 24 - 0.5;
+    EXPECT_NEAR(DayNumberJ2000(c.year, c.month, c.day, c.hour, c.minute), want,
+                kMicroDay)
+        << c.year << "-" << c.month << "-" << c.day;
+  }
+}
+
+TEST(EngineTimeBase, UniversalTimeFromSignedOffsetsAndDaylightSaving) {
+  struct Case {
+    const char* what;
+    double local;
+    int zoneHours, zoneMinutes;
+    bool dst;
+    double want;
+  };
+  const Case cases[] = {
+      {"India, 03:00, not folded into the day before", 3.0, -5, -30, false,
+       -2.5},
+      {"India with daylight saving", 3.0, -5, -30, true, -3.5},
+      {"New York standard time", 10.0, 5, 0, false, 15.0},
+      {"New York daylight time", 10.0, 5, 0, true, 14.0},
+      {"London, British Summer Time zone", 14.5, -1, 0, false, 13.5},
+      {"London, GMT zone with daylight saving", 14.5, 0, 0, true, 13.5},
+      {"Newfoundland half hour west", 23.0, 3, 30, false, 26.5},
+  };
+  for (const Case& c : cases) {
+    EXPECT_DOUBLE_EQ(UniversalHours(c.local, c.zoneHours, c.zoneMinutes, c.dst),
+                     c.want)
+        << c.what;
+  }
+}
+
+TEST(EngineTimeBase, SiderealTimeFollowsNewcombAndTheLongitude) {
+  constexpr double kArcsecond = 1.0 / 3600;
+  // 1987 April 10, 0h UT: Greenwich mean sidereal time 13h 10m 46.3668s
+  // (a published worked example) = 197.693195 degrees.
+  const double t1900 = CenturiesSince1900(JulianDayNumber(4, 10, 1987), 0.0);
+  EXPECT_NEAR(SiderealTimeDegrees(t1900, 0.0, 0.0), 197.693195,
+              1.0 * kArcsecond);
+  // 77° 12' east is 77.2 degrees later; 100 degrees west is 100 earlier.
+  EXPECT_NEAR(SiderealTimeDegrees(t1900, 0.0, -77.2), 274.893195,
+              1.0 * kArcsecond);
+  EXPECT_NEAR(SiderealTimeDegrees(t1900, 0.0, 100.0), 97.693195,
+              1.0 * kArcsecond);
+  // Folded below 360, a negative value is left as it is.
+  const double s = SiderealTimeDegrees(t1900, 0.0, -170.0);
+  EXPECT_GE(s, 0.0);
+  EXPECT_LT(s, 360.0);
+  // At T1900 = 0, 0h UT the Greenwich value is 15 x 6.6460656 = 99.690984
+  // degrees; 170 degrees west of it the result stays negative.
+  EXPECT_NEAR(SiderealTimeDegrees(0.0, 0.0, 170.0), 99.690984 - 170.0, 1e-9);
+}
+
+}  // namespace
+}  // namespace tarvelin
