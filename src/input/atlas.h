@@ -127,6 +127,17 @@ struct BirthPlace {
 // local clock time `localBirth`.
 BirthPlace PlaceAtBirth(const AtlasCity& city, const CivilDateTime& localBirth);
 
+// A place text looked up for one birth, as the command-line tool takes it.
+struct PlaceLookup {
+  // The first city FindCities gives (a city named exactly so, the most
+  // populous of them), at the birth; empty when the atlas has no match.
+  std::optional<BirthPlace> place;
+  std::size_t matchCount = 0;        // cities the text matched, up to 100
+  std::vector<std::string> closest;  // ClosestCityLabels when none matched
+};
+PlaceLookup LookUpPlace(const std::string& placeText,
+                        const CivilDateTime& localBirth);
+
 // The message for a place whose standard offset at the birth has no entry in
 // the zone list (or whose zone the database does not know), naming the city
 // and the offset and asking the user to choose the zone.

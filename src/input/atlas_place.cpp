@@ -31,6 +31,21 @@ BirthPlace PlaceAtBirth(const AtlasCity& city,
   return place;
 }
 
+PlaceLookup LookUpPlace(const std::string& placeText,
+                        const CivilDateTime& localBirth) {
+  // Enough to say "one of many" without listing the atlas.
+  constexpr std::size_t kCountedMatches = 100;
+  PlaceLookup lookup;
+  const std::vector<AtlasCity> cities = FindCities(placeText, kCountedMatches);
+  lookup.matchCount = cities.size();
+  if (cities.empty()) {
+    lookup.closest = ClosestCityLabels(placeText);
+  } else {
+    lookup.place = PlaceAtBirth(cities.front(), localBirth);
+  }
+  return lookup;
+}
+
 std::string NoZoneEntryMessage(const BirthPlace& place) {
   const std::string label = CityLabel(place.city);
   if (!place.zone) {

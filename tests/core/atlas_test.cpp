@@ -376,6 +376,24 @@ TEST(AtlasPlace, ClockChangesAreToldToTheUser) {
             "as the first of the two, UTC+01:00.");
 }
 
+TEST(AtlasPlace, LookUpTakesTheFirstMatchOrOffersNearNames) {
+  const PlaceLookup springfield =
+      LookUpPlace("Springfield", {1990, 7, 15, 12, 0, 0});
+  ASSERT_TRUE(springfield.place);
+  EXPECT_GT(springfield.matchCount, 1u);
+  EXPECT_EQ(CityLabel(springfield.place->city),
+            "Springfield, Missouri, United States of America");
+  EXPECT_EQ(EntryText(springfield.place->zonePosition),
+            "Central Standard Time,CST,-6.0");
+  EXPECT_TRUE(springfield.closest.empty());
+
+  const PlaceLookup typo = LookUpPlace("Kathmanduu", {1990, 7, 15, 12, 0, 0});
+  EXPECT_FALSE(typo.place);
+  EXPECT_EQ(typo.matchCount, 0u);
+  ASSERT_FALSE(typo.closest.empty());
+  EXPECT_EQ(typo.closest.front(), "Kathmandu, Bagmati Province, Nepal");
+}
+
 TEST(AtlasPlace, OffsetTexts) {
   EXPECT_EQ(UtcOffsetText(5 * kHour + 45 * kMinute), "UTC+05:45");
   EXPECT_EQ(UtcOffsetText(-3 * kHour - 30 * kMinute), "UTC-03:30");
