@@ -3,14 +3,17 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QMetaType>
 #include <cstdint>
 #include <optional>
 
 #include "chart/calculation.h"
+#include "input/validation.h"
 
 class QAction;
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -43,9 +46,11 @@ class FrmMain : public QMainWindow {
   QComboBox* cmbTimeZone = nullptr;
   QCheckBox* chkDST = nullptr;
   QLineEdit *txtLonD = nullptr, *txtLonM = nullptr;
-  QRadioButton *optLongEast = nullptr, *optLongWest = nullptr;  // optLong(0), (1)
+  QRadioButton *optLongEast = nullptr,
+               *optLongWest = nullptr;  // optLong(0), (1)
   QLineEdit *txtLatD = nullptr, *txtLatM = nullptr;
-  QRadioButton *optLatNorth = nullptr, *optLatSouth = nullptr;  // optLat(0), (1)
+  QRadioButton *optLatNorth = nullptr,
+               *optLatSouth = nullptr;  // optLat(0), (1)
   QLabel *lblCobrand = nullptr, *lblFullBrand = nullptr, *Label61 = nullptr;
   QAction *mnuNext = nullptr, *mnuExit = nullptr, *mnuOnline = nullptr,
           *mnuVisit = nullptr, *mnuUpdate = nullptr, *mnuAbout = nullptr,
@@ -57,7 +62,8 @@ class FrmMain : public QMainWindow {
   // "&About Software".
   void aboutRequested();
   // The form was closed by the user (menu "E&xit" or the close box); the
-  // shell shows the exit screen.
+  // shell shows the exit screen. Hiding the form does not emit it, and
+  // neither does closing it while it is hidden.
   void closedByUser();
 
  public slots:
@@ -66,6 +72,23 @@ class FrmMain : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // Enter anywhere on the form presses "Get My Hora Lagna" (a focused
+  // button presses itself).
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  QGroupBox* BuildPersonalDetails();
+  QGroupBox* BuildPlaceDetails();
+  QGroupBox* BuildZone();
+  QGroupBox* BuildLongitude();
+  QGroupBox* BuildLatitude();
+  QGroupBox* BuildPromotion();
+  void BuildMenus();
+  void SetTabOrder();
+  void FillLists();
+  QWidget* FocusTarget(InputField field) const;
 };
 
 }  // namespace tarvelin
+
+Q_DECLARE_METATYPE(tarvelin::BirthInput)

@@ -1,0 +1,486 @@
+#include "input/frm_main.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <functional>
+#include <utility>
+
+#include "input/frm_filtered_edit.h"
+#include "input/zone_table.h"
+#include "shell/app_seams.h"
+#include "shell/web_links.h"
+
+namespace tarvelin {
+namespace {
+
+// Widest entries of the degree and minute boxes.
+constexpr int kLonDegMaxLength = 3;
+constexpr int kOtherDegMinMaxLength = 2;
+
+constexpr int kFirstYear = 1901, kLastYear = 2050;
+constexpr int kDaysInList = 31;  // whatever the month
+constexpr int kHours = 24, kMinutes = 60, kSeconds = 60;
+
+constexpr const char* kMonthNames[] = {
+    "January", "February", "March",     "April",   "May",      "June",
+    "July",    "August",   "September", "October", "November", "December"};
+
+// A label that acts when clicked, drawn as a link.
+class LinkLabel : public QLabel {
+ public:
+  LinkLabel(const QString& text, std::function<void()> onClick,
+            QWidget* parent = nullptr)
+      : QLabel(text, parent), onClick_(std::move(onClick)) {
+    setCursor(Qt::PointingHandCursor);
+    QFont linkFont = font();
+    linkFont.setUnderline(true);
+    setFont(linkFont);
+    QPalette linkPalette = palette();
+    linkPalette.setColor(QPalette::WindowText,
+                         linkPalette.color(QPalette::Link));
+    setPalette(linkPalette);
+  }
+
+ protected:
+  void mouseReleaseEvent(QMouseEvent* event) override {
+    if (event->button() == Qt::LeftButton &&
+        rect().contains(event->position().toPoint())) {
+      onClick_();
+    }
+    QLabel::mouseReleaseEvent(event);
+  }
+
+ private:
+  std::function<void()> onClick_;
+};
+
+// Lists of the decimal numbers first..last, no leading zeros or blanks.
+void AddNumbers(QComboBox* list, int first, int last) {
+  for (int n = first; n <= last; ++n) list->addItem(QString::number(n));
+}
+
+// Wide enough for `characters` digits and the frame around them.
+void SizeForDigits(QLineEdit* box, int characters) {
+  const int digits =
+      box->fontMetrics().horizontalAdvance(QString(characters + 1, '0'));
+  box->setFixedWidth(digits + 2 * box->fontMetrics().averageCharWidth());
+}
+
+FilteredLineEdit* NumberBox(const char* name, int maxLength, QWidget* parent) {
+  auto* box = new FilteredLineEdit(&FilterNumberKey, parent);
+  box->setObjectName(name);
+  box->setMaxLength(maxLength);
+  box->setAlignment(Qt::AlignRight);
+  SizeForDigits(box, maxLength);
+  return box;
+}
+
+QLabel* Label(const char* name, const QString& caption, QWidget* parent) {
+  auto* label = new QLabel(caption, parent);
+  label->setObjectName(name);
+  return label;
+}
+
+QComboBox* List(const char* name, QWidget* parent) {
+  auto* list = new QComboBox(parent);
+  list->setObjectName(name);
+  list->setEditable(false);  // choice only: position and text agree
+  return list;
+}
+
+int ListNumber(const QComboBox* list) {
+  return list->currentText().trimmed().toInt();
+}
+
+int BoxNumber(const QLineEdit* box) { return box->text().trimmed().toInt(); }
+
+}  // namespace
+
+FrmMain::FrmMain(QWidget* parent) : QMainWindow(parent) {
+  qRegisterMetaType<BirthInput>();
+  setObjectName("frmMain");
+  setWindowTitle(kAppTitle);
+
+  auto* central = new QWidget(this);
+  auto* columns = new QHBoxLayout;
+  auto* left = new QVBoxLayout;
+  QGroupBox* personal = BuildPersonalDetails();
+  QGroupBox* place = BuildPlaceDetails();
+  left->addWidget(personal);
+  left->addWidget(place);
+  auto* right = new QVBoxLayout;
+  right->addWidget(BuildZone());
+  right->addWidget(BuildLongitude());
+  right->addWidget(BuildLatitude());
+  // The labels of the two left frames share one width, so their boxes line
+  // up.
+  auto* personalGrid = static_cast<QGridLayout*>(personal->layout());
+  auto* placeGrid = static_cast<QGridLayout*>(place->layout());
+  int labelWidth = 0;
+  for (const QGridLayout* grid : {personalGrid, placeGrid}) {
+    for (int row = 0; row < grid->rowCount(); ++row) {
+      if (const QLayoutItem* item = grid->itemAtPosition(row, 0)) {
+        labelWidth = std::max(labelWidth, item->sizeHint().width());
+      }
+    }
+  }
+  personalGrid->setColumnMinimumWidth(0, labelWidth);
+  placeGrid->setColumnMinimumWidth(0, labelWidth);
+  columns->addLayout(left);
+  columns->addLayout(right);
+  auto* page = new QVBoxLayout(central);
+  page->addLayout(columns);
+  page->addWidget(BuildPromotion());
+  setCentralWidget(central);
+
+  BuildMenus();
+  SetTabOrder();
+  FillLists();
+  // A fixed form: as large as its contents, no larger.
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+  txtName->setFocus();
+}
+
+QGroupBox* FrmMain::BuildPersonalDetails() {
+  auto* frame = new QGroupBox("Personal Details");
+  frame->setObjectName("Frame1");
+  auto* grid = new QGridLayout(frame);
+
+  txtName = new FilteredLineEdit(&FilterNameKey, frame);
+  txtName->setObjectName("txtName");
+  grid->addWidget(Label("Label13", "Name", frame), 0, 0);
+  grid->addWidget(txtName, 0, 1, 1, 2);
+
+  cboMonth = List("cboMonth", frame);
+  cboDate = List("cboDate", frame);
+  cboYear = List("cboYear", frame);
+  auto* date = new QHBoxLayout;
+  date->addWidget(cboMonth);
+  date->addWidget(cboDate);
+  date->addWidget(cboYear);
+  date->addStretch(1);
+  grid->addWidget(Label("Label5", "Date of Birth", frame), 1, 0);
+  grid->addLayout(date, 1, 1, 1, 2);
+
+  cboHH = List("cboHH", frame);
+  cboMM = List("cboMM", frame);
+  cboSS = List("cboSS", frame);
+  auto* time = new QHBoxLayout;
+  time->addWidget(cboHH);
+  time->addWidget(cboMM);
+  time->addWidget(cboSS);
+  time->addWidget(Label("Label12", "HH:MM:SS", frame));
+  time->addStretch(1);
+  grid->addWidget(Label("Label1", "Time of Birth", frame), 2, 0);
+  grid->addLayout(time, 2, 1, 1, 2);
+
+  cmdRashi = new QPushButton("Get My Hora Lagna", frame);
+  cmdRashi->setObjectName("cmdRashi");
+  cmdRashi->setDefault(true);
+  QFont bold = cmdRashi->font();
+  bold.setBold(true);
+  cmdRashi->setFont(bold);
+  grid->addWidget(cmdRashi, 3, 1, 1, 2, Qt::AlignRight);
+  grid->setColumnStretch(2, 1);
+  connect(cmdRashi, &QPushButton::clicked, this, &FrmMain::cmdRashi_Click);
+  return frame;
+}
+
+QGroupBox* FrmMain::BuildPlaceDetails() {
+  auto* frame = new QGroupBox("Place Details");
+  frame->setObjectName("Frame2");
+  auto* grid = new QGridLayout(frame);
+  txtMCity = new QLineEdit(frame);
+  txtMCity->setObjectName("txtMCity");
+  txtMState = new QLineEdit(frame);
+  txtMState->setObjectName("txtMState");
+  txtMCountry = new QLineEdit(frame);
+  txtMCountry->setObjectName("txtMCountry");
+  grid->addWidget(Label("Label54", "City", frame), 0, 0);
+  grid->addWidget(txtMCity, 0, 1);
+  grid->addWidget(Label("Label55", "State", frame), 1, 0);
+  grid->addWidget(txtMState, 1, 1);
+  grid->addWidget(Label("Label4", "Country", frame), 2, 0);
+  grid->addWidget(txtMCountry, 2, 1);
+
+  // The doubled ampersand shows as one.
+  cmdBrowser = new QPushButton("Click for Latitude && Longitude", frame);
+  cmdBrowser->setObjectName("cmdBrowser");
+  cmdBrowser->setAutoDefault(true);  // Enter presses it when it has focus
+  grid->addWidget(cmdBrowser, 3, 1, Qt::AlignRight);
+  connect(cmdBrowser, &QPushButton::clicked, this, &FrmMain::cmdBrowser_Click);
+  return frame;
+}
+
+QGroupBox* FrmMain::BuildZone() {
+  auto* frame = new QGroupBox("Zone");
+  frame->setObjectName("fraZone");
+  auto* column = new QVBoxLayout(frame);
+  cmbTimeZone = List("cmbTimeZone", frame);
+  chkDST = new QCheckBox("Daylight Saving Time", frame);
+  chkDST->setObjectName("chkDST");
+  column->addWidget(cmbTimeZone);
+  column->addWidget(chkDST);
+  return frame;
+}
+
+QGroupBox* FrmMain::BuildLongitude() {
+  auto* frame = new QGroupBox("Longitude");
+  frame->setObjectName("Frame4");
+  auto* row = new QHBoxLayout(frame);
+  txtLonD = NumberBox("txtLonD", kLonDegMaxLength, frame);
+  txtLonM = NumberBox("txtLonM", kOtherDegMinMaxLength, frame);
+  optLongEast = new QRadioButton("East", frame);
+  optLongEast->setObjectName("optLong0");
+  optLongWest = new QRadioButton("West", frame);
+  optLongWest->setObjectName("optLong1");
+  optLongEast->setChecked(true);
+  row->addWidget(txtLonD);
+  row->addWidget(Label("Label6", "Deg", frame));
+  row->addSpacing(6);
+  row->addWidget(txtLonM);
+  row->addWidget(Label("Label8", "Min", frame));
+  row->addStretch(1);
+  row->addWidget(optLongEast);
+  row->addWidget(optLongWest);
+  return frame;
+}
+
+QGroupBox* FrmMain::BuildLatitude() {
+  auto* frame = new QGroupBox("Latitude");
+  frame->setObjectName("Frame3");
+  auto* row = new QHBoxLayout(frame);
+  txtLatD = NumberBox("txtLatD", kOtherDegMinMaxLength, frame);
+  txtLatM = NumberBox("txtLatM", kOtherDegMinMaxLength, frame);
+  // Same width as the longitude boxes so the two frames line up.
+  txtLatD->setFixedWidth(txtLonD->width());
+  optLatNorth = new QRadioButton("North", frame);
+  optLatNorth->setObjectName("optLat0");
+  optLatSouth = new QRadioButton("South", frame);
+  optLatSouth->setObjectName("optLat1");
+  optLatNorth->setChecked(true);
+  row->addWidget(txtLatD);
+  row->addWidget(Label("Label7", "Deg", frame));
+  row->addSpacing(6);
+  row->addWidget(txtLatM);
+  row->addWidget(Label("Label9", "Min", frame));
+  row->addStretch(1);
+  row->addWidget(optLatNorth);
+  row->addWidget(optLatSouth);
+  return frame;
+}
+
+QGroupBox* FrmMain::BuildPromotion() {
+  auto* frame = new QGroupBox;
+  frame->setObjectName("Frame5");
+  auto* column = new QVBoxLayout(frame);
+  auto* intro = Label("Label2",
+                      "Know more about your importance in terms of money and "
+                      "material prosperity with Tarvelin",
+                      frame);
+  intro->setWordWrap(true);
+  QFont bold = intro->font();
+  bold.setBold(true);
+  intro->setFont(bold);
+  column->addWidget(intro);
+
+  lblCobrand = new LinkLabel("Co-brand Tarvelin for your web site",
+                             &OpenCoBrandPage, frame);
+  lblCobrand->setObjectName("lblCobrand");
+  lblFullBrand =
+      new LinkLabel("Get Tarvelin fully branded", &OpenFullBrandPage, frame);
+  lblFullBrand->setObjectName("lblFullBrand");
+  Label61 = new LinkLabel("Join our discussion board", &OpenForumHome, frame);
+  Label61->setObjectName("Label61");
+  auto* links = new QHBoxLayout;
+  links->addWidget(lblCobrand);
+  links->addStretch(1);
+  links->addWidget(lblFullBrand);
+  links->addStretch(1);
+  links->addWidget(Label61);
+  column->addLayout(links);
+  return frame;
+}
+
+void FrmMain::BuildMenus() {
+  QMenu* file = menuBar()->addMenu("&File");
+  mnuNext = file->addAction("Get My Hora Lagna");
+  mnuExit = file->addAction("E&xit");
+
+  QMenu* help = menuBar()->addMenu("&Help");
+  mnuOnline = help->addAction("&Online Help");
+  mnuVisit = help->addAction("&Visit Us Online");
+  help->addSeparator();
+  mnuUpdate = help->addAction("Check for Software &Update");
+  help->addSeparator();
+  mnuAbout = help->addAction("&About Software");
+
+  // Top-level entries that act themselves, without a menu below them.
+  mnuDonate = menuBar()->addAction("&Donate");
+  mkmoney = menuBar()->addAction("Make Money &Online");
+
+  mnuNext->setObjectName("mnuNext");
+  mnuExit->setObjectName("mnuExit");
+  mnuOnline->setObjectName("mnuOnline");
+  mnuVisit->setObjectName("mnuVisit");
+  mnuUpdate->setObjectName("mnuUpdate");
+  mnuAbout->setObjectName("mnuAbout");
+  mnuDonate->setObjectName("mnuDonate");
+  mkmoney->setObjectName("mkmoney");
+
+  connect(mnuNext, &QAction::triggered, this, &FrmMain::cmdRashi_Click);
+  connect(mnuExit, &QAction::triggered, this, &QWidget::close);
+  connect(mnuOnline, &QAction::triggered, this, [] { OpenOnlineHelp(); });
+  connect(mnuVisit, &QAction::triggered, this, [] { OpenForumHome(); });
+  connect(mnuUpdate, &QAction::triggered, this, [] { OpenDownloadPage(); });
+  connect(mnuAbout, &QAction::triggered, this, &FrmMain::aboutRequested);
+  connect(mnuDonate, &QAction::triggered, this, [] { OpenDonatePage(); });
+  connect(mkmoney, &QAction::triggered, this, [] { OpenFullBrandPage(); });
+}
+
+void FrmMain::SetTabOrder() {
+  QWidget* const order[] = {
+      txtName, cboMonth,    cboDate,     cboYear,     cboHH,       cboMM,
+      cboSS,   txtMCity,    txtMState,   txtMCountry, cmdBrowser,  cmbTimeZone,
+      chkDST,  txtLonD,     txtLonM,     optLongEast, optLongWest, txtLatD,
+      txtLatM, optLatNorth, optLatSouth, cmdRashi};
+  for (std::size_t i = 1; i < std::size(order); ++i) {
+    setTabOrder(order[i - 1], order[i]);
+  }
+}
+
+void FrmMain::FillLists() {
+  for (const ZoneEntry& zone : kZoneTable) cmbTimeZone->addItem(zone.text);
+  for (const char* month : kMonthNames) cboMonth->addItem(month);
+  AddNumbers(cboDate, 1, kDaysInList);
+  AddNumbers(cboYear, kFirstYear, kLastYear);
+  AddNumbers(cboHH, 0, kHours - 1);
+  AddNumbers(cboMM, 0, kMinutes - 1);
+  AddNumbers(cboSS, 0, kSeconds - 1);
+  for (QComboBox* list :
+       {cboMonth, cboDate, cboYear, cboHH, cboMM, cboSS, cmbTimeZone}) {
+    list->setCurrentIndex(0);
+  }
+}
+
+bool FrmMain::Zone_Calculation(std::int16_t& zoneOffsetHours,
+                               std::int16_t& zoneOffsetMinutes) const {
+  return tarvelin::Zone_Calculation(cmbTimeZone->currentIndex(),
+                                    zoneOffsetHours, zoneOffsetMinutes);
+}
+
+QWidget* FrmMain::FocusTarget(InputField field) const {
+  switch (field) {
+    case InputField::Name:
+      return txtName;
+    case InputField::LonDeg:
+      return txtLonD;
+    case InputField::LonMin:
+      return txtLonM;
+    case InputField::LatDeg:
+      return txtLatD;
+    case InputField::LatMin:
+      return txtLatM;
+    case InputField::None:
+      break;
+  }
+  return nullptr;
+}
+
+std::optional<BirthInput> FrmMain::ValidatedInput() {
+  FormEntries entries;
+  entries.name = txtName->text().toStdString();
+  entries.lonDeg = txtLonD->text().toStdString();
+  entries.lonMin = txtLonM->text().toStdString();
+  entries.latDeg = txtLatD->text().toStdString();
+  entries.latMin = txtLatM->text().toStdString();
+  entries.monthPosition = cboMonth->currentIndex();
+  entries.dayPosition = cboDate->currentIndex();
+  entries.yearText = cboYear->currentText().toStdString();
+
+  if (const std::optional<InputProblem> problem = ValidateInput(entries)) {
+    ShowMessage(QString::fromStdString(problem->message), problem->icon,
+                MessageButtons::Ok, this);
+    if (QWidget* box = FocusTarget(problem->focus)) box->setFocus();
+    return std::nullopt;
+  }
+
+  BirthInput input;
+  input.name = entries.name;
+  input.month = cboMonth->currentIndex() + 1;
+  input.day = ListNumber(cboDate);
+  input.year = ListNumber(cboYear);
+  input.hour = ListNumber(cboHH);
+  input.minute = ListNumber(cboMM);
+  input.second = ListNumber(cboSS);
+  input.zonePosition = cmbTimeZone->currentIndex();
+  input.lonDeg = BoxNumber(txtLonD);
+  input.lonMin = BoxNumber(txtLonM);
+  input.east = optLongEast->isChecked();
+  input.latDeg = BoxNumber(txtLatD);
+  input.latMin = BoxNumber(txtLatM);
+  input.south = optLatSouth->isChecked();
+  input.dst = chkDST->isChecked();
+  input.city = txtMCity->text().toStdString();
+  input.state = txtMState->text().toStdString();
+  input.country = txtMCountry->text().toStdString();
+  return input;
+}
+
+void FrmMain::cmdRashi_Click() {
+  if (const std::optional<BirthInput> input = ValidatedInput()) {
+    emit calculationRequested(*input);
+  }
+}
+
+void FrmMain::cmdBrowser_Click() {
+  // Only an empty text is missing; a text of blanks is searched as it is.
+  const std::pair<QLineEdit*, const char*> required[] = {
+      {txtMCity, "Please Enter City"},
+      {txtMState, "Please Enter State"},
+      {txtMCountry, "Please Enter Country"}};
+  for (const auto& [box, message] : required) {
+    if (box->text().isEmpty()) {
+      ShowMessage(message, MessageIcon::Information, MessageButtons::Ok, this);
+      box->setFocus();
+      return;
+    }
+  }
+  const QString searchText = txtMCity->text() + " " + txtMState->text() + " " +
+                             txtMCountry->text() + " Latitude Longitude";
+  OpenWebPage(WebSearchAddress(searchText));
+}
+
+void FrmMain::closeEvent(QCloseEvent* event) {
+  // Only a shown form can be closed by its user.
+  if (isVisible()) emit closedByUser();
+  event->accept();
+}
+
+void FrmMain::keyPressEvent(QKeyEvent* event) {
+  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+      !(event->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier))) {
+    cmdRashi->click();
+    event->accept();
+    return;
+  }
+  QMainWindow::keyPressEvent(event);
+}
+
+}  // namespace tarvelin
