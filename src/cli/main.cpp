@@ -1,1 +1,86 @@
-int main() { return 0; }
+// tarvelin-cli: the Hora Lagna calculation from the command line.
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "chart/calculation.h"
+#include "cli/batch.h"
+#include "cli/birth_entry.h"
+#include "cli/cli_options.h"
+#include "cli/json_writer.h"
+#include "cli/result_json.h"
+#include "cli/text_report.h"
+
+namespace tarvelin::cli {
+namespace {
+
+int RunSingle(const CliOptions& options) {
+  const BirthEntry entry = ReadBirth(options.birth);
+  if (!entry.birth) {
+    std::cerr << entry.problem << "\n";
+    return kExitBadInput;
+  }
+  const auto calc = std::make_unique<Calculation>();
+  calc->Calculate(*entry.birth);
+  if (options.json) {
+    JsonWriter json(JsonLayout::kIndented);
+    WriteResultJson(json, *entry.birth, *calc);
+    std::cout << json.Text() << "\n";
+  } else {
+    std::cout << TextReport(*entry.birth, *calc);
+  }
+  return kExitOk;
+}
+
+int RunBatchFile(const CliOptions& options) {
+  std::ifstream file;
+  std::istream* csv = &std::cin;
+  if (options.batchPath != "-") {
+    file.open(options.batchPath, std::ios::binary);
+    if (!file) {
+      std::cerr << "tarvelin-cli: cannot open " << options.batchPath << "\n";
+      return kExitBadInput;
+    }
+    csv = &file;
+  }
+  const BatchSummary summary = RunBatch(*csv, std::cout);
+  std::cout.flush();
+  if (summary.badRows > 0) {
+    std::cerr << "tarvelin-cli: " << summary.badRows << " of " << summary.rows
+              << " rows could not be read\n";
+    return kExitBadRows;
+  }
+  return kExitOk;
+}
+
+int Run(const std::vector<std::string>& args) {
+  const ParseOutcome outcome = ParseCommandLine(args);
+  if (!outcome.options) {
+    std::cerr << "tarvelin-cli: " << outcome.error << "\n";
+    return kExitBadInput;
+  }
+  const CliOptions& options = *outcome.options;
+  switch (options.mode) {
+    case Mode::kHelp:
+      std::cout << HelpText();
+      return kExitOk;
+    case Mode::kZones:
+      std::cout << ZoneListText();
+      return kExitOk;
+    case Mode::kBatch:
+      return RunBatchFile(options);
+    case Mode::kSingle:
+      return RunSingle(options);
+  }
+  return kExitBadInput;
+}
+
+}  // namespace
+}  // namespace tarvelin::cli
+
+int main(int argc, char** argv) {
+  std::ios::sync_with_stdio(false);
+  return tarvelin::cli::Run(std::vector<std::string>(argv + 1, argv + argc));
+}

@@ -147,14 +147,23 @@ double SolveKepler(double meanAnomaly, double eccentricity) {
   return v;
 }
 
-double GeocentricLongitude(Body body, double d) {
-  const double t = d / kJulianDaysPerCentury;
-  const Position earth = EarthPosition(t);
+namespace {
+
+// Geocentric longitude of a body at T seen from the Earth's position at the
+// same T (computed once per instant by the caller).
+double LongitudeSeenFrom(const Position& earth, Body body, double t) {
   Position planet;  // the Sun stands at the origin
   if (body != Body::Sun) planet = HeliocentricPosition(ElementsOf(body), t);
   const double lambda =
       ArcTan2(planet.y - earth.y, planet.x - earth.x) * kDegreesPerRadian;
   return FoldDegrees(lambda);
+}
+
+}  // namespace
+
+double GeocentricLongitude(Body body, double d) {
+  const double t = d / kJulianDaysPerCentury;
+  return LongitudeSeenFrom(EarthPosition(t), body, t);
 }
 
 double PrecessionSinceJ2000Degrees(double d) {
@@ -194,10 +203,12 @@ PlanetOutputs CalcPlanets(const PlanetInstant& localInstant,
   constexpr Slot kSlots[] = {{Body::Mercury, 2}, {Body::Venus, 3},
                              {Body::Sun, 0},     {Body::Mars, 4},
                              {Body::Jupiter, 5}, {Body::Saturn, 6}};
+  const double t = d / kJulianDaysPerCentury;
+  const Position earth = EarthPosition(t);
   std::array<std::string, kBodyCount> texts;
   for (const Slot& slot : kSlots) {
     const double ofDate =
-        FoldDegrees(GeocentricLongitude(slot.body, d) + precession);
+        FoldDegrees(LongitudeSeenFrom(earth, slot.body, t) + precession);
     const double sidereal = Sidereal(ofDate, siderealCorrection);
     out.Longitudes[slot.index] = sidereal;
     texts[slot.index] = FormatSignPosition(sidereal);

@@ -1,0 +1,115 @@
+// Benchmarks: one whole calculation (birth run, retrograde marks, three
+// sunrises, sunrise run, special lagnas, result view) and the throughput of
+// --batch --json over 100,000 generated births, run in-process.
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <memory>
+#include <sstream>
+#include <streambuf>
+#include <string>
+
+#include "chart/calculation.h"
+#include "cli/batch.h"
+
+namespace tarvelin {
+namespace {
+
+BirthInput DelhiEveningBirth() {
+  BirthInput birth;
+  birth.name = "RAM";
+  birth.year = 1980;
+  birth.month = 3;
+  birth.day = 15;
+  birth.hour = 21;
+  birth.minute = 5;
+  birth.second = 30;
+  birth.zonePosition = 34;  // Indian Time
+  birth.lonDeg = 77;
+  birth.lonMin = 12;
+  birth.east = true;
+  birth.latDeg = 28;
+  birth.latMin = 36;
+  return birth;
+}
+
+// One calculation object kept across runs, as the desktop program keeps it.
+void BM_Calculate(benchmark::State& state) {
+  Calculation calc;
+  const BirthInput birth = DelhiEveningBirth();
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(calc.Calculate(birth));
+  }
+}
+BENCHMARK(BM_Calculate);
+
+// A fresh calculation object per birth, as --batch makes one per row.
+void BM_CalculateFreshObject(benchmark::State& state) {
+  const BirthInput birth = DelhiEveningBirth();
+  for (auto _ : state) {
+    auto calc = std::make_unique<Calculation>();
+    benchmark::DoNotOptimize(calc->Calculate(birth));
+  }
+}
+BENCHMARK(BM_CalculateFreshObject);
+
+// A stream buffer that only counts what is written to it.
+class CountingBuffer : public std::streambuf {
+ public:
+  std::int64_t bytes = 0;
+
+ protected:
+  int_type overflow(int_type c) override {
+    ++bytes;
+    return traits_type::not_eof(c);
+  }
+  std::streamsize xsputn(const char*, std::streamsize n) override {
+    bytes += n;
+    return n;
+  }
+};
+
+// `rows` births spread over the whole year range, the zone list and both
+// hemispheres, from a fixed-seed generator so every run reads the same file.
+std::string GeneratedCsv(int rows) {
+  std::uint64_t seed = 0x9E3779B97F4A7C15ULL;
+  const auto next = [&seed](int below) {
+    seed = seed * 6364136223846793005ULL + 1442695040888963407ULL;
+    return static_cast<int>((seed >> 33) % static_cast<std::uint64_t>(below));
+  };
+  std::ostringstream csv;
+  csv << "name,date,time,lon,lat,zone,dst\n";
+  char row[128];
+  for (int i = 0; i < rows; ++i) {
+    std::snprintf(row, sizeof row,
+                  "PERSON,%04d-%02d-%02d,%02d:%02d:%02d,%d:%02d%c,%d:%02d%c,%d,"
+                  "%d\n",
+                  1901 + next(150), 1 + next(12), 1 + next(28), next(24),
+                  next(60), next(60), next(180), next(60), next(2) ? 'E' : 'W',
+                  next(66), next(60), next(2) ? 'N' : 'S', next(71), next(2));
+    csv << row;
+  }
+  return csv.str();
+}
+
+void BM_BatchJson(benchmark::State& state) {
+  const int rows = static_cast<int>(state.range(0));
+  const std::string csv = GeneratedCsv(rows);
+  std::int64_t bytes = 0;
+  for (auto _ : state) {
+    std::istringstream in(csv);
+    CountingBuffer sink;
+    std::ostream out(&sink);
+    const cli::BatchSummary summary = cli::RunBatch(in, out);
+    benchmark::DoNotOptimize(summary);
+    bytes += sink.bytes;
+  }
+  state.SetItemsProcessed(state.iterations() * rows);
+  state.SetBytesProcessed(bytes);
+}
+BENCHMARK(BM_BatchJson)->Arg(100000)->Iterations(1)->Unit(benchmark::kSecond);
+
+}  // namespace
+}  // namespace tarvelin
+
+BENCHMARK_MAIN();

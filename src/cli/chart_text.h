@@ -1,0 +1,27 @@
+// The South-Indian chart drawn in text: a square of 4 x 4 cells whose twelve
+// outer cells are the signs in fixed places (Pisces top left, then Aries,
+// Taurus and Gemini along the top, clockwise) and whose inner 2 x 2 block
+// carries a title. Each sign cell lists its bodies one per line, as the
+// chart's planet labels hold them, and "HL" at the right when the Hora Lagna
+// stands there.
+#pragma once
+
+#include <array>
+#include <string>
+
+namespace tarvelin::cli {
+
+struct ChartContent {
+  std::array<std::string, 12> planetLabels;  // Aries first, "\r\n"-separated
+  std::array<std::string, 12> markers;       // Aries first, "\r\n"-separated
+  std::string title;
+  std::string subtitle;
+};
+
+// English name of sign index 0..11 ("Aries" ... "Pisces"); "" otherwise.
+const char* SignName(int index);
+
+// The chart, lines ending in '\n'. Every line has the same width.
+std::string ChartText(const ChartContent& content);
+
+}  // namespace tarvelin::cli

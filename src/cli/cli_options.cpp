@@ -1,0 +1,173 @@
+#include "cli/cli_options.h"
+
+#include <algorithm>
+#include <sstream>
+
+namespace tarvelin::cli {
+namespace {
+
+// Which kind of run a flag belongs to; used to refuse mixtures.
+enum class Group { kBirth, kOutput, kBatch, kAlone };
+
+struct FlagSpec {
+  const char* flag;
+  const char* valueName;  // nullptr: the flag takes no value
+  Group group;
+  const char* help;
+  void (*apply)(CliOptions& options, const std::string& value);
+};
+
+// Every flag tarvelin-cli knows, in the order --help lists them.
+const FlagSpec kFlags[] = {
+    {"--name", "TEXT", Group::kBirth, "name: letters and blanks (upper-cased)",
+     [](CliOptions& o, const std::string& v) { o.birth.name = v; }},
+    {"--date", "YYYY-MM-DD", Group::kBirth, "date of birth, 1901..2050",
+     [](CliOptions& o, const std::string& v) { o.birth.date = v; }},
+    {"--time", "HH:MM[:SS]", Group::kBirth, "local clock time of birth",
+     [](CliOptions& o, const std::string& v) { o.birth.time = v; }},
+    {"--lon", "DDD:MM{E|W}", Group::kBirth, "longitude, e.g. 77:12E",
+     [](CliOptions& o, const std::string& v) { o.birth.lon = v; }},
+    {"--lat", "DD:MM{N|S}", Group::kBirth, "latitude, e.g. 28:36N",
+     [](CliOptions& o, const std::string& v) { o.birth.lat = v; }},
+    {"--zone", "INDEX", Group::kBirth, "time zone by list index (see --zones)",
+     [](CliOptions& o, const std::string& v) { o.birth.zone = v; }},
+    {"--dst", nullptr, Group::kBirth, "daylight saving time was in force",
+     [](CliOptions& o, const std::string&) { o.birth.dst = true; }},
+    {"--city", "TEXT", Group::kBirth, "city of birth (shown only)",
+     [](CliOptions& o, const std::string& v) { o.birth.city = v; }},
+    {"--state", "TEXT", Group::kBirth, "state of birth (shown only)",
+     [](CliOptions& o, const std::string& v) { o.birth.state = v; }},
+    {"--country", "TEXT", Group::kBirth, "country of birth (shown only)",
+     [](CliOptions& o, const std::string& v) { o.birth.country = v; }},
+    {"--json", nullptr, Group::kOutput, "write the result as JSON",
+     [](CliOptions& o, const std::string&) { o.json = true; }},
+    {"--batch", "FILE.csv", Group::kBatch,
+     "one JSON line per row of FILE (\"-\": standard input)",
+     [](CliOptions& o, const std::string& v) {
+       o.mode = Mode::kBatch;
+       o.batchPath = v;
+     }},
+    {"--zones", nullptr, Group::kAlone, "list the 71 time zones with indexes",
+     [](CliOptions& o, const std::string&) { o.mode = Mode::kZones; }},
+    {"--help", nullptr, Group::kAlone, "show this help",
+     [](CliOptions& o, const std::string&) { o.mode = Mode::kHelp; }},
+};
+
+// Flags a single birth cannot do without. A missing --name is left to the
+// form's own check ("Please Enter Name").
+const char* const kRequiredBirthFlags[] = {"--date", "--time", "--lon", "--lat",
+                                           "--zone"};
+
+const FlagSpec* FindFlag(const std::string& flag) {
+  for (const FlagSpec& spec : kFlags) {
+    if (flag == spec.flag) return &spec;
+  }
+  return nullptr;
+}
+
+ParseOutcome Fail(const std::string& error) { return {std::nullopt, error}; }
+
+}  // namespace
+
+ParseOutcome ParseCommandLine(const std::vector<std::string>& args) {
+  CliOptions options;
+  std::set<Group> groups;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (arg.rfind("--", 0) != 0) {
+      return Fail("unexpected argument '" + arg + "' (try --help)");
+    }
+    const auto equals = arg.find('=');
+    const std::string flag = arg.substr(0, equals);
+    const FlagSpec* spec = FindFlag(flag);
+    if (spec == nullptr) {
+      return Fail("unknown flag '" + flag + "' (try --help)");
+    }
+    if (!options.given.insert(flag).second) {
+      return Fail(flag + " is given twice");
+    }
+    std::string value;
+    if (spec->valueName == nullptr) {
+      if (equals != std::string::npos) {
+        return Fail(flag + " takes no value");
+      }
+    } else if (equals != std::string::npos) {
+      value = arg.substr(equals + 1);
+    } else if (i + 1 < args.size() && args[i + 1].rfind("--", 0) != 0) {
+      value = args[++i];
+    } else {
+      return Fail(flag + " needs a value " + spec->valueName);
+    }
+    spec->apply(options, value);
+    groups.insert(spec->group);
+  }
+
+  if (options.given.count("--help")) {
+    options.mode = Mode::kHelp;
+    return {options, ""};
+  }
+  if (options.mode == Mode::kZones) {
+    if (options.given.size() > 1) return Fail("--zones takes no other flags");
+    return {options, ""};
+  }
+  if (options.mode == Mode::kBatch) {
+    if (groups.count(Group::kBirth)) {
+      return Fail(
+          "--batch reads the births from the file; it takes no "
+          "birth flags");
+    }
+    return {options, ""};
+  }
+  std::string missing;
+  for (const char* flag : kRequiredBirthFlags) {
+    if (!options.given.count(flag)) {
+      missing += missing.empty() ? "" : ", ";
+      missing += flag;
+    }
+  }
+  if (!missing.empty()) {
+    return Fail("missing " + missing + " (try --help)");
+  }
+  return {options, ""};
+}
+
+std::string HelpText() {
+  std::ostringstream out;
+  out << "Usage:\n"
+         "  tarvelin-cli --name TEXT --date YYYY-MM-DD --time HH:MM[:SS]\n"
+         "               --lon DDD:MM{E|W} --lat DD:MM{N|S} --zone INDEX\n"
+         "               [--dst] [--city TEXT --state TEXT --country TEXT]"
+         " [--json]\n"
+         "  tarvelin-cli --batch FILE.csv [--json]\n"
+         "  tarvelin-cli --zones\n"
+         "  tarvelin-cli --help\n"
+         "\n"
+         "Computes the Hora Lagna of a birth: the chart, the planetary\n"
+         "positions, the house and the sign attributes of the Hora Lagna.\n"
+         "\n"
+         "Flags:\n";
+  std::size_t width = 0;
+  auto head = [](const FlagSpec& spec) {
+    return std::string(spec.flag) +
+           (spec.valueName ? std::string(" ") + spec.valueName : "");
+  };
+  for (const FlagSpec& spec : kFlags)
+    width = std::max(width, head(spec).size());
+  for (const FlagSpec& spec : kFlags) {
+    const std::string h = head(spec);
+    out << "  " << h << std::string(width - h.size() + 2, ' ') << spec.help
+        << "\n";
+  }
+  out << "\n"
+         "A batch file starts with a header line; every further line is\n"
+         "  name,date,time,lon,lat,zone,dst\n"
+         "with dst 0 or 1, e.g. RAM,1980-03-15,21:05:30,77:12E,28:36N,34,0.\n"
+         "Each row gives one JSON line; a row that cannot be read gives\n"
+         "{\"line\": N, \"error\": \"...\"} (N counts the header as line 1).\n"
+         "\n"
+         "Exit status: 0 done; 1 some batch rows could not be read;\n"
+         "2 a bad flag or a bad birth (one line on standard error).\n";
+  return out.str();
+}
+
+}  // namespace tarvelin::cli

@@ -1,0 +1,48 @@
+// The command line of tarvelin-cli: one table of flags (cli_options.cpp) read
+// into CliOptions, plus the checks on which flags go together. A new flag is
+// one row in that table and, if it starts a new kind of run, one Mode.
+#pragma once
+
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "cli/birth_entry.h"
+
+namespace tarvelin::cli {
+
+// Exit statuses of tarvelin-cli.
+constexpr int kExitOk = 0;
+constexpr int kExitBadRows = 1;   // a batch ran, some rows could not be read
+constexpr int kExitBadInput = 2;  // a bad flag or a bad single birth
+
+enum class Mode {
+  kSingle,  // one birth from the birth flags
+  kBatch,   // --batch FILE.csv
+  kZones,   // --zones
+  kHelp,    // --help
+};
+
+struct CliOptions {
+  Mode mode = Mode::kSingle;
+  bool json = false;
+  BirthTexts birth;
+  std::string batchPath;        // "-" reads standard input
+  std::set<std::string> given;  // every flag on the command line
+};
+
+// The options, or one line saying what is wrong with the command line.
+struct ParseOutcome {
+  std::optional<CliOptions> options;
+  std::string error;
+};
+
+// Reads the arguments after the program name. Flags take their value as the
+// next argument or after "=" (--name=RAM).
+ParseOutcome ParseCommandLine(const std::vector<std::string>& args);
+
+// The text printed for --help.
+std::string HelpText();
+
+}  // namespace tarvelin::cli

@@ -1,0 +1,22 @@
+// The JSON form of one calculation: the birth as given, the engine's values,
+// the texts of the result form, the sunrises, the special lagnas and the Hora
+// Lagna with its sign's attributes. When no Hora Lagna can be found, `notice`
+// holds the sentence shown instead and the keys that need the reference
+// sunrise or the Hora Lagna are null.
+#pragma once
+
+#include <string>
+
+#include "chart/calculation.h"
+#include "cli/json_writer.h"
+
+namespace tarvelin::cli {
+
+// Writes the result object of `calc` (after calc.Calculate(birth)).
+void WriteResultJson(JsonWriter& out, const BirthInput& birth,
+                     const Calculation& calc);
+
+// Writes {"line": N, "error": "message"} for a batch row that was not read.
+void WriteRowErrorJson(JsonWriter& out, long line, const std::string& message);
+
+}  // namespace tarvelin::cli

@@ -1,0 +1,226 @@
+#include "cli/text_report.h"
+
+#include <cstdio>
+#include <sstream>
+
+#include "cli/chart_text.h"
+#include "cli/text_encoding.h"
+#include "engine/position_text.h"
+#include "input/zone_table.h"
+
+namespace tarvelin::cli {
+namespace {
+
+// Row captions of the planetary table, as the result form shows them.
+const char* const kPlanetCaptions[kBodyCount] = {
+    "Surya/Sun",       "Chandra/Moon", "Budha/Mercury", "Shukra/Venus",
+    "Mangala/Mars",    "Guru/Jupiter", "Shani/Saturn",  "Rahu/North Node",
+    "Ketu/South node", "Asc/Lagna"};
+
+// Captions of the sign attribute fields on the result form.
+struct FieldCaption {
+  const char* field;
+  const char* caption;
+};
+const FieldCaption kFieldCaptions[] = {
+    {"lblArudhaLagnaPresentInSign", "Hora Lagna Present In Sign"},
+    {"lblVedicName", "Vedic Name"},
+    {"lblEnglishName", "English Name"},
+    {"lblRullingPlanet", "Ruling Planet"},
+    {"lblSymbol", "Symbol"},
+    {"lblNature", "Nature"},
+    {"lblColor", "Color"},
+    {"lblTypeOfSign", "Type Of Sign"},
+    {"lblGender", "Gender"},
+    {"lblBestPeriodOfActivity", "Best Period Of Activity"},
+    {"lblBarren", "Barren"},
+    {"lblCaste", "Caste"},
+    {"lblPosition", "Position"},
+    {"lblConstituentCharacter", "Constituent Character"},
+    {"lblLuckyDays", "Lucky Days"},
+    {"lblLuckyNumbers", "Lucky Numbers"},
+    {"lblBestDirection", "Best Direction"},
+    {"lblLuckyColors", "Lucky Colors"},
+    {"lblLuckyGemstone", "Lucky Gemstone"},
+    {"lblPartOfTheBody", "Part Of The Body"},
+    {"lblPhysique", "Physique"},
+    {"txtLooks", "Looks"},
+    {"txtNature", "Nature"},
+    {"txtCareerAndFinance", "Career And Finance"},
+    {"txtLoveAndDomesticLife", "Love And Domestic Life"},
+    {"txtHealth", "Health"},
+    {"lblCompatibleWith", "Compatible With"},
+    {"lblNotCompatibleWith", "Not Compatible With"},
+};
+
+constexpr char kHoraLagnaMeaning[] =
+    "Hora Lagna signifies the importance of self in terms of money, wealth "
+    "and prosperity.";
+
+std::string Caption(const std::string& field) {
+  for (const FieldCaption& c : kFieldCaptions) {
+    if (field == c.field) return c.caption;
+  }
+  return field;
+}
+
+bool IsReading(const std::string& field) { return field.rfind("txt", 0) == 0; }
+
+// "caption : value" with the captions of one block aligned.
+void Row(std::ostringstream& out, const std::string& caption,
+         const std::string& value, std::size_t captionWidth) {
+  out << "  " << caption << std::string(captionWidth - caption.size(), ' ')
+      << " : " << value << "\n";
+}
+
+std::string TwoDigits(int value) {
+  char text[8];
+  std::snprintf(text, sizeof text, "%02d", value);
+  return text;
+}
+
+std::string DateText(int year, int month, int day) {
+  return std::to_string(day) + " " + MonthName(month) + " " +
+         std::to_string(year);
+}
+
+std::string ClockText(int hour, int minute, int second) {
+  return TwoDigits(hour) + ":" + TwoDigits(minute) + ":" + TwoDigits(second);
+}
+
+void Details(std::ostringstream& out, const BirthInput& birth,
+             const ResultView& view) {
+  constexpr std::size_t kWidth = 13;  // "Date of Birth"
+  out << "Your Details\n";
+  Row(out, "Name", view.lblName, kWidth);
+  Row(out, "Date of Birth", DateText(birth.year, birth.month, birth.day),
+      kWidth);
+  Row(out, "Time of Birth", ClockText(birth.hour, birth.minute, birth.second),
+      kWidth);
+  Row(out, "Longitude", view.lblLongitude, kWidth);
+  Row(out, "Latitude", view.lblLatitude, kWidth);
+  if (!view.lblCity.empty()) Row(out, "City", view.lblCity, kWidth);
+  if (!view.lblState.empty()) Row(out, "State", view.lblState, kWidth);
+  if (!view.lblCountry.empty()) Row(out, "Country", view.lblCountry, kWidth);
+  std::string zone = "index " + std::to_string(birth.zonePosition);
+  if (birth.zonePosition >= 0 && birth.zonePosition < kZoneCount) {
+    zone = std::string(kZoneTable[birth.zonePosition].text) + " (" + zone + ")";
+  }
+  if (birth.dst) zone += ", Daylight Saving Time";
+  Row(out, "Time Zone", zone, kWidth);
+}
+
+void PlanetTable(std::ostringstream& out, const Calculation& calc) {
+  constexpr std::size_t kWidth = 15;  // "Ketu/South node"
+  out << "Vedic Planetary Position\n";
+  for (int i = 0; i < kBodyCount; ++i) {
+    const std::string caption = kPlanetCaptions[i];
+    out << "  " << caption << std::string(kWidth - caption.size(), ' ') << "   "
+        << calc.View.planet[i] << "    "
+        << FormatSignPosition(calc.BirthLongitudes[i]) << "\n";
+  }
+}
+
+void HoraLagna(std::ostringstream& out, const Calculation& calc) {
+  const ResultView& view = calc.View;
+  out << "Hora Lagna\n";
+  if (!view.hasHoraLagna) {
+    out << Wrapped(view.notice.value_or(view.lblHoraDesc), 2, kReportWidth);
+    return;
+  }
+  out << Wrapped(kHoraLagnaMeaning, 2, kReportWidth);
+  if (calc.ReferenceSunrise) {
+    const CivilDateTime& sunrise = *calc.ReferenceSunrise;
+    const bool before = calc.BirthInstant < sunrise;
+    out << "  Born " << calc.ElapsedMinutes << " minutes "
+        << (before ? "before" : "after") << " the sunrise of "
+        << DateText(sunrise.year, sunrise.month, sunrise.day) << ", "
+        << ClockText(sunrise.hour, sunrise.minute, sunrise.second) << "\n";
+  }
+  constexpr std::size_t kWidth = 27;  // "Hora Lagna Present In House"
+  Row(out, "Hora Lagna Present In Sign",
+      view.attributes.lblArudhaLagnaPresentInSign + "  (" +
+          FormatSignPosition(calc.HoraLagna) + ")",
+      kWidth);
+  Row(out, "Hora Lagna Present In House",
+      std::to_string(calc.HoraLagnaHouse) +
+          "  (counted from the ascendant in " +
+          SignName(calc.AscendantSign - 1) + ")",
+      kWidth);
+  out << Wrapped(view.lblHoraDesc, 2, kReportWidth);
+}
+
+void SignAttributes(std::ostringstream& out, const ResultView& view) {
+  constexpr std::size_t kWidth = 23;  // "Best Period Of Activity"
+  out << "Hora Lagna Details (" << view.attributes.lblEnglishName << ")\n";
+  for (const SignFieldRef& field : kSignAttributeFieldRefs) {
+    // The sign itself is named in the heading and in the Hora Lagna block.
+    if (IsReading(field.name) ||
+        std::string(field.name) == "lblArudhaLagnaPresentInSign") {
+      continue;
+    }
+    Row(out, Caption(field.name), view.attributes.*field.member, kWidth);
+  }
+  for (const SignFieldRef& field : kSignAttributeFieldRefs) {
+    if (!IsReading(field.name)) continue;
+    out << "\n" << Caption(field.name) << "\n";
+    out << Wrapped(view.attributes.*field.member, 2, kReportWidth);
+  }
+}
+
+}  // namespace
+
+std::string Wrapped(const std::string& text, std::size_t indent,
+                    std::size_t width) {
+  std::string out;
+  std::string line;
+  std::istringstream words(text);
+  std::string word;
+  const std::string margin(indent, ' ');
+  while (words >> word) {
+    if (!line.empty() && indent + line.size() + 1 + word.size() > width) {
+      out += margin + line + "\n";
+      line.clear();
+    }
+    line += (line.empty() ? "" : " ") + word;
+  }
+  if (!line.empty()) out += margin + line + "\n";
+  return out;
+}
+
+std::string TextReport(const BirthInput& birth, const Calculation& calc) {
+  const ResultView& view = calc.View;
+  std::ostringstream out;
+  const std::string heading = "Hora Lagna of " + view.lblName;
+  out << heading << "\n" << std::string(heading.size(), '=') << "\n\n";
+  Details(out, birth, view);
+  out << "\n";
+
+  ChartContent chart;
+  chart.planetLabels = view.chartLabels;
+  chart.markers = view.lblArudha;
+  chart.title = "Hora Lagna Chart";
+  chart.subtitle = view.lblName;
+  out << ChartText(chart) << "\n";
+
+  PlanetTable(out, calc);
+  out << "\n";
+  HoraLagna(out, calc);
+  if (view.hasHoraLagna) {
+    out << "\n";
+    SignAttributes(out, view);
+  }
+  return AsUtf8(out.str());
+}
+
+std::string ZoneListText() {
+  std::string out;
+  for (int i = 0; i < kZoneCount; ++i) {
+    char index[8];
+    std::snprintf(index, sizeof index, "%2d", i);
+    out += std::string(index) + "  " + kZoneTable[i].text + "\n";
+  }
+  return out;
+}
+
+}  // namespace tarvelin::cli

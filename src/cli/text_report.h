@@ -1,0 +1,26 @@
+// The plain-text result of one calculation, as a person reads it in a
+// terminal: the birth details, the chart, the planetary positions, the Hora
+// Lagna with its house sentence (or the notice when there is none) and the
+// attributes and readings of its sign. Also the zone list of --zones.
+#pragma once
+
+#include <string>
+
+#include "chart/calculation.h"
+
+namespace tarvelin::cli {
+
+// Width the report's running text is wrapped to.
+constexpr std::size_t kReportWidth = 78;
+
+std::string TextReport(const BirthInput& birth, const Calculation& calc);
+
+// One line per zone: its list index, two blanks, its list text.
+std::string ZoneListText();
+
+// `text` broken into lines of at most `width` characters (words longer than
+// that stand alone), each line starting with `indent` blanks.
+std::string Wrapped(const std::string& text, std::size_t indent,
+                    std::size_t width);
+
+}  // namespace tarvelin::cli

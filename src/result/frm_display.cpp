@@ -1,0 +1,394 @@
+#include "result/frm_display.h"
+
+#include <QFont>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QStringList>
+#include <QTabWidget>
+
+#include "result/frm_reading_box.h"
+#include "shell/app_seams.h"
+#include "shell/twips.h"
+#include "shell/ui_widgets.h"
+#include "shell/web_links.h"
+
+namespace tarvelin {
+namespace {
+
+// Client area of the form, twips.
+constexpr int kFormWidthTwips = 12735;
+constexpr int kFormHeightTwips = 8880;
+
+// Controls on a tab page are placed relative to the tab control, whose tab
+// strip takes the top of it; a page starts this far down, twips.
+constexpr int kTabStripTwips = 345;
+
+// The chart: 4 x 4 cells of 1965 x 1680 twips inside fraBirthchart.
+constexpr int kCellWidthTwips = 1965;
+constexpr int kCellHeightTwips = 1680;
+constexpr std::array<int, 4> kCellLeftTwips = {120, 2085, 4050, 6015};
+constexpr std::array<int, 4> kCellTopTwips = {135, 1815, 3495, 5175};
+// Number labels sit in the top-right corner of their cell, twips.
+constexpr int kNumberWidthTwips = 255;
+constexpr int kNumberHeightTwips = 240;
+constexpr int kNumberInsetTwips = 45;
+
+// Where each sign stands in the chart, Aries first: its cell (row, column),
+// its planet label and its marker label (left, top in twips).
+struct SignCell {
+  const char* planetLabel;
+  int row, column;
+  int planetLeft, planetTop;
+  int markerLeft, markerTop;
+};
+constexpr std::array<SignCell, 12> kSignCells = {{
+    {"lblAries", 0, 1, 2280, 240, 3600, 240},
+    {"lblTaurus", 0, 2, 4200, 240, 5520, 240},
+    {"lblGemini", 0, 3, 6120, 240, 7440, 240},
+    {"lblCancer", 1, 3, 6120, 1920, 7440, 1920},
+    {"lblLeo", 2, 3, 6120, 3600, 7440, 3600},
+    {"lblVirgo", 3, 3, 6120, 5280, 7440, 5280},
+    {"lblLibra", 3, 2, 4200, 5280, 5520, 5280},
+    {"lblScorpio", 3, 1, 2160, 5280, 3600, 5280},
+    {"lblSagattarius", 3, 0, 240, 5280, 1560, 5280},
+    {"lblCapricorn", 2, 0, 240, 3600, 1560, 3600},
+    {"lblAquarius", 1, 0, 240, 1920, 1560, 1920},
+    {"lblPisces", 0, 0, 240, 240, 1560, 240},
+}};
+constexpr int kPlanetLabelWidthTwips = 1305;
+constexpr int kPlanetLabelHeightTwips = 1500;
+constexpr int kMarkerWidthTwips = 405;
+constexpr int kMarkerHeightTwips = 210;
+
+constexpr std::array<const char*, kBodyCount> kPlanetCaptions = {
+    "Surya/Sun",       "Chandra/Moon", "Budha/Mercury", "Shukra/Venus",
+    "Mangala/Mars",    "Guru/Jupiter", "Shani/Saturn",  "Rahu/North Node",
+    "Ketu/South node", "Asc/Lagna"};
+
+// The sign fields of the second tab: eight rows of caption over value in
+// three columns.
+struct AttributeCell {
+  int row, column;
+  const char* caption;
+  const char* field;
+};
+constexpr std::array<AttributeCell, 23> kAttributeCells = {{
+    {0, 0, "Vedic Name", "lblVedicName"},
+    {0, 2, "Hora Lagna Present In Sign", "lblArudhaLagnaPresentInSign"},
+    {1, 0, "Ruling Planet", "lblRullingPlanet"},
+    {1, 1, "Compatible With", "lblCompatibleWith"},
+    {1, 2, "Not Compatible With", "lblNotCompatibleWith"},
+    {2, 0, "Symbol", "lblSymbol"},
+    {2, 1, "Nature", "lblNature"},
+    {2, 2, "Color", "lblColor"},
+    {3, 0, "Type Of Sign", "lblTypeOfSign"},
+    {3, 1, "Gender", "lblGender"},
+    {3, 2, "Best Period Of Activity", "lblBestPeriodOfActivity"},
+    {4, 0, "Barren", "lblBarren"},
+    {4, 1, "Caste", "lblCaste"},
+    {4, 2, "Position", "lblPosition"},
+    {5, 0, "Constituent Character", "lblConstituentCharacter"},
+    {5, 1, "Lucky Days", "lblLuckyDays"},
+    {5, 2, "Lucky Numbers", "lblLuckyNumbers"},
+    {6, 0, "Best Direction", "lblBestDirection"},
+    {6, 1, "Lucky Colors", "lblLuckyColors"},
+    {6, 2, "Lucky Gemstone", "lblLuckyGemstone"},
+    {7, 0, "Part Of The Body", "lblPartOfTheBody"},
+    {7, 1, "Physique", "lblPhysique"},
+    {7, 2, "English Name", "lblEnglishName"},
+}};
+// Column lefts and widths of the attribute grid (they line up with the
+// reading boxes below), caption tops and spacing, twips.
+constexpr std::array<int, 3> kAttributeLeftTwips = {120, 3960, 8280};
+constexpr std::array<int, 3> kAttributeWidthTwips = {3735, 4215, 3615};
+constexpr int kAttributeTopTwips = 240;
+constexpr int kAttributeRowTwips = 600;
+constexpr int kCaptionToValueTwips = 240;
+constexpr int kLineHeightTwips = 240;
+
+struct ReadingCell {
+  const char* caption;
+  ReadingBox* FrmDisplay::*box;
+  const char* field;
+  int left, top, width, height;
+};
+const std::array<ReadingCell, 5> kReadingCells = {{
+    {"Looks", &FrmDisplay::txtLooks, "txtLooks", 120, 5280, 3735, 855},
+    {"Nature", &FrmDisplay::txtNature, "txtNature", 3960, 5280, 4215, 855},
+    {"Career And Finance", &FrmDisplay::txtCareerAndFinance,
+     "txtCareerAndFinance", 8280, 5280, 3615, 855},
+    {"Love And Domestic Life", &FrmDisplay::txtLoveAndDomesticLife,
+     "txtLoveAndDomesticLife", 120, 6480, 6015, 615},
+    {"Health", &FrmDisplay::txtHealth, "txtHealth", 6240, 6480, 5655, 615},
+}};
+
+// Texts left to us: the forum advertisement and its links.
+constexpr const char kForumCaption[] =
+    "Discuss your chart in our astrology forum";
+constexpr const char kChartLinkCaption[] = "Visit our astrology forum";
+
+QFrame* MakeShape(QWidget* parent, const QString& name, const QRect& rect) {
+  auto* shape = new QFrame(parent);
+  shape->setObjectName(name);
+  shape->setFrameShape(QFrame::Box);
+  shape->setFrameShadow(QFrame::Plain);
+  shape->setGeometry(rect);
+  return shape;
+}
+
+QFont BoldFont(QFont font) {
+  font.setBold(true);
+  return font;
+}
+
+// A rectangle given relative to the tab control, placed on one of its pages.
+QRect PageRect(int left, int top, int width, int height) {
+  return TwipsRect(left, top - kTabStripTwips, width, height);
+}
+
+// A rectangle inside fraBirthchart. The chart sits a little lower than its
+// drawn positions so that the frame's caption stays clear of the outer
+// rectangle.
+constexpr int kChartDropTwips = 75;
+QRect ChartRect(int left, int top, int width, int height) {
+  return TwipsRect(left, top + kChartDropTwips, width, height);
+}
+
+// The view's texts come with Windows line ends; a label wants plain ones.
+QString DisplayText(const std::string& text) {
+  return QString::fromStdString(text).replace(QStringLiteral("\r\n"),
+                                              QStringLiteral("\n"));
+}
+
+}  // namespace
+
+FrmDisplay::FrmDisplay(QWidget* parent) : QWidget(parent) {
+  setObjectName("frmDisplay");
+  setWindowTitle(kAppTitle);
+  setFont(QFont("Verdana", 8));
+  setFixedSize(Twips(kFormWidthTwips), Twips(kFormHeightTwips));
+  BuildBand();
+
+  SSTab1 = new QTabWidget(this);
+  SSTab1->setObjectName("SSTab1");
+  SSTab1->setGeometry(TwipsRect(120, 1080, 12255, 7680));
+  auto* chartPage = new QWidget;
+  auto* detailsPage = new QWidget;
+  SSTab1->addTab(chartPage, "Hora Lagna Chart");
+  SSTab1->addTab(detailsPage, "Hora Lagna Details");
+  BuildChartTab(chartPage);
+  BuildDetailsTab(detailsPage);
+  SSTab1->setCurrentIndex(0);
+}
+
+void FrmDisplay::BuildBand() {
+  const QFont bold = BoldFont(font());
+  dsd1 = MakeLabel(this, "dsd1", "Significance", TwipsRect(120, 0, 2000, 240));
+  dsd1->setFont(bold);
+  Label8 = MakeLabel(this, "Label8",
+                     "Hora Lagna signifies the importance of self in terms of "
+                     "money, wealth and prosperity.",
+                     TwipsRect(120, 240, 7215, 240));
+  Label10 =
+      MakeLabel(this, "Label10", "Hora Lagna Present In House Significance",
+                TwipsRect(120, 480, 4545, 240));
+  Label10->setFont(bold);
+  lblHoraDesc = MakeLabel(this, "lblHoraDesc", QString(),
+                          TwipsRect(120, 720, 12255, 375));
+  lblHoraDesc->setWordWrap(true);
+  Label5 =
+      MakeLabel(this, "Label5", kForumCaption, TwipsRect(8760, 0, 3690, 240));
+  Label5->setAlignment(Qt::AlignRight | Qt::AlignTop);
+  Label6 = MakeLink(this, "Label6", address::kForumHome,
+                    TwipsRect(9360, 240, 2565, 240));
+  Label6->setAlignment(Qt::AlignRight | Qt::AlignTop);
+  connect(Label6, &QLabel::linkActivated, this, &FrmDisplay::Label6_Click);
+}
+
+void FrmDisplay::BuildChartTab(QWidget* page) {
+  chartFrame = new QFrame(page);
+  chartFrame->setObjectName("chartFrame");
+  chartFrame->setFrameShape(QFrame::Box);
+  chartFrame->setFrameShadow(QFrame::Sunken);
+  chartFrame->setGeometry(PageRect(120, 360, 8415, 7215));
+
+  fraBirthchart = new QGroupBox("Hora", chartFrame);
+  fraBirthchart->setObjectName("fraBirthchart");
+  fraBirthchart->setGeometry(TwipsRect(150, 140, 8115, 6945));
+  BuildChart(fraBirthchart);
+
+  fraDetails = new QGroupBox("Your Details", page);
+  fraDetails->setObjectName("fraDetails");
+  fraDetails->setGeometry(PageRect(8640, 360, 3490, 2775));
+  BuildDetails(fraDetails);
+
+  fraWestern = new QGroupBox("Vedic Planetary Position", page);
+  fraWestern->setObjectName("fraWestern");
+  fraWestern->setGeometry(PageRect(8640, 3240, 3495, 4335));
+  BuildPlanetTable(fraWestern);
+}
+
+void FrmDisplay::BuildChart(QWidget* chart) {
+  Shape2 = MakeShape(chart, "Shape2", ChartRect(100, 120, 7890, 6750));
+  Shape1 = MakeShape(chart, "Shape1", ChartRect(2085, 1815, 3930, 3355));
+  Label7 = MakeLink(chart, "Label7", kChartLinkCaption,
+                    ChartRect(2520, 3240, 3180, 345));
+  Label7->setFont(QFont("Arial", 9));
+  Label7->setAlignment(Qt::AlignCenter);
+  connect(Label7, &QLabel::linkActivated, this, &FrmDisplay::Label7_Click);
+
+  const QFont numberFont("Courier New", 8);
+  QFont markerFont = BoldFont(font());
+  markerFont.setPointSize(7);
+  for (int s = 0; s < 12; ++s) {
+    const SignCell& cell = kSignCells[s];
+    const int cellLeft = kCellLeftTwips[cell.column];
+    const int cellTop = kCellTopTwips[cell.row];
+    shpHora[s] = MakeShape(
+        chart, QStringLiteral("shpHora%1").arg(s),
+        ChartRect(cellLeft, cellTop, kCellWidthTwips, kCellHeightTwips));
+    signPlanets[s] =
+        MakeLabel(chart, cell.planetLabel, QString(),
+                  ChartRect(cell.planetLeft, cell.planetTop,
+                            kPlanetLabelWidthTwips, kPlanetLabelHeightTwips));
+    Hno[s] =
+        MakeLabel(chart, QStringLiteral("Hno%1").arg(s), QString::number(s + 1),
+                  ChartRect(cellLeft + kCellWidthTwips - kNumberInsetTwips -
+                                kNumberWidthTwips,
+                            cellTop, kNumberWidthTwips, kNumberHeightTwips));
+    Hno[s]->setFont(numberFont);
+    Hno[s]->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    lblArudha[s] = MakeLabel(chart, QStringLiteral("lblArudha%1").arg(s), "A12",
+                             ChartRect(cell.markerLeft, cell.markerTop,
+                                       kMarkerWidthTwips, kMarkerHeightTwips));
+    lblArudha[s]->setFont(markerFont);
+    lblArudha[s]->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    lblArudha[s]->setStyleSheet("color: #a00000;");
+  }
+}
+
+void FrmDisplay::BuildPlanetTable(QWidget* frame) {
+  constexpr int kFirstRowTwips = 360;
+  constexpr int kRowTwips = 390;
+  for (int i = 0; i < kBodyCount; ++i) {
+    const int top = kFirstRowTwips + i * kRowTwips;
+    PlanetName[i] =
+        MakeLabel(frame, QStringLiteral("PlanetName%1").arg(i),
+                  kPlanetCaptions[i], TwipsRect(120, top, 1785, 270));
+    planet[i] = MakeLabel(frame, QStringLiteral("planet%1").arg(i), QString(),
+                          TwipsRect(1920, top, 1455, 270));
+  }
+}
+
+void FrmDisplay::BuildDetails(QWidget* frame) {
+  lblName = MakeLabel(frame, "lblName", QString(),
+                      TwipsRect(120, 240, 3285, kLineHeightTwips));
+  lblName->setFont(BoldFont(font()));
+  struct Row {
+    const char* caption;
+    QLabel* FrmDisplay::*value;
+    const char* name;
+  };
+  const std::array<Row, 7> rows = {{
+      {"Date of Birth :", &FrmDisplay::lblDOB, "lblDOB"},
+      {"Time of Birth :", &FrmDisplay::lblTOB, "lblTOB"},
+      {"Longitude :", &FrmDisplay::lblLongitude, "lblLongitude"},
+      {"Latitude   :", &FrmDisplay::lblLatitude, "lblLatitude"},
+      {"City :", &FrmDisplay::lblCity, "lblCity"},
+      {"State :", &FrmDisplay::lblState, "lblState"},
+      {"Country :", &FrmDisplay::lblCountry, "lblCountry"},
+  }};
+  constexpr int kFirstRowTwips = 600;
+  constexpr int kRowTwips = 300;
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const int top = kFirstRowTwips + static_cast<int>(i) * kRowTwips;
+    MakeLabel(frame, QStringLiteral("detailCaption%1").arg(i), rows[i].caption,
+              TwipsRect(120, top, 1305, kLineHeightTwips));
+    this->*rows[i].value =
+        MakeLabel(frame, rows[i].name, QString(),
+                  TwipsRect(1440, top, 2055, kLineHeightTwips));
+  }
+}
+
+void FrmDisplay::BuildDetailsTab(QWidget* page) {
+  auto* frame = new QFrame(page);
+  frame->setObjectName("detailsFrame");
+  frame->setFrameShape(QFrame::Box);
+  frame->setFrameShadow(QFrame::Sunken);
+  frame->setGeometry(PageRect(120, 360, 12015, 7215));
+
+  const QFont bold = BoldFont(font());
+  for (const AttributeCell& cell : kAttributeCells) {
+    const int left = kAttributeLeftTwips[cell.column];
+    const int width = kAttributeWidthTwips[cell.column];
+    const int top = kAttributeTopTwips + cell.row * kAttributeRowTwips;
+    QLabel* caption =
+        MakeLabel(frame, QStringLiteral("caption_%1").arg(cell.field),
+                  cell.caption, TwipsRect(left, top, width, kLineHeightTwips));
+    caption->setFont(bold);
+    MakeLabel(
+        frame, cell.field, QString(),
+        TwipsRect(left, top + kCaptionToValueTwips, width, kLineHeightTwips));
+  }
+  for (const ReadingCell& cell : kReadingCells) {
+    QLabel* caption = MakeLabel(
+        frame, QStringLiteral("caption_%1").arg(cell.field), cell.caption,
+        TwipsRect(cell.left, cell.top - kLineHeightTwips, cell.width,
+                  kLineHeightTwips));
+    caption->setFont(bold);
+    auto* box = new ReadingBox(frame);
+    box->setObjectName(cell.field);
+    box->setGeometry(TwipsRect(cell.left, cell.top, cell.width, cell.height));
+    this->*cell.box = box;
+  }
+}
+
+QString FrmDisplay::VisibleMarkerText(const std::string& markers) {
+  QStringList lines = DisplayText(markers).split('\n');
+  lines.removeIf([](const QString& line) { return line.trimmed().isEmpty(); });
+  return lines.join('\n');
+}
+
+QWidget* FrmDisplay::SignField(const QString& name) const {
+  for (const SignFieldRef& ref : kSignAttributeFieldRefs) {
+    if (name == QLatin1String(ref.name)) {
+      return findChild<QWidget*>(name);
+    }
+  }
+  return nullptr;
+}
+
+void FrmDisplay::Show(const ResultView& view) {
+  for (int i = 0; i < kBodyCount; ++i) {
+    planet[i]->setText(DisplayText(view.planet[i]));
+  }
+  for (int s = 0; s < 12; ++s) {
+    signPlanets[s]->setText(DisplayText(view.chartLabels[s]));
+    lblArudha[s]->setText(VisibleMarkerText(view.lblArudha[s]));
+  }
+  lblName->setText(DisplayText(view.lblName));
+  lblDOB->setText(DisplayText(view.lblDOB));
+  lblTOB->setText(DisplayText(view.lblTOB));
+  lblLatitude->setText(DisplayText(view.lblLatitude));
+  lblLongitude->setText(DisplayText(view.lblLongitude));
+  lblCity->setText(DisplayText(view.lblCity));
+  lblState->setText(DisplayText(view.lblState));
+  lblCountry->setText(DisplayText(view.lblCountry));
+  lblHoraDesc->setText(DisplayText(view.lblHoraDesc));
+
+  for (const SignFieldRef& ref : kSignAttributeFieldRefs) {
+    const QString text = DisplayText(view.attributes.*ref.member);
+    QWidget* field = SignField(QLatin1String(ref.name));
+    if (auto* box = qobject_cast<ReadingBox*>(field)) {
+      box->setPlainText(text);
+    } else if (auto* label = qobject_cast<QLabel*>(field)) {
+      label->setText(text);
+    }
+  }
+}
+
+void FrmDisplay::Label6_Click() { OpenForumHome(); }
+void FrmDisplay::Label7_Click() { OpenForumHome(); }
+
+}  // namespace tarvelin

@@ -1,0 +1,75 @@
+// The result form: the window in which one calculation is read. A band at
+// the top carries the house significance; below it two tabs show the
+// South-Indian chart with the planet table and the person's details, and the
+// attributes and readings of the Hora Lagna sign. The form computes nothing:
+// Show() puts a ResultView on screen.
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+#include "chart/calculation.h"
+
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QTabWidget;
+
+namespace tarvelin {
+
+class ReadingBox;
+
+class FrmDisplay : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit FrmDisplay(QWidget* parent = nullptr);
+
+  // Displays a calculation's view: chart, planet table, details, house text
+  // and the 28 sign fields. Nothing is computed here.
+  void Show(const ResultView& view);
+
+  // A marker cell's text as it is displayed: the empty marker lines are left
+  // out so that "HL" shows in the small cell however many come before it.
+  static QString VisibleMarkerText(const std::string& markers);
+
+  // One of the 28 sign fields by its name on the form ("lblVedicName",
+  // "txtLooks", ...), or nullptr.
+  QWidget* SignField(const QString& name) const;
+
+  // Controls, named as the system names them.
+  QLabel *dsd1 = nullptr, *Label8 = nullptr, *Label10 = nullptr;
+  QLabel *lblHoraDesc = nullptr, *Label5 = nullptr, *Label6 = nullptr;
+  QTabWidget* SSTab1 = nullptr;
+  QFrame* chartFrame = nullptr;
+  QGroupBox *fraBirthchart = nullptr, *fraDetails = nullptr,
+            *fraWestern = nullptr;
+  std::array<QFrame*, 12> shpHora{};
+  QFrame *Shape1 = nullptr, *Shape2 = nullptr;
+  QLabel* Label7 = nullptr;
+  std::array<QLabel*, 12> signPlanets{};  // lblAries .. lblPisces
+  std::array<QLabel*, 12> lblArudha{};
+  std::array<QLabel*, 12> Hno{};
+  std::array<QLabel*, kBodyCount> PlanetName{};
+  std::array<QLabel*, kBodyCount> planet{};
+  QLabel *lblName = nullptr, *lblDOB = nullptr, *lblTOB = nullptr,
+         *lblLongitude = nullptr, *lblLatitude = nullptr, *lblCity = nullptr,
+         *lblState = nullptr, *lblCountry = nullptr;
+  ReadingBox *txtLooks = nullptr, *txtNature = nullptr,
+             *txtCareerAndFinance = nullptr, *txtLoveAndDomesticLife = nullptr,
+             *txtHealth = nullptr;
+
+ private slots:
+  void Label6_Click();
+  void Label7_Click();
+
+ private:
+  void BuildBand();
+  void BuildChartTab(QWidget* page);
+  void BuildChart(QWidget* chart);
+  void BuildPlanetTable(QWidget* frame);
+  void BuildDetails(QWidget* frame);
+  void BuildDetailsTab(QWidget* page);
+};
+
+}  // namespace tarvelin

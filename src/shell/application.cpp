@@ -1,0 +1,88 @@
+#include "shell/application.h"
+
+#include <QApplication>
+
+#include "input/frm_main.h"
+#include "result/frm_display.h"
+#include "shell/app_seams.h"
+#include "shell/end_program.h"
+#include "shell/frm_about.h"
+#include "shell/frm_exit_screen.h"
+#include "shell/mdi.h"
+#include "shell/update_reminder.h"
+
+namespace tarvelin {
+
+constexpr const char kAlreadyRunning[] = "Application is already running";
+
+Application::Application(const QString& lockPath, QObject* parent)
+    : QObject(parent),
+      lock_(lockPath),
+      calculation_(std::make_unique<Calculation>()) {}
+
+Application::~Application() {
+  delete mdi_;
+  delete exitScreen_;
+}
+
+bool Application::StartApplication(const QDate& today) {
+  if (!lock_.TryAcquire()) {
+    ShowMessage(kAlreadyRunning, MessageIcon::Information);
+    return false;
+  }
+  UpdateReminder(today);
+
+  frmMain_ = std::make_unique<FrmMain>();
+  connect(frmMain_.get(), &FrmMain::calculationRequested, this,
+          &Application::OnCalculationRequested);
+  connect(frmMain_.get(), &FrmMain::aboutRequested, this,
+          &Application::ShowAbout);
+  connect(frmMain_.get(), &FrmMain::closedByUser, this,
+          &Application::ShowExitScreen);
+  frmMain_->show();
+  return true;
+}
+
+void Application::OnCalculationRequested(const BirthInput& input) {
+  const ResultView& view = calculation_->Calculate(input);
+
+  // A fresh window for every calculation; an old one still open goes
+  // without bringing up the exit screen.
+  if (mdi_) {
+    mdi_->disconnect(this);
+    mdi_->close();
+  }
+  mdi_ = new MDI;
+  mdi_->frmDisplay()->Show(view);
+  connect(mdi_, &MDI::backRequested, this, &Application::BackToInputForm);
+  connect(mdi_, &MDI::exitRequested, this, &Application::ShowExitScreen);
+  connect(mdi_, &MDI::aboutRequested, this, &Application::ShowAbout);
+
+  if (frmMain_) frmMain_->hide();
+  mdi_->show();
+}
+
+void Application::ShowAbout() {
+  FrmAbout about(QApplication::activeWindow());
+  about.exec();
+}
+
+void Application::ShowExitScreen() {
+  if (!exitScreen_) {
+    exitScreen_ = new FrmExitScreen;
+    exitScreen_->setAttribute(Qt::WA_DeleteOnClose);
+  }
+  exitScreen_->show();
+  exitScreen_->raise();
+}
+
+void Application::BackToInputForm() {
+  if (exitScreen_) exitScreen_->hide();
+  if (frmMain_) {
+    frmMain_->show();
+    frmMain_->raise();
+    frmMain_->activateWindow();
+  }
+}
+
+}  // namespace tarvelin

@@ -1,0 +1,26 @@
+// The About box: what Tarvelin is, an offer and a link to the forum.
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+namespace tarvelin {
+
+class FrmAbout : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit FrmAbout(QWidget* parent = nullptr);
+
+  QLabel *lblTitle = nullptr, *lblDescription = nullptr, *lblOffer = nullptr,
+         *lblCoBrand = nullptr, *lblHomePage = nullptr;
+  QPushButton* cmdOK = nullptr;
+
+ private slots:
+  void lblCoBrand_Click();
+  void lblHomePage_Click();
+};
+
+}  // namespace tarvelin

@@ -1,0 +1,63 @@
+// The result window: a frame around the result form with a top bar ("Back",
+// "Exit"), an offer in the bottom bar and the menus. Each calculation opens
+// a fresh one; it deletes itself when closed.
+#pragma once
+
+#include <QMainWindow>
+
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QPushButton;
+
+namespace tarvelin {
+
+class FrmDisplay;
+
+class MDI : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit MDI(QWidget* parent = nullptr);
+
+  FrmDisplay* frmDisplay() const { return frmDisplay_; }
+  QMdiSubWindow* displayWindow() const { return displayWindow_; }
+  // The size at which the whole result form shows without scrolling.
+  QSize FittingSize() const;
+
+  QWidget *picTop = nullptr, *Picture1 = nullptr;
+  QLabel *Label2 = nullptr, *Label10 = nullptr;
+  QPushButton *cmdBack = nullptr, *cmdExit = nullptr;
+  QMdiArea* mdiArea = nullptr;
+  QAction *mnuBack = nullptr, *mnuExit = nullptr, *mnuOnline = nullptr,
+          *mnuVisit = nullptr, *mnuUpdate = nullptr, *mnuAbout = nullptr,
+          *mnuDonate = nullptr, *mm = nullptr;
+
+ signals:
+  // The window closed by "Back": the input form should come back.
+  void backRequested();
+  // The window closed by "Exit" or its close box: the exit screen should
+  // come up. Emitted before the window goes away.
+  void exitRequested();
+  // "About Software".
+  void aboutRequested();
+
+ public slots:
+  void cmdBack_Click();
+  void cmdExit_Click();
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void MDIForm_Resize();
+  void BuildMenus();
+
+  FrmDisplay* frmDisplay_ = nullptr;
+  QMdiSubWindow* displayWindow_ = nullptr;
+  bool leavingByBack_ = false;
+};
+
+}  // namespace tarvelin

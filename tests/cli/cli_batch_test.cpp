@@ -1,0 +1,105 @@
+// tarvelin-cli --batch: one JSON line per row, error lines in place of bad
+// rows, and exit status 1 when any row was bad.
+#include <gtest/gtest.h>
+
+#include "cli_runner.h"
+#include "mini_json.h"
+
+namespace tarvelin::cli_test {
+namespace {
+
+using Kind = Json::Kind;
+
+const std::string kOneBadRow =
+    std::string(TARVELIN_TEST_DATA_DIR) + "/cli_batch_one_bad_row.csv";
+
+std::vector<Json> ReadLines(const std::string& out) {
+  std::vector<Json> values;
+  for (const std::string& line : Lines(out)) {
+    JsonReader reader(line);
+    const auto value = reader.ReadDocument();
+    EXPECT_TRUE(value.has_value()) << reader.Error() << ": " << line;
+    values.push_back(value.value_or(Json{}));
+  }
+  return values;
+}
+
+TEST(CliBatch, BadRowGetsAnErrorLineAndTheOthersAreComputed) {
+  const CliRun run = RunCli({"--batch", kOneBadRow, "--json"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(Lines(run.err).size(), 1u) << run.err;
+  const auto rows = ReadLines(run.out);
+  ASSERT_EQ(rows.size(), 3u) << run.out;
+
+  EXPECT_EQ(rows[0]["input"]["name"].text, "RAM");
+  EXPECT_TRUE(rows[0]["hora_lagna"].Is(Kind::kObject));
+
+  EXPECT_EQ(rows[1].members.size(), 2u);
+  EXPECT_EQ(rows[1]["line"].number, 3);  // the header is line 1
+  EXPECT_EQ(rows[1]["error"].text, "Please Enter Correct Date Or Month !");
+
+  EXPECT_EQ(rows[2]["input"]["name"].text, "SITA");
+  EXPECT_TRUE(rows[2]["input"]["dst"].boolean);
+  EXPECT_TRUE(rows[2]["input"]["south"].boolean);
+  EXPECT_FALSE(rows[2]["input"]["east"].boolean);
+}
+
+// A row's object is the one a single run computes for the same birth, also
+// when earlier rows left values behind in the calculation.
+TEST(CliBatch, RowsEqualSingleRuns) {
+  const CliRun batch = RunCli({"--batch", kOneBadRow});
+  const auto rows = ReadLines(batch.out);
+  ASSERT_EQ(rows.size(), 3u);
+  const std::vector<std::string> singles[] = {
+      {"--name", "RAM", "--date", "1980-03-15", "--time", "21:05:30", "--lon",
+       "77:12E", "--lat", "28:36N", "--zone", "34", "--json"},
+      {"--name", "SITA", "--date", "1975-07-04", "--time", "06:15", "--lon",
+       "74:00W", "--lat", "40:43S", "--zone", "27", "--dst", "--json"}};
+  const Json* batchRows[] = {&rows[0], &rows[2]};
+  for (int i = 0; i < 2; ++i) {
+    const CliRun single = RunCli(singles[i]);
+    ASSERT_EQ(single.status, 0) << single.err;
+    JsonReader reader(single.out);
+    const auto value = reader.ReadDocument();
+    ASSERT_TRUE(value) << reader.Error();
+    EXPECT_TRUE(*value == *batchRows[i]) << "row " << i << "\n" << single.out;
+  }
+}
+
+TEST(CliBatch, LineNumbersCountEveryLineOfTheFile) {
+  const TempFile csv(
+      "name,date,time,lon,lat,zone,dst\r\n"
+      "RAM,1980-03-15,21:05:30,77:12E,28:36N,34,0\r\n"
+      "\r\n"
+      "RAM,1980-03-15,21:05:30,77:12E,28:36N,34\r\n"
+      " RAM , 1980-03-15 , 21:05:30 , 77:12E , 28:36N , 34 , 2 \r\n"
+      "RAM,1980-03-15,21:05:30,77:12E,28:36N,99,1\r\n"
+      "ram,1980-03-15,21:05:30,77:12E,28:36N,34,1");
+  const CliRun run = RunCli({"--batch", csv.path()});
+  EXPECT_EQ(run.status, 1);
+  const auto rows = ReadLines(run.out);
+  ASSERT_EQ(rows.size(), 5u) << run.out;  // the blank line gives nothing
+  EXPECT_TRUE(rows[0]["input"].Is(Kind::kObject));
+  const std::pair<double, const char*> errors[] = {
+      {4, "expected 7 fields name,date,time,lon,lat,zone,dst, found 6"},
+      {5, "dst must be 0 or 1"},
+      {6, "Zone must be a list index from 0 to 70 (see --zones)"}};
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(rows[1 + i]["line"].number, errors[i].first);
+    EXPECT_EQ(rows[1 + i]["error"].text, errors[i].second);
+  }
+  EXPECT_EQ(rows[4]["input"]["name"].text, "RAM");
+}
+
+TEST(CliBatch, AllGoodRowsExitZero) {
+  const TempFile csv(
+      "name,date,time,lon,lat,zone,dst\n"
+      "RAM,2000-01-01,17:30,77:12E,28:36N,34,0\n");
+  const CliRun run = RunCli({"--batch", csv.path(), "--json"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_TRUE(run.err.empty());
+  EXPECT_EQ(ReadLines(run.out).size(), 1u);
+}
+
+}  // namespace
+}  // namespace tarvelin::cli_test

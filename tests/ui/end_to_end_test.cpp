@@ -1,0 +1,195 @@
+// From the input form to the result window and back, as a user goes: type a
+// birth, press "Get My Hora Lagna", read the result, go back, calculate
+// again. The result window must show what the core computes for the same
+// birth. Also logs how long start-up and a calculation take as felt.
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QtTest>
+
+#include "input/frm_main.h"
+#include "result/frm_display.h"
+#include "shell/application.h"
+#include "shell/mdi.h"
+#include "ui_test_support.h"
+
+using namespace tarvelin;
+
+namespace {
+
+struct TypedBirth {
+  const char *name, *lonDeg, *lonMin, *latDeg, *latMin;
+  bool west, south, dst;
+  int monthPosition;
+  const char *day, *year, *hour, *minute, *second;
+  int zonePosition;
+  const char *city, *state, *country;
+};
+
+const TypedBirth kFirst{
+    "asha verma", "77",    "12",   "28", "38",
+    false,        false,   false,  2,    "15",
+    "1980",       "9",     "5",    "30", 34 /* Indian Time */,
+    "New Delhi",  "Delhi", "India"};
+const TypedBirth kSecond{
+    "ravi rao", "77",   "2",   "12", "3",
+    true,       true,   false, 10,   "2",
+    "1995",     "23",   "40",  "0",  27 /* Eastern Standard Time */,
+    "Lima",     "Lima", "Peru"};
+
+void Type(FrmMain& f, const TypedBirth& b) {
+  for (QLineEdit* box : {f.txtName, f.txtLonD, f.txtLonM, f.txtLatD, f.txtLatM,
+                         f.txtMCity, f.txtMState, f.txtMCountry}) {
+    box->clear();
+  }
+  QTest::keyClicks(f.txtName, b.name);
+  QTest::keyClicks(f.txtLonD, b.lonDeg);
+  QTest::keyClicks(f.txtLonM, b.lonMin);
+  QTest::keyClicks(f.txtLatD, b.latDeg);
+  QTest::keyClicks(f.txtLatM, b.latMin);
+  (b.west ? f.optLongWest : f.optLongEast)->setChecked(true);
+  (b.south ? f.optLatSouth : f.optLatNorth)->setChecked(true);
+  f.chkDST->setChecked(b.dst);
+  f.cboMonth->setCurrentIndex(b.monthPosition);
+  f.cboDate->setCurrentText(b.day);
+  f.cboYear->setCurrentText(b.year);
+  f.cboHH->setCurrentText(b.hour);
+  f.cboMM->setCurrentText(b.minute);
+  f.cboSS->setCurrentText(b.second);
+  f.cmbTimeZone->setCurrentIndex(b.zonePosition);
+  QTest::keyClicks(f.txtMCity, b.city);
+  QTest::keyClicks(f.txtMState, b.state);
+  QTest::keyClicks(f.txtMCountry, b.country);
+}
+
+QString Shown(const std::string& text) {
+  return QString::fromStdString(text).replace("\r\n", "\n");
+}
+
+// Every text of the result form against the view the core computed.
+void CompareWithCore(const FrmDisplay& form, const ResultView& want) {
+  for (int i = 0; i < kBodyCount; ++i) {
+    QCOMPARE(form.planet[i]->text(), Shown(want.planet[i]));
+  }
+  for (int s = 0; s < 12; ++s) {
+    QCOMPARE(form.signPlanets[s]->text(), Shown(want.chartLabels[s]));
+    QCOMPARE(form.lblArudha[s]->text(),
+             FrmDisplay::VisibleMarkerText(want.lblArudha[s]));
+  }
+  QCOMPARE(form.lblName->text(), Shown(want.lblName));
+  QCOMPARE(form.lblDOB->text(), Shown(want.lblDOB));
+  QCOMPARE(form.lblTOB->text(), Shown(want.lblTOB));
+  QCOMPARE(form.lblLatitude->text(), Shown(want.lblLatitude));
+  QCOMPARE(form.lblLongitude->text(), Shown(want.lblLongitude));
+  QCOMPARE(form.lblCity->text(), Shown(want.lblCity));
+  QCOMPARE(form.lblState->text(), Shown(want.lblState));
+  QCOMPARE(form.lblCountry->text(), Shown(want.lblCountry));
+  QCOMPARE(form.lblHoraDesc->text(), Shown(want.lblHoraDesc));
+  for (const SignFieldRef& ref : kSignAttributeFieldRefs) {
+    QWidget* field = form.SignField(ref.name);
+    QVERIFY2(field, ref.name);
+    const QString got =
+        qobject_cast<QPlainTextEdit*>(field)
+            ? qobject_cast<QPlainTextEdit*>(field)->toPlainText()
+            : qobject_cast<QLabel*>(field)->text();
+    QCOMPARE(got, Shown(want.attributes.*ref.member));
+  }
+}
+
+int CellsShowing(const FrmDisplay& form, const QString& text) {
+  int count = 0;
+  for (const QLabel* cell : form.lblArudha) count += cell->text() == text;
+  return count;
+}
+
+}  // namespace
+
+class EndToEndTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void fromInputToResultAndBack();
+};
+
+void EndToEndTest::fromInputToResultAndBack() {
+  test::SeamRecorder seams;
+  QTemporaryDir dir;
+
+  QElapsedTimer clock;
+  clock.start();
+  Application app(dir.filePath("lock"));
+  QVERIFY(app.StartApplication(QDate(2024, 3, 15)));
+  QVERIFY(QTest::qWaitForWindowExposed(app.inputForm()));
+  const qint64 startMs = clock.elapsed();
+  qInfo("felt speed: start to input form shown: %lld ms", startMs);
+
+  FrmMain& form = *app.inputForm();
+  Type(form, kFirst);
+  QVERIFY(test::SaveScreenshot(&form, "input_form"));
+  QSignalSpy requested(&form, &FrmMain::calculationRequested);
+
+  clock.restart();
+  QTest::mouseClick(form.cmdRashi, Qt::LeftButton);
+  QVERIFY(app.resultWindow() != nullptr);
+  QVERIFY(QTest::qWaitForWindowExposed(app.resultWindow()));
+  const qint64 clickMs = clock.elapsed();
+  qInfo("felt speed: click to result window shown: %lld ms", clickMs);
+
+  QVERIFY2(seams.messages.empty(),
+           qPrintable(seams.messageTexts().join(" | ")));
+  QCOMPARE(requested.count(), 1);
+  QVERIFY(!form.isVisible());
+  const BirthInput first = requested.at(0).at(0).value<BirthInput>();
+  Calculation reference;
+  const ResultView firstView = reference.Calculate(first);
+  const FrmDisplay& display = *app.resultWindow()->frmDisplay();
+  CompareWithCore(display, firstView);
+  if (firstView.hasHoraLagna) QCOMPARE(CellsShowing(display, "HL"), 1);
+  QCOMPARE(display.SSTab1->currentIndex(), 0);
+  // Both tabs of a real result, for a person to look at.
+  app.resultWindow()->resize(app.resultWindow()->FittingSize());
+  QApplication::processEvents();
+  QVERIFY(test::SaveScreenshot(app.resultWindow(), "e2e_result_chart_tab"));
+  app.resultWindow()->frmDisplay()->SSTab1->setCurrentIndex(1);
+  QVERIFY(test::SaveScreenshot(app.resultWindow(), "e2e_result_details_tab"));
+
+  // Back: the input form returns with its entries as typed.
+  app.resultWindow()->cmdBack->click();
+  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QVERIFY(form.isVisible());
+  QVERIFY(!(app.exitScreen() && app.exitScreen()->isVisible()));
+  QCOMPARE(form.txtName->text(), QString("ASHA VERMA"));
+  QCOMPARE(form.txtLonD->text(), QString(kFirst.lonDeg));
+  QCOMPARE(form.txtLatM->text(), QString(kFirst.latMin));
+  QCOMPARE(form.cboMonth->currentIndex(), kFirst.monthPosition);
+  QCOMPARE(form.cboYear->currentText(), QString(kFirst.year));
+  QCOMPARE(form.txtMCity->text(), QString(kFirst.city));
+
+  // A second birth: the fresh window shows it alone.
+  Type(form, kSecond);
+  QTest::mouseClick(form.cmdRashi, Qt::LeftButton);
+  QVERIFY(app.resultWindow() != nullptr);
+  QCOMPARE(requested.count(), 2);
+  const BirthInput second = requested.at(1).at(0).value<BirthInput>();
+  Calculation freshReference;
+  const ResultView secondView = freshReference.Calculate(second);
+  CompareWithCore(*app.resultWindow()->frmDisplay(), secondView);
+  if (secondView.hasHoraLagna) {
+    QCOMPARE(CellsShowing(*app.resultWindow()->frmDisplay(), "HL"), 1);
+  }
+  QVERIFY(app.resultWindow()->frmDisplay()->lblName->text() != "ASHA VERMA");
+
+  app.resultWindow()->hide();
+  form.hide();
+}
+
+QTEST_MAIN(EndToEndTest)
+#include "end_to_end_test.moc"

@@ -1,0 +1,279 @@
+// The result form shows a view exactly as the core hands it over, keeps the
+// small "HL" cell readable, and gives its reading boxes no way to the
+// clipboard.
+#include "result/frm_display.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QtTest>
+
+#include "result/frm_reading_box.h"
+#include "shell/mdi.h"
+#include "ui_test_support.h"
+
+using namespace tarvelin;
+
+namespace {
+
+QString Displayed(const std::string& text) {
+  return QString::fromStdString(text).replace("\r\n", "\n");
+}
+
+QString FieldText(QWidget* field) {
+  if (auto* box = qobject_cast<QPlainTextEdit*>(field)) {
+    return box->toPlainText();
+  }
+  if (auto* label = qobject_cast<QLabel*>(field)) return label->text();
+  return QStringLiteral("<no such field>");
+}
+
+}  // namespace
+
+class FrmDisplayTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void opensOnTheChartTabWithFixedCaptions();
+  void showsChartLabelsAndPlanetTable();
+  void hlStaysVisibleBehindEmptyMarkerLines_data();
+  void hlStaysVisibleBehindEmptyMarkerLines();
+  void showsDetailsAndHouseText();
+  void showsAllTwentyEightSignFields();
+  void secondViewReplacesTheFirst();
+  void readingBoxesRefuseEditing();
+  void readingBoxesLeaveTheClipboardAlone();
+  void readingBoxScrollsALongReading();
+  void forumLinksOpenTheForum();
+  void screenshotsOfBothTabs();
+};
+
+void FrmDisplayTest::opensOnTheChartTabWithFixedCaptions() {
+  FrmDisplay form;
+  QCOMPARE(form.SSTab1->currentIndex(), 0);
+  QCOMPARE(form.SSTab1->tabText(0), QString("Hora Lagna Chart"));
+  QCOMPARE(form.SSTab1->tabText(1), QString("Hora Lagna Details"));
+  QCOMPARE(form.dsd1->text(), QString("Significance"));
+  QCOMPARE(form.Label10->text(),
+           QString("Hora Lagna Present In House Significance"));
+  QCOMPARE(form.fraBirthchart->title(), QString("Hora"));
+  for (int s = 0; s < 12; ++s) {
+    QCOMPARE(form.Hno[s]->text(), QString::number(s + 1));
+    QCOMPARE(form.Hno[s]->font().family(), QString("Courier New"));
+    // The number stands in its own cell.
+    QVERIFY2(form.shpHora[s]->geometry().contains(form.Hno[s]->geometry()),
+             qPrintable(QString("cell %1").arg(s + 1)));
+  }
+  const char* captions[] = {
+      "Surya/Sun",       "Chandra/Moon", "Budha/Mercury", "Shukra/Venus",
+      "Mangala/Mars",    "Guru/Jupiter", "Shani/Saturn",  "Rahu/North Node",
+      "Ketu/South node", "Asc/Lagna"};
+  for (int i = 0; i < kBodyCount; ++i) {
+    QCOMPARE(form.PlanetName[i]->text(), QString(captions[i]));
+  }
+}
+
+void FrmDisplayTest::showsChartLabelsAndPlanetTable() {
+  const ResultView view = test::SampleView();
+  FrmDisplay form;
+  form.Show(view);
+  for (int s = 0; s < 12; ++s) {
+    QCOMPARE(form.signPlanets[s]->text(), Displayed(view.chartLabels[s]));
+    QCOMPARE(form.signPlanets[s]->objectName(),
+             QString::fromStdString(kChartLabelNames[s]));
+  }
+  for (int i = 0; i < kBodyCount; ++i) {
+    QCOMPARE(form.planet[i]->text(), QString::fromStdString(view.planet[i]));
+  }
+  // Several bodies in one sign: one per line, in table order.
+  QCOMPARE(form.signPlanets[0]->text(), QString("\nSun\nMercury"));
+  QCOMPARE(form.signPlanets[3]->text(), QString("\nMars (R) "));
+}
+
+void FrmDisplayTest::hlStaysVisibleBehindEmptyMarkerLines_data() {
+  QTest::addColumn<QString>("markers");
+  QTest::newRow("first line") << "\r\nHL";
+  QTest::newRow("after five empty lines") << "\r\n\r\n\r\n\r\n\r\nHL";
+  QTest::newRow("after eleven, more after")
+      << QString("\r\n").repeated(11) + "HL" + QString("\r\n").repeated(3);
+}
+
+void FrmDisplayTest::hlStaysVisibleBehindEmptyMarkerLines() {
+  QFETCH(QString, markers);
+  ResultView view = test::SampleView();
+  view.lblArudha[7] = markers.toStdString();
+  FrmDisplay form;
+  form.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&form));
+  form.Show(view);
+
+  QLabel* cell = form.lblArudha[7];
+  QCOMPARE(cell->text(), QString("HL"));
+  QVERIFY(cell->isVisible());
+  // The whole of "HL" fits inside the small cell.
+  const QRect needed = cell->fontMetrics().boundingRect(cell->text());
+  QVERIFY2(needed.width() <= cell->width() && needed.height() <= cell->height(),
+           qPrintable(QString("needs %1x%2, cell %3x%4")
+                          .arg(needed.width())
+                          .arg(needed.height())
+                          .arg(cell->width())
+                          .arg(cell->height())));
+  // The other cells, holding only empty markers, show nothing.
+  QCOMPARE(form.lblArudha[0]->text(), QString());
+}
+
+void FrmDisplayTest::showsDetailsAndHouseText() {
+  const ResultView view = test::SampleView();
+  FrmDisplay form;
+  form.Show(view);
+  const QList<QPair<QLabel*, std::string>> fields = {
+      {form.lblName, view.lblName},
+      {form.lblDOB, view.lblDOB},
+      {form.lblTOB, view.lblTOB},
+      {form.lblLatitude, view.lblLatitude},
+      {form.lblLongitude, view.lblLongitude},
+      {form.lblCity, view.lblCity},
+      {form.lblState, view.lblState},
+      {form.lblCountry, view.lblCountry},
+      {form.lblHoraDesc, view.lblHoraDesc}};
+  for (const auto& [label, want] : fields) {
+    QCOMPARE(label->text(), QString::fromStdString(want));
+  }
+  QCOMPARE(form.lblLatitude->text(), QString::fromUtf8("28° 38' N"));
+}
+
+void FrmDisplayTest::showsAllTwentyEightSignFields() {
+  const ResultView view = test::SampleView();
+  FrmDisplay form;
+  form.Show(view);
+  int shown = 0;
+  for (const SignFieldRef& ref : kSignAttributeFieldRefs) {
+    QWidget* field = form.SignField(ref.name);
+    QVERIFY2(field != nullptr, ref.name);
+    QCOMPARE(FieldText(field),
+             QString::fromStdString(view.attributes.*ref.member));
+    ++shown;
+  }
+  QCOMPARE(shown, 28);
+}
+
+void FrmDisplayTest::secondViewReplacesTheFirst() {
+  FrmDisplay form;
+  form.Show(test::SampleView());
+  ResultView second;  // a view with nothing in it
+  second.lblArudha[2] = "\r\nHL";
+  form.Show(second);
+  for (int s = 0; s < 12; ++s) {
+    QCOMPARE(form.signPlanets[s]->text(), QString());
+    QCOMPARE(form.lblArudha[s]->text(), s == 2 ? QString("HL") : QString());
+    QCOMPARE(form.Hno[s]->text(), QString::number(s + 1));
+  }
+  QCOMPARE(form.txtNature->toPlainText(), QString());
+  QCOMPARE(FieldText(form.SignField("lblVedicName")), QString());
+}
+
+void FrmDisplayTest::readingBoxesRefuseEditing() {
+  FrmDisplay form;
+  form.Show(test::SampleView());
+  form.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&form));
+  form.SSTab1->setCurrentIndex(1);
+  const QString before = form.txtLooks->toPlainText();
+  form.txtLooks->setFocus();
+  QTest::keyClicks(form.txtLooks, "typed");
+  QTest::keyClick(form.txtLooks, Qt::Key_Backspace);
+  QTest::keyClick(form.txtLooks, Qt::Key_V, Qt::ControlModifier);
+  QCOMPARE(form.txtLooks->toPlainText(), before);
+}
+
+void FrmDisplayTest::readingBoxesLeaveTheClipboardAlone() {
+  const QString kept = "the user's own clipboard text";
+  QApplication::clipboard()->setText(kept);
+
+  FrmDisplay form;
+  form.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&form));
+  form.Show(test::SampleView());  // writing the readings changes nothing
+  QCOMPARE(QApplication::clipboard()->text(), kept);
+
+  form.SSTab1->setCurrentIndex(1);
+  for (ReadingBox* box :
+       {form.txtLooks, form.txtNature, form.txtCareerAndFinance,
+        form.txtLoveAndDomesticLife, form.txtHealth}) {
+    // Select with the mouse, then try every copy path.
+    QWidget* viewport = box->viewport();
+    QTest::mousePress(viewport, Qt::LeftButton, {}, QPoint(4, 4));
+    QTest::mouseMove(viewport, QPoint(viewport->width() - 4, 12));
+    QTest::mouseRelease(viewport, Qt::LeftButton, {},
+                        QPoint(viewport->width() - 4, 12));
+    box->selectAll();
+    QVERIFY2(box->textCursor().hasSelection(), qPrintable(box->objectName()));
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(box, Qt::Key_Insert, Qt::ControlModifier);
+    QTest::keyClick(box, Qt::Key_X, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(), kept);
+
+    // No context menu comes up.
+    QCOMPARE(box->contextMenuPolicy(), Qt::NoContextMenu);
+    QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                viewport->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(viewport, &menuEvent);
+    QApplication::processEvents();
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+      QVERIFY2(!(qobject_cast<QMenu*>(window) && window->isVisible()),
+               qPrintable(box->objectName()));
+    }
+    // Nothing would travel in a drag or a selection buffer either.
+    QVERIFY(box->acceptDrops() == false);
+    QCOMPARE(QApplication::clipboard()->text(), kept);
+    // The selection stays for reading.
+    QVERIFY(box->textCursor().hasSelection());
+  }
+}
+
+void FrmDisplayTest::readingBoxScrollsALongReading() {
+  FrmDisplay form;
+  form.Show(test::SampleView());
+  form.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&form));
+  form.SSTab1->setCurrentIndex(1);
+  QApplication::processEvents();
+  QScrollBar* bar = form.txtNature->verticalScrollBar();
+  QVERIFY(bar->isVisible());
+  QVERIFY2(bar->maximum() > 0, "an 883-character reading overflows its box");
+}
+
+void FrmDisplayTest::forumLinksOpenTheForum() {
+  test::SeamRecorder seams;
+  FrmDisplay form;
+  emit form.Label6->linkActivated("x");
+  emit form.Label7->linkActivated("x");
+  QCOMPARE(seams.pages.size(), 2);
+  QCOMPARE(seams.pages[0], seams.pages[1]);
+  QVERIFY(seams.pages[0].startsWith("https://"));
+}
+
+void FrmDisplayTest::screenshotsOfBothTabs() {
+  MDI window;
+  window.frmDisplay()->Show(test::SampleView());
+  window.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&window));
+  window.resize(window.FittingSize());  // the test screen is small
+  QApplication::processEvents();
+  window.frmDisplay()->SSTab1->setCurrentIndex(0);
+  QVERIFY(test::SaveScreenshot(&window, "result_chart_tab"));
+  window.frmDisplay()->SSTab1->setCurrentIndex(1);
+  QVERIFY(test::SaveScreenshot(&window, "result_details_tab"));
+  window.frmDisplay()->SSTab1->setCurrentIndex(0);
+  QVERIFY(test::SaveScreenshot(window.frmDisplay(), "result_form"));
+}
+
+QTEST_MAIN(FrmDisplayTest)
+#include "frm_display_test.moc"

@@ -1,0 +1,214 @@
+// The result window: Back brings the input form back with no exit screen in
+// view, Exit and the close box bring up the exit screen, the buttons follow
+// the right edge, the menus open their pages and About is modal.
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+#include "input/frm_main.h"
+#include "result/frm_display.h"
+#include "shell/application.h"
+#include "shell/frm_about.h"
+#include "shell/frm_exit_screen.h"
+#include "shell/mdi.h"
+#include "shell/twips.h"
+#include "shell/web_links.h"
+#include "ui_test_support.h"
+
+using namespace tarvelin;
+
+namespace {
+
+const QDate kToday(2024, 3, 15);
+
+BirthInput SampleBirth() {
+  BirthInput birth;
+  birth.name = "ASHA VERMA";
+  birth.month = 3;
+  birth.day = 15;
+  birth.year = 1980;
+  birth.hour = 9;
+  birth.minute = 5;
+  birth.second = 30;
+  birth.zonePosition = 40;
+  birth.lonDeg = 77;
+  birth.lonMin = 12;
+  birth.latDeg = 28;
+  birth.latMin = 38;
+  birth.city = "New Delhi";
+  birth.state = "Delhi";
+  birth.country = "India";
+  return birth;
+}
+
+// An application with its lock in a throw-away place, started, and with a
+// result window open.
+struct Started {
+  Started() : app(dir.filePath("lock")) {
+    QVERIFY(app.StartApplication(kToday));
+    app.OnCalculationRequested(SampleBirth());
+  }
+  ~Started() {
+    if (app.exitScreen()) app.exitScreen()->hide();
+  }
+  QTemporaryDir dir;
+  test::SeamRecorder seams;
+  Application app;
+};
+
+}  // namespace
+
+class ResultWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void calculationSwapsInputFormForResultWindow();
+  void backShowsTheInputFormAndNoExitScreen();
+  void exitShowsTheExitScreen();
+  void closeBoxBehavesLikeExit();
+  void menuBackAndExitAreTheButtons();
+  void buttonsFollowTheRightEdge_data();
+  void buttonsFollowTheRightEdge();
+  void menusAndOfferOpenTheirPages();
+  void aboutIsModal();
+};
+
+void ResultWindowTest::calculationSwapsInputFormForResultWindow() {
+  Started s;
+  QVERIFY(s.app.resultWindow() != nullptr);
+  QVERIFY(s.app.resultWindow()->isVisible());
+  QVERIFY(!s.app.inputForm()->isVisible());
+  MDI* window = s.app.resultWindow();
+  QCOMPARE(window->windowTitle(), QString("Tarvelin v1.25"));
+  QCOMPARE(window->Label2->text(), QString("Tarvelin"));
+  QCOMPARE(window->cmdBack->text(), QString("&Back"));
+  QCOMPARE(window->cmdExit->text(), QString("E&xit"));
+  QVERIFY(window->displayWindow()->isVisible());
+  QCOMPARE(window->frmDisplay()->SSTab1->currentIndex(), 0);
+  // The window shows what the calculation gave.
+  QCOMPARE(window->frmDisplay()->lblName->text(),
+           QString::fromStdString(s.app.calculation().View.lblName));
+}
+
+void ResultWindowTest::backShowsTheInputFormAndNoExitScreen() {
+  Started s;
+  QPointer<MDI> window = s.app.resultWindow();
+  window->cmdBack->click();
+  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QVERIFY(window.isNull());
+  QVERIFY(s.app.inputForm()->isVisible());
+  QVERIFY(!(s.app.exitScreen() && s.app.exitScreen()->isVisible()));
+
+  // A second calculation opens a fresh window.
+  s.app.OnCalculationRequested(SampleBirth());
+  QVERIFY(s.app.resultWindow() != nullptr);
+  QVERIFY(s.app.resultWindow()->isVisible());
+  QVERIFY(!s.app.inputForm()->isVisible());
+}
+
+void ResultWindowTest::exitShowsTheExitScreen() {
+  Started s;
+  QPointer<MDI> window = s.app.resultWindow();
+  window->cmdExit->click();
+  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QVERIFY(window.isNull());
+  QVERIFY(s.app.exitScreen() != nullptr);
+  QVERIFY(s.app.exitScreen()->isVisible());
+  QVERIFY(!s.app.inputForm()->isVisible());
+}
+
+void ResultWindowTest::closeBoxBehavesLikeExit() {
+  Started s;
+  QPointer<MDI> window = s.app.resultWindow();
+  window->close();  // what the window manager's close box does
+  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QVERIFY(window.isNull());
+  QVERIFY(s.app.exitScreen() && s.app.exitScreen()->isVisible());
+  QVERIFY(!s.app.inputForm()->isVisible());
+}
+
+void ResultWindowTest::menuBackAndExitAreTheButtons() {
+  {
+    Started s;
+    s.app.resultWindow()->mnuBack->trigger();
+    QVERIFY(s.app.inputForm()->isVisible());
+    QVERIFY(!(s.app.exitScreen() && s.app.exitScreen()->isVisible()));
+  }
+  {
+    Started s;
+    s.app.resultWindow()->mnuExit->trigger();
+    QVERIFY(s.app.exitScreen() && s.app.exitScreen()->isVisible());
+  }
+}
+
+void ResultWindowTest::buttonsFollowTheRightEdge_data() {
+  QTest::addColumn<int>("widthPixels");
+  QTest::newRow("narrow") << 700;
+  QTest::newRow("as opened") << 0;
+  QTest::newRow("wide") << 1400;
+}
+
+void ResultWindowTest::buttonsFollowTheRightEdge() {
+  QFETCH(int, widthPixels);
+  MDI window;
+  window.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&window));
+  if (widthPixels > 0) window.resize(widthPixels, window.height());
+  QApplication::processEvents();
+  const int exitWant = window.width() - window.cmdExit->width() - Twips(300);
+  QCOMPARE(window.cmdExit->x(), exitWant);
+  QCOMPARE(window.cmdBack->x(),
+           exitWant - window.cmdExit->width() - Twips(100));
+  QCOMPARE(window.cmdBack->width(), window.cmdExit->width());
+  // Vertical places never move.
+  QCOMPARE(window.cmdExit->y(), Twips(120));
+  QCOMPARE(window.cmdBack->y(), Twips(120));
+  window.hide();
+}
+
+void ResultWindowTest::menusAndOfferOpenTheirPages() {
+  test::SeamRecorder seams;
+  MDI window;
+  const QList<QPair<QAction*, const char*>> items = {
+      {window.mnuOnline, address::kOnlineHelp},
+      {window.mnuVisit, address::kForumHome},
+      {window.mnuUpdate, address::kDownloadPage},
+      {window.mnuDonate, address::kDonatePage},
+      {window.mm, address::kFullBrandPage}};
+  for (const auto& [action, page] : items) {
+    seams.pages.clear();
+    action->trigger();
+    QCOMPARE(seams.pages, QStringList{page});
+  }
+  seams.pages.clear();
+  emit window.Label10->linkActivated("#");
+  QCOMPARE(seams.pages, QStringList{address::kFullBrandPage});
+}
+
+void ResultWindowTest::aboutIsModal() {
+  Started s;
+  bool sawModalAbout = false;
+  QTimer::singleShot(0, [&] {
+    auto* about = qobject_cast<FrmAbout*>(QApplication::activeModalWidget());
+    if (about) {
+      sawModalAbout = about->isModal() && about->isVisible();
+      QCOMPARE(about->lblTitle->text(), QString("Tarvelin v1.25"));
+      test::SaveScreenshot(about, "about_box");
+      emit about->lblCoBrand->linkActivated("#");
+      emit about->lblHomePage->linkActivated("#");
+      about->cmdOK->click();
+    }
+  });
+  s.app.resultWindow()->mnuAbout->trigger();  // returns once OK is pressed
+  QVERIFY(sawModalAbout);
+  QCOMPARE(s.seams.pages,
+           (QStringList{address::kFullBrandPage, address::kForumHome}));
+  QVERIFY(QApplication::activeModalWidget() == nullptr);
+}
+
+QTEST_MAIN(ResultWindowTest)
+#include "result_window_test.moc"

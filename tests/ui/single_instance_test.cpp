@@ -1,0 +1,140 @@
+// Only one copy runs at a time, across real processes, and a copy that
+// crashed does not block the next start. The test program doubles as the
+// other copy: with "--hold-lock PATH" it takes the lock and waits, with
+// "--try-lock PATH" it reports by its exit code whether it got the lock.
+#include "shell/single_instance.h"
+
+#include <QApplication>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QtTest>
+#include <cstdio>
+
+#include "input/frm_main.h"
+#include "shell/application.h"
+#include "ui_test_support.h"
+
+using namespace tarvelin;
+
+namespace {
+
+constexpr int kGotLock = 0;
+constexpr int kLockBusy = 1;
+constexpr int kProcessWaitMs = 30000;
+
+int HoldLock(const QString& path) {
+  SingleInstanceLock lock(path);
+  if (!lock.TryAcquire()) return kLockBusy;
+  std::puts("held");
+  std::fflush(stdout);
+  // Hold until the parent closes our input or kills us.
+  char buffer[64];
+  while (std::fgets(buffer, sizeof buffer, stdin) != nullptr) {
+  }
+  return kGotLock;
+}
+
+int TryLock(const QString& path) {
+  SingleInstanceLock lock(path);
+  return lock.TryAcquire() ? kGotLock : kLockBusy;
+}
+
+}  // namespace
+
+class SingleInstanceTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() { QVERIFY(dir_.isValid()); }
+  void secondProcessIsRefusedWhileTheFirstRuns();
+  void crashedCopyDoesNotBlockTheNextStart();
+  void startApplicationSaysSoAndShowsNothing();
+
+ private:
+  QString LockPath() const { return dir_.filePath("tarvelin.lock"); }
+  // Starts a copy that holds the lock; returns once it does.
+  bool StartHolder(QProcess& holder);
+  int TryInChild();
+
+  QTemporaryDir dir_;
+};
+
+bool SingleInstanceTest::StartHolder(QProcess& holder) {
+  holder.start(QCoreApplication::applicationFilePath(),
+               {"--hold-lock", LockPath()});
+  if (!holder.waitForStarted(kProcessWaitMs)) return false;
+  if (!holder.waitForReadyRead(kProcessWaitMs)) return false;
+  return holder.readLine().trimmed() == "held";
+}
+
+int SingleInstanceTest::TryInChild() {
+  QProcess child;
+  child.start(QCoreApplication::applicationFilePath(),
+              {"--try-lock", LockPath()});
+  if (!child.waitForFinished(kProcessWaitMs)) return -1;
+  return child.exitCode();
+}
+
+void SingleInstanceTest::secondProcessIsRefusedWhileTheFirstRuns() {
+  QProcess first;
+  QVERIFY(StartHolder(first));
+  QCOMPARE(TryInChild(), kLockBusy);
+  // The first copy ends normally: the next one starts.
+  first.closeWriteChannel();
+  QVERIFY(first.waitForFinished(kProcessWaitMs));
+  QCOMPARE(first.exitCode(), kGotLock);
+  QCOMPARE(TryInChild(), kGotLock);
+}
+
+void SingleInstanceTest::crashedCopyDoesNotBlockTheNextStart() {
+  QProcess first;
+  QVERIFY(StartHolder(first));
+  first.kill();  // no chance to remove its lock file
+  QVERIFY(first.waitForFinished(kProcessWaitMs));
+  QVERIFY(QFile::exists(LockPath()));
+  QCOMPARE(TryInChild(), kGotLock);
+}
+
+void SingleInstanceTest::startApplicationSaysSoAndShowsNothing() {
+  test::SeamRecorder seams;
+  QProcess first;
+  QVERIFY(StartHolder(first));
+  {
+    Application second(LockPath());
+    QVERIFY(!second.StartApplication(QDate(2024, 3, 15)));
+    QCOMPARE(seams.messageTexts(),
+             QStringList{"Application is already running"});
+    QCOMPARE(seams.messages.front().icon, MessageIcon::Information);
+    QCOMPARE(seams.messages.front().buttons, MessageButtons::Ok);
+    QVERIFY(second.inputForm() == nullptr);
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+      QVERIFY2(!window->isVisible(), qPrintable(window->objectName()));
+    }
+    // The reminder did not run either.
+    QVERIFY(seams.store->values.isEmpty());
+  }
+  first.closeWriteChannel();
+  QVERIFY(first.waitForFinished(kProcessWaitMs));
+
+  // With the first copy gone, a start goes through.
+  Application third(LockPath());
+  QVERIFY(third.StartApplication(QDate(2024, 3, 15)));
+  QVERIFY(third.inputForm() != nullptr && third.inputForm()->isVisible());
+}
+
+int main(int argc, char* argv[]) {
+  if (argc == 3 && QByteArray(argv[1]) == "--hold-lock") {
+    QCoreApplication app(argc, argv);
+    return HoldLock(QString::fromLocal8Bit(argv[2]));
+  }
+  if (argc == 3 && QByteArray(argv[1]) == "--try-lock") {
+    QCoreApplication app(argc, argv);
+    return TryLock(QString::fromLocal8Bit(argv[2]));
+  }
+  QApplication app(argc, argv);
+  SingleInstanceTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "single_instance_test.moc"

@@ -1,0 +1,114 @@
+// What the window tests share: the three seams replaced by recorders (no
+// message box blocks, no page opens, no real settings are touched), a
+// hand-made result view, and the screenshot writer.
+#pragma once
+
+#include <QDir>
+#include <QMap>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+#include <memory>
+#include <vector>
+
+#include "chart/calculation.h"
+#include "shell/app_seams.h"
+
+namespace tarvelin::test {
+
+class MemoryStore : public SettingsStore {
+ public:
+  QVariant value(const QString& section, const QString& key) const override {
+    return values.value(section + "/" + key);
+  }
+  void setValue(const QString& section, const QString& key,
+                const QVariant& value) override {
+    values[section + "/" + key] = value;
+  }
+  QMap<QString, QVariant> values;
+};
+
+// Installs recorders in all three seams for the life of the object.
+class SeamRecorder {
+ public:
+  SeamRecorder() {
+    SetMessageHandler([this](const MessageRequest& request) {
+      messages.push_back(request);
+      return answer;
+    });
+    SetWebPageOpener([this](const QString& url) { pages << url; });
+    auto owned = std::make_unique<MemoryStore>();
+    store = owned.get();
+    SetSettingsStore(std::move(owned));
+  }
+  ~SeamRecorder() {
+    SetMessageHandler({});
+    SetWebPageOpener({});
+    SetSettingsStore(std::make_unique<MemoryStore>());
+  }
+  SeamRecorder(const SeamRecorder&) = delete;
+  SeamRecorder& operator=(const SeamRecorder&) = delete;
+
+  QStringList messageTexts() const {
+    QStringList texts;
+    for (const MessageRequest& m : messages) texts << m.text;
+    return texts;
+  }
+
+  std::vector<MessageRequest> messages;
+  QStringList pages;
+  MemoryStore* store = nullptr;
+  MessageAnswer answer = MessageAnswer::Ok;
+};
+
+// A view as the core would hand it over, filled by hand: every text is
+// distinct so that a field shown in the wrong place is caught.
+inline ResultView SampleView() {
+  ResultView view;
+  const char* positions[kBodyCount] = {
+      "00Ari12'", "14Tau03'", "29Ari59'", "02Pis44'", "17Can08'",
+      "05Sag31'", "21Cap00'", "09Gem16'", "09Sag16'", "26Leo47'"};
+  for (int i = 0; i < kBodyCount; ++i) view.planet[i] = positions[i];
+  view.chartLabels[0] = "\r\nSun\r\nMercury";
+  view.chartLabels[1] = "\r\nMoon";
+  view.chartLabels[11] = "\r\nVenus";
+  view.chartLabels[3] = "\r\nMars (R) ";
+  view.chartLabels[8] = "\r\nJupiter\r\nKetu";
+  view.chartLabels[9] = "\r\nSaturn";
+  view.chartLabels[2] = "\r\nRahu";
+  view.chartLabels[4] = "\r\nAsc";
+  // Eleven markers, empty but the Hora Lagna's, in the Virgo cell.
+  for (std::string& cell : view.lblArudha) cell = "\r\n";
+  view.lblArudha[5] = "\r\n\r\n\r\n\r\n\r\nHL\r\n\r\n\r\n";
+  view.lblName = "ASHA VERMA";
+  view.lblDOB = "March/15/1980";
+  view.lblTOB = "9:5";
+  view.lblLatitude = "28\u00b0 38' N";
+  view.lblLongitude = "77\u00b0 12' E";
+  view.lblCity = "New Delhi";
+  view.lblState = "Delhi";
+  view.lblCountry = "India";
+  view.lblHoraDesc =
+      "Hora Lagna in the second house: wealth comes through family and "
+      "speech.";
+  view.hasHoraLagna = true;
+  for (const SignFieldRef& ref : kSignAttributeFieldRefs) {
+    view.attributes.*ref.member = std::string("value of ") + ref.name;
+  }
+  view.attributes.txtNature = std::string(883, 'n');
+  for (std::size_t i = 60; i < 883; i += 61) view.attributes.txtNature[i] = ' ';
+  return view;
+}
+
+inline QString ScreenshotDir() {
+  const QString fromEnv = qEnvironmentVariable("TARVELIN_SCREENSHOT_DIR");
+  return fromEnv.isEmpty() ? QString(TARVELIN_SCREENSHOT_DIR) : fromEnv;
+}
+
+// Writes the widget's picture for a person to look at; never compared.
+inline bool SaveScreenshot(QWidget* widget, const QString& name) {
+  QDir().mkpath(ScreenshotDir());
+  return widget->grab().save(QDir(ScreenshotDir()).filePath(name + ".png"));
+}
+
+}  // namespace tarvelin::test
