@@ -7,7 +7,7 @@ namespace tarvelin::cli {
 namespace {
 
 // Which kind of run a flag belongs to; used to refuse mixtures.
-enum class Group { kBirth, kOutput, kBatch, kAlone };
+enum class Group { kBirth, kOutput, kBatch, kPlaces, kAlone };
 
 struct FlagSpec {
   const char* flag;
@@ -39,6 +39,9 @@ const FlagSpec kFlags[] = {
      [](CliOptions& o, const std::string& v) { o.birth.state = v; }},
     {"--country", "TEXT", Group::kBirth, "country of birth (shown only)",
      [](CliOptions& o, const std::string& v) { o.birth.country = v; }},
+    {"--place", "TEXT", Group::kBirth,
+     "birth place from the atlas: \"City\" or \"City, Country\"",
+     [](CliOptions& o, const std::string& v) { o.place = v; }},
     {"--json", nullptr, Group::kOutput, "write the result as JSON",
      [](CliOptions& o, const std::string&) { o.json = true; }},
     {"--batch", "FILE.csv", Group::kBatch,
@@ -46,6 +49,12 @@ const FlagSpec kFlags[] = {
      [](CliOptions& o, const std::string& v) {
        o.mode = Mode::kBatch;
        o.batchPath = v;
+     }},
+    {"--places", "TEXT", Group::kPlaces,
+     "list the atlas's cities that match TEXT",
+     [](CliOptions& o, const std::string& v) {
+       o.mode = Mode::kPlaces;
+       o.placesQuery = v;
      }},
     {"--zones", nullptr, Group::kAlone, "list the 71 time zones with indexes",
      [](CliOptions& o, const std::string&) { o.mode = Mode::kZones; }},
@@ -57,6 +66,8 @@ const FlagSpec kFlags[] = {
 // form's own check ("Please Enter Name").
 const char* const kRequiredBirthFlags[] = {"--date", "--time", "--lon", "--lat",
                                            "--zone"};
+// Flags that --place can stand in for.
+const char* const kPlaceFilledFlags[] = {"--lon", "--lat", "--zone"};
 
 const FlagSpec* FindFlag(const std::string& flag) {
   for (const FlagSpec& spec : kFlags) {
@@ -118,9 +129,22 @@ ParseOutcome ParseCommandLine(const std::vector<std::string>& args) {
     }
     return {options, ""};
   }
+  if (options.mode == Mode::kPlaces) {
+    if (groups.count(Group::kBirth) || groups.count(Group::kBatch)) {
+      return Fail("--places takes no other flags than --json");
+    }
+    return {options, ""};
+  }
+  const bool placeGiven = options.given.count("--place") > 0;
   std::string missing;
   for (const char* flag : kRequiredBirthFlags) {
-    if (!options.given.count(flag)) {
+    const bool filledByPlace =
+        placeGiven &&
+        std::find_if(std::begin(kPlaceFilledFlags), std::end(kPlaceFilledFlags),
+                     [flag](const char* f) {
+                       return std::string(f) == flag;
+                     }) != std::end(kPlaceFilledFlags);
+    if (!options.given.count(flag) && !filledByPlace) {
       missing += missing.empty() ? "" : ", ";
       missing += flag;
     }
@@ -138,7 +162,10 @@ std::string HelpText() {
          "               --lon DDD:MM{E|W} --lat DD:MM{N|S} --zone INDEX\n"
          "               [--dst] [--city TEXT --state TEXT --country TEXT]"
          " [--json]\n"
+         "  tarvelin-cli --name TEXT --date YYYY-MM-DD --time HH:MM[:SS]\n"
+         "               --place TEXT [any flag above] [--json]\n"
          "  tarvelin-cli --batch FILE.csv [--json]\n"
+         "  tarvelin-cli --places TEXT [--json]\n"
          "  tarvelin-cli --zones\n"
          "  tarvelin-cli --help\n"
          "\n"
@@ -159,6 +186,12 @@ std::string HelpText() {
         << "\n";
   }
   out << "\n"
+         "--place fills the longitude, latitude, zone and daylight saving\n"
+         "(and city, state and country) from the offline atlas and time-zone\n"
+         "database at the birth date; flags given explicitly win. A name that\n"
+         "matches several cities takes the most populous of those named\n"
+         "exactly so; the output says which city and zone were taken.\n"
+         "\n"
          "A batch file starts with a header line; every further line is\n"
          "  name,date,time,lon,lat,zone,dst\n"
          "with dst 0 or 1, e.g. RAM,1980-03-15,21:05:30,77:12E,28:36N,34,0.\n"
@@ -166,7 +199,8 @@ std::string HelpText() {
          "{\"line\": N, \"error\": \"...\"} (N counts the header as line 1).\n"
          "\n"
          "Exit status: 0 done; 1 some batch rows could not be read;\n"
-         "2 a bad flag or a bad birth (one line on standard error).\n";
+         "2 a bad flag or a bad birth, an unknown place, or a place whose\n"
+         "time has no entry in the zone list (one line on standard error).\n";
   return out.str();
 }
 

@@ -195,9 +195,13 @@ std::vector<std::string> ClosestCityLabels(const std::string& placeText,
     if (a.distance != b.distance) return a.distance < b.distance;
     return a.city->population > b.city->population;
   });
+  // Names spelt just as typed mean the qualifiers were wrong: only those
+  // are offered then. Otherwise the nearest and the next nearest.
+  const int offered =
+      near.empty() || near[0].distance == 0 ? 0 : near[0].distance + 1;
   std::vector<std::string> labels;
   for (const Near& n : near) {
-    if (labels.size() == maxCount) break;
+    if (labels.size() == maxCount || n.distance > offered) break;
     std::string label = CityLabel(*n.city);
     if (std::find(labels.begin(), labels.end(), label) == labels.end()) {
       labels.push_back(std::move(label));

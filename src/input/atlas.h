@@ -49,8 +49,10 @@ std::vector<AtlasCity> FindCities(const std::string& placeText,
 
 // For a place text that FindCities does not know: up to `maxCount` labels of
 // the cities whose names are closest in spelling to the city part of the
-// text (fewest letters to change, then the most populous), nearest first.
-// Empty when no name is near enough to be worth offering.
+// text (fewest letters to change, then the most populous), nearest first:
+// those at the smallest distance and one letter further, or, when some name
+// is spelt exactly as typed (the qualifiers did not fit), only those. Empty
+// when no name is near enough to be worth offering (a third of the letters).
 std::vector<std::string> ClosestCityLabels(const std::string& placeText,
                                            std::size_t maxCount = 5);
 
