@@ -9,7 +9,7 @@ namespace {
 // Which kind of run a flag belongs to; used to refuse mixtures.
 enum class Group { kBirth, kOutput, kBatch, kPlaces, kAlone };
 
-struct FlagSpec {
+struct FlagRule {
   const char* flag;
   const char* valueName;  // nullptr: the flag takes no value
   Group group;
@@ -18,7 +18,7 @@ struct FlagSpec {
 };
 
 // Every flag tarvelin-cli knows, in the order --help lists them.
-const FlagSpec kFlags[] = {
+const FlagRule kFlags[] = {
     {"--name", "TEXT", Group::kBirth, "name: letters and blanks (upper-cased)",
      [](CliOptions& o, const std::string& v) { o.birth.name = v; }},
     {"--date", "YYYY-MM-DD", Group::kBirth, "date of birth, 1901..2050",
@@ -69,9 +69,9 @@ const char* const kRequiredBirthFlags[] = {"--date", "--time", "--lon", "--lat",
 // Flags that --place can stand in for.
 const char* const kPlaceFilledFlags[] = {"--lon", "--lat", "--zone"};
 
-const FlagSpec* FindFlag(const std::string& flag) {
-  for (const FlagSpec& spec : kFlags) {
-    if (flag == spec.flag) return &spec;
+const FlagRule* FindFlag(const std::string& flag) {
+  for (const FlagRule& rule : kFlags) {
+    if (flag == rule.flag) return &rule;
   }
   return nullptr;
 }
@@ -90,15 +90,15 @@ ParseOutcome ParseCommandLine(const std::vector<std::string>& args) {
     }
     const auto equals = arg.find('=');
     const std::string flag = arg.substr(0, equals);
-    const FlagSpec* spec = FindFlag(flag);
-    if (spec == nullptr) {
+    const FlagRule* rule = FindFlag(flag);
+    if (rule == nullptr) {
       return Fail("unknown flag '" + flag + "' (try --help)");
     }
     if (!options.given.insert(flag).second) {
       return Fail(flag + " is given twice");
     }
     std::string value;
-    if (spec->valueName == nullptr) {
+    if (rule->valueName == nullptr) {
       if (equals != std::string::npos) {
         return Fail(flag + " takes no value");
       }
@@ -107,10 +107,10 @@ ParseOutcome ParseCommandLine(const std::vector<std::string>& args) {
     } else if (i + 1 < args.size() && args[i + 1].rfind("--", 0) != 0) {
       value = args[++i];
     } else {
-      return Fail(flag + " needs a value " + spec->valueName);
+      return Fail(flag + " needs a value " + rule->valueName);
     }
-    spec->apply(options, value);
-    groups.insert(spec->group);
+    rule->apply(options, value);
+    groups.insert(rule->group);
   }
 
   if (options.given.count("--help")) {
@@ -174,15 +174,15 @@ std::string HelpText() {
          "\n"
          "Flags:\n";
   std::size_t width = 0;
-  auto head = [](const FlagSpec& spec) {
-    return std::string(spec.flag) +
-           (spec.valueName ? std::string(" ") + spec.valueName : "");
+  auto head = [](const FlagRule& rule) {
+    return std::string(rule.flag) +
+           (rule.valueName ? std::string(" ") + rule.valueName : "");
   };
-  for (const FlagSpec& spec : kFlags)
-    width = std::max(width, head(spec).size());
-  for (const FlagSpec& spec : kFlags) {
-    const std::string h = head(spec);
-    out << "  " << h << std::string(width - h.size() + 2, ' ') << spec.help
+  for (const FlagRule& rule : kFlags)
+    width = std::max(width, head(rule).size());
+  for (const FlagRule& rule : kFlags) {
+    const std::string h = head(rule);
+    out << "  " << h << std::string(width - h.size() + 2, ' ') << rule.help
         << "\n";
   }
   out << "\n"
