@@ -40,6 +40,24 @@ std::string UnknownPlaceProblem(const std::string& query) {
   return problem;
 }
 
+// The members that name a city and where it lies.
+void WriteCityMembers(JsonWriter& out, const AtlasCity& city) {
+  const std::pair<const char*, const std::string*> texts[] = {
+      {"city", &city.name},
+      {"state", &city.state},
+      {"country", &city.country},
+      {"country_code", &city.countryCode},
+      {"iana_zone", &city.ianaZone}};
+  for (const auto& [key, text] : texts) {
+    out.Key(key);
+    out.String(*text);
+  }
+  out.Key("latitude");
+  out.Number(city.latitudeDegrees);
+  out.Key("longitude");
+  out.Number(city.longitudeDegrees);
+}
+
 std::string NoEntryProblem(const BirthPlace& place) {
   const std::string label = CityLabel(place.city);
   if (!place.zone) {
@@ -105,20 +123,7 @@ void WritePlaceJson(JsonWriter& out, const PlaceTaken& taken) {
   out.String(taken.query);
   out.Key("matches");
   out.Integer(static_cast<std::int64_t>(taken.matchCount));
-  const std::pair<const char*, const std::string*> texts[] = {
-      {"city", &city.name},
-      {"state", &city.state},
-      {"country", &city.country},
-      {"country_code", &city.countryCode},
-      {"iana_zone", &city.ianaZone}};
-  for (const auto& [key, text] : texts) {
-    out.Key(key);
-    out.String(*text);
-  }
-  out.Key("latitude");
-  out.Number(city.latitudeDegrees);
-  out.Key("longitude");
-  out.Number(city.longitudeDegrees);
+  WriteCityMembers(out, city);
 
   const std::optional<ZoneAtBirth>& zone = place.zone;
   out.Key("utc_offset_seconds");
@@ -191,20 +196,7 @@ std::string PlacesJson(const std::string& query, std::string& problem) {
   out.BeginArray();
   for (const AtlasCity& city : cities) {
     out.BeginObject();
-    const std::pair<const char*, const std::string*> texts[] = {
-        {"city", &city.name},
-        {"state", &city.state},
-        {"country", &city.country},
-        {"country_code", &city.countryCode},
-        {"iana_zone", &city.ianaZone}};
-    for (const auto& [key, text] : texts) {
-      out.Key(key);
-      out.String(*text);
-    }
-    out.Key("latitude");
-    out.Number(city.latitudeDegrees);
-    out.Key("longitude");
-    out.Number(city.longitudeDegrees);
+    WriteCityMembers(out, city);
     out.Key("population");
     out.Integer(city.population);
     out.EndObject();
