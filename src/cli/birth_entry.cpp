@@ -108,9 +108,17 @@ std::optional<Coordinate> ReadCoordinate(const std::string& raw,
   return Coordinate{parts[0], parts[1], letter == second};
 }
 
-struct DateParts {
-  int year = 0, month = 0, day = 0;
-};
+std::optional<int> ReadZone(const std::string& raw, std::string& problem) {
+  const auto position = SmallNumber(Trim(raw), 2);
+  if (!position || *position >= kZoneCount) {
+    problem = "Zone must be a list index from 0 to " +
+              std::to_string(kZoneCount - 1) + " (see --zones)";
+    return std::nullopt;
+  }
+  return position;
+}
+
+}  // namespace
 
 std::optional<DateParts> ReadDate(const std::string& raw,
                                   std::string& problem) {
@@ -141,10 +149,6 @@ std::optional<DateParts> ReadDate(const std::string& raw,
   return DateParts{*year, *month, *day};
 }
 
-struct ClockTime {
-  int hour = 0, minute = 0, second = 0;
-};
-
 std::optional<ClockTime> ReadTime(const std::string& raw,
                                   std::string& problem) {
   const auto parts = Split(Trim(raw), ':');
@@ -172,18 +176,6 @@ std::optional<ClockTime> ReadTime(const std::string& raw,
   }
   return ClockTime{*values[0], *values[1], *values[2]};
 }
-
-std::optional<int> ReadZone(const std::string& raw, std::string& problem) {
-  const auto position = SmallNumber(Trim(raw), 2);
-  if (!position || *position >= kZoneCount) {
-    problem = "Zone must be a list index from 0 to " +
-              std::to_string(kZoneCount - 1) + " (see --zones)";
-    return std::nullopt;
-  }
-  return position;
-}
-
-}  // namespace
 
 std::string NormalizeName(const std::string& text, std::string& problem) {
   std::string name;

@@ -37,6 +37,18 @@ struct BirthEntry {
 // coordinate ranges, days of the month).
 BirthEntry ReadBirth(const BirthTexts& texts);
 
+// A date given as YYYY-MM-DD, in the form's year range 1901..2050, and a
+// local clock time given as HH:MM or HH:MM:SS; or nothing, with `problem`
+// set to what is wrong with the text.
+struct DateParts {
+  int year = 0, month = 0, day = 0;
+};
+std::optional<DateParts> ReadDate(const std::string& raw, std::string& problem);
+struct ClockTime {
+  int hour = 0, minute = 0, second = 0;
+};
+std::optional<ClockTime> ReadTime(const std::string& raw, std::string& problem);
+
 // The name as the name box leaves it: outer blanks removed, letters upper
 // case. Empty with `problem` set when a character is neither a letter nor a
 // blank.

@@ -7,9 +7,9 @@ namespace tarvelin::cli {
 namespace {
 
 // Which kind of run a flag belongs to; used to refuse mixtures.
-enum class Group { kBirth, kOutput, kBatch, kAlone };
+enum class Group { kBirth, kOutput, kBatch, kPlaces, kAlone };
 
-struct FlagSpec {
+struct FlagRule {
   const char* flag;
   const char* valueName;  // nullptr: the flag takes no value
   Group group;
@@ -18,7 +18,7 @@ struct FlagSpec {
 };
 
 // Every flag tarvelin-cli knows, in the order --help lists them.
-const FlagSpec kFlags[] = {
+const FlagRule kFlags[] = {
     {"--name", "TEXT", Group::kBirth, "name: letters and blanks (upper-cased)",
      [](CliOptions& o, const std::string& v) { o.birth.name = v; }},
     {"--date", "YYYY-MM-DD", Group::kBirth, "date of birth, 1901..2050",
@@ -39,6 +39,9 @@ const FlagSpec kFlags[] = {
      [](CliOptions& o, const std::string& v) { o.birth.state = v; }},
     {"--country", "TEXT", Group::kBirth, "country of birth (shown only)",
      [](CliOptions& o, const std::string& v) { o.birth.country = v; }},
+    {"--place", "TEXT", Group::kBirth,
+     "birth place from the atlas: \"City\" or \"City, Country\"",
+     [](CliOptions& o, const std::string& v) { o.place = v; }},
     {"--json", nullptr, Group::kOutput, "write the result as JSON",
      [](CliOptions& o, const std::string&) { o.json = true; }},
     {"--batch", "FILE.csv", Group::kBatch,
@@ -46,6 +49,12 @@ const FlagSpec kFlags[] = {
      [](CliOptions& o, const std::string& v) {
        o.mode = Mode::kBatch;
        o.batchPath = v;
+     }},
+    {"--places", "TEXT", Group::kPlaces,
+     "list the atlas's cities that match TEXT",
+     [](CliOptions& o, const std::string& v) {
+       o.mode = Mode::kPlaces;
+       o.placesQuery = v;
      }},
     {"--zones", nullptr, Group::kAlone, "list the 71 time zones with indexes",
      [](CliOptions& o, const std::string&) { o.mode = Mode::kZones; }},
@@ -57,10 +66,12 @@ const FlagSpec kFlags[] = {
 // form's own check ("Please Enter Name").
 const char* const kRequiredBirthFlags[] = {"--date", "--time", "--lon", "--lat",
                                            "--zone"};
+// Flags that --place can stand in for.
+const char* const kPlaceFilledFlags[] = {"--lon", "--lat", "--zone"};
 
-const FlagSpec* FindFlag(const std::string& flag) {
-  for (const FlagSpec& spec : kFlags) {
-    if (flag == spec.flag) return &spec;
+const FlagRule* FindFlag(const std::string& flag) {
+  for (const FlagRule& rule : kFlags) {
+    if (flag == rule.flag) return &rule;
   }
   return nullptr;
 }
@@ -79,15 +90,15 @@ ParseOutcome ParseCommandLine(const std::vector<std::string>& args) {
     }
     const auto equals = arg.find('=');
     const std::string flag = arg.substr(0, equals);
-    const FlagSpec* spec = FindFlag(flag);
-    if (spec == nullptr) {
+    const FlagRule* rule = FindFlag(flag);
+    if (rule == nullptr) {
       return Fail("unknown flag '" + flag + "' (try --help)");
     }
     if (!options.given.insert(flag).second) {
       return Fail(flag + " is given twice");
     }
     std::string value;
-    if (spec->valueName == nullptr) {
+    if (rule->valueName == nullptr) {
       if (equals != std::string::npos) {
         return Fail(flag + " takes no value");
       }
@@ -96,10 +107,10 @@ ParseOutcome ParseCommandLine(const std::vector<std::string>& args) {
     } else if (i + 1 < args.size() && args[i + 1].rfind("--", 0) != 0) {
       value = args[++i];
     } else {
-      return Fail(flag + " needs a value " + spec->valueName);
+      return Fail(flag + " needs a value " + rule->valueName);
     }
-    spec->apply(options, value);
-    groups.insert(spec->group);
+    rule->apply(options, value);
+    groups.insert(rule->group);
   }
 
   if (options.given.count("--help")) {
@@ -118,9 +129,22 @@ ParseOutcome ParseCommandLine(const std::vector<std::string>& args) {
     }
     return {options, ""};
   }
+  if (options.mode == Mode::kPlaces) {
+    if (groups.count(Group::kBirth) || groups.count(Group::kBatch)) {
+      return Fail("--places takes no other flags than --json");
+    }
+    return {options, ""};
+  }
+  const bool placeGiven = options.given.count("--place") > 0;
   std::string missing;
   for (const char* flag : kRequiredBirthFlags) {
-    if (!options.given.count(flag)) {
+    const bool filledByPlace =
+        placeGiven &&
+        std::find_if(std::begin(kPlaceFilledFlags), std::end(kPlaceFilledFlags),
+                     [flag](const char* f) {
+                       return std::string(f) == flag;
+                     }) != std::end(kPlaceFilledFlags);
+    if (!options.given.count(flag) && !filledByPlace) {
       missing += missing.empty() ? "" : ", ";
       missing += flag;
     }
@@ -138,7 +162,10 @@ std::string HelpText() {
          "               --lon DDD:MM{E|W} --lat DD:MM{N|S} --zone INDEX\n"
          "               [--dst] [--city TEXT --state TEXT --country TEXT]"
          " [--json]\n"
+         "  tarvelin-cli --name TEXT --date YYYY-MM-DD --time HH:MM[:SS]\n"
+         "               --place TEXT [any flag above] [--json]\n"
          "  tarvelin-cli --batch FILE.csv [--json]\n"
+         "  tarvelin-cli --places TEXT [--json]\n"
          "  tarvelin-cli --zones\n"
          "  tarvelin-cli --help\n"
          "\n"
@@ -147,18 +174,24 @@ std::string HelpText() {
          "\n"
          "Flags:\n";
   std::size_t width = 0;
-  auto head = [](const FlagSpec& spec) {
-    return std::string(spec.flag) +
-           (spec.valueName ? std::string(" ") + spec.valueName : "");
+  auto head = [](const FlagRule& rule) {
+    return std::string(rule.flag) +
+           (rule.valueName ? std::string(" ") + rule.valueName : "");
   };
-  for (const FlagSpec& spec : kFlags)
-    width = std::max(width, head(spec).size());
-  for (const FlagSpec& spec : kFlags) {
-    const std::string h = head(spec);
-    out << "  " << h << std::string(width - h.size() + 2, ' ') << spec.help
+  for (const FlagRule& rule : kFlags)
+    width = std::max(width, head(rule).size());
+  for (const FlagRule& rule : kFlags) {
+    const std::string h = head(rule);
+    out << "  " << h << std::string(width - h.size() + 2, ' ') << rule.help
         << "\n";
   }
   out << "\n"
+         "--place fills the longitude, latitude, zone and daylight saving\n"
+         "(and city, state and country) from the offline atlas and time-zone\n"
+         "database at the birth date; flags given explicitly win. A name that\n"
+         "matches several cities takes the most populous of those named\n"
+         "exactly so; the output says which city and zone were taken.\n"
+         "\n"
          "A batch file starts with a header line; every further line is\n"
          "  name,date,time,lon,lat,zone,dst\n"
          "with dst 0 or 1, e.g. RAM,1980-03-15,21:05:30,77:12E,28:36N,34,0.\n"
@@ -166,7 +199,8 @@ std::string HelpText() {
          "{\"line\": N, \"error\": \"...\"} (N counts the header as line 1).\n"
          "\n"
          "Exit status: 0 done; 1 some batch rows could not be read;\n"
-         "2 a bad flag or a bad birth (one line on standard error).\n";
+         "2 a bad flag or a bad birth, an unknown place, or a place whose\n"
+         "time has no entry in the zone list (one line on standard error).\n";
   return out.str();
 }
 

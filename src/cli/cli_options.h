@@ -21,6 +21,7 @@ enum class Mode {
   kSingle,  // one birth from the birth flags
   kBatch,   // --batch FILE.csv
   kZones,   // --zones
+  kPlaces,  // --places TEXT
   kHelp,    // --help
 };
 
@@ -29,6 +30,8 @@ struct CliOptions {
   bool json = false;
   BirthTexts birth;
   std::string batchPath;        // "-" reads standard input
+  std::string place;            // --place: the atlas fills the place
+  std::string placesQuery;      // --places: the atlas's matches are listed
   std::set<std::string> given;  // every flag on the command line
 };
 

@@ -2,12 +2,14 @@
 #include <fstream>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "chart/calculation.h"
 #include "cli/batch.h"
 #include "cli/birth_entry.h"
+#include "cli/birth_place.h"
 #include "cli/cli_options.h"
 #include "cli/json_writer.h"
 #include "cli/result_json.h"
@@ -17,7 +19,17 @@ namespace tarvelin::cli {
 namespace {
 
 int RunSingle(const CliOptions& options) {
-  const BirthEntry entry = ReadBirth(options.birth);
+  BirthTexts texts = options.birth;
+  std::optional<PlaceTaken> place;
+  if (options.given.count("--place")) {
+    PlaceOutcome outcome = ApplyPlace(options.place, options.given, texts);
+    if (!outcome.taken) {
+      std::cerr << outcome.problem << "\n";
+      return kExitBadInput;
+    }
+    place = std::move(outcome.taken);
+  }
+  const BirthEntry entry = ReadBirth(texts);
   if (!entry.birth) {
     std::cerr << entry.problem << "\n";
     return kExitBadInput;
@@ -26,11 +38,27 @@ int RunSingle(const CliOptions& options) {
   calc->Calculate(*entry.birth);
   if (options.json) {
     JsonWriter json(JsonLayout::kIndented);
-    WriteResultJson(json, *entry.birth, *calc);
+    WriteResultJson(json, *entry.birth, *calc, [&place](JsonWriter& out) {
+      if (place) WritePlaceJson(out, *place);
+    });
     std::cout << json.Text() << "\n";
   } else {
+    if (place) std::cout << PlaceReport(*place) << "\n";
     std::cout << TextReport(*entry.birth, *calc);
   }
+  return kExitOk;
+}
+
+int RunPlaces(const CliOptions& options) {
+  std::string problem;
+  const std::string list = options.json
+                               ? PlacesJson(options.placesQuery, problem)
+                               : PlacesText(options.placesQuery, problem);
+  if (list.empty()) {
+    std::cerr << problem << "\n";
+    return kExitBadInput;
+  }
+  std::cout << list;
   return kExitOk;
 }
 
@@ -71,6 +99,8 @@ int Run(const std::vector<std::string>& args) {
       return kExitOk;
     case Mode::kBatch:
       return RunBatchFile(options);
+    case Mode::kPlaces:
+      return RunPlaces(options);
     case Mode::kSingle:
       return RunSingle(options);
   }

@@ -183,7 +183,8 @@ void Attributes(JsonWriter& out, const ResultView& view) {
 }  // namespace
 
 void WriteResultJson(JsonWriter& out, const BirthInput& birth,
-                     const Calculation& calc) {
+                     const Calculation& calc,
+                     const std::function<void(JsonWriter&)>& moreMembers) {
   const ResultView& view = calc.View;
   const bool timed = calc.ReferenceSunrise.has_value();
   const PlanetNameTable bodies = PlainPlanetNames();
@@ -291,6 +292,7 @@ void WriteResultJson(JsonWriter& out, const BirthInput& birth,
   Attributes(out, view);
   out.Key("notice");
   out.OptionalString(view.notice);
+  if (moreMembers) moreMembers(out);
   out.EndObject();
 }
 

@@ -5,6 +5,7 @@
 // sunrise or the Hora Lagna are null.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "chart/calculation.h"
@@ -12,9 +13,12 @@
 
 namespace tarvelin::cli {
 
-// Writes the result object of `calc` (after calc.Calculate(birth)).
-void WriteResultJson(JsonWriter& out, const BirthInput& birth,
-                     const Calculation& calc);
+// Writes the result object of `calc` (after calc.Calculate(birth));
+// `moreMembers`, when set, writes further members at its end (the place
+// --place took).
+void WriteResultJson(
+    JsonWriter& out, const BirthInput& birth, const Calculation& calc,
+    const std::function<void(JsonWriter&)>& moreMembers = nullptr);
 
 // Writes {"line": N, "error": "message"} for a batch row that was not read.
 void WriteRowErrorJson(JsonWriter& out, long line, const std::string& message);

@@ -22,6 +22,7 @@
 #include <utility>
 
 #include "input/frm_filtered_edit.h"
+#include "input/frm_main_atlas.h"
 #include "input/zone_table.h"
 #include "shell/app_seams.h"
 #include "shell/web_links.h"
@@ -152,6 +153,9 @@ FrmMain::FrmMain(QWidget* parent) : QMainWindow(parent) {
   BuildMenus();
   SetTabOrder();
   FillLists();
+  // Cities offered under the City box fill the place, zone and daylight
+  // saving; the lists are filled first so that loading is no date change.
+  new FrmMainAtlas(this);
   // A fixed form: as large as its contents, no larger.
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   txtName->setFocus();

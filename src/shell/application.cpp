@@ -60,6 +60,10 @@ void Application::OnCalculationRequested(const BirthInput& input) {
 
   if (frmMain_) frmMain_->hide();
   mdi_->show();
+  // The result window takes the keyboard, so "&Back" and "E&xit" answer at
+  // once.
+  mdi_->raise();
+  mdi_->activateWindow();
 }
 
 void Application::ShowAbout() {

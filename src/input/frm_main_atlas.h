@@ -1,0 +1,60 @@
+// The atlas wired into the input form. The City box offers matching cities
+// ("City, State, Country") as the user types; choosing one fills City,
+// State, Country, the longitude and latitude boxes, the zone and daylight
+// saving, and a later change of the birth date or time works the zone and
+// daylight saving out again. All the looking-up is the atlas's; this class
+// only moves its answers into the boxes, which all stay editable.
+#pragma once
+
+#include <QObject>
+#include <optional>
+#include <vector>
+
+#include "input/atlas.h"
+
+class QCompleter;
+class QStringListModel;
+
+namespace tarvelin {
+
+class FrmMain;
+
+class FrmMainAtlas : public QObject {
+  Q_OBJECT
+
+ public:
+  // Wires itself into `form`'s boxes and lists; `form` owns it.
+  explicit FrmMainAtlas(FrmMain* form);
+
+  // The list of cities under the City box.
+  QCompleter* cityCompleter() const { return completer_; }
+  // The city last chosen from that list; empty once the City box is typed
+  // in again.
+  const std::optional<AtlasCity>& chosenCity() const { return chosen_; }
+
+ public slots:
+  // Offers the cities that match what is now in the City box.
+  void txtMCity_TextEdited(const QString& text);
+  // A city was picked from the list, by its "City, State, Country" label.
+  void cityCompleter_Activated(const QString& label);
+  // The birth date or time changed: a chosen city's zone and daylight
+  // saving are worked out again.
+  void BirthTimeChanged();
+
+ private:
+  void FillPlace(const AtlasCity& city);
+  // Selects the zone and ticks daylight saving for the chosen city at the
+  // form's birth date and time. `newCity`: the message about a missing
+  // zone-list entry is shown even if the last working-out had none either.
+  void WorkOutZone(bool newCity);
+  CivilDateTime LocalBirth() const;
+
+  FrmMain* form_;
+  QCompleter* completer_;
+  QStringListModel* offeredLabels_;
+  std::vector<AtlasCity> offered_;
+  std::optional<AtlasCity> chosen_;
+  bool lastHadEntry_ = true;
+};
+
+}  // namespace tarvelin

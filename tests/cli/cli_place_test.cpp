@@ -1,0 +1,226 @@
+// tarvelin-cli --place and --places: the offline atlas fills the birth
+// place, zone and daylight saving; explicit flags win; an unknown place or a
+// place without a zone-list entry is a clear error with status 2.
+#include <gtest/gtest.h>
+
+#include "cli_runner.h"
+#include "mini_json.h"
+
+namespace tarvelin::cli_test {
+namespace {
+
+using Kind = Json::Kind;
+
+std::vector<std::string> Birth(const std::string& place,
+                               const std::string& date,
+                               const std::string& time = "12:00") {
+  return {"--place", place, "--date", date, "--time", time, "--name", "A"};
+}
+
+std::vector<std::string> Plus(std::vector<std::string> args,
+                              const std::vector<std::string>& more) {
+  args.insert(args.end(), more.begin(), more.end());
+  return args;
+}
+
+Json RunJson(const std::vector<std::string>& args) {
+  const CliRun run = RunCli(Plus(args, {"--json"}));
+  EXPECT_EQ(run.status, 0) << run.err;
+  JsonReader reader(run.out);
+  const auto value = reader.ReadDocument();
+  EXPECT_TRUE(value.has_value()) << reader.Error() << "\n" << run.out;
+  return value.value_or(Json{});
+}
+
+// The report from its heading on, without the place lines before it.
+std::string ReportBody(const std::string& out) {
+  const auto heading = out.find("Hora Lagna of ");
+  return heading == std::string::npos ? out : out.substr(heading);
+}
+
+TEST(CliPlace, LondonInJulyTakesGmtWithDaylightSaving) {
+  const Json result = RunJson(Birth("London", "1990-07-15"));
+  const Json& input = result["input"];
+  EXPECT_EQ(input["zone_index"].number, 29);
+  EXPECT_TRUE(input["dst"].boolean);
+  EXPECT_EQ(input["lon_deg"].number, 0);
+  EXPECT_EQ(input["lon_min"].number, 8);
+  EXPECT_FALSE(input["east"].boolean);
+  EXPECT_EQ(input["lat_deg"].number, 51);
+  EXPECT_EQ(input["lat_min"].number, 31);
+  EXPECT_FALSE(input["south"].boolean);
+  EXPECT_EQ(input["city"].text, "London");
+  EXPECT_EQ(result["zone"]["text"].text, "Greenwich Mean Time,GMT,0.0");
+
+  const Json& place = result["place"];
+  ASSERT_TRUE(place.Is(Kind::kObject)) << "no \"place\" object";
+  EXPECT_EQ(place["query"].text, "London");
+  EXPECT_EQ(place["city"].text, "London");
+  EXPECT_EQ(place["state"].text, "England");
+  EXPECT_EQ(place["country"].text, "United Kingdom");
+  EXPECT_EQ(place["iana_zone"].text, "Europe/London");
+  EXPECT_GT(place["matches"].number, 1);  // Londonderry, London (Ontario)...
+  EXPECT_EQ(place["utc_offset_seconds"].number, 3600);
+  EXPECT_EQ(place["standard_offset_seconds"].number, 0);
+  EXPECT_TRUE(place["daylight_saving"].boolean);
+  EXPECT_EQ(place["local_time"].text, "unique");
+  EXPECT_EQ(place["zone_index"].number, 29);
+
+  const Json winter = RunJson(Birth("London", "1990-01-15"));
+  EXPECT_FALSE(winter["input"]["dst"].boolean);
+  EXPECT_EQ(winter["input"]["zone_index"].number, 29);
+}
+
+TEST(CliPlace, TextReportSaysWhichPlaceWasTaken) {
+  const CliRun run = RunCli(Birth("London", "1990-07-15"));
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out.rfind("Place: London, England, United Kingdom "
+                          "(Europe/London)\n",
+                          0),
+            0u)
+      << run.out.substr(0, 300);
+  EXPECT_NE(run.out.find("UTC+01:00 at the birth, daylight saving in force"),
+            std::string::npos);
+  EXPECT_NE(run.out.find("zone 29 \"Greenwich Mean Time,GMT,0.0\""),
+            std::string::npos);
+}
+
+// --place computes exactly what the same values given as flags compute.
+TEST(CliPlace, FillsWhatTheFlagsWouldGive) {
+  const CliRun byPlace = RunCli(Birth("New Delhi", "1980-03-15", "21:05:30"));
+  const CliRun byFlags = RunCli(
+      {"--date", "1980-03-15", "--time", "21:05:30", "--name", "A", "--lon",
+       "77:13E", "--lat", "28:38N", "--zone", "34", "--city", "New Delhi",
+       "--state", "National Capital Territory of Delhi", "--country", "India"});
+  ASSERT_EQ(byPlace.status, 0) << byPlace.err;
+  ASSERT_EQ(byFlags.status, 0) << byFlags.err;
+  EXPECT_EQ(ReportBody(byPlace.out), ReportBody(byFlags.out));
+}
+
+TEST(CliPlace, ExplicitFlagsWin) {
+  const Json result = RunJson(Plus(
+      Birth("London", "1990-01-15"),
+      {"--zone", "61", "--lon", "0:0E", "--dst", "--city", "Westminster"}));
+  const Json& input = result["input"];
+  EXPECT_EQ(input["zone_index"].number, 61);  // Universal Time
+  EXPECT_EQ(input["lon_min"].number, 0);
+  EXPECT_TRUE(input["east"].boolean);
+  EXPECT_TRUE(input["dst"].boolean);       // given, though winter
+  EXPECT_EQ(input["lat_deg"].number, 51);  // from the atlas
+  EXPECT_EQ(input["city"].text, "Westminster");
+  EXPECT_EQ(input["state"].text, "England");
+  EXPECT_EQ(result["place"]["zone_index"].number, 29);  // what it would be
+}
+
+TEST(CliPlace, NewYorkKeepsTheRulesOf2007) {
+  const Json in2010 = RunJson(Birth("New York", "2010-03-20"));
+  EXPECT_TRUE(in2010["input"]["dst"].boolean);
+  EXPECT_EQ(in2010["zone"]["text"].text, "Eastern Standard Time,EST,-5.0");
+  const Json in2006 = RunJson(Birth("New York", "2006-03-20"));
+  EXPECT_FALSE(in2006["input"]["dst"].boolean);
+}
+
+TEST(CliPlace, ClockChangeIsNamed) {
+  const Json skipped = RunJson(Birth("New York", "2010-03-14", "02:30"));
+  EXPECT_EQ(skipped["place"]["local_time"].text, "skipped");
+  EXPECT_TRUE(skipped["input"]["dst"].boolean);
+  const CliRun text = RunCli(Birth("New York", "2010-03-14", "02:30"));
+  EXPECT_NE(text.out.find("skipped 02:30"), std::string::npos)
+      << text.out.substr(0, 400);
+}
+
+TEST(CliPlace, PlaceWithoutZoneEntryNeedsZone) {
+  const CliRun run = RunCli(Birth("Kathmandu", "1990-07-15"));
+  EXPECT_EQ(run.status, 2);
+  EXPECT_TRUE(run.out.empty()) << run.out;
+  EXPECT_EQ(run.err,
+            "No entry of the zone list has the standard time of Kathmandu, "
+            "Bagmati Province, Nepal at the birth date (UTC+05:45); give the "
+            "zone with --zone (see --zones)\n");
+
+  const Json given =
+      RunJson(Plus(Birth("Kathmandu", "1990-07-15"), {"--zone", "34"}));
+  EXPECT_EQ(given["input"]["zone_index"].number, 34);
+  EXPECT_TRUE(given["place"]["zone_index"].Is(Kind::kNull));
+  EXPECT_EQ(given["place"]["utc_offset_seconds"].number, 5 * 3600 + 45 * 60);
+
+  // Before 1986 Nepal kept India's time, which the list has.
+  const Json in1980 = RunJson(Birth("Kathmandu", "1980-07-15"));
+  EXPECT_EQ(in1980["zone"]["text"].text, "Indian Time, IST, +5.3");
+}
+
+TEST(CliPlace, UnknownPlaceIsAnErrorWithNearNames) {
+  struct Case {
+    const char* place;
+    const char* err;
+  };
+  const Case cases[] = {
+      {"Xyzzyville",
+       "Unknown place \"Xyzzyville\"; no city of the atlas is named near "
+       "it\n"},
+      {"Kathmandoo",
+       "Unknown place \"Kathmandoo\"; closest names: Kathmandu, Bagmati "
+       "Province, Nepal\n"},
+      {"London, Atlantis",
+       "Unknown place \"London, Atlantis\"; closest names: London, England, "
+       "United Kingdom; London, Ontario, Canada\n"},
+  };
+  for (const Case& c : cases) {
+    const CliRun run = RunCli(Birth(c.place, "1990-07-15"));
+    EXPECT_EQ(run.status, 2) << c.place;
+    EXPECT_EQ(run.err, c.err) << c.place;
+    EXPECT_TRUE(run.out.empty()) << c.place;
+  }
+}
+
+TEST(CliPlace, FlagChecks) {
+  struct Case {
+    const char* what;
+    std::vector<std::string> args;
+    const char* err;
+  };
+  const Case cases[] = {
+      {"--place does not stand in for the date",
+       {"--place", "London", "--time", "12:00", "--name", "A"},
+       "tarvelin-cli: missing --date (try --help)\n"},
+      {"a bad date is told before the place is looked up",
+       Birth("Xyzzyville", "1990-13-01"), "Month must be between 1 and 12\n"},
+      {"--places stands alone",
+       {"--places", "London", "--name", "A"},
+       "tarvelin-cli: --places takes no other flags than --json\n"},
+      {"--places of nothing known",
+       {"--places", "Xyzzyville"},
+       "Unknown place \"Xyzzyville\"; no city of the atlas is named near "
+       "it\n"},
+  };
+  for (const Case& c : cases) {
+    const CliRun run = RunCli(c.args);
+    EXPECT_EQ(run.status, 2) << c.what;
+    EXPECT_EQ(run.err, c.err) << c.what;
+  }
+}
+
+TEST(CliPlaces, ListsTheMatches) {
+  const CliRun run = RunCli({"--places", "Chenn"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out.substr(0, run.out.find('\n')),
+            "Chennai, Tamil Nadu, India  13:5N 80:17E  Asia/Kolkata");
+
+  const CliRun json = RunCli({"--places", "Chenn", "--json"});
+  ASSERT_EQ(json.status, 0) << json.err;
+  JsonReader reader(json.out);
+  const auto list = reader.ReadDocument();
+  ASSERT_TRUE(list.has_value()) << reader.Error();
+  ASSERT_TRUE(list->Is(Kind::kArray));
+  ASSERT_FALSE(list->items.empty());
+  const Json& first = list->items.front();
+  EXPECT_EQ(first["city"].text, "Chennai");
+  EXPECT_EQ(first["iana_zone"].text, "Asia/Kolkata");
+  EXPECT_NEAR(first["latitude"].number, 13.08784, 1e-5);  // degrees
+  for (const Json& city : list->items) {
+    EXPECT_EQ(city["city"].text.rfind("Chenn", 0), 0u) << city["city"].text;
+  }
+}
+
+}  // namespace
+}  // namespace tarvelin::cli_test
