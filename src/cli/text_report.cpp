@@ -11,58 +11,9 @@
 namespace tarvelin::cli {
 namespace {
 
-// Row captions of the planetary table, as the result form shows them.
-const char* const kPlanetCaptions[kBodyCount] = {
-    "Surya/Sun",       "Chandra/Moon", "Budha/Mercury", "Shukra/Venus",
-    "Mangala/Mars",    "Guru/Jupiter", "Shani/Saturn",  "Rahu/North Node",
-    "Ketu/South node", "Asc/Lagna"};
-
-// Captions of the sign attribute fields on the result form.
-struct FieldCaption {
-  const char* field;
-  const char* caption;
-};
-const FieldCaption kFieldCaptions[] = {
-    {"lblArudhaLagnaPresentInSign", "Hora Lagna Present In Sign"},
-    {"lblVedicName", "Vedic Name"},
-    {"lblEnglishName", "English Name"},
-    {"lblRullingPlanet", "Ruling Planet"},
-    {"lblSymbol", "Symbol"},
-    {"lblNature", "Nature"},
-    {"lblColor", "Color"},
-    {"lblTypeOfSign", "Type Of Sign"},
-    {"lblGender", "Gender"},
-    {"lblBestPeriodOfActivity", "Best Period Of Activity"},
-    {"lblBarren", "Barren"},
-    {"lblCaste", "Caste"},
-    {"lblPosition", "Position"},
-    {"lblConstituentCharacter", "Constituent Character"},
-    {"lblLuckyDays", "Lucky Days"},
-    {"lblLuckyNumbers", "Lucky Numbers"},
-    {"lblBestDirection", "Best Direction"},
-    {"lblLuckyColors", "Lucky Colors"},
-    {"lblLuckyGemstone", "Lucky Gemstone"},
-    {"lblPartOfTheBody", "Part Of The Body"},
-    {"lblPhysique", "Physique"},
-    {"txtLooks", "Looks"},
-    {"txtNature", "Nature"},
-    {"txtCareerAndFinance", "Career And Finance"},
-    {"txtLoveAndDomesticLife", "Love And Domestic Life"},
-    {"txtHealth", "Health"},
-    {"lblCompatibleWith", "Compatible With"},
-    {"lblNotCompatibleWith", "Not Compatible With"},
-};
-
 constexpr char kHoraLagnaMeaning[] =
     "Hora Lagna signifies the importance of self in terms of money, wealth "
     "and prosperity.";
-
-std::string Caption(const std::string& field) {
-  for (const FieldCaption& c : kFieldCaptions) {
-    if (field == c.field) return c.caption;
-  }
-  return field;
-}
 
 bool IsReading(const std::string& field) { return field.rfind("txt", 0) == 0; }
 
@@ -114,7 +65,7 @@ void PlanetTable(std::ostringstream& out, const Calculation& calc) {
   constexpr std::size_t kWidth = 15;  // "Ketu/South node"
   out << "Vedic Planetary Position\n";
   for (int i = 0; i < kBodyCount; ++i) {
-    const std::string caption = kPlanetCaptions[i];
+    const std::string caption = kPlanetRowCaptions[i];
     out << "  " << caption << std::string(kWidth - caption.size(), ' ') << "   "
         << calc.View.planet[i] << "    "
         << FormatSignPosition(calc.BirthLongitudes[i]) << "\n";
@@ -159,11 +110,11 @@ void SignAttributes(std::ostringstream& out, const ResultView& view) {
         std::string(field.name) == "lblArudhaLagnaPresentInSign") {
       continue;
     }
-    Row(out, Caption(field.name), view.attributes.*field.member, kWidth);
+    Row(out, field.caption, view.attributes.*field.member, kWidth);
   }
   for (const SignFieldRef& field : kSignAttributeFieldRefs) {
     if (!IsReading(field.name)) continue;
-    out << "\n" << Caption(field.name) << "\n";
+    out << "\n" << field.caption << "\n";
     out << Wrapped(view.attributes.*field.member, 2, kReportWidth);
   }
 }

@@ -61,42 +61,36 @@ constexpr int kPlanetLabelHeightTwips = 1500;
 constexpr int kMarkerWidthTwips = 405;
 constexpr int kMarkerHeightTwips = 210;
 
-constexpr std::array<const char*, kBodyCount> kPlanetCaptions = {
-    "Surya/Sun",       "Chandra/Moon", "Budha/Mercury", "Shukra/Venus",
-    "Mangala/Mars",    "Guru/Jupiter", "Shani/Saturn",  "Rahu/North Node",
-    "Ketu/South node", "Asc/Lagna"};
-
 // The sign fields of the second tab: eight rows of caption over value in
 // three columns.
 struct AttributeCell {
   int row, column;
-  const char* caption;
-  const char* field;
+  const char* field;  // its caption comes with the sign field table
 };
 constexpr std::array<AttributeCell, 23> kAttributeCells = {{
-    {0, 0, "Vedic Name", "lblVedicName"},
-    {0, 2, "Hora Lagna Present In Sign", "lblArudhaLagnaPresentInSign"},
-    {1, 0, "Ruling Planet", "lblRullingPlanet"},
-    {1, 1, "Compatible With", "lblCompatibleWith"},
-    {1, 2, "Not Compatible With", "lblNotCompatibleWith"},
-    {2, 0, "Symbol", "lblSymbol"},
-    {2, 1, "Nature", "lblNature"},
-    {2, 2, "Color", "lblColor"},
-    {3, 0, "Type Of Sign", "lblTypeOfSign"},
-    {3, 1, "Gender", "lblGender"},
-    {3, 2, "Best Period Of Activity", "lblBestPeriodOfActivity"},
-    {4, 0, "Barren", "lblBarren"},
-    {4, 1, "Caste", "lblCaste"},
-    {4, 2, "Position", "lblPosition"},
-    {5, 0, "Constituent Character", "lblConstituentCharacter"},
-    {5, 1, "Lucky Days", "lblLuckyDays"},
-    {5, 2, "Lucky Numbers", "lblLuckyNumbers"},
-    {6, 0, "Best Direction", "lblBestDirection"},
-    {6, 1, "Lucky Colors", "lblLuckyColors"},
-    {6, 2, "Lucky Gemstone", "lblLuckyGemstone"},
-    {7, 0, "Part Of The Body", "lblPartOfTheBody"},
-    {7, 1, "Physique", "lblPhysique"},
-    {7, 2, "English Name", "lblEnglishName"},
+    {0, 0, "lblVedicName"},
+    {0, 2, "lblArudhaLagnaPresentInSign"},
+    {1, 0, "lblRullingPlanet"},
+    {1, 1, "lblCompatibleWith"},
+    {1, 2, "lblNotCompatibleWith"},
+    {2, 0, "lblSymbol"},
+    {2, 1, "lblNature"},
+    {2, 2, "lblColor"},
+    {3, 0, "lblTypeOfSign"},
+    {3, 1, "lblGender"},
+    {3, 2, "lblBestPeriodOfActivity"},
+    {4, 0, "lblBarren"},
+    {4, 1, "lblCaste"},
+    {4, 2, "lblPosition"},
+    {5, 0, "lblConstituentCharacter"},
+    {5, 1, "lblLuckyDays"},
+    {5, 2, "lblLuckyNumbers"},
+    {6, 0, "lblBestDirection"},
+    {6, 1, "lblLuckyColors"},
+    {6, 2, "lblLuckyGemstone"},
+    {7, 0, "lblPartOfTheBody"},
+    {7, 1, "lblPhysique"},
+    {7, 2, "lblEnglishName"},
 }};
 // Column lefts and widths of the attribute grid (they line up with the
 // reading boxes below), caption tops and spacing, twips.
@@ -108,19 +102,18 @@ constexpr int kCaptionToValueTwips = 240;
 constexpr int kLineHeightTwips = 240;
 
 struct ReadingCell {
-  const char* caption;
   ReadingBox* FrmDisplay::*box;
   const char* field;
   int left, top, width, height;
 };
 const std::array<ReadingCell, 5> kReadingCells = {{
-    {"Looks", &FrmDisplay::txtLooks, "txtLooks", 120, 5280, 3735, 855},
-    {"Nature", &FrmDisplay::txtNature, "txtNature", 3960, 5280, 4215, 855},
-    {"Career And Finance", &FrmDisplay::txtCareerAndFinance,
-     "txtCareerAndFinance", 8280, 5280, 3615, 855},
-    {"Love And Domestic Life", &FrmDisplay::txtLoveAndDomesticLife,
-     "txtLoveAndDomesticLife", 120, 6480, 6015, 615},
-    {"Health", &FrmDisplay::txtHealth, "txtHealth", 6240, 6480, 5655, 615},
+    {&FrmDisplay::txtLooks, "txtLooks", 120, 5280, 3735, 855},
+    {&FrmDisplay::txtNature, "txtNature", 3960, 5280, 4215, 855},
+    {&FrmDisplay::txtCareerAndFinance, "txtCareerAndFinance", 8280, 5280, 3615,
+     855},
+    {&FrmDisplay::txtLoveAndDomesticLife, "txtLoveAndDomesticLife", 120, 6480,
+     6015, 615},
+    {&FrmDisplay::txtHealth, "txtHealth", 6240, 6480, 5655, 615},
 }};
 
 // Texts left to us: the forum advertisement and its links.
@@ -275,7 +268,7 @@ void FrmDisplay::BuildPlanetTable(QWidget* frame) {
     const int top = kFirstRowTwips + i * kRowTwips;
     PlanetName[i] =
         MakeLabel(frame, QStringLiteral("PlanetName%1").arg(i),
-                  kPlanetCaptions[i], TwipsRect(120, top, 1785, 270));
+                  kPlanetRowCaptions[i], TwipsRect(120, top, 1785, 270));
     planet[i] = MakeLabel(frame, QStringLiteral("planet%1").arg(i), QString(),
                           TwipsRect(1920, top, 1455, 270));
   }
@@ -325,17 +318,19 @@ void FrmDisplay::BuildDetailsTab(QWidget* page) {
     const int top = kAttributeTopTwips + cell.row * kAttributeRowTwips;
     QLabel* caption =
         MakeLabel(frame, QStringLiteral("caption_%1").arg(cell.field),
-                  cell.caption, TwipsRect(left, top, width, kLineHeightTwips));
+                  SignFieldCaption(cell.field),
+                  TwipsRect(left, top, width, kLineHeightTwips));
     caption->setFont(bold);
     MakeLabel(
         frame, cell.field, QString(),
         TwipsRect(left, top + kCaptionToValueTwips, width, kLineHeightTwips));
   }
   for (const ReadingCell& cell : kReadingCells) {
-    QLabel* caption = MakeLabel(
-        frame, QStringLiteral("caption_%1").arg(cell.field), cell.caption,
-        TwipsRect(cell.left, cell.top - kLineHeightTwips, cell.width,
-                  kLineHeightTwips));
+    QLabel* caption =
+        MakeLabel(frame, QStringLiteral("caption_%1").arg(cell.field),
+                  SignFieldCaption(cell.field),
+                  TwipsRect(cell.left, cell.top - kLineHeightTwips, cell.width,
+                            kLineHeightTwips));
     caption->setFont(bold);
     auto* box = new ReadingBox(frame);
     box->setObjectName(cell.field);

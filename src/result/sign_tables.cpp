@@ -159,40 +159,53 @@ SignAttributeFields ShowSignAttributes(const SignTables& tables, int s) {
   return f;
 }
 
-#define TARVELIN_SIGN_FIELD(name) \
-  SignFieldRef { #name, &SignAttributeFields::name }
+#define TARVELIN_SIGN_FIELD(name, caption) \
+  SignFieldRef { #name, caption, &SignAttributeFields::name }
+
+const std::array<const char*, 10> kPlanetRowCaptions = {
+    "Surya/Sun",       "Chandra/Moon", "Budha/Mercury", "Shukra/Venus",
+    "Mangala/Mars",    "Guru/Jupiter", "Shani/Saturn",  "Rahu/North Node",
+    "Ketu/South node", "Asc/Lagna"};
 
 const std::array<SignFieldRef, 28> kSignAttributeFieldRefs = {
-    TARVELIN_SIGN_FIELD(lblArudhaLagnaPresentInSign),
-    TARVELIN_SIGN_FIELD(lblVedicName),
-    TARVELIN_SIGN_FIELD(lblEnglishName),
-    TARVELIN_SIGN_FIELD(lblRullingPlanet),
-    TARVELIN_SIGN_FIELD(lblSymbol),
-    TARVELIN_SIGN_FIELD(lblNature),
-    TARVELIN_SIGN_FIELD(lblColor),
-    TARVELIN_SIGN_FIELD(lblTypeOfSign),
-    TARVELIN_SIGN_FIELD(lblGender),
-    TARVELIN_SIGN_FIELD(lblBestPeriodOfActivity),
-    TARVELIN_SIGN_FIELD(lblBarren),
-    TARVELIN_SIGN_FIELD(lblCaste),
-    TARVELIN_SIGN_FIELD(lblPosition),
-    TARVELIN_SIGN_FIELD(lblConstituentCharacter),
-    TARVELIN_SIGN_FIELD(lblLuckyDays),
-    TARVELIN_SIGN_FIELD(lblLuckyNumbers),
-    TARVELIN_SIGN_FIELD(lblBestDirection),
-    TARVELIN_SIGN_FIELD(lblLuckyColors),
-    TARVELIN_SIGN_FIELD(lblLuckyGemstone),
-    TARVELIN_SIGN_FIELD(lblPartOfTheBody),
-    TARVELIN_SIGN_FIELD(lblPhysique),
-    TARVELIN_SIGN_FIELD(txtLooks),
-    TARVELIN_SIGN_FIELD(txtNature),
-    TARVELIN_SIGN_FIELD(txtCareerAndFinance),
-    TARVELIN_SIGN_FIELD(txtLoveAndDomesticLife),
-    TARVELIN_SIGN_FIELD(txtHealth),
-    TARVELIN_SIGN_FIELD(lblCompatibleWith),
-    TARVELIN_SIGN_FIELD(lblNotCompatibleWith),
+    TARVELIN_SIGN_FIELD(lblArudhaLagnaPresentInSign,
+                        "Hora Lagna Present In Sign"),
+    TARVELIN_SIGN_FIELD(lblVedicName, "Vedic Name"),
+    TARVELIN_SIGN_FIELD(lblEnglishName, "English Name"),
+    TARVELIN_SIGN_FIELD(lblRullingPlanet, "Ruling Planet"),
+    TARVELIN_SIGN_FIELD(lblSymbol, "Symbol"),
+    TARVELIN_SIGN_FIELD(lblNature, "Nature"),
+    TARVELIN_SIGN_FIELD(lblColor, "Color"),
+    TARVELIN_SIGN_FIELD(lblTypeOfSign, "Type Of Sign"),
+    TARVELIN_SIGN_FIELD(lblGender, "Gender"),
+    TARVELIN_SIGN_FIELD(lblBestPeriodOfActivity, "Best Period Of Activity"),
+    TARVELIN_SIGN_FIELD(lblBarren, "Barren"),
+    TARVELIN_SIGN_FIELD(lblCaste, "Caste"),
+    TARVELIN_SIGN_FIELD(lblPosition, "Position"),
+    TARVELIN_SIGN_FIELD(lblConstituentCharacter, "Constituent Character"),
+    TARVELIN_SIGN_FIELD(lblLuckyDays, "Lucky Days"),
+    TARVELIN_SIGN_FIELD(lblLuckyNumbers, "Lucky Numbers"),
+    TARVELIN_SIGN_FIELD(lblBestDirection, "Best Direction"),
+    TARVELIN_SIGN_FIELD(lblLuckyColors, "Lucky Colors"),
+    TARVELIN_SIGN_FIELD(lblLuckyGemstone, "Lucky Gemstone"),
+    TARVELIN_SIGN_FIELD(lblPartOfTheBody, "Part Of The Body"),
+    TARVELIN_SIGN_FIELD(lblPhysique, "Physique"),
+    TARVELIN_SIGN_FIELD(txtLooks, "Looks"),
+    TARVELIN_SIGN_FIELD(txtNature, "Nature"),
+    TARVELIN_SIGN_FIELD(txtCareerAndFinance, "Career And Finance"),
+    TARVELIN_SIGN_FIELD(txtLoveAndDomesticLife, "Love And Domestic Life"),
+    TARVELIN_SIGN_FIELD(txtHealth, "Health"),
+    TARVELIN_SIGN_FIELD(lblCompatibleWith, "Compatible With"),
+    TARVELIN_SIGN_FIELD(lblNotCompatibleWith, "Not Compatible With"),
 };
 
 #undef TARVELIN_SIGN_FIELD
+
+const char* SignFieldCaption(const std::string& fieldName) {
+  for (const SignFieldRef& ref : kSignAttributeFieldRefs) {
+    if (fieldName == ref.name) return ref.caption;
+  }
+  return "";
+}
 
 }  // namespace tarvelin

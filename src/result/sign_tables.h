@@ -13,9 +13,8 @@ using SignTable = std::array<std::string, 12>;
 struct SignTables {
   SignTable VedicName, EnglishName, RulingPlanet, Symbol, Nature, Color,
       TypeOfSign, Gender, BestPeriodOfActivity, Barren, Caste, Position,
-      ConstituentCharacter, LuckyDays, LuckyNumbers, BestDirection,
-      LuckyColors, LuckyGemstone, PartOfTheBody, Physique, CompatibleWith,
-      NotCompatibleWith;
+      ConstituentCharacter, LuckyDays, LuckyNumbers, BestDirection, LuckyColors,
+      LuckyGemstone, PartOfTheBody, Physique, CompatibleWith, NotCompatibleWith;
   SignTable LooksText, NatureText, CareerAndFinanceText,
       LoveAndDomesticLifeText, HealthText;
 };
@@ -32,22 +31,30 @@ struct SignAttributeFields {
   std::string lblArudhaLagnaPresentInSign, lblVedicName, lblEnglishName,
       lblRullingPlanet, lblSymbol, lblNature, lblColor, lblTypeOfSign,
       lblGender, lblBestPeriodOfActivity, lblBarren, lblCaste, lblPosition,
-      lblConstituentCharacter, lblLuckyDays, lblLuckyNumbers,
-      lblBestDirection, lblLuckyColors, lblLuckyGemstone, lblPartOfTheBody,
-      lblPhysique, txtLooks, txtNature, txtCareerAndFinance,
-      txtLoveAndDomesticLife, txtHealth, lblCompatibleWith,
-      lblNotCompatibleWith;
+      lblConstituentCharacter, lblLuckyDays, lblLuckyNumbers, lblBestDirection,
+      lblLuckyColors, lblLuckyGemstone, lblPartOfTheBody, lblPhysique, txtLooks,
+      txtNature, txtCareerAndFinance, txtLoveAndDomesticLife, txtHealth,
+      lblCompatibleWith, lblNotCompatibleWith;
 };
 
 // The fields of sign index s (0..11) in the form's assignment order.
 SignAttributeFields ShowSignAttributes(const SignTables& tables, int s);
 
-// (field name, pointer to member) in assignment order, for code that walks
-// all 28 fields (JSON output, the result form, tests).
+// (field name, caption shown above it, pointer to member) in assignment
+// order, for code that walks all 28 fields (JSON output, the result form,
+// the command-line report, tests).
 struct SignFieldRef {
   const char* name;
+  const char* caption;
   std::string SignAttributeFields::*member;
 };
+
+// The caption of a field named as in kSignAttributeFieldRefs; empty for
+// any other name.
+const char* SignFieldCaption(const std::string& fieldName);
+
+// Row captions of the planetary table, Sun first, ascendant last.
+extern const std::array<const char*, 10> kPlanetRowCaptions;
 extern const std::array<SignFieldRef, 28> kSignAttributeFieldRefs;
 
 }  // namespace tarvelin

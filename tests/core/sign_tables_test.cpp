@@ -378,3 +378,27 @@ TEST(SignAttributes, ASecondSignReplacesEveryField) {
 
 }  // namespace
 }  // namespace tarvelin
+
+namespace tarvelin {
+namespace {
+
+// Captions as the result form shows them above each field.
+TEST(SignFieldCaption, NamesEachFieldAsTheFormDoes) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"lblArudhaLagnaPresentInSign", "Hora Lagna Present In Sign"},
+      {"lblRullingPlanet", "Ruling Planet"},
+      {"lblBestPeriodOfActivity", "Best Period Of Activity"},
+      {"lblPartOfTheBody", "Part Of The Body"},
+      {"txtCareerAndFinance", "Career And Finance"},
+      {"lblNotCompatibleWith", "Not Compatible With"},
+      {"lblNoSuchField", ""}};
+  for (const auto& [field, caption] : cases) {
+    EXPECT_STREQ(SignFieldCaption(field), caption) << field;
+  }
+  EXPECT_STREQ(kPlanetRowCaptions[0], "Surya/Sun");
+  EXPECT_STREQ(kPlanetRowCaptions[8], "Ketu/South node");
+  EXPECT_STREQ(kPlanetRowCaptions[9], "Asc/Lagna");
+}
+
+}  // namespace
+}  // namespace tarvelin
