@@ -159,7 +159,7 @@ QString DisplayText(const std::string& text) {
 FrmDisplay::FrmDisplay(QWidget* parent) : QWidget(parent) {
   setObjectName("frmDisplay");
   setWindowTitle(kAppTitle);
-  setFont(QFont("Verdana", 8));
+  setFont(NamedFont("Verdana", 8));
   setFixedSize(Twips(kFormWidthTwips), Twips(kFormHeightTwips));
   BuildBand();
 
@@ -227,11 +227,11 @@ void FrmDisplay::BuildChart(QWidget* chart) {
   Shape1 = MakeShape(chart, "Shape1", ChartRect(2085, 1815, 3930, 3355));
   Label7 = MakeLink(chart, "Label7", kChartLinkCaption,
                     ChartRect(2520, 3240, 3180, 345));
-  Label7->setFont(QFont("Arial", 9));
+  Label7->setFont(NamedFont("Arial", 9));
   Label7->setAlignment(Qt::AlignCenter);
   connect(Label7, &QLabel::linkActivated, this, &FrmDisplay::Label7_Click);
 
-  const QFont numberFont("Courier New", 8);
+  const QFont numberFont = NamedFont("Courier New", 8, QFont::Monospace);
   QFont markerFont = BoldFont(font());
   markerFont.setPointSize(7);
   for (int s = 0; s < 12; ++s) {

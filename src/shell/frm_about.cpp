@@ -15,12 +15,12 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
   setObjectName("frmAbout");
   setWindowTitle(QStringLiteral("About %1").arg(kAppTitle));
   setModal(true);
-  setFont(QFont("Verdana", 8));
+  setFont(NamedFont("Verdana", 8));
   setFixedSize(Twips(6000), Twips(4200));
 
   lblTitle = MakeLabel(this, "lblTitle", kAppTitle,
                        TwipsRect(240, 240, 5520, 360), Wrap::Yes);
-  QFont titleFont("Verdana", 12);
+  QFont titleFont = NamedFont("Verdana", 12);
   titleFont.setBold(true);
   lblTitle->setFont(titleFont);
   lblDescription = MakeLabel(

@@ -49,12 +49,12 @@ FrmExitScreen::FrmExitScreen(QWidget* parent)
   setObjectName("frmExitScreen");
   setWindowTitle(kAppTitle);
   setAttribute(Qt::WA_ShowWithoutActivating);
-  setFont(QFont("Verdana", 8));
+  setFont(NamedFont("Verdana", 8));
   setFixedSize(Twips(7200), Twips(6720));
 
   lblTitle =
       MakeLabel(this, "lblTitle", kAppTitle, TwipsRect(240, 120, 6720, 420));
-  QFont titleFont("Verdana", 14);
+  QFont titleFont = NamedFont("Verdana", 14);
   titleFont.setBold(true);
   lblTitle->setFont(titleFont);
 

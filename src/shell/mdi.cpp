@@ -17,6 +17,7 @@
 #include "result/frm_display.h"
 #include "shell/app_seams.h"
 #include "shell/twips.h"
+#include "shell/ui_widgets.h"
 #include "shell/web_links.h"
 
 namespace tarvelin {
@@ -40,7 +41,7 @@ MDI::MDI(QWidget* parent) : QMainWindow(parent) {
   setObjectName("MDI");
   setWindowTitle(kAppTitle);
   setAttribute(Qt::WA_DeleteOnClose);
-  setFont(QFont("Verdana", 8));
+  setFont(NamedFont("Verdana", 8));
 
   auto* central = new QWidget(this);
   auto* layout = new QVBoxLayout(central);
@@ -54,7 +55,7 @@ MDI::MDI(QWidget* parent) : QMainWindow(parent) {
   Label2 = new QLabel("Tarvelin", picTop);
   Label2->setObjectName("Label2");
   Label2->setGeometry(TwipsRect(360, 120, 3645, 525));
-  QFont titleFont("Verdana", 18);
+  QFont titleFont = NamedFont("Verdana", 18);
   titleFont.setBold(true);
   Label2->setFont(titleFont);
   cmdBack = new QPushButton("&Back", picTop);

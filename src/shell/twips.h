@@ -9,7 +9,9 @@ namespace tarvelin {
 // 15 twips per pixel at the 96 dots per inch the layouts were drawn for.
 constexpr int kTwipsPerPixel = 15;
 
-constexpr int Twips(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
+constexpr int Twips(int twips) {
+  return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
+}
 
 inline QRect TwipsRect(int left, int top, int width, int height) {
   return QRect(Twips(left), Twips(top), Twips(width), Twips(height));

@@ -4,6 +4,12 @@
 
 namespace tarvelin {
 
+QFont NamedFont(const QString& family, int pointSize, QFont::StyleHint kind) {
+  QFont font(family, pointSize);
+  font.setStyleHint(kind);
+  return font;
+}
+
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text,
                   const QRect& rect, Wrap wrap) {
   auto* label = new QLabel(text, parent);

@@ -2,6 +2,7 @@
 // rectangle, and a link label that reports its click through linkActivated.
 #pragma once
 
+#include <QFont>
 #include <QRect>
 #include <QString>
 
@@ -11,6 +12,11 @@ class QWidget;
 namespace tarvelin {
 
 enum class Wrap { No, Yes };
+
+// The named font at a point size; where the family is not installed the
+// system's font of the same kind (sans-serif unless told otherwise) serves.
+QFont NamedFont(const QString& family, int pointSize,
+                QFont::StyleHint kind = QFont::SansSerif);
 
 // A plain-text label, top-left aligned, at `rect` (pixels).
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text,

@@ -11,10 +11,12 @@ constexpr const char kOnlineHelp[] = "https://www.tarvelin.example/help/";
 constexpr const char kForumHome[] = "https://forum.tarvelin.example/";
 constexpr const char kDownloadPage[] = "https://www.tarvelin.example/download/";
 constexpr const char kDonatePage[] = "https://www.tarvelin.example/donate/";
-constexpr const char kFullBrandPage[] = "https://www.tarvelin.example/full-brand/";
+constexpr const char kFullBrandPage[] =
+    "https://www.tarvelin.example/full-brand/";
 constexpr const char kCoBrandPage[] = "https://www.tarvelin.example/co-brand/";
 constexpr const char kCatalogPage[] = "https://www.tarvelin.example/catalogue/";
-constexpr const char kReferAFriendScript[] = "https://www.tarvelin.example/refer-a-friend";
+constexpr const char kReferAFriendScript[] =
+    "https://www.tarvelin.example/refer-a-friend";
 constexpr const char kWebSearch[] = "https://duckduckgo.com/";
 }  // namespace address
 
