@@ -16,6 +16,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "generator_io.h"
+
 namespace {
 
 constexpr int kBirthCount = 60;
@@ -59,8 +61,7 @@ Birth MakeBirth(int i) {
 }
 
 [[noreturn]] void Fail(const std::string& what) {
-  std::fprintf(stderr, "gen_reference: %s\n", what.c_str());
-  std::exit(1);
+  tarvelin::tools::Fail("gen_reference", what);
 }
 
 double SiderealLongitude(double jdUniversal, int body) {
@@ -101,9 +102,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: gen_reference OUTPUT_FILE\n");
     return 2;
   }
-  const char* path = std::getenv("SE_EPHE_PATH");
-  std::string ephePath = path != nullptr ? path : "/usr/share/libswe/ephe";
-  swe_set_ephe_path(ephePath.data());
+  tarvelin::tools::OpenEphemeris();
   swe_set_sid_mode(SE_SIDM_LAHIRI, 0, 0);
 
   std::string text = kHeader;
@@ -150,10 +149,6 @@ int main(int argc, char** argv) {
   }
   swe_close();
 
-  std::FILE* out = std::fopen(argv[1], "wb");
-  if (out == nullptr) Fail(std::string("cannot write ") + argv[1]);
-  const bool written =
-      std::fwrite(text.data(), 1, text.size(), out) == text.size();
-  if (std::fclose(out) != 0 || !written) Fail("write failed");
+  tarvelin::tools::WriteWholeFile("gen_reference", argv[1], text);
   return 0;
 }

@@ -21,6 +21,8 @@
 #include <string>
 #include <vector>
 
+#include "generator_io.h"
+
 namespace {
 
 // Earth/Moon mass ratio as the ephemeris library uses it (IAU 2009 / AA 2006
@@ -54,8 +56,7 @@ const Planet kPlanets[] = {
 };
 
 [[noreturn]] void Fail(const std::string& what) {
-  std::fprintf(stderr, "gen_stations: %s\n", what.c_str());
-  std::exit(1);
+  tarvelin::tools::Fail("gen_stations", what);
 }
 
 // Rectangular ecliptic position and velocity (AU, AU/day) of one body, mean
@@ -234,9 +235,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: gen_stations OUTPUT_FILE\n");
     return 2;
   }
-  const char* path = std::getenv("SE_EPHE_PATH");
-  std::string ephePath = path != nullptr ? path : "/usr/share/libswe/ephe";
-  swe_set_ephe_path(ephePath.data());
+  tarvelin::tools::OpenEphemeris();
 
   std::string text = kHeader;
   for (const Planet& planet : kPlanets) {
@@ -254,10 +253,6 @@ int main(int argc, char** argv) {
   text += kFooter;
   swe_close();
 
-  std::FILE* out = std::fopen(argv[1], "wb");
-  if (out == nullptr) Fail(std::string("cannot write ") + argv[1]);
-  const bool written =
-      std::fwrite(text.data(), 1, text.size(), out) == text.size();
-  if (std::fclose(out) != 0 || !written) Fail("write failed");
+  tarvelin::tools::WriteWholeFile("gen_stations", argv[1], text);
   return 0;
 }
