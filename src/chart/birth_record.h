@@ -2,9 +2,10 @@
 // sign abbreviations and body indexes into names.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <string>
+
+#include "tables/bodies.h"
 
 namespace tarvelin {
 
@@ -22,23 +23,11 @@ struct BirthRecord {
   std::int16_t ZoneMinutes = 0;  // |ZoneOffsetMinutes|
   std::int16_t LonDeg = 0;       // unsigned degrees
   std::int16_t LonMin = 0;
-  std::int16_t LatDeg = 0;       // unsigned degrees
+  std::int16_t LatDeg = 0;  // unsigned degrees
   std::int16_t LatMin = 0;
   bool IsEast = false;
   bool IsSouth = false;
   bool HasDST = false;  // the user says daylight saving was in force at birth
 };
-
-// Body order of the planet table: 0 Sun, 1 Moon, 2 Mercury, 3 Venus, 4 Mars,
-// 5 Jupiter, 6 Saturn, 7 Rahu, 8 Ketu, 9 ascendant.
-constexpr int kBodyCount = 10;
-using PlanetNameTable = std::array<std::string, kBodyCount>;
-
-PlanetNameTable PlainPlanetNames();
-
-// "Ari" ... "Pis", Aries first.
-extern const std::array<std::string, 12> kSignAbbrevs;
-// The lord of each sign from Aries.
-extern const std::array<std::string, 12> kSignLords;
 
 }  // namespace tarvelin

@@ -11,8 +11,8 @@
 
 #include "chart/birth_record.h"
 #include "engine/civil_time.h"
-#include "result/sign_tables.h"
 #include "sunrise/retrograde.h"
+#include "tables/sign_tables.h"
 
 namespace tarvelin {
 
@@ -41,15 +41,15 @@ extern const std::array<std::string, 12> kChartLabelNames;
 // Everything the result form shows, as texts. The result form only displays
 // this; it computes nothing.
 struct ResultView {
-  std::array<std::string, kBodyCount> planet;   // planet(0..9), chart notation
-  std::array<std::string, 12> chartLabels;      // lblAries .. lblPisces
-  std::array<std::string, 12> lblArudha;        // marker cells, Aries first
+  std::array<std::string, kBodyCount> planet;  // planet(0..9), chart notation
+  std::array<std::string, 12> chartLabels;     // lblAries .. lblPisces
+  std::array<std::string, 12> lblArudha;       // marker cells, Aries first
   std::string lblName, lblDOB, lblTOB, lblLatitude, lblLongitude, lblCity,
       lblState, lblCountry;
-  std::string lblHoraDesc;                      // house sentence or notice
+  std::string lblHoraDesc;  // house sentence or notice
   bool hasHoraLagna = false;
-  std::optional<std::string> notice;            // set when no Hora Lagna
-  SignAttributeFields attributes;               // empty without a Hora Lagna
+  std::optional<std::string> notice;  // set when no Hora Lagna
+  SignAttributeFields attributes;     // empty without a Hora Lagna
 };
 
 // Shown in place of the house sentence when the sunrise that times the birth
@@ -98,8 +98,8 @@ class Calculation {
 
   // --- special lagnas -------------------------------------------------------
   std::int16_t ArudhaCount = 0, HouseSign = 0, LordSign = 0, FirstLordSign = 0,
-               InduBase = 0, AscendantKala = 0, MoonKala = 0,
-               HoraLagnaSign = 0, HoraLagnaSignIndex = 0;
+               InduBase = 0, AscendantKala = 0, MoonKala = 0, HoraLagnaSign = 0,
+               HoraLagnaSignIndex = 0;
   double HoraLagnaWhole = 0;
   double PranaSigns = 0, PranaDegrees = 0, PranaMinutes = 0, PranaSeconds = 0;
   // Lagna values after folding, and the cells of the counted lagnas; kept

@@ -1,7 +1,7 @@
 // The house, counted from the ascendant's sign, in which the Hora Lagna
 // stands, and the sentence shown for it.
 #include "chart/calculation.h"
-#include "chart/house_significance.h"
+#include "tables/house_significance.h"
 
 namespace tarvelin {
 

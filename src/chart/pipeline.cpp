@@ -7,7 +7,7 @@
 #include "chart/calculation.h"
 #include "chart/chart_sign.h"
 #include "chart/reference_sunrise.h"
-#include "input/zone_table.h"
+#include "tables/zone_table.h"
 
 namespace tarvelin {
 

@@ -3,8 +3,8 @@
 #include <cctype>
 #include <vector>
 
-#include "input/validation.h"
-#include "input/zone_table.h"
+#include "rules/validation.h"
+#include "tables/zone_table.h"
 
 namespace tarvelin::cli {
 namespace {

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "cli/text_report.h"
-#include "input/zone_table.h"
+#include "tables/zone_table.h"
 
 namespace tarvelin::cli {
 namespace {

@@ -10,9 +10,9 @@
 #include <set>
 #include <string>
 
+#include "atlas/atlas.h"
 #include "cli/birth_entry.h"
 #include "cli/json_writer.h"
-#include "input/atlas.h"
 
 namespace tarvelin::cli {
 

@@ -1,8 +1,8 @@
 #include "cli/result_json.h"
 
 #include "engine/position_text.h"
-#include "input/zone_table.h"
 #include "sunrise/retrograde.h"
+#include "tables/zone_table.h"
 
 namespace tarvelin::cli {
 namespace {

@@ -6,7 +6,7 @@
 #include "cli/chart_text.h"
 #include "cli/text_encoding.h"
 #include "engine/position_text.h"
-#include "input/zone_table.h"
+#include "tables/zone_table.h"
 
 namespace tarvelin::cli {
 namespace {

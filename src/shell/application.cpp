@@ -2,14 +2,14 @@
 
 #include <QApplication>
 
-#include "input/frm_main.h"
-#include "result/frm_display.h"
-#include "shell/app_seams.h"
 #include "shell/end_program.h"
 #include "shell/frm_about.h"
 #include "shell/frm_exit_screen.h"
 #include "shell/mdi.h"
 #include "shell/update_reminder.h"
+#include "widgets/common/app_seams.h"
+#include "widgets/input/frm_main.h"
+#include "widgets/result/frm_display.h"
 
 namespace tarvelin {
 

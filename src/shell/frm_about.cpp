@@ -4,10 +4,10 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "shell/app_seams.h"
-#include "shell/twips.h"
-#include "shell/ui_widgets.h"
-#include "shell/web_links.h"
+#include "widgets/common/app_seams.h"
+#include "widgets/common/twips.h"
+#include "widgets/common/ui_widgets.h"
+#include "widgets/common/web_links.h"
 
 namespace tarvelin {
 

@@ -11,11 +11,11 @@
 #include <QPushButton>
 #include <QRandomGenerator>
 
-#include "shell/app_seams.h"
 #include "shell/end_program.h"
-#include "shell/twips.h"
-#include "shell/ui_widgets.h"
-#include "shell/web_links.h"
+#include "widgets/common/app_seams.h"
+#include "widgets/common/twips.h"
+#include "widgets/common/ui_widgets.h"
+#include "widgets/common/web_links.h"
 
 namespace tarvelin {
 namespace {

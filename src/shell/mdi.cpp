@@ -14,11 +14,11 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "result/frm_display.h"
-#include "shell/app_seams.h"
-#include "shell/twips.h"
-#include "shell/ui_widgets.h"
-#include "shell/web_links.h"
+#include "widgets/common/app_seams.h"
+#include "widgets/common/twips.h"
+#include "widgets/common/ui_widgets.h"
+#include "widgets/common/web_links.h"
+#include "widgets/result/frm_display.h"
 
 namespace tarvelin {
 namespace {

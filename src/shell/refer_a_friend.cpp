@@ -2,7 +2,7 @@
 
 #include <QUrl>
 
-#include "shell/web_links.h"
+#include "widgets/common/web_links.h"
 
 namespace tarvelin {
 namespace {

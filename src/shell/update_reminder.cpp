@@ -1,8 +1,8 @@
 #include "shell/update_reminder.h"
 
-#include "shell/app_seams.h"
 #include "shell/settings_codec.h"
-#include "shell/web_links.h"
+#include "widgets/common/app_seams.h"
+#include "widgets/common/web_links.h"
 
 namespace tarvelin {
 namespace {

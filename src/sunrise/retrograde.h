@@ -5,8 +5,8 @@
 #include <array>
 #include <string>
 
-#include "chart/birth_record.h"
 #include "engine/civil_time.h"
+#include "tables/bodies.h"
 
 namespace tarvelin {
 

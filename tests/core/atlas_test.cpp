@@ -1,4 +1,4 @@
-#include "input/atlas.h"
+#include "atlas/atlas.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "input/zone_table.h"
+#include "tables/zone_table.h"
 
 namespace tarvelin {
 namespace {

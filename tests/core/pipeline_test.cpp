@@ -4,8 +4,8 @@
 #include <string>
 
 #include "chart/calculation.h"
-#include "chart/house_significance.h"
 #include "engine/position_text.h"
+#include "tables/house_significance.h"
 
 namespace tarvelin {
 namespace {

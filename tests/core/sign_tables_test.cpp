@@ -1,4 +1,4 @@
-#include "result/sign_tables.h"
+#include "tables/sign_tables.h"
 
 #include <gtest/gtest.h>
 

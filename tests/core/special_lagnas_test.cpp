@@ -4,7 +4,7 @@
 #include <string>
 
 #include "chart/calculation.h"
-#include "chart/house_significance.h"
+#include "tables/house_significance.h"
 
 namespace tarvelin {
 namespace {

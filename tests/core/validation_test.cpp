@@ -1,4 +1,4 @@
-#include "input/validation.h"
+#include "rules/validation.h"
 
 #include <gtest/gtest.h>
 

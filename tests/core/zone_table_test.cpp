@@ -1,4 +1,4 @@
-#include "input/zone_table.h"
+#include "tables/zone_table.h"
 
 #include <gtest/gtest.h>
 

@@ -15,11 +15,11 @@
 #include <QTabWidget>
 #include <QtTest>
 
-#include "input/frm_main.h"
-#include "result/frm_display.h"
 #include "shell/application.h"
 #include "shell/mdi.h"
 #include "ui_test_support.h"
+#include "widgets/input/frm_main.h"
+#include "widgets/result/frm_display.h"
 
 using namespace tarvelin;
 

@@ -13,8 +13,8 @@
 
 #include "shell/frm_exit_screen.h"
 #include "shell/refer_a_friend.h"
-#include "shell/web_links.h"
 #include "ui_test_support.h"
+#include "widgets/common/web_links.h"
 
 using namespace tarvelin;
 

@@ -1,7 +1,7 @@
 // The result form shows a view exactly as the core hands it over, keeps the
 // small "HL" cell readable, and gives its reading boxes no way to the
 // clipboard.
-#include "result/frm_display.h"
+#include "widgets/result/frm_display.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -14,9 +14,9 @@
 #include <QTabWidget>
 #include <QtTest>
 
-#include "result/frm_reading_box.h"
 #include "shell/mdi.h"
 #include "ui_test_support.h"
+#include "widgets/result/frm_reading_box.h"
 
 using namespace tarvelin;
 

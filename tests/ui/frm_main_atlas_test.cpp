@@ -9,8 +9,8 @@
 #include <QRadioButton>
 #include <QtTest>
 
-#include "input/frm_main.h"
-#include "shell/app_seams.h"
+#include "widgets/common/app_seams.h"
+#include "widgets/input/frm_main.h"
 
 namespace tarvelin {
 

@@ -1,6 +1,6 @@
 // The input form driven as a user drives it: typing, pasting, choosing and
 // pressing, with messages and web pages caught by the seams.
-#include "input/frm_main.h"
+#include "widgets/input/frm_main.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,9 +21,9 @@
 #include <QTest>
 #include <memory>
 
-#include "input/zone_table.h"
-#include "shell/app_seams.h"
-#include "shell/web_links.h"
+#include "tables/zone_table.h"
+#include "widgets/common/app_seams.h"
+#include "widgets/common/web_links.h"
 
 using tarvelin::BirthInput;
 using tarvelin::FrmMain;

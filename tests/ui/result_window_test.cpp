@@ -9,15 +9,15 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "input/frm_main.h"
-#include "result/frm_display.h"
 #include "shell/application.h"
 #include "shell/frm_about.h"
 #include "shell/frm_exit_screen.h"
 #include "shell/mdi.h"
-#include "shell/twips.h"
-#include "shell/web_links.h"
 #include "ui_test_support.h"
+#include "widgets/common/twips.h"
+#include "widgets/common/web_links.h"
+#include "widgets/input/frm_main.h"
+#include "widgets/result/frm_display.h"
 
 using namespace tarvelin;
 

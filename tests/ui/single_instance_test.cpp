@@ -11,9 +11,9 @@
 #include <QtTest>
 #include <cstdio>
 
-#include "input/frm_main.h"
 #include "shell/application.h"
 #include "ui_test_support.h"
+#include "widgets/input/frm_main.h"
 
 using namespace tarvelin;
 

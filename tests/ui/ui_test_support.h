@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "chart/calculation.h"
-#include "shell/app_seams.h"
+#include "widgets/common/app_seams.h"
 
 namespace tarvelin::test {
 

@@ -5,8 +5,8 @@
 #include <QtTest>
 
 #include "shell/settings_codec.h"
-#include "shell/web_links.h"
 #include "ui_test_support.h"
+#include "widgets/common/web_links.h"
 
 using namespace tarvelin;
 

@@ -1,4 +1,4 @@
-#include "shell/app_seams.h"
+#include "widgets/common/app_seams.h"
 
 #include <QDesktopServices>
 #include <QMessageBox>

@@ -1,4 +1,4 @@
-#include "result/sign_readings.h"
+#include "tables/sign_readings.h"
 
 namespace tarvelin {
 namespace {

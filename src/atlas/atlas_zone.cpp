@@ -10,8 +10,8 @@
 #include <cstdlib>
 #include <tuple>
 
-#include "input/atlas.h"
-#include "input/zone_table.h"
+#include "atlas/atlas.h"
+#include "tables/zone_table.h"
 
 namespace tarvelin {
 namespace {

@@ -9,7 +9,7 @@
 #include <QString>
 #include <optional>
 
-#include "input/validation.h"
+#include "rules/validation.h"
 
 namespace tarvelin {
 

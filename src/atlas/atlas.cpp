@@ -1,5 +1,5 @@
 // Cities by name from the list compiled into libgeonames.
-#include "input/atlas.h"
+#include "atlas/atlas.h"
 
 #include <geonames.h>
 

@@ -1,4 +1,4 @@
-#include "input/frm_filtered_edit.h"
+#include "widgets/input/frm_filtered_edit.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
@@ -12,7 +12,7 @@
 #include <QValidator>
 #include <memory>
 
-#include "shell/app_seams.h"
+#include "widgets/common/app_seams.h"
 
 namespace tarvelin {
 namespace {

@@ -2,7 +2,7 @@
 // Love And Domestic Life and Health.
 #pragma once
 
-#include "result/sign_tables.h"
+#include "tables/sign_tables.h"
 
 namespace tarvelin {
 

@@ -1,4 +1,4 @@
-#include "shell/ui_widgets.h"
+#include "widgets/common/ui_widgets.h"
 
 #include <QLabel>
 

@@ -1,4 +1,4 @@
-#include "result/frm_display.h"
+#include "widgets/result/frm_display.h"
 
 #include <QFont>
 #include <QFrame>
@@ -7,11 +7,11 @@
 #include <QStringList>
 #include <QTabWidget>
 
-#include "result/frm_reading_box.h"
-#include "shell/app_seams.h"
-#include "shell/twips.h"
-#include "shell/ui_widgets.h"
-#include "shell/web_links.h"
+#include "widgets/common/app_seams.h"
+#include "widgets/common/twips.h"
+#include "widgets/common/ui_widgets.h"
+#include "widgets/common/web_links.h"
+#include "widgets/result/frm_reading_box.h"
 
 namespace tarvelin {
 namespace {

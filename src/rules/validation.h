@@ -37,7 +37,8 @@ struct KeyVerdict {
   int code = 0;
   std::optional<InputProblem> problem;
 };
-KeyVerdict FilterNameKey(int code);    // letters (upper-cased), space, Enter, Backspace
+KeyVerdict FilterNameKey(
+    int code);  // letters (upper-cased), space, Enter, Backspace
 KeyVerdict FilterNumberKey(int code);  // digits, Backspace
 
 }  // namespace tarvelin

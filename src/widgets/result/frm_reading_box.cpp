@@ -1,4 +1,4 @@
-#include "result/frm_reading_box.h"
+#include "widgets/result/frm_reading_box.h"
 
 #include <QKeyEvent>
 #include <QKeySequence>

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "input/atlas.h"
+#include "atlas/atlas.h"
 
 namespace tarvelin {
 

@@ -8,7 +8,7 @@
 #include <optional>
 
 #include "chart/calculation.h"
-#include "input/validation.h"
+#include "rules/validation.h"
 
 class QAction;
 class QCheckBox;

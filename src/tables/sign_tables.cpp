@@ -1,6 +1,6 @@
-#include "result/sign_tables.h"
+#include "tables/sign_tables.h"
 
-#include "result/sign_readings.h"
+#include "tables/sign_readings.h"
 
 namespace tarvelin {
 

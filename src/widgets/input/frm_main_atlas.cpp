@@ -1,4 +1,4 @@
-#include "input/frm_main_atlas.h"
+#include "widgets/input/frm_main_atlas.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -9,8 +9,8 @@
 #include <QStringListModel>
 #include <algorithm>
 
-#include "input/frm_main.h"
-#include "shell/app_seams.h"
+#include "widgets/common/app_seams.h"
+#include "widgets/input/frm_main.h"
 
 namespace tarvelin {
 namespace {

@@ -1,4 +1,4 @@
-#include "input/frm_main.h"
+#include "widgets/input/frm_main.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -21,11 +21,11 @@
 #include <functional>
 #include <utility>
 
-#include "input/frm_filtered_edit.h"
-#include "input/frm_main_atlas.h"
-#include "input/zone_table.h"
-#include "shell/app_seams.h"
-#include "shell/web_links.h"
+#include "tables/zone_table.h"
+#include "widgets/common/app_seams.h"
+#include "widgets/common/web_links.h"
+#include "widgets/input/frm_filtered_edit.h"
+#include "widgets/input/frm_main_atlas.h"
 
 namespace tarvelin {
 namespace {

@@ -1,9 +1,9 @@
-#include "shell/web_links.h"
+#include "widgets/common/web_links.h"
 
 #include <QUrl>
 #include <QUrlQuery>
 
-#include "shell/app_seams.h"
+#include "widgets/common/app_seams.h"
 
 namespace tarvelin {
 

@@ -9,7 +9,7 @@
 #include <functional>
 #include <memory>
 
-#include "input/validation.h"  // MessageIcon
+#include "rules/validation.h"  // MessageIcon
 
 class QWidget;
 

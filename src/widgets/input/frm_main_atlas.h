@@ -10,7 +10,7 @@
 #include <optional>
 #include <vector>
 
-#include "input/atlas.h"
+#include "atlas/atlas.h"
 
 class QCompleter;
 class QStringListModel;

@@ -1,4 +1,4 @@
-#include "chart/house_significance.h"
+#include "tables/house_significance.h"
 
 namespace tarvelin {
 
