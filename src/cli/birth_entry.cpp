@@ -1,6 +1,7 @@
 #include "cli/birth_entry.h"
 
 #include <cctype>
+#include <utility>
 #include <vector>
 
 #include "rules/validation.h"
@@ -178,21 +179,9 @@ std::optional<ClockTime> ReadTime(const std::string& raw,
 }
 
 std::string NormalizeName(const std::string& text, std::string& problem) {
-  std::string name;
-  for (const char c : Trim(text)) {
-    // Enter and Backspace pass the name box's filter as editing keys; in a
-    // name given as text they are not letters.
-    const int code =
-        (c == '\r' || c == '\b') ? 0 : static_cast<unsigned char>(c);
-    const KeyVerdict verdict = FilterNameKey(code);
-    if (verdict.code == 0) {
-      problem = verdict.problem ? verdict.problem->message
-                                : "Please Enter only Letters";
-      return "";
-    }
-    name.push_back(static_cast<char>(verdict.code));
-  }
-  return name;
+  NameVerdict verdict = FilterNameText(Trim(text));
+  if (verdict.problem) problem = verdict.problem->message;
+  return std::move(verdict.name);
 }
 
 BirthEntry ReadBirth(const BirthTexts& texts) {

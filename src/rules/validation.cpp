@@ -4,6 +4,8 @@
 #include <cmath>
 #include <string_view>
 
+#include "rules/unicode_letters.h"
+
 namespace tarvelin {
 namespace {
 
@@ -134,6 +136,11 @@ InputProblem FieldError(const char* message, InputField focus) {
   return InputProblem{message, MessageIcon::Error, focus};
 }
 
+InputProblem LettersOnlyProblem() {
+  return InputProblem{kLettersOnlyMessage, MessageIcon::Information,
+                      InputField::None};
+}
+
 InputProblem DateProblem(const char* message) {
   return InputProblem{message, MessageIcon::Information, InputField::None};
 }
@@ -174,14 +181,36 @@ std::optional<InputProblem> ValidateInput(const FormEntries& entries) {
 }
 
 KeyVerdict FilterNameKey(int code) {
-  if ((code >= 'A' && code <= 'Z') || code == kSpace || code == kEnter ||
-      code == kBackspace) {
+  if (code == kSpace || code == kEnter || code == kBackspace) {
     return KeyVerdict{code, std::nullopt};
   }
-  if (code >= 'a' && code <= 'z') return KeyVerdict{code - ('a' - 'A'), {}};
-  return KeyVerdict{0,
-                    InputProblem{kLettersOnlyMessage, MessageIcon::Information,
-                                 InputField::None}};
+  if (code > 0 && IsUnicodeLetter(static_cast<char32_t>(code))) {
+    return KeyVerdict{
+        static_cast<int>(UnicodeUpper(static_cast<char32_t>(code))), {}};
+  }
+  return KeyVerdict{0, LettersOnlyProblem()};
+}
+
+NameVerdict FilterNameText(std::string_view utf8) {
+  NameVerdict verdict;
+  const std::optional<std::u32string> codes = DecodeUtf8(utf8);
+  if (!codes) {
+    verdict.problem = LettersOnlyProblem();
+    return verdict;
+  }
+  for (const char32_t code : *codes) {
+    const int key = static_cast<int>(code);
+    const KeyVerdict typed = key == kEnter || key == kBackspace
+                                 ? FilterNameKey(0)
+                                 : FilterNameKey(key);
+    if (typed.code == 0) {
+      verdict.name.clear();
+      verdict.problem = typed.problem;
+      return verdict;
+    }
+    AppendUtf8(verdict.name, static_cast<char32_t>(typed.code));
+  }
+  return verdict;
 }
 
 KeyVerdict FilterNumberKey(int code) {

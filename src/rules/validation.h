@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace tarvelin {
 
@@ -37,8 +38,20 @@ struct KeyVerdict {
   int code = 0;
   std::optional<InputProblem> problem;
 };
-KeyVerdict FilterNameKey(
-    int code);  // letters (upper-cased), space, Enter, Backspace
+// Letters of any script, upper-cased without a locale ("é" -> "É"), with
+// the marks written on them; space, Enter, Backspace. `code` is a Unicode
+// code point.
+KeyVerdict FilterNameKey(int code);
 KeyVerdict FilterNumberKey(int code);  // digits, Backspace
+
+// A name given as UTF-8 text (the command-line tool, the batch, birth files)
+// as the name box would hold it: each character through FilterNameKey, Enter
+// and Backspace refused (they are editing keys, not content). On the first
+// refusal, or text that is not UTF-8, `name` is empty and `problem` set.
+struct NameVerdict {
+  std::string name;
+  std::optional<InputProblem> problem;
+};
+NameVerdict FilterNameText(std::string_view utf8);
 
 }  // namespace tarvelin

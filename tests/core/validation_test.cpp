@@ -180,12 +180,49 @@ struct KeyCase {
   int expected;  // 0: refused
 };
 
+// Letters of every script pass, upper-cased the same way in any locale;
+// everything that is not a letter is refused with the one message.
 TEST(FilterNameKey, UpperCasesLettersAndRefusesTheRest) {
   const KeyCase cases[] = {
-      {'A', 'A'}, {'Z', 'Z'}, {'a', 'A'}, {'r', 'R'}, {'z', 'Z'},
-      {' ', ' '}, {13, 13},   {8, 8},     {'0', 0},   {'9', 0},
-      {'-', 0},   {'.', 0},   {'@', 0},   {'[', 0},   {'`', 0},
-      {'{', 0},   {9, 0},     {0xE9, 0},  {27, 0},
+      {'A', 'A'},
+      {'Z', 'Z'},
+      {'a', 'A'},
+      {'z', 'Z'},
+      {' ', ' '},
+      {13, 13},
+      {8, 8},
+      {0xE9, 0xC9},  // é -> É
+      {0xEB, 0xCB},  // ë -> Ë
+      {0xC9, 0xC9},
+      {0xFF, 0x178},  // ÿ -> Ÿ
+      {0xDF, 0xDF},   // ß has no one-letter capital
+      {'i', 'I'},
+      {0x131, 'I'},    // dotless ı, not Turkish rules
+      {0x3C9, 0x3A9},  // ω -> Ω
+      {0x436, 0x416},  // ж -> Ж
+      {0x928, 0x928},
+      {0x93E, 0x93E},  // न, and the vowel sign ा
+      {0x301, 0x301},  // a combining acute accent
+      {0x5D0, 0x5D0},
+      {0x4E2D, 0x4E2D},    // א, 中
+      {0x20000, 0x20000},  // beyond two UTF-16 units
+      {'0', 0},
+      {'9', 0},
+      {'-', 0},
+      {'.', 0},
+      {'@', 0},
+      {'[', 0},
+      {'`', 0},
+      {'{', 0},
+      {9, 0},
+      {27, 0},
+      {0xD7, 0},    // ×
+      {0x2019, 0},  // ’
+      {0x966, 0},   // Devanagari digit zero
+      {0xA0, 0},
+      {0xD800, 0},  // no-break space, surrogate
+      {-1, 0},
+      {0x110000, 0},
   };
   for (const KeyCase& c : cases) {
     const KeyVerdict v = FilterNameKey(c.code);
@@ -197,6 +234,42 @@ TEST(FilterNameKey, UpperCasesLettersAndRefusesTheRest) {
     ASSERT_TRUE(v.problem.has_value()) << "code " << c.code;
     EXPECT_EQ(v.problem->message, "Please Enter only Letters");
     EXPECT_EQ(v.problem->icon, MessageIcon::Information);
+  }
+}
+
+TEST(FilterNameText, NamesAsTextFollowTheKeyFilter) {
+  struct Case {
+    const char* text;
+    const char* name;  // nullptr: refused with "Please Enter only Letters"
+  };
+  const Case cases[] = {
+      {"jos\xC3\xA9", "JOS\xC3\x89"},  // josé
+      {"Zo\xC3\xAB", "ZO\xC3\x8B"},    // Zoë
+      {"sita  devi", "SITA  DEVI"},
+      {"\xE0\xA4\xB0\xE0\xA4\xBE\xE0\xA4\xAE",  // राम
+       "\xE0\xA4\xB0\xE0\xA4\xBE\xE0\xA4\xAE"},
+      {"\xF0\xA0\x80\x80", "\xF0\xA0\x80\x80"},  // U+20000
+      {"", ""},
+      {"R2D2", nullptr},
+      {"RAM-LAL", nullptr},
+      {"RAM\r", nullptr},
+      {"RA\bM", nullptr},
+      {"JOS\xC3", nullptr},           // cut off in the middle of é
+      {"JOS\xE9", nullptr},           // Latin-1, not UTF-8
+      {"\xC0\x81", nullptr},          // an overlong 'A'
+      {"\xED\xA0\x80", nullptr},      // a surrogate written as UTF-8
+      {"\xF4\x90\x80\x80", nullptr},  // beyond U+10FFFF
+  };
+  for (const Case& c : cases) {
+    const NameVerdict v = FilterNameText(c.text);
+    if (c.name) {
+      EXPECT_FALSE(v.problem) << c.text;
+      EXPECT_EQ(v.name, c.name) << c.text;
+      continue;
+    }
+    ASSERT_TRUE(v.problem) << c.text;
+    EXPECT_EQ(v.problem->message, "Please Enter only Letters");
+    EXPECT_EQ(v.name, "") << c.text;
   }
 }
 

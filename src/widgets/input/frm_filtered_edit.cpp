@@ -31,8 +31,10 @@ struct Filtered {
 Filtered FilterText(KeyFilter filter, const QString& text, bool asContent) {
   Filtered result;
   result.text.reserve(text.size());
-  for (const QChar c : text) {
-    KeyVerdict verdict = filter(c.unicode());
+  // By code point, so a letter beyond the first 65,536 (two UTF-16 units)
+  // is one character to the filter.
+  for (const char32_t code : text.toUcs4()) {
+    KeyVerdict verdict = filter(static_cast<int>(code));
     if (asContent && verdict.code != 0 && verdict.code < ' ') {
       verdict = filter(0);  // refused, with the filter's own message
     }
@@ -40,7 +42,8 @@ Filtered FilterText(KeyFilter filter, const QString& text, bool asContent) {
       result.problem = verdict.problem;
       return result;
     }
-    result.text.append(QChar(verdict.code));
+    const char32_t kept = static_cast<char32_t>(verdict.code);
+    result.text.append(QString::fromUcs4(&kept, 1));
   }
   return result;
 }
