@@ -2,10 +2,42 @@
 // minutes, the zone in force and its zone-list entry.
 #include <cmath>
 #include <cstdio>
+#include <string>
 
 #include "atlas/atlas.h"
 
 namespace tarvelin {
+namespace {
+
+// Indian cities that kept their own time after the country's standard time
+// began, and the year they gave it up.
+struct CityTime {
+  const char* city;  // as the atlas names it; in India
+  int untilYear;     // births before this year
+  const char* timeName;
+  int offsetSeconds;
+};
+constexpr CityTime kCityTimes[] = {
+    {"Mumbai", 1955, "Bombay Time", 4 * 3600 + 51 * 60},
+    {"Kolkata", 1948, "Calcutta Time", 5 * 3600 + 53 * 60 + 20},
+};
+
+// "02:30" of a clock reading.
+std::string ClockText(const CivilDateTime& t) {
+  char clock[8];
+  std::snprintf(clock, sizeof clock, "%02d:%02d", t.hour % 100, t.minute % 100);
+  return clock;
+}
+
+// "2015-03-08 06:30:00 UT".
+std::string UniversalText(const CivilDateTime& t) {
+  std::string text = IsoText(t);
+  const auto at = text.find('T');
+  if (at != std::string::npos) text[at] = ' ';
+  return text + " UT";
+}
+
+}  // namespace
 
 DegreesMinutes ToDegreesMinutes(double degrees, int maxDegrees) {
   DegreesMinutes angle;
@@ -27,23 +59,60 @@ BirthPlace PlaceAtBirth(const AtlasCity& city,
   place.longitude = ToDegreesMinutes(city.longitudeDegrees, 179);
   place.latitude = ToDegreesMinutes(city.latitudeDegrees, 89);
   place.zone = ZoneAtLocalTime(city.ianaZone, localBirth);
-  if (place.zone) place.zonePosition = ZoneListPosition(*place.zone);
+  if (place.zone) {
+    place.zonePosition = ZoneListPosition(*place.zone);
+    place.zoneChoice = ZoneListChoiceAtBirth(*place.zone);
+  }
   return place;
 }
 
 PlaceLookup LookUpPlace(const std::string& placeText,
                         const CivilDateTime& localBirth) {
-  // Enough to say "one of many" without listing the atlas.
-  constexpr std::size_t kCountedMatches = 100;
+  // As many names as an error line can carry.
+  constexpr std::size_t kOfferedNames = 5;
   PlaceLookup lookup;
-  const std::vector<AtlasCity> cities = FindCities(placeText, kCountedMatches);
+  const std::vector<AtlasCity> cities = CitiesNamed(placeText);
   lookup.matchCount = cities.size();
   if (cities.empty()) {
-    lookup.closest = ClosestCityLabels(placeText);
-  } else {
-    lookup.place = PlaceAtBirth(cities.front(), localBirth);
+    for (const AtlasCity& city : FindCities(placeText, kOfferedNames)) {
+      lookup.closest.push_back(CityLabel(city));
+    }
+    if (lookup.closest.empty()) {
+      lookup.closest = ClosestCityLabels(placeText, kOfferedNames);
+    }
+    return lookup;
   }
+  lookup.place = PlaceAtBirth(cities.front(), localBirth);
+  if (cities.size() > 1) lookup.runnerUp = cities[1];
   return lookup;
+}
+
+std::optional<std::string> SharedNameMessage(const std::string& placeText,
+                                             const PlaceLookup& lookup) {
+  if (!lookup.place || lookup.matchCount < 2 || !lookup.runnerUp) return {};
+  const AtlasCity& taken = lookup.place->city;
+  const AtlasCity& other = *lookup.runnerUp;
+  const std::size_t others = lookup.matchCount - 1;
+  std::string message =
+      "\"" + placeText + "\" names " + std::to_string(lookup.matchCount) +
+      " cities: " + CityLabel(taken) + ", the most populous, was taken; " +
+      std::to_string(others) +
+      (others == 1 ? " other shares" : " others share") +
+      " the name (add the state or country";
+  // An example that tells the second city from the first: its country, or
+  // where both are in one country its state.
+  const std::string typedCity = placeText.substr(0, placeText.find(','));
+  const auto first = typedCity.find_first_not_of(' ');
+  const auto last = typedCity.find_last_not_of(' ');
+  const std::string name = first == std::string::npos
+                               ? other.name
+                               : typedCity.substr(first, last - first + 1);
+  if (other.country != taken.country) {
+    message += ", as in \"" + name + ", " + other.country + "\"";
+  } else if (!other.state.empty() && other.state != taken.state) {
+    message += ", as in \"" + name + ", " + other.state + "\"";
+  }
+  return message + ").";
 }
 
 std::string NoZoneEntryMessage(const BirthPlace& place) {
@@ -61,9 +130,7 @@ std::string NoZoneEntryMessage(const BirthPlace& place) {
 
 std::optional<std::string> ClockChangeMessage(const BirthPlace& place) {
   if (!place.zone || place.zone->fit == LocalTimeFit::Unique) return {};
-  char clock[8];
-  std::snprintf(clock, sizeof clock, "%02d:%02d", place.localBirth.hour % 100,
-                place.localBirth.minute % 100);
+  const std::string clock = ClockText(place.localBirth);
   const std::string offset = UtcOffsetText(place.zone->utcOffsetSeconds);
   const std::string label = CityLabel(place.city);
   if (place.zone->fit == LocalTimeFit::Skipped) {
@@ -76,6 +143,48 @@ std::optional<std::string> ClockChangeMessage(const BirthPlace& place) {
          " twice on the birth date (they were set back); the birth time is "
          "read as the first of the two, " +
          offset + ".";
+}
+
+std::optional<std::string> ClockChangeNotice(const BirthPlace& place) {
+  if (!place.zone || place.zone->fit == LocalTimeFit::Unique) return {};
+  const ZoneAtBirth& zone = *place.zone;
+  const std::string taken = UniversalText(zone.universal) + " (" +
+                            UtcOffsetText(zone.utcOffsetSeconds) + ")";
+  const std::string other = UniversalText(zone.otherUniversal) + " (" +
+                            UtcOffsetText(zone.otherOffsetSeconds) + ")";
+  const std::string clock = ClockText(place.localBirth);
+  const std::string label = CityLabel(place.city);
+  if (zone.fit == LocalTimeFit::Skipped) {
+    return "The clocks at " + label + " skipped " + clock +
+           " on the birth date (they were set forward): read on the clocks "
+           "after the change, the birth is at " +
+           taken + "; on the clocks before it, it would be at " + other + ".";
+  }
+  return "The clocks at " + label + " showed " + clock +
+         " twice on the birth date (they were set back): read as the first "
+         "showing, the birth is at " +
+         taken + "; as the second, it would be at " + other + ".";
+}
+
+std::optional<std::string> CityTimeNote(const BirthPlace& place) {
+  for (const CityTime& kept : kCityTimes) {
+    if (place.city.name != kept.city || place.city.countryCode != "IN" ||
+        place.localBirth.year >= kept.untilYear) {
+      continue;
+    }
+    std::string note = "The recorded time of a birth in " +
+                       std::string(kept.city) + " before " +
+                       std::to_string(kept.untilYear) + " may be " +
+                       kept.timeName + ", the city's own time (" +
+                       UtcOffsetText(kept.offsetSeconds) + ")";
+    if (place.zone) {
+      note += ", rather than the zone's " +
+              UtcOffsetText(place.zone->utcOffsetSeconds);
+    }
+    return note + "; if so, give " + UtcOffsetText(kept.offsetSeconds) +
+           " as the exact offset.";
+  }
+  return {};
 }
 
 }  // namespace tarvelin

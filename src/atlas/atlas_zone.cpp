@@ -2,16 +2,12 @@
 // system's time-zone database, and the zone-list entry for its standard time.
 #include <QDateTime>
 #include <QLocale>
-#include <QStringList>
 #include <QTimeZone>
 #include <algorithm>
 #include <array>
-#include <cstdio>
-#include <cstdlib>
-#include <tuple>
 
 #include "atlas/atlas.h"
-#include "tables/zone_table.h"
+#include "tables/utc_offset.h"
 
 namespace tarvelin {
 namespace {
@@ -46,6 +42,9 @@ std::string LetterAbbreviation(const QString& abbreviation) {
 struct ResolvedInstant {
   std::int64_t probeUtcSeconds;  // an instant in the period that applies
   LocalTimeFit fit;
+  // The offset of the reading not taken, for a skipped or repeated time: the
+  // offset before the change, or the later of two showings.
+  int otherOffsetSeconds = 0;
 };
 
 ResolvedInstant Resolve(const QTimeZone& zone, std::int64_t localSeconds) {
@@ -71,12 +70,14 @@ ResolvedInstant Resolve(const QTimeZone& zone, std::int64_t localSeconds) {
     // Clocks jumped forward over the reading. Read with the offset before
     // the jump, the instant lies after it: its period is the one to use.
     const int before = candidates.front();
-    return {localSeconds - before, LocalTimeFit::Skipped};
+    return {localSeconds - before, LocalTimeFit::Skipped, before};
   }
   // The larger offset gives the earlier instant: the first showing.
   const int earliest = *std::max_element(holding.begin(), holding.end());
+  const int latest = *std::min_element(holding.begin(), holding.end());
   return {localSeconds - earliest,
-          holding.size() > 1 ? LocalTimeFit::Repeated : LocalTimeFit::Unique};
+          holding.size() > 1 ? LocalTimeFit::Repeated : LocalTimeFit::Unique,
+          latest};
 }
 
 // The standard offset and daylight saving of the period at `utcSeconds`.
@@ -128,40 +129,9 @@ std::string StandardAbbreviation(const QTimeZone& zone, std::int64_t utcSeconds,
   return {};
 }
 
-// --- the zone list ----------------------------------------------------------
-
-// An entry's text split into name and abbreviation ("Indian Time, IST, +5.3":
-// "Indian Time" and "IST").
-struct EntryNames {
-  QString name;
-  QString abbreviation;
-};
-
-EntryNames NamesOf(const ZoneEntry& entry) {
-  const QStringList parts = QString::fromUtf8(entry.text).split(u',');
-  return {parts.value(0).trimmed(), parts.value(1).trimmed()};
-}
-
-// The words of a zone name that tell one zone from another.
-QStringList TellingWords(const QString& name) {
-  static const QStringList kCommon = {"time", "standard", "std"};
-  QStringList words;
-  for (const QString& word :
-       name.toCaseFolded().split(u' ', Qt::SkipEmptyParts)) {
-    if (!kCommon.contains(word)) words.append(word);
-  }
-  return words;
-}
-
-bool IsVariant(const QString& entryName) {
-  return entryName.contains(u"Daylight") || entryName.contains(u"Summer") ||
-         entryName.contains(u"War");
-}
-
-// Offset east of Greenwich in seconds of a list entry (the list holds the
-// hours to add to local time for UT, so the sign turns).
-int EntryOffsetSeconds(const ZoneEntry& entry) {
-  return -(entry.offsetHours * 3600 + entry.offsetMinutes * 60);
+QString EnglishName(const QTimeZone& zone, QTimeZone::TimeType type) {
+  return zone.displayName(type, QTimeZone::LongName,
+                          QLocale(QLocale::English, QLocale::UnitedStates));
 }
 
 }  // namespace
@@ -175,63 +145,39 @@ std::optional<ZoneAtBirth> ZoneAtLocalTime(const std::string& ianaZone,
   const QTimeZone zone(id);
   if (!zone.isValid()) return {};
 
-  const ResolvedInstant instant = Resolve(zone, SecondsFromCivil(localBirth));
+  const std::int64_t localSeconds = SecondsFromCivil(localBirth);
+  const ResolvedInstant instant = Resolve(zone, localSeconds);
   const QTimeZone::OffsetData data = DataAt(zone, instant.probeUtcSeconds);
   ZoneAtBirth found;
   found.fit = instant.fit;
   StandardAndDaylight(zone, instant.probeUtcSeconds, data, found);
+  found.daylightSavingSeconds =
+      found.utcOffsetSeconds - found.standardOffsetSeconds;
+  found.universal = CivilFromSeconds(localSeconds - found.utcOffsetSeconds);
+  if (found.fit != LocalTimeFit::Unique) {
+    found.otherOffsetSeconds = instant.otherOffsetSeconds;
+    found.otherUniversal =
+        CivilFromSeconds(localSeconds - instant.otherOffsetSeconds);
+  }
   found.abbreviation = LetterAbbreviation(data.abbreviation);
   found.standardAbbreviation =
       StandardAbbreviation(zone, instant.probeUtcSeconds, found, data);
-  found.standardName =
-      zone.displayName(QTimeZone::StandardTime, QTimeZone::LongName,
-                       QLocale(QLocale::English, QLocale::UnitedStates))
-          .toStdString();
+  found.standardName = EnglishName(zone, QTimeZone::StandardTime).toStdString();
+  found.daylightName = EnglishName(zone, QTimeZone::DaylightTime).toStdString();
   return found;
 }
 
 std::optional<int> ZoneListPosition(const ZoneAtBirth& zone) {
-  const QString abbreviation =
-      QString::fromStdString(zone.standardAbbreviation);
-  const QStringList zoneWords =
-      TellingWords(QString::fromStdString(zone.standardName));
-
-  std::optional<int> best;
-  std::tuple<bool, int, bool> bestScore{};
-  for (int position = 0; position < kZoneCount; ++position) {
-    const ZoneEntry& entry = kZoneTable[static_cast<std::size_t>(position)];
-    if (EntryOffsetSeconds(entry) != zone.standardOffsetSeconds) continue;
-    const EntryNames names = NamesOf(entry);
-    int shared = 0;
-    for (const QString& word : TellingWords(names.name)) {
-      if (zoneWords.contains(word)) ++shared;
-    }
-    const std::tuple<bool, int, bool> score{
-        !abbreviation.isEmpty() && names.abbreviation == abbreviation, shared,
-        !IsVariant(names.name)};
-    // Strictly better only: on a tie the earlier position stays.
-    if (!best || score > bestScore) {
-      best = position;
-      bestScore = score;
-    }
-  }
-  return best;
+  return StandardZoneEntry(zone.standardOffsetSeconds,
+                           {zone.standardAbbreviation, zone.standardName});
 }
 
-std::string UtcOffsetText(int offsetSeconds) {
-  const int magnitude = std::abs(offsetSeconds);
-  const int hours = magnitude / 3600;
-  const int minutes = magnitude / 60 % 60;
-  const int seconds = magnitude % 60;
-  const char sign = offsetSeconds < 0 ? '-' : '+';
-  char text[24];
-  if (seconds == 0) {
-    std::snprintf(text, sizeof text, "UTC%c%02d:%02d", sign, hours, minutes);
-  } else {
-    std::snprintf(text, sizeof text, "UTC%c%02d:%02d:%02d", sign, hours,
-                  minutes, seconds);
-  }
-  return text;
+std::optional<ZoneListChoice> ZoneListChoiceAtBirth(const ZoneAtBirth& zone) {
+  return ZoneListChoiceFor(
+      zone.utcOffsetSeconds, zone.daylightSavingSeconds,
+      {zone.standardAbbreviation, zone.standardName},
+      {zone.abbreviation, zone.daylightSavingSeconds != 0 ? zone.daylightName
+                                                          : zone.standardName});
 }
 
 }  // namespace tarvelin

@@ -231,49 +231,196 @@ TEST(AtlasZone, OffsetDaylightSavingAndEntryAtTheBirth) {
   }
 }
 
+// The universal times below are read from the time-zone database itself
+// (zdump -v), not from Tarvelin: the offset in force, daylight saving of any
+// length, and the entry and box that give that offset exactly.
+TEST(AtlasZone, ExactOffsetAndUniversalTimeAtTheBirth) {
+  struct Case {
+    const char* zone;
+    CivilDateTime localBirth;
+    CivilDateTime universal;
+    int offsetSeconds;
+    int daylightSavingSeconds;
+    const char* entry;  // nullptr: only the exact offset will do
+    bool box;
+  };
+  const Case cases[] = {
+      // Double summer time: two hours of saving, not one.
+      {"Europe/London",
+       {1941, 6, 15, 12, 0, 0},
+       {1941, 6, 15, 10, 0, 0},
+       2 * kHour,
+       2 * kHour,
+       "British Double Summer Time,BDST,+2.0",
+       false},
+      {"Europe/Berlin",
+       {1945, 6, 15, 12, 0, 0},
+       {1945, 6, 15, 9, 0, 0},
+       3 * kHour,
+       2 * kHour,
+       "Eastern European Daylight Time,EED,+3.0",
+       false},
+      // Half an hour of saving over +11:30 and over +5:30.
+      {"Pacific/Auckland",
+       {1943, 6, 15, 12, 0, 0},
+       {1943, 6, 15, 0, 0, 0},
+       12 * kHour,
+       30 * kMinute,
+       "New Zealand Std Time,NZT,+12.0",
+       false},
+      {"Asia/Colombo",
+       {1942, 6, 1, 12, 0, 0},
+       {1942, 6, 1, 6, 0, 0},
+       6 * kHour,
+       30 * kMinute,
+       "USSR Zone 5,USZ5,+6.0",
+       false},
+      {"America/Santo_Domingo",
+       {1970, 1, 15, 12, 0, 0},
+       {1970, 1, 15, 16, 30, 0},
+       -4 * kHour - 30 * kMinute,
+       30 * kMinute,
+       nullptr,
+       false},
+      {"Asia/Kuala_Lumpur",
+       {1935, 6, 15, 12, 0, 0},
+       {1935, 6, 15, 4, 40, 0},
+       7 * kHour + 20 * kMinute,
+       20 * kMinute,
+       nullptr,
+       false},
+      {"Asia/Kathmandu",
+       {1990, 1, 15, 12, 0, 0},
+       {1990, 1, 15, 6, 15, 0},
+       5 * kHour + 45 * kMinute,
+       0,
+       nullptr,
+       false},
+      // Amsterdam kept its own mean time, +0:19:32, until 1937.
+      {"Europe/Amsterdam",
+       {1930, 1, 15, 12, 0, 0},
+       {1930, 1, 15, 11, 40, 28},
+       19 * kMinute + 32,
+       0,
+       nullptr,
+       false},
+      // One hour over a standard time the list has: that entry, box ticked.
+      {"Europe/Paris",
+       {1990, 7, 15, 12, 0, 0},
+       {1990, 7, 15, 10, 0, 0},
+       2 * kHour,
+       kHour,
+       "Central European Time,CET,+1.0",
+       true},
+      {"Europe/London",
+       {1990, 7, 15, 12, 0, 0},
+       {1990, 7, 15, 11, 0, 0},
+       kHour,
+       kHour,
+       "Greenwich Mean Time,GMT,0.0",
+       true},
+      {"Asia/Kolkata",
+       {1980, 6, 15, 12, 0, 0},
+       {1980, 6, 15, 6, 30, 0},
+       5 * kHour + 30 * kMinute,
+       0,
+       "Indian Time, IST, +5.3",
+       false},
+  };
+  for (const Case& c : cases) {
+    const std::string where =
+        std::string(c.zone) + " at " + IsoText(c.localBirth);
+    const std::optional<ZoneAtBirth> zone =
+        ZoneAtLocalTime(c.zone, c.localBirth);
+    ASSERT_TRUE(zone) << where;
+    EXPECT_EQ(IsoText(zone->universal), IsoText(c.universal)) << where;
+    EXPECT_EQ(zone->utcOffsetSeconds, c.offsetSeconds) << where;
+    EXPECT_EQ(zone->daylightSavingSeconds, c.daylightSavingSeconds) << where;
+    const std::optional<ZoneListChoice> choice = ZoneListChoiceAtBirth(*zone);
+    EXPECT_EQ(
+        EntryText(choice ? std::optional<int>(choice->position) : std::nullopt),
+        c.entry ? c.entry : "(no entry)")
+        << where;
+    if (choice) {
+      EXPECT_EQ(choice->daylightSaving, c.box) << where;
+      // The entry and box give back exactly the offset in force.
+      const int fromList =
+          EntryOffsetSeconds(
+              kZoneTable[static_cast<std::size_t>(choice->position)]) +
+          (choice->daylightSaving ? kHour : 0);
+      EXPECT_EQ(fromList, c.offsetSeconds) << where;
+    }
+  }
+}
+
+// Skipped and repeated hours in both hemispheres: the reading taken and the
+// other reading, each with its universal time from the database.
 TEST(AtlasZone, ClockChangesAreReadExplicitly) {
   struct Case {
     const char* zone;
     CivilDateTime localBirth;
     LocalTimeFit fit;
     int offsetSeconds;
-    bool daylightSaving;
+    CivilDateTime universal;
+    int otherOffsetSeconds;  // of the reading not taken
+    CivilDateTime otherUniversal;
   };
   const Case cases[] = {
-      // 02:30 never showed in New York on 14 March 2010: read on the
-      // clocks after the change.
+      // 02:30 never showed in New York on 8 March 2015: read on the clocks
+      // after the change; on those before it, it would be an hour later.
       {"America/New_York",
-       {2010, 3, 14, 2, 30, 0},
+       {2015, 3, 8, 2, 30, 0},
        LocalTimeFit::Skipped,
        -4 * kHour,
-       true},
+       {2015, 3, 8, 6, 30, 0},
+       -5 * kHour,
+       {2015, 3, 8, 7, 30, 0}},
       // 01:30 showed twice on 7 November 2010: the first showing, still in
       // daylight saving.
       {"America/New_York",
        {2010, 11, 7, 1, 30, 0},
        LocalTimeFit::Repeated,
        -4 * kHour,
-       true},
+       {2010, 11, 7, 5, 30, 0},
+       -5 * kHour,
+       {2010, 11, 7, 6, 30, 0}},
       {"America/New_York",
        {2010, 11, 7, 2, 0, 0},
        LocalTimeFit::Unique,
        -5 * kHour,
-       false},
+       {2010, 11, 7, 7, 0, 0},
+       0,
+       {}},
       {"Europe/London",
        {1990, 3, 25, 1, 30, 0},
        LocalTimeFit::Skipped,
        kHour,
-       true},
+       {1990, 3, 25, 0, 30, 0},
+       0,
+       {1990, 3, 25, 1, 30, 0}},
       {"Europe/London",
        {1990, 10, 28, 1, 30, 0},
        LocalTimeFit::Repeated,
        kHour,
-       true},
+       {1990, 10, 28, 0, 30, 0},
+       0,
+       {1990, 10, 28, 1, 30, 0}},
+      // The southern hemisphere: Sydney set the clocks back on 26 March 2000
+      // and forward on 28 October 2001.
       {"Australia/Sydney",
        {2000, 3, 26, 2, 30, 0},
        LocalTimeFit::Repeated,
        11 * kHour,
-       true},
+       {2000, 3, 25, 15, 30, 0},
+       10 * kHour,
+       {2000, 3, 25, 16, 30, 0}},
+      {"Australia/Sydney",
+       {2001, 10, 28, 2, 30, 0},
+       LocalTimeFit::Skipped,
+       11 * kHour,
+       {2001, 10, 27, 15, 30, 0},
+       10 * kHour,
+       {2001, 10, 27, 16, 30, 0}},
   };
   for (const Case& c : cases) {
     const std::string where =
@@ -283,7 +430,10 @@ TEST(AtlasZone, ClockChangesAreReadExplicitly) {
     ASSERT_TRUE(zone) << where;
     EXPECT_EQ(zone->fit, c.fit) << where;
     EXPECT_EQ(zone->utcOffsetSeconds, c.offsetSeconds) << where;
-    EXPECT_EQ(zone->daylightSaving, c.daylightSaving) << where;
+    EXPECT_EQ(IsoText(zone->universal), IsoText(c.universal)) << where;
+    EXPECT_EQ(zone->otherOffsetSeconds, c.otherOffsetSeconds) << where;
+    EXPECT_EQ(IsoText(zone->otherUniversal), IsoText(c.otherUniversal))
+        << where;
   }
 }
 
@@ -376,29 +526,184 @@ TEST(AtlasPlace, ClockChangesAreToldToTheUser) {
             "as the first of the two, UTC+01:00.");
 }
 
-TEST(AtlasPlace, LookUpTakesTheFirstMatchOrOffersNearNames) {
+// --- names people use -------------------------------------------------------
+
+TEST(AtlasNames, OtherNamesFindTodaysCity) {
+  struct Case {
+    const char* query;
+    const char* label;
+  };
+  const Case cases[] = {
+      {"Bombay", "Mumbai, Maharashtra, India"},
+      {"bombay, india", "Mumbai, Maharashtra, India"},
+      {"Madras", "Chennai, Tamil Nadu, India"},
+      {"Calcutta", "Kolkata, State of West Bengal, India"},
+      {"Bangalore", "Bengaluru, Karnataka, India"},
+      {"Poona", "Pune, Maharashtra, India"},
+      {"Benares", "Varanasi, State of Uttar Pradesh, India"},
+      {"Peking", "Beijing, Beijing Municipality, China"},
+      // Canton, Ohio and others share the name; Guangzhou is the largest.
+      {"Canton", "Guangzhou, Guangdong, China"},
+      {"Canton, Ohio", "Canton, Ohio, United States of America"},
+      {"Saigon", "Ho Chi Minh City, Ho Chi Minh City, Vietnam"},
+      {"Rangoon", "Yangon, Rangoon, Myanmar"},
+      {"Kiev", "Kyiv, Kyiv City, Ukraine"},
+      {"M\u00fcnchen", "Munich, Bavaria, Germany"},
+      {"Munchen", "Munich, Bavaria, Germany"},  // accents optional
+      {"MUENCHEN", "Munich, Bavaria, Germany"},
+      {"K\u00f6ln", "Cologne, North Rhine-Westphalia, Germany"},
+      {"Wien", "Vienna, Vienna, Austria"},
+      {"Praha", "Prague, Hlavn\u00ed m\u011bsto Praha, Czech Republic"},
+      {"Lisboa", "Lisbon, Lisbon District, Portugal"},
+      {"Moskva", "Moscow, Moscow, Russia"},
+      {"Kobenhavn", "Copenhagen, Capital Region, Denmark"},
+      {"K\u00f8benhavn", "Copenhagen, Capital Region, Denmark"},
+      {"Sonderborg", "S\u00f8nderborg, Region South Denmark, Denmark"},
+      // Not in the atlas, but the principal city of a zone.
+      {"Singapore", "Singapore, Singapore"},
+  };
+  for (const Case& c : cases) {
+    const std::vector<AtlasCity> named = CitiesNamed(c.query);
+    ASSERT_FALSE(named.empty()) << c.query;
+    EXPECT_EQ(CityLabel(named.front()), c.label) << c.query;
+    // The list offered while typing has it too, first.
+    EXPECT_EQ(CityLabel(FirstCity(c.query)), c.label) << c.query;
+  }
+  const AtlasCity singapore = CitiesNamed("Singapore").front();
+  EXPECT_EQ(singapore.ianaZone, "Asia/Singapore");
+  EXPECT_NEAR(singapore.latitudeDegrees, 1 + 17.0 / 60, 1e-9);
+  EXPECT_NEAR(singapore.longitudeDegrees, 103 + 51.0 / 60, 1e-9);
+}
+
+// A wrong target in the alias table would silently find nothing.
+TEST(AtlasNames, EveryAliasNamesOneAtlasCity) {
+  EXPECT_GE(kCityAliasCount, 40u);
+  for (std::size_t i = 0; i < kCityAliasCount; ++i) {
+    const CityAlias& alias = kCityAliases[i];
+    const std::vector<AtlasCity> named =
+        CitiesNamed(std::string(alias.alias) + ", " + alias.countryCode);
+    ASSERT_EQ(named.size(), 1u) << alias.alias;
+    EXPECT_EQ(named.front().name, alias.city) << alias.alias;
+  }
+}
+
+// A zone's city under another name, or listed twice, is not added again.
+TEST(AtlasNames, EachPlaceIsListedOnce) {
+  for (const char* query : {"Ho Chi Minh", "Chennai", "Kyiv"}) {
+    EXPECT_EQ(FindCities(query).size(), 1u) << query;
+  }
+  for (const AtlasCity& city : ZoneCitiesNotInAtlas()) {
+    EXPECT_EQ(CitiesNamed(city.name + ", " + city.countryCode).size(), 1u)
+        << CityLabel(city);
+  }
+}
+
+TEST(AtlasNames, ExactLookUpWantsWholeNames) {
+  struct Case {
+    const char* query;
+    std::size_t named;    // cities the text names whole
+    const char* closest;  // the first name offered when it names none
+  };
+  const Case cases[] = {
+      {"New", 0, "New York, New York, United States of America"},
+      {"Chenn", 0, "Chennai, Tamil Nadu, India"},
+      {"a", 0, nullptr},  // offers something, whatever it is
+      {"Kathmanduu", 0, "Kathmandu, Bagmati Province, Nepal"},
+      {"Springfield, Ill", 0,
+       "Springfield, Illinois, United States of America"},
+      {"Springfield, Illinois", 1, nullptr},
+      {"New Delhi, Delhi", 1, nullptr},  // whole words of the state
+      {"London, UK", 1, nullptr},
+      {"Hyderabad", 2, nullptr},
+  };
+  for (const Case& c : cases) {
+    const PlaceLookup lookup = LookUpPlace(c.query, {1990, 7, 15, 12, 0, 0});
+    EXPECT_EQ(lookup.matchCount, c.named) << c.query;
+    EXPECT_EQ(lookup.place.has_value(), c.named > 0) << c.query;
+    if (c.named > 0) continue;
+    ASSERT_FALSE(lookup.closest.empty()) << c.query;
+    EXPECT_LE(lookup.closest.size(), 5u) << c.query;
+    if (c.closest) {
+      EXPECT_EQ(lookup.closest.front(), c.closest) << c.query;
+    }
+  }
+}
+
+TEST(AtlasNames, SharedNamesTakeTheMostPopulousAndSaySo) {
+  const PlaceLookup hyderabad =
+      LookUpPlace("Hyderabad", {1990, 7, 15, 12, 0, 0});
+  ASSERT_TRUE(hyderabad.place);
+  EXPECT_EQ(SharedNameMessage("Hyderabad", hyderabad),
+            "\"Hyderabad\" names 2 cities: Hyderabad, Telangana, India, the "
+            "most populous, was taken; 1 other shares the name (add the state "
+            "or country, as in \"Hyderabad, Pakistan\").");
+
   const PlaceLookup springfield =
       LookUpPlace("Springfield", {1990, 7, 15, 12, 0, 0});
   ASSERT_TRUE(springfield.place);
-  EXPECT_GT(springfield.matchCount, 1u);
   EXPECT_EQ(CityLabel(springfield.place->city),
             "Springfield, Missouri, United States of America");
   EXPECT_EQ(EntryText(springfield.place->zonePosition),
             "Central Standard Time,CST,-6.0");
-  EXPECT_TRUE(springfield.closest.empty());
+  const std::string others = std::to_string(springfield.matchCount - 1);
+  EXPECT_GT(springfield.matchCount, 5u);
+  EXPECT_NE(SharedNameMessage("Springfield", springfield)
+                ->find("; " + others + " others share the name"),
+            std::string::npos);
 
-  const PlaceLookup typo = LookUpPlace("Kathmanduu", {1990, 7, 15, 12, 0, 0});
-  EXPECT_FALSE(typo.place);
-  EXPECT_EQ(typo.matchCount, 0u);
-  ASSERT_FALSE(typo.closest.empty());
-  EXPECT_EQ(typo.closest.front(), "Kathmandu, Bagmati Province, Nepal");
+  const PlaceLookup one = LookUpPlace("Chennai", {1990, 7, 15, 12, 0, 0});
+  EXPECT_EQ(one.matchCount, 1u);
+  EXPECT_FALSE(SharedNameMessage("Chennai", one));
 }
 
-TEST(AtlasPlace, OffsetTexts) {
-  EXPECT_EQ(UtcOffsetText(5 * kHour + 45 * kMinute), "UTC+05:45");
-  EXPECT_EQ(UtcOffsetText(-3 * kHour - 30 * kMinute), "UTC-03:30");
-  EXPECT_EQ(UtcOffsetText(0), "UTC+00:00");
-  EXPECT_EQ(UtcOffsetText(-(kHour + 15)), "UTC-01:00:15");
+// --- notes for the user ------------------------------------------------------
+
+TEST(AtlasPlace, IndianCityTimesAreNotedBeforeTheyEnded) {
+  struct Case {
+    const char* query;
+    CivilDateTime localBirth;
+    const char* note;  // nullptr: none
+  };
+  const Case cases[] = {
+      {"Bombay",
+       {1950, 6, 1, 10, 0, 0},
+       "The recorded time of a birth in Mumbai before 1955 may be Bombay "
+       "Time, the city's own time (UTC+04:51), rather than the zone's "
+       "UTC+05:30; if so, give UTC+04:51 as the exact offset."},
+      {"Mumbai", {1955, 1, 1, 10, 0, 0}, nullptr},
+      {"Kolkata",
+       {1947, 8, 15, 0, 0, 0},
+       "The recorded time of a birth in Kolkata before 1948 may be Calcutta "
+       "Time, the city's own time (UTC+05:53:20), rather than the zone's "
+       "UTC+05:30; if so, give UTC+05:53:20 as the exact offset."},
+      {"Kolkata", {1948, 1, 1, 0, 0, 0}, nullptr},
+      {"Chennai", {1940, 1, 1, 0, 0, 0}, nullptr},
+  };
+  for (const Case& c : cases) {
+    const BirthPlace place = PlaceAtBirth(FirstCity(c.query), c.localBirth);
+    const std::optional<std::string> note = CityTimeNote(place);
+    EXPECT_EQ(note.value_or("(none)"), c.note ? c.note : "(none)") << c.query;
+  }
+}
+
+TEST(AtlasPlace, ClockChangeNoticeGivesBothUniversalTimes) {
+  const BirthPlace skipped =
+      PlaceAtBirth(FirstCity("New York"), {2015, 3, 8, 2, 30, 0});
+  EXPECT_EQ(ClockChangeNotice(skipped),
+            "The clocks at New York, New York, United States of America "
+            "skipped 02:30 on the birth date (they were set forward): read on "
+            "the clocks after the change, the birth is at 2015-03-08 06:30:00 "
+            "UT (UTC-04:00); on the clocks before it, it would be at "
+            "2015-03-08 07:30:00 UT (UTC-05:00).");
+  const BirthPlace repeated =
+      PlaceAtBirth(FirstCity("Sydney, Australia"), {2000, 3, 26, 2, 30, 0});
+  EXPECT_EQ(ClockChangeNotice(repeated),
+            "The clocks at Sydney, New South Wales, Australia showed 02:30 "
+            "twice on the birth date (they were set back): read as the first "
+            "showing, the birth is at 2000-03-25 15:30:00 UT (UTC+11:00); as "
+            "the second, it would be at 2000-03-25 16:30:00 UT (UTC+10:00).");
+  EXPECT_FALSE(ClockChangeNotice(
+      PlaceAtBirth(FirstCity("New York"), {2015, 3, 8, 3, 30, 0})));
 }
 
 }  // namespace

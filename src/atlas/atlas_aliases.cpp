@@ -1,0 +1,91 @@
+// Other names of large cities: former names still in use (Bombay, Peking,
+// Saigon), names in the city's own language (München, Praha, Moskva) and the
+// current names where the atlas keeps an older one (Xiamen for Amoy). Written
+// as people spell them; accents and case are folded away when compared.
+#include "atlas/atlas.h"
+
+namespace tarvelin {
+
+const CityAlias kCityAliases[] = {
+    // India
+    {"Bombay", "Mumbai", "IN"},
+    {"Madras", "Chennai", "IN"},
+    {"Calcutta", "Kolkata", "IN"},
+    {"Bangalore", "Bengaluru", "IN"},
+    {"Poona", "Pune", "IN"},
+    {"Benares", "Varanasi", "IN"},
+    {"Banaras", "Varanasi", "IN"},
+    {"Baroda", "Vadodara", "IN"},
+    {"Cawnpore", "Kanpur", "IN"},
+    {"Simla", "Shimla", "IN"},
+    {"Calicut", "Kozhikode", "IN"},
+    {"Cochin", "Kochi", "IN"},
+    {"Pondicherry", "Puducherry", "IN"},
+    {"Allahabad", "Prayagraj", "IN"},
+    {"Mysuru", "Mysore", "IN"},
+    {"Mangaluru", "Mangalore", "IN"},
+    {"Gurugram", "Gurgaon", "IN"},
+    {"Thiruvananthapuram", "Trivandrum", "IN"},
+    {"Vizag", "Visakhapatnam", "IN"},
+    // China and the rest of Asia
+    {"Peking", "Beijing", "CN"},
+    {"Peiping", "Beijing", "CN"},
+    {"Canton", "Guangzhou", "CN"},
+    {"Nanking", "Nanjing", "CN"},
+    {"Tientsin", "Tianjin", "CN"},
+    {"Chungking", "Chongqing", "CN"},
+    {"Hangchow", "Hangzhou", "CN"},
+    {"Mukden", "Shenyang", "CN"},
+    {"Xiamen", "Amoy", "CN"},
+    {"Saigon", "Ho Chi Minh City", "VN"},
+    {"Rangoon", "Yangon", "MM"},
+    {"Batavia", "Jakarta", "ID"},
+    {"Dacca", "Dhaka", "BD"},
+    {"Constantinople", "Istanbul", "TR"},
+    {"Alma-Ata", "Almaty", "KZ"},
+    {"Tiflis", "Tbilisi", "GE"},
+    // Europe
+    {"Kiev", "Kyiv", "UA"},
+    {"Kharkov", "Kharkiv", "UA"},
+    {"Lvov", "Lviv", "UA"},
+    {"Lwów", "Lviv", "UA"},
+    {"Dnepropetrovsk", "Dnipro", "UA"},
+    {"München", "Munich", "DE"},
+    {"Muenchen", "Munich", "DE"},
+    {"Köln", "Cologne", "DE"},
+    {"Koeln", "Cologne", "DE"},
+    {"Nürnberg", "Nuremberg", "DE"},
+    {"Wien", "Vienna", "AT"},
+    {"Praha", "Prague", "CZ"},
+    {"Lisboa", "Lisbon", "PT"},
+    {"Moskva", "Moscow", "RU"},
+    {"Leningrad", "Saint Petersburg", "RU"},
+    {"Sankt-Peterburg", "Saint Petersburg", "RU"},
+    {"Stalingrad", "Volgograd", "RU"},
+    {"Roma", "Rome", "IT"},
+    {"Milano", "Milan", "IT"},
+    {"Napoli", "Naples", "IT"},
+    {"Firenze", "Florence", "IT"},
+    {"Venezia", "Venice", "IT"},
+    {"Torino", "Turin", "IT"},
+    {"Warszawa", "Warsaw", "PL"},
+    {"Kraków", "Krakow", "PL"},
+    {"Bruxelles", "Brussels", "BE"},
+    {"Brussel", "Brussels", "BE"},
+    {"Antwerpen", "Antwerp", "BE"},
+    {"Den Haag", "The Hague", "NL"},
+    {"København", "Copenhagen", "DK"},
+    {"Göteborg", "Gothenburg", "SE"},
+    {"Athína", "Athens", "GR"},
+    {"Beograd", "Belgrade", "RS"},
+    {"București", "Bucharest", "RO"},
+    {"Genève", "Geneva", "CH"},
+    {"Genf", "Geneva", "CH"},
+    // Elsewhere
+    {"Ciudad de México", "Mexico City", "MX"},
+    {"Léopoldville", "Kinshasa", "CD"},
+};
+const std::size_t kCityAliasCount =
+    sizeof kCityAliases / sizeof kCityAliases[0];
+
+}  // namespace tarvelin
