@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "rules/validation.h"
+#include "tables/utc_offset.h"
 #include "tables/zone_table.h"
 
 namespace tarvelin::cli {
@@ -200,8 +201,19 @@ BirthEntry ReadBirth(const BirthTexts& texts) {
   if (!date) return entry;
   const auto time = ReadTime(texts.time, problem);
   if (!time) return entry;
-  const auto zone = ReadZone(texts.zone, problem);
-  if (!zone) return entry;
+  std::optional<int> zone, exactOffset;
+  if (texts.utcOffset.empty()) {
+    zone = ReadZone(texts.zone, problem);
+    if (!zone) return entry;
+  } else {
+    exactOffset = ParseUtcOffset(texts.utcOffset);
+    if (!exactOffset) {
+      problem =
+          "UTC offset must look like +05:45 or -04:30 or +05:53:20, between "
+          "-12:00 and +14:00";
+      return entry;
+    }
+  }
 
   FormEntries form;
   form.name = name;
@@ -226,7 +238,13 @@ BirthEntry ReadBirth(const BirthTexts& texts) {
       std::stoi(lon->degrees), std::stoi(lon->minutes), lon->secondHemisphere);
   birth.latitudeDegrees = DegreesFromEntry(
       std::stoi(lat->degrees), std::stoi(lat->minutes), lat->secondHemisphere);
-  birth = WithZoneEntry(birth, *zone, texts.dst);
+  if (zone) {
+    birth = WithZoneEntry(birth, *zone, texts.dst);
+  } else {
+    birth.utcOffsetSeconds = *exactOffset;
+    birth.daylightSavingSeconds = texts.utcOffsetDaylightSeconds;
+    birth.zoneIndex = Birth::kExactOffset;
+  }
   birth.city = texts.city;
   birth.state = texts.state;
   birth.country = texts.country;

@@ -21,6 +21,11 @@ struct BirthTexts {
   std::string lat;   // DD:MM followed by N or S, e.g. 28:36N
   std::string zone;  // position in the zone list, 0..70
   bool dst = false;
+  // An exact offset, ±HH:MM[:SS], in place of the zone and daylight saving;
+  // empty when the zone is given. Of it, `utcOffsetDaylightSeconds` is
+  // daylight saving (known when the atlas gave the offset).
+  std::string utcOffset;
+  int utcOffsetDaylightSeconds = 0;
   std::string city, state, country;
 };
 
@@ -33,7 +38,8 @@ struct BirthEntry {
 };
 
 // Checks in this order: the name's characters, the longitude and latitude
-// formats, the date, the time and the zone, then ValidateInput (empty name,
+// formats, the date, the time and the zone (or the exact offset), then
+// ValidateInput (empty name,
 // coordinate ranges, days of the month).
 BirthEntry ReadBirth(const BirthTexts& texts);
 

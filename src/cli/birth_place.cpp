@@ -1,9 +1,12 @@
 #include "cli/birth_place.h"
 
+#include <cmath>
+#include <cstdio>
 #include <sstream>
 #include <vector>
 
 #include "present/text_report.h"
+#include "tables/utc_offset.h"
 #include "tables/zone_table.h"
 
 namespace tarvelin::cli {
@@ -28,9 +31,11 @@ const char* FitName(LocalTimeFit fit) {
   return "unique";
 }
 
-std::string UnknownPlaceProblem(const std::string& query) {
+// The problem for a place text: the closest names the atlas offers (those
+// beginning so, for a partial name), or none.
+std::string UnknownPlaceProblem(const std::string& query,
+                                const std::vector<std::string>& closest) {
   std::string problem = "Unknown place \"" + query + "\"";
-  const std::vector<std::string> closest = ClosestCityLabels(query);
   if (closest.empty())
     return problem + "; no city of the atlas is named near it";
   problem += "; closest names: ";
@@ -38,6 +43,10 @@ std::string UnknownPlaceProblem(const std::string& query) {
     problem += (i ? "; " : "") + closest[i];
   }
   return problem;
+}
+
+std::string UnknownPlaceProblem(const std::string& query) {
+  return UnknownPlaceProblem(query, ClosestCityLabels(query));
 }
 
 // The members that name a city and where it lies.
@@ -58,17 +67,16 @@ void WriteCityMembers(JsonWriter& out, const AtlasCity& city) {
   out.Number(city.longitudeDegrees);
 }
 
-std::string NoEntryProblem(const BirthPlace& place) {
-  const std::string label = CityLabel(place.city);
-  if (!place.zone) {
-    return "The time-zone database does not know the zone " +
-           place.city.ianaZone + " of " + label +
-           "; give the zone with --zone (see --zones)";
-  }
-  return "No entry of the zone list has the standard time of " + label +
-         " at the birth date (" +
-         UtcOffsetText(place.zone->standardOffsetSeconds) +
-         "); give the zone with --zone (see --zones)";
+std::string UnknownZoneProblem(const BirthPlace& place) {
+  return "The time-zone database does not know the zone " +
+         place.city.ianaZone + " of " + CityLabel(place.city) +
+         "; give the offset with --utc-offset (or the zone with --zone, see "
+         "--zones)";
+}
+
+// "+05:45" for --utc-offset.
+std::string OffsetFlagText(int offsetSeconds) {
+  return UtcOffsetText(offsetSeconds).substr(3);
 }
 
 }  // namespace
@@ -85,13 +93,13 @@ PlaceOutcome ApplyPlace(const std::string& placeText,
                                  time->hour, time->minute, time->second};
   const PlaceLookup lookup = LookUpPlace(placeText, localBirth);
   if (!lookup.place) {
-    outcome.problem = UnknownPlaceProblem(placeText);
+    outcome.problem = UnknownPlaceProblem(placeText, lookup.closest);
     return outcome;
   }
   const BirthPlace& place = *lookup.place;
-  const bool zoneGiven = given.count("--zone") > 0;
-  if (!place.zonePosition && !zoneGiven) {
-    outcome.problem = NoEntryProblem(place);
+  const bool zoneGiven = given.count("--zone") || given.count("--utc-offset");
+  if (!place.zone && !zoneGiven) {
+    outcome.problem = UnknownZoneProblem(place);
     return outcome;
   }
 
@@ -101,17 +109,67 @@ PlaceOutcome ApplyPlace(const std::string& placeText,
   };
   fill("--lon", birth.lon, AngleText(place.longitude, 'E', 'W'));
   fill("--lat", birth.lat, AngleText(place.latitude, 'N', 'S'));
-  if (place.zonePosition) {
-    fill("--zone", birth.zone, std::to_string(*place.zonePosition));
-  }
-  if (place.zone && !given.count("--dst")) {
-    birth.dst = place.zone->daylightSaving;
+  const bool dstGiven = given.count("--dst") || given.count("--no-dst");
+  bool offsetFromAtlas = false;
+  if (!zoneGiven && place.zoneChoice) {
+    // An entry and box that give the offset in force exactly.
+    birth.zone = std::to_string(place.zoneChoice->position);
+    if (!dstGiven) birth.dst = place.zoneChoice->daylightSaving;
+    offsetFromAtlas = true;
+  } else if (!zoneGiven) {
+    // Only the exact offset will do; --dst and --no-dst still say whether
+    // an hour of daylight saving is in it.
+    const ZoneAtBirth& zone = *place.zone;
+    int offset = zone.utcOffsetSeconds;
+    int saving = zone.daylightSavingSeconds;
+    if (given.count("--no-dst")) {
+      offset -= saving;
+      saving = 0;
+    } else if (given.count("--dst") && saving == 0) {
+      offset += kSecondsPerHour;
+      saving = kSecondsPerHour;
+    }
+    birth.utcOffset = OffsetFlagText(offset);
+    birth.utcOffsetDaylightSeconds = saving;
+    offsetFromAtlas = true;
   }
   fill("--city", birth.city, place.city.name);
   fill("--state", birth.state, place.city.state);
   fill("--country", birth.country, place.city.country);
-  outcome.taken = PlaceTaken{placeText, place, lookup.matchCount};
+  outcome.taken = PlaceTaken{placeText, place, lookup.matchCount,
+                             lookup.runnerUp, offsetFromAtlas};
   return outcome;
+}
+
+std::vector<std::string> PlaceWarnings(const PlaceTaken& taken) {
+  std::vector<std::string> lines;
+  PlaceLookup lookup;
+  lookup.place = taken.place;
+  lookup.matchCount = taken.matchCount;
+  lookup.runnerUp = taken.runnerUp;
+  for (const std::optional<std::string>& line :
+       {SharedNameMessage(taken.query, lookup),
+        taken.offsetFromAtlas ? ClockChangeNotice(taken.place) : std::nullopt,
+        CityTimeNote(taken.place)}) {
+    if (line) lines.push_back(*line);
+  }
+  return lines;
+}
+
+std::optional<std::string> FarZoneWarning(const Birth& birth) {
+  if (!ZoneFarFromLongitude(birth.utcOffsetSeconds, birth.longitudeDegrees)) {
+    return std::nullopt;
+  }
+  const DegreesMinutes lon = ToDegreesMinutes(birth.longitudeDegrees, 179);
+  char where[32];
+  std::snprintf(where, sizeof where, "%d:%02d%c", lon.degrees, lon.minutes,
+                lon.negative ? 'W' : 'E');
+  const long apart = std::lround(
+      MeridianDistanceDegrees(birth.utcOffsetSeconds, birth.longitudeDegrees));
+  return "The zone " + UtcOffsetText(birth.utcOffsetSeconds) +
+         " is far from longitude " + where + " (its meridian is " +
+         std::to_string(apart) +
+         " degrees away); calculated anyway, check the zone";
 }
 
 void WritePlaceJson(JsonWriter& out, const PlaceTaken& taken) {
@@ -136,6 +194,22 @@ void WritePlaceJson(JsonWriter& out, const PlaceTaken& taken) {
   zone ? out.String(FitName(zone->fit)) : out.Null();
   out.Key("zone_index");
   place.zonePosition ? out.Integer(*place.zonePosition) : out.Null();
+  // What gives the offset in force exactly: an entry and the box, or null
+  // when only the exact offset does.
+  out.Key("daylight_saving_seconds");
+  zone ? out.Integer(zone->daylightSavingSeconds) : out.Null();
+  out.Key("exact_zone_index");
+  place.zoneChoice ? out.Integer(place.zoneChoice->position) : out.Null();
+  out.Key("exact_zone_dst");
+  place.zoneChoice ? out.Bool(place.zoneChoice->daylightSaving) : out.Null();
+  out.Key("universal_time");
+  zone ? out.String(IsoText(zone->universal)) : out.Null();
+  out.Key("other_universal_time");
+  zone && zone->fit != LocalTimeFit::Unique
+      ? out.String(IsoText(zone->otherUniversal))
+      : out.Null();
+  out.Key("city_time_note");
+  out.OptionalString(CityTimeNote(place));
   out.EndObject();
 }
 
@@ -149,18 +223,30 @@ std::string PlaceReport(const PlaceTaken& taken) {
         << taken.query << "\" (--places lists them)\n";
   }
   if (place.zone) {
-    out << "  " << UtcOffsetText(place.zone->utcOffsetSeconds)
-        << " at the birth, "
-        << (place.zone->daylightSaving ? "daylight saving in force"
-                                       : "no daylight saving")
-        << "\n  standard time "
-        << UtcOffsetText(place.zone->standardOffsetSeconds);
+    const ZoneAtBirth& zone = *place.zone;
+    out << "  " << UtcOffsetText(zone.utcOffsetSeconds) << " at the birth, "
+        << (zone.daylightSaving
+                ? "daylight saving in force (" +
+                      UtcOffsetText(zone.daylightSavingSeconds).substr(3) + ")"
+                : std::string("no daylight saving"))
+        << "\n  standard time " << UtcOffsetText(zone.standardOffsetSeconds);
     if (place.zonePosition) {
       out << ": zone " << *place.zonePosition << " \""
           << kZoneTable[static_cast<std::size_t>(*place.zonePosition)].text
           << "\"\n";
     } else {
       out << ": no entry of the zone list has it\n";
+    }
+    if (place.zoneChoice &&
+        (place.zoneChoice->position != place.zonePosition.value_or(-1) ||
+         place.zoneChoice->daylightSaving != zone.daylightSaving)) {
+      out << "  taken as zone " << place.zoneChoice->position << " \""
+          << kZoneTable[static_cast<std::size_t>(place.zoneChoice->position)]
+                 .text
+          << "\"" << (place.zoneChoice->daylightSaving ? " with" : " without")
+          << " daylight saving\n";
+    } else if (!place.zoneChoice) {
+      out << "  taken as the exact offset\n";
     }
   }
   if (const auto message = ClockChangeMessage(place)) {

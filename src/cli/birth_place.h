@@ -9,6 +9,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "atlas/atlas.h"
 #include "cli/birth_entry.h"
@@ -20,7 +21,9 @@ namespace tarvelin::cli {
 struct PlaceTaken {
   std::string query;  // as given
   BirthPlace place;
-  std::size_t matchCount = 0;
+  std::size_t matchCount = 0;         // cities the query names whole
+  std::optional<AtlasCity> runnerUp;  // the next most populous of them
+  bool offsetFromAtlas = false;       // not --zone or --utc-offset
 };
 
 struct PlaceOutcome {
@@ -28,13 +31,24 @@ struct PlaceOutcome {
   std::string problem;  // set when `taken` is empty
 };
 
-// Looks `placeText` up for the birth date and time of `birth` and fills the
-// texts of `birth` whose flags are not in `given`. Fails, with one line
-// saying why, when the date or time cannot be read, the place is unknown
-// (with the closest names), or the place's standard time at the birth has no
-// zone-list entry (or an unknown zone) and --zone was not given.
+// Looks `placeText` (whole names) up for the birth date and time of `birth`
+// and fills the texts of `birth` whose flags are not in `given`: the zone
+// entry and daylight saving that give the offset in force exactly, or else
+// the exact offset (--dst and --no-dst honoured over the atlas). Fails, with
+// one line saying why, when the date or time cannot be read, the text names
+// no city (with the closest names), or the database does not know the
+// city's zone and neither --zone nor --utc-offset was given.
 PlaceOutcome ApplyPlace(const std::string& placeText,
                         const std::set<std::string>& given, BirthTexts& birth);
+
+// The lines --place adds on standard error: which of several cities of the
+// name was taken, a clock time skipped or repeated (with the other reading's
+// universal time), an Indian city's own time before it ended.
+std::vector<std::string> PlaceWarnings(const PlaceTaken& taken);
+
+// For any single birth: the line on standard error when the offset's
+// meridian is more than 45 degrees from the longitude; nothing otherwise.
+std::optional<std::string> FarZoneWarning(const Birth& birth);
 
 // The "place" object of the JSON result.
 void WritePlaceJson(JsonWriter& out, const PlaceTaken& taken);

@@ -31,8 +31,16 @@ const FlagRule kFlags[] = {
      [](CliOptions& o, const std::string& v) { o.birth.lat = v; }},
     {"--zone", "INDEX", Group::kBirth, "time zone by list index (see --zones)",
      [](CliOptions& o, const std::string& v) { o.birth.zone = v; }},
-    {"--dst", nullptr, Group::kBirth, "daylight saving time was in force",
+    {"--dst", nullptr, Group::kBirth,
+     "daylight saving time was in force (an hour on the zone)",
      [](CliOptions& o, const std::string&) { o.birth.dst = true; }},
+    {"--no-dst", nullptr, Group::kBirth,
+     "no daylight saving, whatever the atlas says",
+     [](CliOptions& o, const std::string&) { o.birth.dst = false; }},
+    {"--utc-offset", "+HH:MM[:SS]", Group::kBirth,
+     "exact offset of the clock from UTC at the birth, daylight saving "
+     "included (in place of --zone and --dst), e.g. +05:45",
+     [](CliOptions& o, const std::string& v) { o.birth.utcOffset = v; }},
     {"--city", "TEXT", Group::kBirth, "city of birth (shown only)",
      [](CliOptions& o, const std::string& v) { o.birth.city = v; }},
     {"--state", "TEXT", Group::kBirth, "state of birth (shown only)",
@@ -136,8 +144,21 @@ ParseOutcome ParseCommandLine(const std::vector<std::string>& args) {
     return {options, ""};
   }
   const bool placeGiven = options.given.count("--place") > 0;
+  const bool offsetGiven = options.given.count("--utc-offset") > 0;
+  if (options.given.count("--dst") && options.given.count("--no-dst")) {
+    return Fail("--dst and --no-dst contradict each other");
+  }
+  if (offsetGiven) {
+    for (const char* flag : {"--zone", "--dst", "--no-dst"}) {
+      if (options.given.count(flag)) {
+        return Fail(std::string("--utc-offset is given in place of ") + flag +
+                    " (it includes any daylight saving)");
+      }
+    }
+  }
   std::string missing;
   for (const char* flag : kRequiredBirthFlags) {
+    if (offsetGiven && std::string(flag) == "--zone") continue;
     const bool filledByPlace =
         placeGiven &&
         std::find_if(std::begin(kPlaceFilledFlags), std::end(kPlaceFilledFlags),
@@ -159,9 +180,9 @@ std::string HelpText() {
   std::ostringstream out;
   out << "Usage:\n"
          "  tarvelin-cli --name TEXT --date YYYY-MM-DD --time HH:MM[:SS]\n"
-         "               --lon DDD:MM{E|W} --lat DD:MM{N|S} --zone INDEX\n"
-         "               [--dst] [--city TEXT --state TEXT --country TEXT]"
-         " [--json]\n"
+         "               --lon DDD:MM{E|W} --lat DD:MM{N|S}\n"
+         "               {--zone INDEX [--dst] | --utc-offset +HH:MM[:SS]}\n"
+         "               [--city TEXT --state TEXT --country TEXT] [--json]\n"
          "  tarvelin-cli --name TEXT --date YYYY-MM-DD --time HH:MM[:SS]\n"
          "               --place TEXT [any flag above] [--json]\n"
          "  tarvelin-cli --batch FILE.csv [--json]\n"
@@ -186,11 +207,15 @@ std::string HelpText() {
         << "\n";
   }
   out << "\n"
-         "--place fills the longitude, latitude, zone and daylight saving\n"
-         "(and city, state and country) from the offline atlas and time-zone\n"
-         "database at the birth date; flags given explicitly win. A name that\n"
-         "matches several cities takes the most populous of those named\n"
-         "exactly so; the output says which city and zone were taken.\n"
+         "--place fills the longitude, latitude, the exact offset from UTC\n"
+         "at the birth (as a zone-list entry and daylight saving where the\n"
+         "list has one) and city, state and country from the offline atlas\n"
+         "and time-zone database; flags given explicitly win, --dst and\n"
+         "--no-dst too. It takes whole names (\"Springfield, Illinois\",\n"
+         "\"Bombay\"); of several cities of one name the most populous is\n"
+         "taken, and standard error says so. Standard error also warns of a\n"
+         "clock time skipped or repeated at a change of the clocks and of a\n"
+         "zone whose meridian is more than 45 degrees from the longitude.\n"
          "\n"
          "A batch file starts with a header line; every further line is\n"
          "  name,date,time,lon,lat,zone,dst\n"
@@ -200,7 +225,8 @@ std::string HelpText() {
          "\n"
          "Exit status: 0 done; 1 some batch rows could not be read;\n"
          "2 a bad flag or a bad birth, an unknown place, or a place whose\n"
-         "time has no entry in the zone list (one line on standard error).\n";
+         "zone the time-zone database does not know (one line on standard\n"
+         "error).\n";
   return out.str();
 }
 

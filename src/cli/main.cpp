@@ -33,12 +33,28 @@ int RunSingle(const CliOptions& options) {
     std::cerr << entry.problem << "\n";
     return kExitBadInput;
   }
-  const Birth& birth = *entry.birth;
+  Birth birth = *entry.birth;
+  if (place && place->offsetFromAtlas)
+    birth.atlasZone = place->place.city.ianaZone;
+  // Warnings go to standard error, one line each; the result still comes.
+  std::vector<std::string> warnings;
+  if (place) warnings = PlaceWarnings(*place);
+  if (const auto far = FarZoneWarning(birth)) warnings.push_back(*far);
+  for (const std::string& line : warnings) {
+    std::cerr << "tarvelin-cli: " << line << "\n";
+  }
   const ChartResult result = Calculate(birth);
   const ResultView view = PresentResult(birth, result);
   if (options.json) {
+    // A clock time skipped or repeated is a notice for scripts too.
+    ResultView shown = view;
+    if (place && place->offsetFromAtlas) {
+      if (const auto clock = ClockChangeNotice(place->place)) {
+        shown.notice = view.notice ? *view.notice + " " + *clock : *clock;
+      }
+    }
     JsonWriter json(JsonLayout::kIndented);
-    WriteResultJson(json, birth, result, view, [&place](JsonWriter& out) {
+    WriteResultJson(json, birth, result, shown, [&place](JsonWriter& out) {
       if (place) WritePlaceJson(out, *place);
     });
     std::cout << json.Text() << "\n";

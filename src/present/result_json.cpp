@@ -1,7 +1,9 @@
 #include "present/result_json.h"
 
 #include "present/position_text.h"
+#include "present/zone_text.h"
 #include "sunrise/retrograde.h"
+#include "tables/utc_offset.h"
 #include "tables/zone_table.h"
 
 namespace tarvelin {
@@ -105,7 +107,8 @@ void Details(JsonWriter& out, const ResultView& view) {
       {"lblLongitude", &view.lblLongitude},
       {"lblCity", &view.lblCity},
       {"lblState", &view.lblState},
-      {"lblCountry", &view.lblCountry}};
+      {"lblCountry", &view.lblCountry},
+      {"lblZone", &view.lblZone}};
   out.Key("details");
   out.BeginObject();
   for (const auto& [key, text] : details) {
@@ -208,6 +211,24 @@ void WriteResultJson(JsonWriter& out, const Birth& birth,
   out.Integer(toAdd / kSecondsPerHour);
   out.Key("offset_minutes");
   out.Integer(toAdd % kSecondsPerHour / 60);
+  // The entry or exact offset used, and the offset in force with its
+  // daylight-saving part.
+  out.Key("used");
+  out.String(ZoneUsedText(birth));
+  out.Key("exact");
+  out.Bool(birth.zoneIndex == Birth::kExactOffset);
+  out.Key("utc_offset");
+  out.String(UtcOffsetText(birth.utcOffsetSeconds));
+  out.Key("utc_offset_seconds");
+  out.Integer(birth.utcOffsetSeconds);
+  out.Key("daylight_saving_seconds");
+  out.Integer(birth.daylightSavingSeconds);
+  out.Key("atlas_zone");
+  if (birth.atlasZone.empty()) {
+    out.Null();
+  } else {
+    out.String(birth.atlasZone);
+  }
   out.EndObject();
 
   const std::pair<const char*, double> engine[] = {

@@ -4,6 +4,7 @@
 
 #include "engine/angles.h"
 #include "present/position_text.h"
+#include "present/zone_text.h"
 #include "tables/house_significance.h"
 
 namespace tarvelin {
@@ -70,6 +71,7 @@ ResultView PresentResult(const Birth& birth, const ChartResult& result) {
   view.lblCity = birth.city;
   view.lblState = birth.state;
   view.lblCountry = birth.country;
+  view.lblZone = ZoneSummaryText(birth);
 
   if (!result.horaLagna) {
     view.hasHoraLagna = false;

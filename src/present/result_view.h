@@ -20,6 +20,7 @@ struct ResultView {
   std::array<std::string, 12> lblArudha;       // marker cells, Aries first
   std::string lblName, lblDOB, lblTOB, lblLatitude, lblLongitude, lblCity,
       lblState, lblCountry;
+  std::string lblZone;  // the offset used and whether daylight saving counted
   std::string lblHoraDesc;  // house sentence or notice
   bool hasHoraLagna = false;
   std::optional<std::string> notice;  // set when no Hora Lagna

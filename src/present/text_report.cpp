@@ -6,6 +6,7 @@
 #include "present/chart_text.h"
 #include "present/position_text.h"
 #include "present/text_encoding.h"
+#include "present/zone_text.h"
 #include "tables/zone_table.h"
 
 namespace tarvelin {
@@ -52,12 +53,13 @@ void Details(std::ostringstream& out, const Birth& birth,
   if (!view.lblCity.empty()) Row(out, "City", view.lblCity, kWidth);
   if (!view.lblState.empty()) Row(out, "State", view.lblState, kWidth);
   if (!view.lblCountry.empty()) Row(out, "Country", view.lblCountry, kWidth);
-  std::string zone = "index " + std::to_string(birth.zoneIndex);
+  std::string zone = ZoneUsedText(birth);
   if (birth.zoneIndex >= 0 && birth.zoneIndex < kZoneCount) {
-    zone = std::string(kZoneTable[birth.zoneIndex].text) + " (" + zone + ")";
+    zone += " (index " + std::to_string(birth.zoneIndex) + ")";
   }
   if (birth.daylightSavingSeconds != 0) zone += ", Daylight Saving Time";
   Row(out, "Time Zone", zone, kWidth);
+  Row(out, "Zone", view.lblZone, kWidth);
 }
 
 void PlanetTable(std::ostringstream& out, const ChartResult& result,

@@ -112,6 +112,14 @@ TEST(CliJson, DelhiBirthHasEveryKeyOfTheRightKind) {
   EXPECT_EQ(r["zone"]["text"].text, "Indian Time, IST, +5.3");
   EXPECT_EQ(r["zone"]["offset_hours"].number, -5);
   EXPECT_EQ(r["zone"]["offset_minutes"].number, -30);
+  EXPECT_EQ(r["zone"]["used"].text, "Indian Time, IST, +5.3");
+  EXPECT_FALSE(r["zone"]["exact"].boolean);
+  EXPECT_EQ(r["zone"]["utc_offset"].text, "UTC+05:30");
+  EXPECT_EQ(r["zone"]["utc_offset_seconds"].number, 19800);
+  EXPECT_EQ(r["zone"]["daylight_saving_seconds"].number, 0);
+  EXPECT_TRUE(r["zone"]["atlas_zone"].Is(Kind::kNull));
+  EXPECT_EQ(r["details"]["lblZone"].text,
+            "UTC+05:30 (Indian Time), no daylight saving");
 
   for (const char* key :
        {"universal_hours", "sidereal_correction", "sidereal_ascendant",
@@ -126,10 +134,11 @@ TEST(CliJson, DelhiBirthHasEveryKeyOfTheRightKind) {
                    {"Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Uranus",
                     "Neptune", "Pluto"},
                    Kind::kBool, "retrograde");
-  ExpectKeysOfKind(r["details"],
-                   {"lblName", "lblDOB", "lblTOB", "lblLatitude",
-                    "lblLongitude", "lblCity", "lblState", "lblCountry"},
-                   Kind::kString, "details");
+  ExpectKeysOfKind(
+      r["details"],
+      {"lblName", "lblDOB", "lblTOB", "lblLatitude", "lblLongitude", "lblCity",
+       "lblState", "lblCountry", "lblZone"},
+      Kind::kString, "details");
   for (const auto& [key, size] :
        {std::pair<const char*, std::size_t>{"position_texts", 10},
         {"planet_table", 10},

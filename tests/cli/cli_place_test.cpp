@@ -129,24 +129,116 @@ TEST(CliPlace, ClockChangeIsNamed) {
       << text.out.substr(0, 400);
 }
 
-TEST(CliPlace, PlaceWithoutZoneEntryNeedsZone) {
-  const CliRun run = RunCli(Birth("Kathmandu", "1990-07-15"));
-  EXPECT_EQ(run.status, 2);
-  EXPECT_TRUE(run.out.empty()) << run.out;
-  EXPECT_EQ(run.err,
-            "No entry of the zone list has the standard time of Kathmandu, "
-            "Bagmati Province, Nepal at the birth date (UTC+05:45); give the "
-            "zone with --zone (see --zones)\n");
+// Universal times read from the time-zone database (zdump), not from
+// Tarvelin: double summer time, half an hour of saving, offsets the list
+// lacks, and --zone, --dst, --no-dst and --utc-offset over the atlas.
+TEST(CliPlace, UniversalTimeFollowsTheDatabase) {
+  struct Case {
+    const char* place;
+    const char* date;
+    std::vector<std::string> flags;
+    double universalHours;
+    const char* used;
+  };
+  const Case cases[] = {
+      {"London", "1941-06-15", {}, 10, "British Double Summer Time,BDST,+2.0"},
+      {"Berlin",
+       "1945-06-15",
+       {},
+       9,
+       "Eastern European Daylight Time,EED,+3.0"},
+      {"Auckland", "1943-06-15", {}, 0, "New Zealand Std Time,NZT,+12.0"},
+      {"Kathmandu",
+       "1990-07-15",
+       {},
+       6.25,
+       "UTC+05:45 at the birth (Asia/Kathmandu)"},
+      {"Kathmandu", "1980-07-15", {}, 6.5, "Indian Time, IST, +5.3"},
+      {"Amsterdam",
+       "1930-01-15",
+       {},
+       11 + 40 / 60.0 + 28 / 3600.0,
+       "UTC+00:19:32 at the birth (Europe/Amsterdam)"},
+      // British Summer Time given as the zone is not counted twice.
+      {"London",
+       "1990-07-15",
+       {"--zone", "16"},
+       11,
+       "British Summer Time,BST,+1.0"},
+      {"London", "1990-07-15", {"--no-dst"}, 12, "Greenwich Mean Time,GMT,0.0"},
+      {"Kathmandu",
+       "1990-07-15",
+       {"--dst"},
+       5.25,
+       "UTC+06:45 at the birth (Asia/Kathmandu)"},
+      {"Kathmandu", "1990-07-15", {"--utc-offset", "+05:30"}, 6.5, "UTC+05:30"},
+  };
+  for (const Case& c : cases) {
+    const std::string where = std::string(c.place) + " " + c.date;
+    const Json result = RunJson(Plus(Birth(c.place, c.date), c.flags));
+    EXPECT_NEAR(result["universal_hours"].number, c.universalHours, 1e-9)
+        << where;
+    EXPECT_EQ(result["zone"]["used"].text, c.used) << where;
+  }
+}
 
-  const Json given =
-      RunJson(Plus(Birth("Kathmandu", "1990-07-15"), {"--zone", "34"}));
-  EXPECT_EQ(given["input"]["zone_index"].number, 34);
-  EXPECT_TRUE(given["place"]["zone_index"].Is(Kind::kNull));
-  EXPECT_EQ(given["place"]["utc_offset_seconds"].number, 5 * 3600 + 45 * 60);
+TEST(CliPlace, NamesPeopleUse) {
+  EXPECT_EQ(RunJson(Birth("Bombay", "1990-07-15"))["place"]["city"].text,
+            "Mumbai");
+  const Json singapore = RunJson(Birth("Singapore", "1990-07-15"));
+  EXPECT_EQ(singapore["place"]["iana_zone"].text, "Asia/Singapore");
+  EXPECT_EQ(singapore["zone"]["utc_offset"].text, "UTC+08:00");
 
-  // Before 1986 Nepal kept India's time, which the list has.
-  const Json in1980 = RunJson(Birth("Kathmandu", "1980-07-15"));
-  EXPECT_EQ(in1980["zone"]["text"].text, "Indian Time, IST, +5.3");
+  const CliRun partial = RunCli(Birth("New", "1990-07-15"));
+  EXPECT_EQ(partial.status, 2);
+  EXPECT_EQ(partial.err.rfind("Unknown place \"New\"; closest names: New "
+                              "York, New York, United States of America; ",
+                              0),
+            0u)
+      << partial.err;
+  EXPECT_TRUE(partial.out.empty());
+}
+
+// Standard error warns, one line each, and the result still comes.
+TEST(CliPlace, WarningsGoToStandardError) {
+  struct Case {
+    std::vector<std::string> args;
+    const char* line;  // the one line expected on standard error
+  };
+  const Case cases[] = {
+      {Birth("New York", "2015-03-08", "02:30"),
+       "tarvelin-cli: The clocks at New York, New York, United States of "
+       "America skipped 02:30 on the birth date (they were set forward): read "
+       "on the clocks after the change, the birth is at 2015-03-08 06:30:00 "
+       "UT (UTC-04:00); on the clocks before it, it would be at 2015-03-08 "
+       "07:30:00 UT (UTC-05:00).\n"},
+      {Birth("Hyderabad", "1990-07-15"),
+       "tarvelin-cli: \"Hyderabad\" names 2 cities: Hyderabad, Telangana, "
+       "India, the most populous, was taken; 1 other shares the name (add "
+       "the state or country, as in \"Hyderabad, Pakistan\").\n"},
+      {Birth("Kolkata", "1947-08-15"),
+       "tarvelin-cli: The recorded time of a birth in Kolkata before 1948 may "
+       "be Calcutta Time, the city's own time (UTC+05:53:20), rather than the "
+       "zone's UTC+05:30; if so, give UTC+05:53:20 as the exact offset.\n"},
+      // Delhi's coordinates on the list's first zone, Alaska/Hawaii (-9).
+      {{"--name", "A", "--date", "1990-07-15", "--time", "12:00", "--lon",
+        "77:12E", "--lat", "28:36N", "--zone", "0"},
+       "tarvelin-cli: The zone UTC-09:00 is far from longitude 77:12E (its "
+       "meridian is 148 degrees away); calculated anyway, check the zone\n"},
+  };
+  for (const Case& c : cases) {
+    const CliRun run = RunCli(Plus(c.args, {"--json"}));
+    EXPECT_EQ(run.status, 0) << c.line;
+    EXPECT_EQ(run.err, c.line);
+    EXPECT_FALSE(run.out.empty()) << c.line;
+  }
+  // A script reads the skipped time in the JSON's notice too.
+  const Json skipped = RunJson(Birth("New York", "2015-03-08", "02:30"));
+  EXPECT_NE(skipped["notice"].text.find("2015-03-08 07:30:00 UT"),
+            std::string::npos)
+      << skipped["notice"].text;
+  EXPECT_TRUE(RunJson(Birth("New York", "2015-03-08", "03:30"))["notice"].Is(
+      Kind::kNull));
 }
 
 TEST(CliPlace, UnknownPlaceIsAnErrorWithNearNames) {
@@ -188,6 +280,18 @@ TEST(CliPlace, FlagChecks) {
       {"--places stands alone",
        {"--places", "London", "--name", "A"},
        "tarvelin-cli: --places takes no other flags than --json\n"},
+      {"--utc-offset with --zone",
+       Plus(Birth("London", "1990-07-15"),
+            {"--utc-offset", "+1", "--zone", "29"}),
+       "tarvelin-cli: --utc-offset is given in place of --zone (it includes "
+       "any daylight saving)\n"},
+      {"--dst with --no-dst",
+       Plus(Birth("London", "1990-07-15"), {"--dst", "--no-dst"}),
+       "tarvelin-cli: --dst and --no-dst contradict each other\n"},
+      {"an offset beyond +14:00",
+       Plus(Birth("London", "1990-07-15"), {"--utc-offset", "+14:30"}),
+       "UTC offset must look like +05:45 or -04:30 or +05:53:20, between "
+       "-12:00 and +14:00\n"},
       {"--places of nothing known",
        {"--places", "Xyzzyville"},
        "Unknown place \"Xyzzyville\"; no city of the atlas is named near "
