@@ -93,6 +93,7 @@ void CompareWithCore(const FrmDisplay& form, const ResultView& want) {
   QCOMPARE(form.lblCity->text(), Shown(want.lblCity));
   QCOMPARE(form.lblState->text(), Shown(want.lblState));
   QCOMPARE(form.lblCountry->text(), Shown(want.lblCountry));
+  QCOMPARE(form.lblZone->text(), Shown(want.lblZone));
   QCOMPARE(form.lblHoraDesc->text(), Shown(want.lblHoraDesc));
   for (const SignFieldRef& ref : kSignAttributeFieldRefs) {
     QWidget* field = form.SignField(ref.name);

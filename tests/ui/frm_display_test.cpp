@@ -139,6 +139,7 @@ void FrmDisplayTest::showsDetailsAndHouseText() {
       {form.lblCity, view.lblCity},
       {form.lblState, view.lblState},
       {form.lblCountry, view.lblCountry},
+      {form.lblZone, view.lblZone},
       {form.lblHoraDesc, view.lblHoraDesc}};
   for (const auto& [label, want] : fields) {
     QCOMPARE(label->text(), QString::fromStdString(want));

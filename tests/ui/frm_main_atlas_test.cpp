@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QtTest>
 
+#include "tables/zone_table.h"
 #include "widgets/common/app_seams.h"
 #include "widgets/input/frm_main.h"
 
@@ -23,8 +24,11 @@ class FrmMainAtlasTest : public QObject {
   void choosingACityFillsEveryBox_data();
   void choosingACityFillsEveryBox();
   void dateChangeWorksTheZoneOutAgain();
-  void offsetWithoutEntryIsToldAndTheZoneLeft();
-  void typingInTheCityAgainForgetsTheChoice();
+  void offsetWithoutEntryIsTakenExactly();
+  void summerTimesOfOtherLengthsTakeTheirEntry_data();
+  void summerTimesOfOtherLengthsTakeTheirEntry();
+  void retypedPlaceDropsTheAtlasValues();
+  void cityTimeIsNotedOnce();
   void filledBoxesStayEditableAndTheWebSearchStays();
 
  private:
@@ -165,40 +169,120 @@ void FrmMainAtlasTest::dateChangeWorksTheZoneOutAgain() {
   QVERIFY(messages_.isEmpty());
 }
 
-void FrmMainAtlasTest::offsetWithoutEntryIsToldAndTheZoneLeft() {
+// An offset the list lacks is chosen exactly, in the extra entry; the 71
+// entries stay as they are.
+void FrmMainAtlasTest::offsetWithoutEntryIsTakenExactly() {
   SetBirth(1980, 1, 15, 12);
   Choose("Kathmandu", "Kathmandu, Bagmati Province, Nepal");
   QCOMPARE(form_->cmbTimeZone->currentText(),
            QString("Indian Time, IST, +5.3"));
 
   form_->cboYear->setCurrentText("1990");  // +5:45 by then
-  QCOMPARE(messages_.size(), 1);
-  QCOMPARE(messages_.front(),
-           QString("The zone list has no entry for Kathmandu, Bagmati "
-                   "Province, Nepal: its standard time at the birth date is "
-                   "UTC+05:45. Please choose the zone yourself."));
   QCOMPARE(form_->cmbTimeZone->currentText(),
-           QString("Indian Time, IST, +5.3"));  // left for the user
+           QString("UTC+05:45 at the birth (Asia/Kathmandu)"));
+  QCOMPARE(form_->cmbTimeZone->currentIndex(), kZoneCount);
+  QCOMPARE(form_->cmbTimeZone->itemText(34), QString("Indian Time, IST, +5.3"));
+  QVERIFY(!form_->chkDST->isChecked());
+  QVERIFY(!form_->chkDST->isEnabled());
+  QVERIFY(messages_.isEmpty());
 
-  // Further changes within the same plight do not repeat the message.
-  form_->cboYear->setCurrentText("1991");
-  QCOMPARE(messages_.size(), 1);
+  form_->txtName->setText("RAM");
+  const std::optional<Birth> birth = form_->ValidatedInput();
+  QVERIFY(birth.has_value());
+  QCOMPARE(birth->utcOffsetSeconds, 5 * 3600 + 45 * 60);
+  QCOMPARE(birth->zoneIndex, Birth::kExactOffset);
+  QCOMPARE(birth->atlasZone, std::string("Asia/Kathmandu"));
 
-  // The user's own choice stands until the date changes again.
+  // Choosing a list entry frees the box again.
   form_->cmbTimeZone->setCurrentIndex(29);
-  form_->cboHH->setCurrentText("13");
-  QCOMPARE(form_->cmbTimeZone->currentIndex(), 29);
+  QVERIFY(form_->chkDST->isEnabled());
 }
 
-void FrmMainAtlasTest::typingInTheCityAgainForgetsTheChoice() {
+// Double summer time is an entry of its own with the box clear; half an
+// hour of saving is the entry of the whole offset.
+void FrmMainAtlasTest::summerTimesOfOtherLengthsTakeTheirEntry_data() {
+  QTest::addColumn<QString>("typed");
+  QTest::addColumn<QString>("label");
+  QTest::addColumn<int>("year");
+  QTest::addColumn<QString>("zone");
+  QTest::addColumn<bool>("dst");
+  QTest::newRow("London 1941, +2")
+      << "London"
+      << "London, England, United Kingdom" << 1941
+      << "British Double Summer Time,BDST,+2.0" << false;
+  QTest::newRow("London 1990, +1") << "London"
+                                   << "London, England, United Kingdom" << 1990
+                                   << "Greenwich Mean Time,GMT,0.0" << true;
+  QTest::newRow("Auckland 1943, +12 = 11:30 + 0:30")
+      << "Auckland"
+      << "Auckland, Auckland, New Zealand" << 1943
+      << "New Zealand Std Time,NZT,+12.0" << false;
+}
+
+void FrmMainAtlasTest::summerTimesOfOtherLengthsTakeTheirEntry() {
+  QFETCH(QString, typed);
+  QFETCH(QString, label);
+  QFETCH(int, year);
+  QFETCH(QString, zone);
+  QFETCH(bool, dst);
+  SetBirth(year, 6, 15, 12);
+  Choose(typed, label);
+  QCOMPARE(form_->cmbTimeZone->currentText(), zone);
+  QCOMPARE(form_->chkDST->isChecked(), dst);
+}
+
+// Editing City, State or Country drops what the atlas filled, unless the
+// three still name the chosen city.
+void FrmMainAtlasTest::retypedPlaceDropsTheAtlasValues() {
   SetBirth(1990, 7, 15, 12);
+  Choose("Chenn", "Chennai, Tamil Nadu, India");
+  QCOMPARE(form_->txtLonD->text(), QString("80"));
+
+  // Still Chennai: its former name, typed letter by letter.
+  form_->txtMCity->selectAll();
+  QTest::keyClicks(form_->txtMCity, "madras");
+  emit form_->txtMCity->editingFinished();
+  QCOMPARE(form_->txtLonD->text(), QString("80"));
+  QCOMPARE(form_->cmbTimeZone->currentText(),
+           QString("Indian Time, IST, +5.3"));
+
+  // Mumbai typed over it without choosing: Chennai's values go.
+  form_->txtMCity->selectAll();
+  QTest::keyClicks(form_->txtMCity, "Mumbai");
+  QCOMPARE(form_->txtLonD->text(), QString("80"));  // until the edit ends
+  emit form_->txtMCity->editingFinished();
+  for (const QLineEdit* box :
+       {form_->txtLonD, form_->txtLonM, form_->txtLatD, form_->txtLatM}) {
+    QVERIFY2(box->text().isEmpty(), qPrintable(box->objectName()));
+  }
+  QCOMPARE(form_->cmbTimeZone->currentIndex(), 0);
+  QVERIFY(!form_->chkDST->isChecked());
+
+  // The country edited after a pick drops it too, at the latest when the
+  // birth is computed.
   Choose("Lond", "London, England, United Kingdom");
   QVERIFY(form_->chkDST->isChecked());
+  form_->txtMCountry->setFocus();
+  QTest::keyClicks(form_->txtMCountry, "x");
+  form_->txtName->setText("RAM");
+  QVERIFY(!form_->ValidatedInput());  // no longitude any more
+  QVERIFY(form_->txtLonD->text().isEmpty());
+  QVERIFY(!form_->chkDST->isChecked());
+  form_->cboMonth->setCurrentIndex(0);  // no city to work out again
+  QVERIFY(!form_->chkDST->isChecked());
+}
 
-  QTest::keyClicks(form_->txtMCity, "x");  // "Londonx": no city chosen now
-  form_->cboMonth->setCurrentIndex(0);
-  QVERIFY(form_->chkDST->isChecked());  // left as it was
-  QCOMPARE(form_->txtLonM->text(), QString("8"));
+// Mumbai before 1955: the recorded time may be Bombay Time.
+void FrmMainAtlasTest::cityTimeIsNotedOnce() {
+  SetBirth(1950, 6, 1, 10);
+  Choose("Bomb", "Mumbai, Maharashtra, India");
+  QCOMPARE(messages_.size(), 1);
+  QVERIFY2(messages_.front().startsWith("The recorded time of a birth in "
+                                        "Mumbai before 1955 may be Bombay "
+                                        "Time"),
+           qPrintable(messages_.front()));
+  form_->cboHH->setCurrentText("11");
+  QCOMPARE(messages_.size(), 1);
 }
 
 void FrmMainAtlasTest::filledBoxesStayEditableAndTheWebSearchStays() {

@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -24,10 +25,13 @@
 #include "tables/zone_table.h"
 #include "widgets/common/app_seams.h"
 #include "widgets/common/web_links.h"
+#include "widgets/input/zone_choice.h"
 
 using tarvelin::Birth;
 using tarvelin::FrmMain;
 using tarvelin::MessageIcon;
+using tarvelin::OffsetPrompt;
+using tarvelin::SetOffsetPrompt;
 
 namespace {
 
@@ -83,6 +87,8 @@ class FrmMainTest : public QObject {
   void validationShowsItsMessageAndMovesFocus();
   void validEntryIsHandedOverOnce();
   void menuAndEnterStartTheCalculationToo();
+  void farZoneIsAskedAboutFirst();
+  void otherOffsetIsTypedExactly();
   void browserLookupWantsAllThreePlaceTexts_data();
   void browserLookupWantsAllThreePlaceTexts();
   void browserLookupSearchesForThePlace();
@@ -134,6 +140,7 @@ void FrmMainTest::FillValid() {
   form_->txtLonM->setText("13");
   form_->txtLatD->setText("28");
   form_->txtLatM->setText("40");
+  form_->cmbTimeZone->setCurrentIndex(34);  // Indian Time, near 77° E
 }
 
 void FrmMainTest::freshFormShowsTheFirstEntries() {
@@ -149,8 +156,11 @@ void FrmMainTest::freshFormShowsTheFirstEntries() {
   QCOMPARE(ItemTexts(f.cboHH), Numbers(0, 23));
   QCOMPARE(ItemTexts(f.cboMM), Numbers(0, 59));
   QCOMPARE(ItemTexts(f.cboSS), Numbers(0, 59));
-  QCOMPARE(f.cmbTimeZone->count(), tarvelin::kZoneCount);
+  // The 71 entries, then the way to type any offset.
+  QCOMPARE(f.cmbTimeZone->count(), tarvelin::kZoneCount + 1);
   QCOMPARE(f.cmbTimeZone->itemText(34), QString("Indian Time, IST, +5.3"));
+  QCOMPARE(f.cmbTimeZone->itemText(tarvelin::kZoneCount),
+           QString::fromUtf8("Other offset\u2026"));
 
   QCOMPARE(f.cboMonth->currentText(), QString("January"));
   QCOMPARE(f.cboDate->currentText(), QString("1"));
@@ -217,6 +227,17 @@ void FrmMainTest::nameBoxUpperCasesAndRefusesOtherCharacters() {
 
   QTest::keyClick(name, Qt::Key_Backspace);
   QCOMPARE(name->text(), QString("RAM "));
+  QCOMPARE(messages_.size(), 2);
+
+  // Letters of any script are letters; a letter beyond U+FFFF is one.
+  name->clear();
+  for (const char32_t code :
+       QString::fromUtf8("jos\u00e9 zo\u00eb \U00020000").toUcs4()) {
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier,
+                  QString::fromUcs4(&code, 1));
+    QApplication::sendEvent(name, &key);
+  }
+  QCOMPARE(name->text(), QString::fromUtf8("JOS\u00c9 ZO\u00cb \U00020000"));
   QCOMPARE(messages_.size(), 2);
 }
 
@@ -416,14 +437,14 @@ void FrmMainTest::validEntryIsHandedOverOnce() {
   QTest::keyClicks(f.txtLatM, "31");
   f.optLongWest->setChecked(true);
   f.optLatSouth->setChecked(true);
-  f.chkDST->setChecked(true);
   f.cboMonth->setCurrentIndex(1);  // February
   f.cboDate->setCurrentText("29");
   f.cboYear->setCurrentText("2004");
   f.cboHH->setCurrentText("23");
   f.cboMM->setCurrentText("5");
   f.cboSS->setCurrentText("59");
-  f.cmbTimeZone->setCurrentIndex(34);
+  f.cmbTimeZone->setCurrentIndex(27);  // Eastern Standard Time
+  f.chkDST->setChecked(true);
   f.txtMCity->setText("Pune");
   f.txtMState->setText(" ");
   f.txtMCountry->setText("India");
@@ -435,9 +456,9 @@ void FrmMainTest::validEntryIsHandedOverOnce() {
   const auto input = requested.at(0).at(0).value<Birth>();
   QCOMPARE(input.name, std::string("ASHA RAO"));
   QVERIFY(input.local == (tarvelin::CivilDateTime{2004, 2, 29, 23, 5, 59}));
-  QCOMPARE(input.zoneIndex, 34);
-  // 5:30 east of Greenwich with an hour of daylight saving.
-  QCOMPARE(input.utcOffsetSeconds, 23400);
+  QCOMPARE(input.zoneIndex, 27);
+  // 5 hours west of Greenwich with an hour of daylight saving.
+  QCOMPARE(input.utcOffsetSeconds, -14400);
   QCOMPARE(input.daylightSavingSeconds, 3600);
   QCOMPARE(input.longitudeDegrees, -(73 + 51 / 60.0));
   QCOMPARE(input.latitudeDegrees, -(18 + 31 / 60.0));
@@ -468,6 +489,72 @@ void FrmMainTest::menuAndEnterStartTheCalculationToo() {
   QCOMPARE(requested.count(), 3);
   QCOMPARE(messages_.size(), 1);
   QCOMPARE(messages_[0].text, QString("Please Enter City"));
+}
+
+// A zone whose meridian is far from the longitude is asked about first:
+// Delhi's coordinates on Alaska/Hawaii time (-9) compute only when confirmed.
+void FrmMainTest::farZoneIsAskedAboutFirst() {
+  ShowActive();
+  FillValid();
+  form_->cmbTimeZone->setCurrentIndex(0);
+  QSignalSpy requested(form_.get(), &FrmMain::calculationRequested);
+  form_->cmdRashi_Click();
+  QCOMPARE(requested.count(), 0);
+  QCOMPARE(messages_.size(), 1);
+  QCOMPARE(messages_.front().text,
+           QString::fromUtf8("The zone UTC-09:00 (Alaska/Hawaii Daylight "
+                             "Time,AHDT,-9.0) is far from longitude "
+                             "77\u00b013' E; calculate anyway?"));
+  QCOMPARE(QApplication::focusWidget(), form_->cmbTimeZone);
+
+  tarvelin::SetMessageHandler([](const tarvelin::MessageRequest& r) {
+    return r.buttons == tarvelin::MessageButtons::YesNo
+               ? tarvelin::MessageAnswer::Yes
+               : tarvelin::MessageAnswer::Ok;
+  });
+  form_->cmdRashi_Click();
+  QCOMPARE(requested.count(), 1);
+  QCOMPARE(requested.at(0).at(0).value<Birth>().utcOffsetSeconds, -9 * 3600);
+}
+
+// "Other offset…" takes any offset from -12:00 to +14:00 to the second; a
+// malformed one is refused and asked again, a cancel changes nothing.
+void FrmMainTest::otherOffsetIsTypedExactly() {
+  FillValid();
+  QStringList answers = {"+5:3", "+05:53:20"};
+  QStringList asked;
+  const OffsetPrompt previous =
+      SetOffsetPrompt([&](QWidget*, const QString& current) {
+        asked << current;
+        return answers.isEmpty() ? std::nullopt
+                                 : std::optional<QString>(answers.takeFirst());
+      });
+  QComboBox* list = form_->cmbTimeZone;
+  const int other = tarvelin::kZoneCount;
+  list->setCurrentIndex(other);
+  emit list->activated(other);
+  QCOMPARE(asked, (QStringList{"+", "+5:3"}));
+  QCOMPARE(messages_.size(), 1);  // the malformed one
+  QCOMPARE(list->currentText(), QString("UTC+05:53:20"));
+  QVERIFY(!form_->chkDST->isChecked());
+  QVERIFY(!form_->chkDST->isEnabled());
+
+  QSignalSpy requested(form_.get(), &FrmMain::calculationRequested);
+  form_->cmdRashi_Click();
+  QCOMPARE(requested.count(), 1);
+  const auto birth = requested.at(0).at(0).value<Birth>();
+  QCOMPARE(birth.utcOffsetSeconds, 5 * 3600 + 53 * 60 + 20);
+  QCOMPARE(birth.daylightSavingSeconds, 0);
+  QCOMPARE(birth.zoneIndex, Birth::kExactOffset);
+
+  // Cancelled: the exact offset stays chosen.
+  list->setCurrentIndex(list->count() - 1);
+  emit list->activated(list->count() - 1);
+  QCOMPARE(list->currentText(), QString("UTC+05:53:20"));
+  // Back on a list entry the box is free again.
+  list->setCurrentIndex(34);
+  QVERIFY(form_->chkDST->isEnabled());
+  SetOffsetPrompt(previous);
 }
 
 void FrmMainTest::browserLookupWantsAllThreePlaceTexts_data() {

@@ -88,6 +88,7 @@ inline ResultView SampleView() {
   view.lblCity = "New Delhi";
   view.lblState = "Delhi";
   view.lblCountry = "India";
+  view.lblZone = "UTC+05:30 (Indian Time), no daylight saving";
   view.lblHoraDesc =
       "Hora Lagna in the second house: wealth comes through family and "
       "speech.";

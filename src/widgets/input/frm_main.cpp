@@ -21,11 +21,14 @@
 #include <functional>
 #include <utility>
 
+#include "present/zone_text.h"
+#include "tables/utc_offset.h"
 #include "tables/zone_table.h"
 #include "widgets/common/app_seams.h"
 #include "widgets/common/web_links.h"
 #include "widgets/input/frm_filtered_edit.h"
 #include "widgets/input/frm_main_atlas.h"
+#include "widgets/input/zone_choice.h"
 
 namespace tarvelin {
 namespace {
@@ -111,6 +114,20 @@ int ListNumber(const QComboBox* list) {
 
 int BoxNumber(const QLineEdit* box) { return box->text().trimmed().toInt(); }
 
+// "The zone UTC-09:00 (Alaska/Hawaii Daylight Time,AHDT,-9.0) is far from
+// longitude 77°12' E; calculate anyway?"
+std::string FarZoneQuestion(const Birth& birth) {
+  std::string zone = ZoneUsedText(birth);
+  if (birth.zoneIndex != Birth::kExactOffset) {
+    zone = UtcOffsetText(birth.utcOffsetSeconds) + " (" + zone + ")";
+  }
+  const DegreesMinutes lon = ToDegreesMinutes(birth.longitudeDegrees, 179);
+  return "The zone " + zone + " is far from longitude " +
+         std::to_string(lon.degrees) + "\u00b0" +
+         (lon.minutes < 10 ? "0" : "") + std::to_string(lon.minutes) + "' " +
+         (lon.negative ? "W" : "E") + "; calculate anyway?";
+}
+
 }  // namespace
 
 FrmMain::FrmMain(QWidget* parent) : QMainWindow(parent) {
@@ -155,7 +172,7 @@ FrmMain::FrmMain(QWidget* parent) : QMainWindow(parent) {
   FillLists();
   // Cities offered under the City box fill the place, zone and daylight
   // saving; the lists are filled first so that loading is no date change.
-  new FrmMainAtlas(this);
+  atlas_ = new FrmMainAtlas(this);
   // A fixed form: as large as its contents, no larger.
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   txtName->setFocus();
@@ -370,7 +387,9 @@ void FrmMain::SetTabOrder() {
 }
 
 void FrmMain::FillLists() {
-  for (const ZoneEntry& zone : kZoneTable) cmbTimeZone->addItem(zone.text);
+  // The 71 entries, then "Other offset…" (and an exact offset when one is
+  // chosen).
+  zoneChoice = new ZoneChoice(cmbTimeZone, chkDST, this);
   for (const char* month : kMonthNames) cboMonth->addItem(month);
   AddNumbers(cboDate, 1, kDaysInList);
   AddNumbers(cboYear, kFirstYear, kLastYear);
@@ -381,6 +400,11 @@ void FrmMain::FillLists() {
        {cboMonth, cboDate, cboYear, cboHH, cboMM, cboSS, cmbTimeZone}) {
     list->setCurrentIndex(0);
   }
+}
+
+FrmMain::~FrmMain() {
+  delete atlas_;
+  atlas_ = nullptr;
 }
 
 QWidget* FrmMain::FocusTarget(InputField field) const {
@@ -402,6 +426,8 @@ QWidget* FrmMain::FocusTarget(InputField field) const {
 }
 
 std::optional<Birth> FrmMain::ValidatedInput() {
+  // A place typed over a chosen city is not that city any more.
+  atlas_->DropPlaceUnlessStillNamed();
   FormEntries entries;
   entries.name = txtName->text().toStdString();
   entries.lonDeg = txtLonD->text().toStdString();
@@ -421,7 +447,8 @@ std::optional<Birth> FrmMain::ValidatedInput() {
 
   // The list always has a selection; should it lose it, say so rather than
   // compute with a zone nobody chose.
-  if (cmbTimeZone->currentIndex() < 0) {
+  const std::optional<ZoneSelection> zone = zoneChoice->Selection();
+  if (!zone) {
     ShowMessage("Please choose the time zone", MessageIcon::Information,
                 MessageButtons::Ok, this);
     cmbTimeZone->setFocus();
@@ -437,8 +464,22 @@ std::optional<Birth> FrmMain::ValidatedInput() {
       BoxNumber(txtLonD), BoxNumber(txtLonM), !optLongEast->isChecked());
   birth.latitudeDegrees = DegreesFromEntry(
       BoxNumber(txtLatD), BoxNumber(txtLatM), optLatSouth->isChecked());
-  birth =
-      WithZoneEntry(birth, cmbTimeZone->currentIndex(), chkDST->isChecked());
+  if (zone->zoneIndex >= 0) {
+    birth = WithZoneEntry(birth, zone->zoneIndex, chkDST->isChecked());
+  } else {
+    birth.utcOffsetSeconds = zone->utcOffsetSeconds;
+    birth.daylightSavingSeconds = zone->daylightSavingSeconds;
+    birth.zoneIndex = Birth::kExactOffset;
+    birth.atlasZone = zone->atlasZone;
+  }
+  // A zone whose meridian is far from the place is asked about first.
+  if (ZoneFarFromLongitude(birth.utcOffsetSeconds, birth.longitudeDegrees) &&
+      ShowMessage(QString::fromStdString(FarZoneQuestion(birth)),
+                  MessageIcon::Information, MessageButtons::YesNo,
+                  this) != MessageAnswer::Yes) {
+    cmbTimeZone->setFocus();
+    return std::nullopt;
+  }
   birth.city = txtMCity->text().toStdString();
   birth.state = txtMState->text().toStdString();
   birth.country = txtMCountry->text().toStdString();

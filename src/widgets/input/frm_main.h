@@ -20,11 +20,17 @@ class QRadioButton;
 
 namespace tarvelin {
 
+class FrmMainAtlas;
+class ZoneChoice;
+
 class FrmMain : public QMainWindow {
   Q_OBJECT
 
  public:
   explicit FrmMain(QWidget* parent = nullptr);
+  // Removes the atlas first: the boxes it watches report a last edit while
+  // the window is taken apart.
+  ~FrmMain() override;
 
   // The form's entries as a birth, when ValidateInput passes; otherwise the
   // first problem's message has been shown, the focus moved, and nothing.
@@ -39,6 +45,7 @@ class FrmMain : public QMainWindow {
   QPushButton* cmdBrowser = nullptr;
   QComboBox* cmbTimeZone = nullptr;
   QCheckBox* chkDST = nullptr;
+  ZoneChoice* zoneChoice = nullptr;  // the list and box, exact offsets too
   QLineEdit *txtLonD = nullptr, *txtLonM = nullptr;
   QRadioButton *optLongEast = nullptr,
                *optLongWest = nullptr;  // optLong(0), (1)
@@ -81,6 +88,8 @@ class FrmMain : public QMainWindow {
   void SetTabOrder();
   void FillLists();
   QWidget* FocusTarget(InputField field) const;
+
+  FrmMainAtlas* atlas_ = nullptr;
 };
 
 }  // namespace tarvelin

@@ -11,6 +11,7 @@
 
 #include "widgets/common/app_seams.h"
 #include "widgets/input/frm_main.h"
+#include "widgets/input/zone_choice.h"
 
 namespace tarvelin {
 namespace {
@@ -48,6 +49,13 @@ FrmMainAtlas::FrmMainAtlas(FrmMain* form)
 
   connect(form_->txtMCity, &QLineEdit::textEdited, this,
           &FrmMainAtlas::txtMCity_TextEdited);
+  // Checked when an edit is finished (and before computing), so that
+  // retyping the name letter by letter is judged by what it ends as.
+  for (QLineEdit* box :
+       {form_->txtMCity, form_->txtMState, form_->txtMCountry}) {
+    connect(box, &QLineEdit::editingFinished, this,
+            &FrmMainAtlas::DropPlaceUnlessStillNamed);
+  }
   connect(completer_, qOverload<const QString&>(&QCompleter::activated), this,
           &FrmMainAtlas::cityCompleter_Activated);
   for (QComboBox* list : {form_->cboMonth, form_->cboDate, form_->cboYear,
@@ -58,7 +66,6 @@ FrmMainAtlas::FrmMainAtlas(FrmMain* form)
 }
 
 void FrmMainAtlas::txtMCity_TextEdited(const QString& text) {
-  chosen_.reset();  // the boxes no longer say which city it was
   offered_ = FindCities(text.toStdString(), kOfferedCities);
   QStringList labels;
   for (const AtlasCity& city : offered_) {
@@ -85,6 +92,41 @@ void FrmMainAtlas::BirthTimeChanged() {
   if (chosen_) WorkOutZone(false);
 }
 
+bool FrmMainAtlas::StillNamesChosenCity() const {
+  if (!chosen_) return false;
+  std::string text = form_->txtMCity->text().toStdString();
+  for (const QLineEdit* box : {form_->txtMState, form_->txtMCountry}) {
+    if (!box->text().trimmed().isEmpty()) {
+      text += ", " + box->text().toStdString();
+    }
+  }
+  const std::string label = CityLabel(*chosen_);
+  for (const AtlasCity& city : CitiesNamed(text)) {
+    if (CityLabel(city) == label &&
+        city.latitudeDegrees == chosen_->latitudeDegrees &&
+        city.longitudeDegrees == chosen_->longitudeDegrees) {
+      return true;
+    }
+  }
+  return false;
+}
+
+void FrmMainAtlas::DropPlaceUnlessStillNamed() {
+  if (!chosen_ || StillNamesChosenCity()) return;
+  // What the atlas filled belonged to the city no longer named: the
+  // coordinates, the zone and the box go with it.
+  chosen_.reset();
+  for (QLineEdit* box :
+       {form_->txtLonD, form_->txtLonM, form_->txtLatD, form_->txtLatM}) {
+    box->clear();
+  }
+  form_->optLongEast->setChecked(true);
+  form_->optLatNorth->setChecked(true);
+  form_->zoneChoice->Reset();
+  lastHadEntry_ = true;
+  lastNote_.clear();
+}
+
 void FrmMainAtlas::FillPlace(const AtlasCity& city) {
   chosen_ = city;
   form_->txtMCity->setText(QString::fromStdString(city.name));
@@ -100,19 +142,31 @@ void FrmMainAtlas::FillPlace(const AtlasCity& city) {
 
 void FrmMainAtlas::WorkOutZone(bool newCity) {
   const BirthPlace place = PlaceAtBirth(*chosen_, LocalBirth());
-  if (place.zone) form_->chkDST->setChecked(place.zone->daylightSaving);
-  if (place.zonePosition) {
-    form_->cmbTimeZone->setCurrentIndex(*place.zonePosition);
+  if (place.zoneChoice) {
+    // An entry and the box give the offset in force exactly.
+    form_->zoneChoice->SelectEntry(place.zoneChoice->position,
+                                   place.zoneChoice->daylightSaving);
+  } else if (place.zone) {
+    form_->zoneChoice->SelectExactOffset(place.zone->utcOffsetSeconds,
+                                         place.zone->daylightSavingSeconds,
+                                         place.city.ianaZone);
   } else if (newCity || lastHadEntry_) {
-    // The zone stays as it is for the user to choose.
+    // The database does not know the zone: the user chooses.
     ShowMessage(QString::fromStdString(NoZoneEntryMessage(place)),
                 MessageIcon::Information, MessageButtons::Ok, form_);
   }
-  lastHadEntry_ = place.zonePosition.has_value();
+  lastHadEntry_ = place.zone.has_value();
   if (const auto message = ClockChangeMessage(place)) {
     ShowMessage(QString::fromStdString(*message), MessageIcon::Information,
                 MessageButtons::Ok, form_);
   }
+  // The note on a city's own time, once for each birth it applies to.
+  const std::string note = CityTimeNote(place).value_or("");
+  if (!note.empty() && (newCity || note != lastNote_)) {
+    ShowMessage(QString::fromStdString(note), MessageIcon::Information,
+                MessageButtons::Ok, form_);
+  }
+  lastNote_ = note;
 }
 
 CivilDateTime FrmMainAtlas::LocalBirth() const {

@@ -8,6 +8,7 @@
 
 #include <QObject>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "atlas/atlas.h"
@@ -28,8 +29,8 @@ class FrmMainAtlas : public QObject {
 
   // The list of cities under the City box.
   QCompleter* cityCompleter() const { return completer_; }
-  // The city last chosen from that list; empty once the City box is typed
-  // in again.
+  // The city last chosen from that list; empty once City, State or Country
+  // no longer name it.
   const std::optional<AtlasCity>& chosenCity() const { return chosen_; }
 
  public slots:
@@ -40,6 +41,10 @@ class FrmMainAtlas : public QObject {
   // The birth date or time changed: a chosen city's zone and daylight
   // saving are worked out again.
   void BirthTimeChanged();
+  // After an edit of City, State or Country: unless the three still name
+  // the chosen city (another name of it, other case or accents), what the
+  // atlas filled is dropped: coordinates, zone and daylight saving.
+  void DropPlaceUnlessStillNamed();
 
  private:
   void FillPlace(const AtlasCity& city);
@@ -48,6 +53,7 @@ class FrmMainAtlas : public QObject {
   // zone-list entry is shown even if the last working-out had none either.
   void WorkOutZone(bool newCity);
   CivilDateTime LocalBirth() const;
+  bool StillNamesChosenCity() const;
 
   FrmMain* form_;
   QCompleter* completer_;
@@ -55,6 +61,7 @@ class FrmMainAtlas : public QObject {
   std::vector<AtlasCity> offered_;
   std::optional<AtlasCity> chosen_;
   bool lastHadEntry_ = true;
+  std::string lastNote_;  // the city-time note last shown, or empty
 };
 
 }  // namespace tarvelin

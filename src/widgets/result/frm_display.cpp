@@ -293,7 +293,8 @@ void FrmDisplay::BuildDetails(QWidget* frame) {
       {"Country :", &FrmDisplay::lblCountry, "lblCountry"},
   }};
   constexpr int kFirstRowTwips = 600;
-  constexpr int kRowTwips = 300;
+  // Rows a line apart, so that the zone fits below them on two lines.
+  constexpr int kRowTwips = kLineHeightTwips;
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const int top = kFirstRowTwips + static_cast<int>(i) * kRowTwips;
     MakeLabel(frame, QStringLiteral("detailCaption%1").arg(i), rows[i].caption,
@@ -302,6 +303,15 @@ void FrmDisplay::BuildDetails(QWidget* frame) {
         MakeLabel(frame, rows[i].name, QString(),
                   TwipsRect(1440, top, 2055, kLineHeightTwips));
   }
+  // The offset used and whether daylight saving was counted.
+  const int zoneTop =
+      kFirstRowTwips + static_cast<int>(rows.size()) * kRowTwips;
+  MakeLabel(frame, QStringLiteral("detailCaption%1").arg(rows.size()),
+            "Zone :", TwipsRect(120, zoneTop, 600, kLineHeightTwips));
+  lblZone = MakeLabel(frame, "lblZone", QString(),
+                      TwipsRect(720, zoneTop, 2735, 2 * kLineHeightTwips));
+  lblZone->setWordWrap(true);
+  lblZone->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
 void FrmDisplay::BuildDetailsTab(QWidget* page) {
@@ -370,6 +380,7 @@ void FrmDisplay::Show(const ResultView& view) {
   lblCity->setText(DisplayText(view.lblCity));
   lblState->setText(DisplayText(view.lblState));
   lblCountry->setText(DisplayText(view.lblCountry));
+  lblZone->setText(DisplayText(view.lblZone));
   lblHoraDesc->setText(DisplayText(view.lblHoraDesc));
 
   for (const SignFieldRef& ref : kSignAttributeFieldRefs) {

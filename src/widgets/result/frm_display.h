@@ -54,7 +54,7 @@ class FrmDisplay : public QWidget {
   std::array<QLabel*, kBodyCount> planet{};
   QLabel *lblName = nullptr, *lblDOB = nullptr, *lblTOB = nullptr,
          *lblLongitude = nullptr, *lblLatitude = nullptr, *lblCity = nullptr,
-         *lblState = nullptr, *lblCountry = nullptr;
+         *lblState = nullptr, *lblCountry = nullptr, *lblZone = nullptr;
   ReadingBox *txtLooks = nullptr, *txtNature = nullptr,
              *txtCareerAndFinance = nullptr, *txtLoveAndDomesticLife = nullptr,
              *txtHealth = nullptr;

@@ -1,0 +1,148 @@
+#include "widgets/input/zone_choice.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QInputDialog>
+#include <utility>
+
+#include "tables/utc_offset.h"
+#include "tables/zone_table.h"
+#include "widgets/common/app_seams.h"
+
+namespace tarvelin {
+namespace {
+
+constexpr char kOtherOffset[] = "Other offset\u2026";
+constexpr char kBadOffset[] =
+    "Please enter the offset from UTC as +HH:MM or +HH:MM:SS, between "
+    "-12:00 and +14:00 (for example +05:45)";
+
+// Marks the two extra entries apart from the 71.
+enum ExtraRole { kExactEntry = 1, kOtherEntry = 2 };
+
+std::optional<QString> DialogPrompt(QWidget* parent, const QString& current) {
+  bool ok = false;
+  const QString text = QInputDialog::getText(
+      parent, kAppTitle,
+      "Offset from UTC at the birth (-12:00 .. +14:00), e.g. +05:45:",
+      QLineEdit::Normal, current, &ok);
+  if (!ok) return std::nullopt;
+  return text;
+}
+
+OffsetPrompt& CurrentPrompt() {
+  static OffsetPrompt prompt = DialogPrompt;
+  return prompt;
+}
+
+// The offset as typed back into the prompt ("+05:45").
+QString TypedText(int offsetSeconds) {
+  return QString::fromStdString(UtcOffsetText(offsetSeconds)).mid(3);
+}
+
+}  // namespace
+
+OffsetPrompt SetOffsetPrompt(OffsetPrompt prompt) {
+  OffsetPrompt previous = std::move(CurrentPrompt());
+  CurrentPrompt() = prompt ? std::move(prompt) : DialogPrompt;
+  return previous;
+}
+
+ZoneChoice::ZoneChoice(QComboBox* list, QCheckBox* daylightSaving,
+                       QWidget* parent)
+    : QObject(list), list_(list), box_(daylightSaving), parent_(parent) {
+  setObjectName("zoneChoice");
+  list_->clear();
+  for (const ZoneEntry& zone : kZoneTable) list_->addItem(zone.text);
+  list_->addItem(kOtherOffset, kOtherEntry);
+  connect(list_, &QComboBox::activated, this, &ZoneChoice::Activated);
+  connect(list_, &QComboBox::currentIndexChanged, this, [this](int index) {
+    ShowExact(index >= 0 && index == ExactIndex());
+    if (index >= 0 && index != OtherIndex()) previousIndex_ = index;
+  });
+}
+
+int ZoneChoice::ExactIndex() const { return list_->findData(kExactEntry); }
+int ZoneChoice::OtherIndex() const { return list_->findData(kOtherEntry); }
+
+void ZoneChoice::ShowExact(bool exact) {
+  if (exact) box_->setChecked(false);
+  box_->setEnabled(!exact);
+}
+
+void ZoneChoice::SelectEntry(int position, bool daylightSaving) {
+  if (position < 0 || position >= kZoneCount) return;
+  list_->setCurrentIndex(position);
+  box_->setChecked(daylightSaving);
+}
+
+void ZoneChoice::SelectExactOffset(int utcOffsetSeconds,
+                                   int daylightSavingSeconds,
+                                   const std::string& atlasZone) {
+  exactOffsetSeconds_ = utcOffsetSeconds;
+  exactSavingSeconds_ = daylightSavingSeconds;
+  exactAtlasZone_ = atlasZone;
+  QString text = QString::fromStdString(UtcOffsetText(utcOffsetSeconds));
+  if (!atlasZone.empty()) {
+    text += " at the birth (" + QString::fromStdString(atlasZone) + ")";
+  }
+  int exact = ExactIndex();
+  if (exact < 0) {
+    exact = kZoneCount;
+    list_->insertItem(exact, text, kExactEntry);
+  } else {
+    list_->setItemText(exact, text);
+  }
+  list_->setCurrentIndex(exact);
+  ShowExact(true);
+}
+
+void ZoneChoice::Reset() {
+  const int exact = ExactIndex();
+  if (exact >= 0) list_->removeItem(exact);
+  list_->setCurrentIndex(0);
+  box_->setChecked(false);
+  box_->setEnabled(true);
+  previousIndex_ = 0;
+}
+
+void ZoneChoice::Activated(int index) {
+  if (index != OtherIndex()) return;
+  const QString start =
+      ExactIndex() >= 0 ? TypedText(exactOffsetSeconds_) : QString("+");
+  // Whatever happens, the list does not stay on "Other offset…".
+  list_->setCurrentIndex(previousIndex_);
+  for (std::optional<QString> typed = CurrentPrompt()(parent_, start); typed;
+       typed = CurrentPrompt()(parent_, *typed)) {
+    if (const std::optional<int> offset =
+            ParseUtcOffset(typed->toStdString())) {
+      SelectExactOffset(*offset, 0, std::string());
+      return;
+    }
+    ShowMessage(kBadOffset, MessageIcon::Error, MessageButtons::Ok, parent_);
+  }
+}
+
+std::optional<ZoneSelection> ZoneChoice::Selection() const {
+  const int index = list_->currentIndex();
+  ZoneSelection selection;
+  if (index >= 0 && index < kZoneCount) {
+    const ZoneEntry& entry = kZoneTable[static_cast<std::size_t>(index)];
+    selection.zoneIndex = index;
+    selection.daylightSavingSeconds = box_->isChecked() ? 3600 : 0;
+    selection.utcOffsetSeconds =
+        EntryOffsetSeconds(entry) + selection.daylightSavingSeconds;
+    selection.text = entry.text;
+    return selection;
+  }
+  if (index >= 0 && index == ExactIndex()) {
+    selection.utcOffsetSeconds = exactOffsetSeconds_;
+    selection.daylightSavingSeconds = exactSavingSeconds_;
+    selection.atlasZone = exactAtlasZone_;
+    selection.text = list_->itemText(index);
+    return selection;
+  }
+  return std::nullopt;
+}
+
+}  // namespace tarvelin
