@@ -1,60 +1,13 @@
 #include "cli/batch.h"
 
 #include <memory>
-#include <string>
-#include <vector>
 
 #include "chart/calculation.h"
+#include "cli/batch_input.h"
 #include "cli/birth_entry.h"
 #include "cli/result_json.h"
 
 namespace tarvelin::cli {
-namespace {
-
-constexpr std::size_t kFieldCount = 7;  // name,date,time,lon,lat,zone,dst
-
-std::string Trim(const std::string& text) {
-  const auto first = text.find_first_not_of(" \t");
-  if (first == std::string::npos) return "";
-  const auto last = text.find_last_not_of(" \t");
-  return text.substr(first, last - first + 1);
-}
-
-std::vector<std::string> Fields(const std::string& line) {
-  std::vector<std::string> fields;
-  std::string::size_type start = 0;
-  while (true) {
-    const auto end = line.find(',', start);
-    fields.push_back(Trim(line.substr(start, end - start)));
-    if (end == std::string::npos) return fields;
-    start = end + 1;
-  }
-}
-
-// The birth texts of one row, or the problem with its shape.
-bool RowTexts(const std::string& line, BirthTexts& texts,
-              std::string& problem) {
-  const auto fields = Fields(line);
-  if (fields.size() != kFieldCount) {
-    problem = "expected 7 fields name,date,time,lon,lat,zone,dst, found " +
-              std::to_string(fields.size());
-    return false;
-  }
-  if (fields[6] != "0" && fields[6] != "1") {
-    problem = "dst must be 0 or 1";
-    return false;
-  }
-  texts.name = fields[0];
-  texts.date = fields[1];
-  texts.time = fields[2];
-  texts.lon = fields[3];
-  texts.lat = fields[4];
-  texts.zone = fields[5];
-  texts.dst = fields[6] == "1";
-  return true;
-}
-
-}  // namespace
 
 BatchSummary RunBatch(std::istream& csv, std::ostream& out) {
   BatchSummary summary;
@@ -67,21 +20,17 @@ BatchSummary RunBatch(std::istream& csv, std::ostream& out) {
   const auto calc = std::make_unique<Calculation>();
 
   JsonWriter json(JsonLayout::kOneLine);
-  std::string line;
-  long lineNumber = 0;
-  while (std::getline(csv, line)) {
-    ++lineNumber;
-    if (lineNumber == 1) continue;  // the header
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (Trim(line).empty()) continue;
+  BatchReader reader(csv);
+  BatchRow row;
+  // A failed output stops the batch: the rows left are not computed.
+  while (out && reader.Next(row)) {
     ++summary.rows;
 
     json.Clear();
-    BirthTexts texts;
-    std::string problem;
+    std::string problem = row.problem;
     BirthEntry entry;
-    if (RowTexts(line, texts, problem)) {
-      entry = ReadBirth(texts);
+    if (problem.empty()) {
+      entry = ReadBirth(row.texts);
       problem = entry.problem;
     }
     if (entry.birth) {
@@ -90,12 +39,14 @@ BatchSummary RunBatch(std::istream& csv, std::ostream& out) {
       WriteResultJson(json, *entry.birth, *calc);
     } else {
       ++summary.badRows;
-      WriteRowErrorJson(json, lineNumber, problem);
+      WriteRowErrorJson(json, row.line, problem);
     }
     out.write(json.Text().data(),
               static_cast<std::streamsize>(json.Text().size()));
     out.put('\n');
   }
+  summary.stop = reader.Stop();
+  summary.stopLine = reader.StopLine();
   return summary;
 }
 

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "cli/chart_text.h"
+#include "cli/terminal_text.h"
 #include "cli/text_encoding.h"
 #include "engine/position_text.h"
 #include "tables/zone_table.h"
@@ -43,16 +44,19 @@ void Details(std::ostringstream& out, const BirthInput& birth,
              const ResultView& view) {
   constexpr std::size_t kWidth = 13;  // "Date of Birth"
   out << "Your Details\n";
-  Row(out, "Name", view.lblName, kWidth);
+  Row(out, "Name", TerminalSafe(view.lblName), kWidth);
   Row(out, "Date of Birth", DateText(birth.year, birth.month, birth.day),
       kWidth);
   Row(out, "Time of Birth", ClockText(birth.hour, birth.minute, birth.second),
       kWidth);
   Row(out, "Longitude", view.lblLongitude, kWidth);
   Row(out, "Latitude", view.lblLatitude, kWidth);
-  if (!view.lblCity.empty()) Row(out, "City", view.lblCity, kWidth);
-  if (!view.lblState.empty()) Row(out, "State", view.lblState, kWidth);
-  if (!view.lblCountry.empty()) Row(out, "Country", view.lblCountry, kWidth);
+  if (!view.lblCity.empty())
+    Row(out, "City", TerminalSafe(view.lblCity), kWidth);
+  if (!view.lblState.empty())
+    Row(out, "State", TerminalSafe(view.lblState), kWidth);
+  if (!view.lblCountry.empty())
+    Row(out, "Country", TerminalSafe(view.lblCountry), kWidth);
   std::string zone = "index " + std::to_string(birth.zonePosition);
   if (birth.zonePosition >= 0 && birth.zonePosition < kZoneCount) {
     zone = std::string(kZoneTable[birth.zonePosition].text) + " (" + zone + ")";
@@ -142,7 +146,7 @@ std::string Wrapped(const std::string& text, std::size_t indent,
 std::string TextReport(const BirthInput& birth, const Calculation& calc) {
   const ResultView& view = calc.View;
   std::ostringstream out;
-  const std::string heading = "Hora Lagna of " + view.lblName;
+  const std::string heading = "Hora Lagna of " + TerminalSafe(view.lblName);
   out << heading << "\n" << std::string(heading.size(), '=') << "\n\n";
   Details(out, birth, view);
   out << "\n";
@@ -151,7 +155,7 @@ std::string TextReport(const BirthInput& birth, const Calculation& calc) {
   chart.planetLabels = view.chartLabels;
   chart.markers = view.lblArudha;
   chart.title = "Hora Lagna Chart";
-  chart.subtitle = view.lblName;
+  chart.subtitle = TerminalSafe(view.lblName);
   out << ChartText(chart) << "\n";
 
   PlanetTable(out, calc);
