@@ -42,8 +42,10 @@ class BatchReader {
   bool Next(BatchRow& row);
 
   BatchStop Stop() const { return stop_; }
-  // The line being read when reading stopped.
-  long StopLine() const { return line_ + 1; }
+  // The line being read when reading stopped (1 for a missing header).
+  long StopLine() const {
+    return stop_ == BatchStop::kNoHeader ? 1 : line_ + 1;
+  }
 
  private:
   struct Line {
