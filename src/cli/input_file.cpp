@@ -7,8 +7,6 @@
 #include <cstring>
 #include <stdexcept>
 
-#include "cli/terminal_text.h"
-
 namespace tarvelin::cli {
 namespace {
 
@@ -33,8 +31,7 @@ InputFile::Buffer::int_type InputFile::Buffer::underflow() {
 }
 
 InputFile::InputFile(const std::string& path)
-    : name_(path == "-" ? "standard input" : TerminalSafe(path)),
-      stream_(&buffer_) {
+    : name_(path == "-" ? "standard input" : path), stream_(&buffer_) {
   buffer_.bytes.resize(kBufferBytes);
   if (path == "-") {
     buffer_.fd = STDIN_FILENO;

@@ -22,8 +22,9 @@ class InputFile {
   std::istream& stream() { return stream_; }
   // The errno of the failed open or of the first failed read; 0 when none.
   int error() const { return buffer_.error; }
-  // "cannot read FILE: REASON" for error(), FILE being "standard input" for
-  // "-" and the path (terminal-safe) otherwise.
+  // "standard input" for "-", the path otherwise.
+  const std::string& name() const { return name_; }
+  // "cannot read NAME: REASON" for error().
   std::string Problem() const;
 
  private:

@@ -81,9 +81,7 @@ int RunBatchFile(const CliOptions& options, OutputStream& out) {
   if (out.Flush() != 0) return kExitWriteError;
   switch (summary.stop) {
     case BatchStop::kNoHeader:
-      Complain("tarvelin-cli: " + NoHeaderProblem(options.batchPath == "-"
-                                                      ? "standard input"
-                                                      : options.batchPath));
+      Complain("tarvelin-cli: " + NoHeaderProblem(input.name()));
       return kExitBadInput;
     case BatchStop::kReadError:
       Complain("tarvelin-cli: " + input.Problem() + " (at line " +

@@ -50,7 +50,8 @@ QString SingleInstanceLock::DefaultPath() {
   QString folder =
       QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
   if (folder.isEmpty()) folder = PrivateFolder();
-  if (folder.isEmpty()) folder = QDir::homePath();
+  // No folder of the user's own: no shared place to fall back on either.
+  if (folder.isEmpty()) return {};
   return QDir(folder).filePath(QStringLiteral("tarvelin.lock"));
 }
 
@@ -63,6 +64,12 @@ SingleInstanceLock::~SingleInstanceLock() {
 
 bool SingleInstanceLock::TryAcquire() {
   if (fd_ >= 0) return true;
+  if (path_.isEmpty()) {
+    qWarning(
+        "Tarvelin: no private folder for the lock file; starting "
+        "without the single-copy check");
+    return true;
+  }
   const QByteArray path = QFile::encodeName(path_);
   int fd = OpenLockFile(path);
   if (fd < 0) {

@@ -23,7 +23,8 @@ class SingleInstanceLock : public QObject {
  public:
   // tarvelin.lock in the per-user runtime folder ($XDG_RUNTIME_DIR), or,
   // when there is none fit for use (missing, or not the user's own with mode
-  // 0700), in ~/.cache/tarvelin, made with mode 0700.
+  // 0700), in ~/.cache/tarvelin, made with mode 0700; empty when neither
+  // can be had (the lock is then skipped, never put in a shared place).
   static QString DefaultPath();
 
   explicit SingleInstanceLock(const QString& path = DefaultPath(),
