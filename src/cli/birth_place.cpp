@@ -3,8 +3,8 @@
 #include <sstream>
 #include <vector>
 
-#include "cli/terminal_text.h"
-#include "cli/text_report.h"
+#include "present/terminal_text.h"
+#include "present/text_report.h"
 #include "tables/zone_table.h"
 
 namespace tarvelin::cli {

@@ -9,7 +9,7 @@
 #include <stdexcept>
 
 #include "cli/batch.h"
-#include "cli/terminal_text.h"
+#include "present/terminal_text.h"
 
 namespace tarvelin::cli {
 namespace {

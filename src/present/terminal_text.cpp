@@ -1,10 +1,10 @@
-#include "cli/terminal_text.h"
+#include "present/terminal_text.h"
 
 #include <cstdio>
 
-#include "cli/text_encoding.h"
+#include "present/text_encoding.h"
 
-namespace tarvelin::cli {
+namespace tarvelin {
 namespace {
 
 void AppendHex(std::string& out, const char* format, unsigned value) {
@@ -75,4 +75,4 @@ std::string TerminalSafe(std::string_view text) {
   return out;
 }
 
-}  // namespace tarvelin::cli
+}  // namespace tarvelin

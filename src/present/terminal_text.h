@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace tarvelin::cli {
+namespace tarvelin {
 
 // `text` with every control character escaped: "\n", "\r" and "\t" for
 // those three, "\xNN" for the other C0 controls, DEL and the bytes 0x80..0x9F
@@ -18,4 +18,4 @@ namespace tarvelin::cli {
 // one line.
 std::string TerminalSafe(std::string_view text);
 
-}  // namespace tarvelin::cli
+}  // namespace tarvelin
