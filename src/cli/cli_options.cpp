@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <sstream>
 
+#include "tarvelin_version.h"
+
 namespace tarvelin::cli {
 namespace {
 
@@ -60,6 +62,8 @@ const FlagRule kFlags[] = {
      [](CliOptions& o, const std::string&) { o.mode = Mode::kZones; }},
     {"--help", nullptr, Group::kAlone, "show this help",
      [](CliOptions& o, const std::string&) { o.mode = Mode::kHelp; }},
+    {"--version", nullptr, Group::kAlone, "show the version",
+     [](CliOptions& o, const std::string&) { o.mode = Mode::kVersion; }},
 };
 
 // Flags a single birth cannot do without. A missing --name is left to the
@@ -117,6 +121,10 @@ ParseOutcome ParseCommandLine(const std::vector<std::string>& args) {
     options.mode = Mode::kHelp;
     return {options, ""};
   }
+  if (options.given.count("--version")) {
+    options.mode = Mode::kVersion;
+    return {options, ""};
+  }
   if (options.mode == Mode::kZones) {
     if (options.given.size() > 1) return Fail("--zones takes no other flags");
     return {options, ""};
@@ -167,7 +175,7 @@ std::string HelpText() {
          "  tarvelin-cli --batch FILE.csv [--json]\n"
          "  tarvelin-cli --places TEXT [--json]\n"
          "  tarvelin-cli --zones\n"
-         "  tarvelin-cli --help\n"
+         "  tarvelin-cli --help | --version\n"
          "\n"
          "Computes the Hora Lagna of a birth: the chart, the planetary\n"
          "positions, the house and the sign attributes of the Hora Lagna.\n"
@@ -202,6 +210,10 @@ std::string HelpText() {
          "2 a bad flag or a bad birth, an unknown place, or a place whose\n"
          "time has no entry in the zone list (one line on standard error).\n";
   return out.str();
+}
+
+std::string VersionText() {
+  return std::string("tarvelin-cli ") + TARVELIN_VERSION + "\n";
 }
 
 }  // namespace tarvelin::cli

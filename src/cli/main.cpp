@@ -94,6 +94,9 @@ int Run(const std::vector<std::string>& args) {
     case Mode::kHelp:
       std::cout << HelpText();
       return kExitOk;
+    case Mode::kVersion:
+      std::cout << VersionText();
+      return kExitOk;
     case Mode::kZones:
       std::cout << ZoneListText();
       return kExitOk;

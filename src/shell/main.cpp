@@ -1,12 +1,54 @@
 // Tarvelin, the desktop program.
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <cstring>
 
 #include "shell/application.h"
+#include "tarvelin_version.h"
+
+namespace {
+
+// Reads the command line: --help and --version print and end the program
+// (status 0), an unknown option says so and ends it (status 1).
+void ReadCommandLine(const QCoreApplication& app) {
+  QCommandLineParser parser;
+  parser.setApplicationDescription(
+      "Vedic astrology: the Hora Lagna and the chart of a birth.\n"
+      "The same calculation without windows: tarvelin-cli --help.");
+  parser.addHelpOption();
+  parser.addVersionOption();
+  parser.process(app);
+}
+
+// Whether the command line asks only for text: then no display is needed.
+bool AsksForText(int argc, char* argv[]) {
+  for (int i = 1; i < argc; ++i) {
+    for (const char* flag :
+         {"-h", "--help", "-?", "--help-all", "-v", "--version"}) {
+      if (std::strcmp(argv[i], flag) == 0) return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
+  QCoreApplication::setApplicationName("Tarvelin");
+  QCoreApplication::setOrganizationName("Tarvelin");
+  QCoreApplication::setApplicationVersion(TARVELIN_VERSION);
+
+  if (AsksForText(argc, argv)) {
+    const QCoreApplication textOnly(argc, argv);
+    ReadCommandLine(textOnly);  // prints and exits
+  }
+
   QApplication app(argc, argv);
-  QApplication::setApplicationName("Tarvelin");
-  QApplication::setOrganizationName("Tarvelin");
+  // The desktop entry's name, so that the desktop matches the window to the
+  // menu entry and its icon.
+  QGuiApplication::setDesktopFileName("org.tarvelin.Tarvelin");
+  ReadCommandLine(app);  // Qt's own options (-platform, ...) are taken out
   // The program ends through the exit screen, not when a window closes:
   // between the result window and the input form none may be showing.
   QApplication::setQuitOnLastWindowClosed(false);
