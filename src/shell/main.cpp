@@ -2,10 +2,20 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QIcon>
 #include <cstring>
+#include <string_view>
 
 #include "shell/application.h"
 #include "tarvelin_version.h"
+#include "widgets/common/app_seams.h"
+
+// The windows' title carries the version too; it must be the one that
+// project() in CMakeLists.txt sets.
+static_assert(std::string_view(tarvelin::kAppTitle) ==
+                  std::string_view("Tarvelin v" TARVELIN_VERSION),
+              "kAppTitle (widgets/common/app_seams.h) names another version "
+              "than project() in CMakeLists.txt");
 
 namespace {
 
@@ -48,6 +58,9 @@ int main(int argc, char* argv[]) {
   // The desktop entry's name, so that the desktop matches the window to the
   // menu entry and its icon.
   QGuiApplication::setDesktopFileName("org.tarvelin.Tarvelin");
+  // The installed icon (share/icons/hicolor) on every window; none when run
+  // from the build folder.
+  QApplication::setWindowIcon(QIcon::fromTheme("org.tarvelin.Tarvelin"));
   ReadCommandLine(app);  // Qt's own options (-platform, ...) are taken out
   // The program ends through the exit screen, not when a window closes:
   // between the result window and the input form none may be showing.
