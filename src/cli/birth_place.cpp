@@ -5,6 +5,7 @@
 #include <sstream>
 #include <vector>
 
+#include "present/terminal_text.h"
 #include "present/text_report.h"
 #include "tables/utc_offset.h"
 #include "tables/zone_table.h"
@@ -220,7 +221,7 @@ std::string PlaceReport(const PlaceTaken& taken) {
       << ")\n";
   if (taken.matchCount > 1) {
     out << "  taken from " << taken.matchCount << " matches of \""
-        << taken.query << "\" (--places lists them)\n";
+        << TerminalSafe(taken.query) << "\" (--places lists them)\n";
   }
   if (place.zone) {
     const ZoneAtBirth& zone = *place.zone;
@@ -288,7 +289,7 @@ std::string PlacesJson(const std::string& query, std::string& problem) {
     out.EndObject();
   }
   out.EndArray();
-  return out.Text() + "\n";
+  return std::string(out.Text()) + "\n";
 }
 
 }  // namespace tarvelin::cli

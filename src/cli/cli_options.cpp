@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <sstream>
 
+#include "tarvelin_version.h"
+
 namespace tarvelin::cli {
 namespace {
 
@@ -56,6 +58,9 @@ const FlagRule kFlags[] = {
        o.mode = Mode::kBatch;
        o.batchPath = v;
      }},
+    {"--jobs", "N", Group::kBatch,
+     "compute batch rows on N threads (default: every core)",
+     [](CliOptions& o, const std::string& v) { o.jobsText = v; }},
     {"--places", "TEXT", Group::kPlaces,
      "list the atlas's cities that match TEXT",
      [](CliOptions& o, const std::string& v) {
@@ -66,6 +71,8 @@ const FlagRule kFlags[] = {
      [](CliOptions& o, const std::string&) { o.mode = Mode::kZones; }},
     {"--help", nullptr, Group::kAlone, "show this help",
      [](CliOptions& o, const std::string&) { o.mode = Mode::kHelp; }},
+    {"--version", nullptr, Group::kAlone, "show the version",
+     [](CliOptions& o, const std::string&) { o.mode = Mode::kVersion; }},
 };
 
 // Flags a single birth cannot do without. A missing --name is left to the
@@ -123,9 +130,24 @@ ParseOutcome ParseCommandLine(const std::vector<std::string>& args) {
     options.mode = Mode::kHelp;
     return {options, ""};
   }
+  if (options.given.count("--version")) {
+    options.mode = Mode::kVersion;
+    return {options, ""};
+  }
   if (options.mode == Mode::kZones) {
     if (options.given.size() > 1) return Fail("--zones takes no other flags");
     return {options, ""};
+  }
+  if (options.given.count("--jobs")) {
+    const std::string& n = options.jobsText;
+    const bool digits = !n.empty() && n.size() <= 3 &&
+                        n.find_first_not_of("0123456789") == std::string::npos;
+    options.jobs = digits ? std::stoi(n) : 0;
+    if (options.jobs < 1 || options.jobs > kMaxJobs) {
+      return Fail("--jobs takes a whole number from 1 to " +
+                  std::to_string(kMaxJobs));
+    }
+    if (options.mode != Mode::kBatch) return Fail("--jobs goes with --batch");
   }
   if (options.mode == Mode::kBatch) {
     if (groups.count(Group::kBirth)) {
@@ -183,10 +205,10 @@ std::string HelpText() {
          "               [--city TEXT --state TEXT --country TEXT] [--json]\n"
          "  tarvelin-cli --name TEXT --date YYYY-MM-DD --time HH:MM[:SS]\n"
          "               --place TEXT [any flag above] [--json]\n"
-         "  tarvelin-cli --batch FILE.csv [--json]\n"
+         "  tarvelin-cli --batch FILE.csv [--jobs N] [--json]\n"
          "  tarvelin-cli --places TEXT [--json]\n"
          "  tarvelin-cli --zones\n"
-         "  tarvelin-cli --help\n"
+         "  tarvelin-cli --help | --version\n"
          "\n"
          "Computes the Hora Lagna of a birth: the chart, the planetary\n"
          "positions, the house and the sign attributes of the Hora Lagna.\n"
@@ -215,17 +237,26 @@ std::string HelpText() {
          "clock time skipped or repeated at a change of the clocks and of a\n"
          "zone whose meridian is more than 45 degrees from the longitude.\n"
          "\n"
-         "A batch file starts with a header line; every further line is\n"
+         "A batch file starts with the header line\n"
          "  name,date,time,lon,lat,zone,dst\n"
-         "with dst 0 or 1, e.g. RAM,1980-03-15,21:05:30,77:12E,28:36N,34,0.\n"
+         "and every further line is such a row, with dst 0 or 1, e.g.\n"
+         "  RAM,1980-03-15,21:05:30,77:12E,28:36N,34,0\n"
          "Each row gives one JSON line; a row that cannot be read gives\n"
          "{\"line\": N, \"error\": \"...\"} (N counts the header as line 1).\n"
+         "Rows are computed on every core (--jobs to choose); the output is\n"
+         "the same, in the same order, whatever the number of jobs.\n"
          "\n"
-         "Exit status: 0 done; 1 some batch rows could not be read;\n"
-         "2 a bad flag or a bad birth, an unknown place, or a place whose\n"
-         "zone the time-zone database does not know (one line on standard\n"
-         "error).\n";
+         "Exit status: 0 done; 1 some batch rows could not be read, or the\n"
+         "output could not be written (\"write error\"); 2 a bad flag or a\n"
+         "bad birth, an unknown place, a place whose zone the time-zone\n"
+         "database does not know, a batch file that cannot be read or has no\n"
+         "header (one line on standard error); 141 the reader closed the\n"
+         "pipe.\n";
   return out.str();
+}
+
+std::string VersionText() {
+  return std::string("tarvelin-cli ") + TARVELIN_VERSION + "\n";
 }
 
 }  // namespace tarvelin::cli

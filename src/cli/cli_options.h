@@ -18,18 +18,24 @@ constexpr int kExitBadRows = 1;   // a batch ran, some rows could not be read
 constexpr int kExitBadInput = 2;  // a bad flag or a bad single birth
 
 enum class Mode {
-  kSingle,  // one birth from the birth flags
-  kBatch,   // --batch FILE.csv
-  kZones,   // --zones
-  kPlaces,  // --places TEXT
-  kHelp,    // --help
+  kSingle,   // one birth from the birth flags
+  kBatch,    // --batch FILE.csv
+  kZones,    // --zones
+  kPlaces,   // --places TEXT
+  kHelp,     // --help
+  kVersion,  // --version
 };
+
+// The most threads --jobs takes.
+constexpr int kMaxJobs = 256;
 
 struct CliOptions {
   Mode mode = Mode::kSingle;
   bool json = false;
   BirthTexts birth;
   std::string batchPath;        // "-" reads standard input
+  std::string jobsText;         // --jobs as given
+  int jobs = 0;                 // batch threads; 0: one per core
   std::string place;            // --place: the atlas fills the place
   std::string placesQuery;      // --places: the atlas's matches are listed
   std::set<std::string> given;  // every flag on the command line
@@ -47,5 +53,8 @@ ParseOutcome ParseCommandLine(const std::vector<std::string>& args);
 
 // The text printed for --help.
 std::string HelpText();
+
+// The line printed for --version: "tarvelin-cli" and the version.
+std::string VersionText();
 
 }  // namespace tarvelin::cli
