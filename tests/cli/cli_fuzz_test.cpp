@@ -209,7 +209,11 @@ TEST(CliFuzz, RandomFlagSets) {
       continue;
     }
     ASSERT_EQ(result.status, 0) << what << "\n" << result.err;
-    EXPECT_EQ(result.err, "") << what;
+    // A computed birth may only warn that its zone is far from its place.
+    for (const std::string& line : Lines(result.err)) {
+      EXPECT_EQ(line.rfind("tarvelin-cli: The zone ", 0), 0u) << what << "\n"
+                                                              << line;
+    }
     if (!json) {
       EXPECT_EQ(result.out.rfind("Hora Lagna of ", 0), 0u) << what;
       EXPECT_NE(result.out.find("Vedic Planetary Position"), std::string::npos)
