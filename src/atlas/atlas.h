@@ -178,10 +178,9 @@ PlaceLookup LookUpPlace(const std::string& placeText,
 std::optional<std::string> SharedNameMessage(const std::string& placeText,
                                              const PlaceLookup& lookup);
 
-// The message for a place whose standard offset at the birth has no entry in
-// the zone list (or whose zone the database does not know), naming the city
-// and the offset and asking the user to choose the zone.
-std::string NoZoneEntryMessage(const BirthPlace& place);
+// The message for a place whose zone the database does not know (every
+// other offset can be taken exactly), asking the user to choose the zone.
+std::string UnknownZoneMessage(const BirthPlace& place);
 
 // When the birth's clock time was skipped or shown twice at a change of the
 // clocks: a message saying so and how the time was read. Nothing otherwise.

@@ -103,16 +103,9 @@ std::optional<std::string> SharedNameMessage(const std::string& placeText,
   return message + ").";
 }
 
-std::string NoZoneEntryMessage(const BirthPlace& place) {
-  const std::string label = CityLabel(place.city);
-  if (!place.zone) {
-    return "The time-zone database of this computer does not know the zone " +
-           place.city.ianaZone + " of " + label +
-           ". Please choose the zone yourself.";
-  }
-  return "The zone list has no entry for " + label +
-         ": its standard time at the birth date is " +
-         UtcOffsetText(place.zone->standardOffsetSeconds) +
+std::string UnknownZoneMessage(const BirthPlace& place) {
+  return "The time-zone database of this computer does not know the zone " +
+         place.city.ianaZone + " of " + CityLabel(place.city) +
          ". Please choose the zone yourself.";
 }
 

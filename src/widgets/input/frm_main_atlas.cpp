@@ -152,7 +152,7 @@ void FrmMainAtlas::WorkOutZone(bool newCity) {
                                          place.city.ianaZone);
   } else if (newCity || lastHadEntry_) {
     // The database does not know the zone: the user chooses.
-    ShowMessage(QString::fromStdString(NoZoneEntryMessage(place)),
+    ShowMessage(QString::fromStdString(UnknownZoneMessage(place)),
                 MessageIcon::Information, MessageButtons::Ok, form_);
   }
   lastHadEntry_ = place.zone.has_value();
