@@ -23,8 +23,11 @@ class MDI : public QMainWindow {
 
   FrmDisplay* frmDisplay() const { return frmDisplay_; }
   QMdiSubWindow* displayWindow() const { return displayWindow_; }
-  // The size at which the whole result form shows without scrolling.
+  // The size at which the whole result form shows without scrolling at
+  // its current scale.
   QSize FittingSize() const;
+  // The window's size (frame not counted) with the form at `scale`.
+  QSize SizeForScale(double scale) const;
 
   QWidget *picTop = nullptr, *Picture1 = nullptr;
   QLabel *Label2 = nullptr, *Label10 = nullptr;
@@ -49,15 +52,25 @@ class MDI : public QMainWindow {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
   void MDIForm_Resize();
+  // The form at the largest scale the area holds, centred in it.
+  void ScaleToArea();
+  // Opens at the size whose form scale fits the screen's free area.
+  void FitToScreen();
+  // Pulls the window, frame and all, inside the screen's free area.
+  void KeepFrameOnScreen();
   void BuildMenus();
 
   FrmDisplay* frmDisplay_ = nullptr;
   QMdiSubWindow* displayWindow_ = nullptr;
   bool leavingByBack_ = false;
+  // The sub-window's title bar and borders around the form.
+  QSize chrome_;
 };
 
 }  // namespace tarvelin

@@ -4,9 +4,12 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
+#include <QStackedWidget>
 #include <QStringList>
 #include <QTabWidget>
+#include <cmath>
 
+#include "engine/position_text.h"
 #include "widgets/common/app_seams.h"
 #include "widgets/common/twips.h"
 #include "widgets/common/ui_widgets.h"
@@ -33,6 +36,9 @@ constexpr std::array<int, 4> kCellTopTwips = {135, 1815, 3495, 5175};
 constexpr int kNumberWidthTwips = 255;
 constexpr int kNumberHeightTwips = 240;
 constexpr int kNumberInsetTwips = 45;
+// The sign's three letters stand just left of its number, twips.
+constexpr int kSignNameWidthTwips = 390;
+constexpr int kSignNameGapTwips = 15;
 
 // Where each sign stands in the chart, Aries first: its cell (row, column),
 // its planet label and its marker label (left, top in twips).
@@ -173,6 +179,54 @@ FrmDisplay::FrmDisplay(QWidget* parent) : QWidget(parent) {
   BuildChartTab(chartPage);
   BuildDetailsTab(detailsPage);
   SSTab1->setCurrentIndex(0);
+  RecordDesign();
+  SetScale(1.0);
+}
+
+QSize FrmDisplay::DesignSize() {
+  return QSize(Twips(kFormWidthTwips), Twips(kFormHeightTwips));
+}
+
+void FrmDisplay::RecordDesign() {
+  designFont_ = font();
+  for (QWidget* widget : findChildren<QWidget*>()) {
+    // Only the controls placed here: Qt's own parts (tab bar, page stack,
+    // scroll bars, viewports) and the tab pages follow their owners.
+    const QString name = widget->objectName();
+    if (name.isEmpty() || name.startsWith(QLatin1String("qt_")) ||
+        qobject_cast<QStackedWidget*>(widget->parentWidget())) {
+      continue;
+    }
+    design_.push_back({widget, widget->geometry(),
+                       widget->testAttribute(Qt::WA_SetFont), widget->font()});
+  }
+}
+
+void FrmDisplay::SetScale(double scale) {
+  scale_ = scale;
+  const auto scaled = [scale](int v) {
+    return static_cast<int>(std::lround(v * scale));
+  };
+  const auto scaledFont = [scale](QFont font) {
+    font.setPointSizeF(font.pointSizeF() * scale);
+    return font;
+  };
+  setFont(scaledFont(designFont_));
+  const QSize design = DesignSize();
+  setFixedSize(scaled(design.width()), scaled(design.height()));
+  for (const Placed& placed : design_) {
+    if (!placed.widget) continue;
+    if (placed.ownFont) placed.widget->setFont(scaledFont(placed.font));
+    const QRect& r = placed.rect;
+    // Edges are scaled, not sizes, so neighbours stay flush.
+    const int left = scaled(r.left()), top = scaled(r.top());
+    QRect rect(left, top, scaled(r.left() + r.width()) - left,
+               scaled(r.top() + r.height()) - top);
+    if (auto* box = qobject_cast<ReadingBox*>(placed.widget)) {
+      rect.setHeight(box->WholeLinesHeight(rect.height()));
+    }
+    placed.widget->setGeometry(rect);
+  }
 }
 
 void FrmDisplay::BuildBand() {
@@ -252,6 +306,15 @@ void FrmDisplay::BuildChart(QWidget* chart) {
                             cellTop, kNumberWidthTwips, kNumberHeightTwips));
     Hno[s]->setFont(numberFont);
     Hno[s]->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    QLabel* signName =
+        MakeLabel(chart, QStringLiteral("lblSignName%1").arg(s),
+                  QString::fromLatin1(kSignAbbreviations + 3 * s, 3),
+                  ChartRect(cellLeft + kCellWidthTwips - kNumberInsetTwips -
+                                kNumberWidthTwips - kSignNameGapTwips -
+                                kSignNameWidthTwips,
+                            cellTop, kSignNameWidthTwips, kNumberHeightTwips));
+    signName->setFont(numberFont);
+    signName->setAlignment(Qt::AlignRight | Qt::AlignTop);
     lblArudha[s] = MakeLabel(chart, QStringLiteral("lblArudha%1").arg(s), "A12",
                              ChartRect(cell.markerLeft, cell.markerTop,
                                        kMarkerWidthTwips, kMarkerHeightTwips));
