@@ -45,6 +45,7 @@ class FrmDisplayTest : public QObject {
   void hlStaysVisibleBehindEmptyMarkerLines_data();
   void hlStaysVisibleBehindEmptyMarkerLines();
   void showsDetailsAndHouseText();
+  void showsSummaryOnTopAndHowItWasFoundOnTheThirdTab();
   void showsAllTwentyEightSignFields();
   void secondViewReplacesTheFirst();
   void readingBoxesRefuseEditing();
@@ -59,6 +60,7 @@ void FrmDisplayTest::opensOnTheChartTabWithFixedCaptions() {
   QCOMPARE(form.SSTab1->currentIndex(), 0);
   QCOMPARE(form.SSTab1->tabText(0), QString("Hora Lagna Chart"));
   QCOMPARE(form.SSTab1->tabText(1), QString("Hora Lagna Details"));
+  QCOMPARE(form.SSTab1->tabText(2), QString("How it was found"));
   QCOMPARE(form.dsd1->text(), QString("Significance"));
   QCOMPARE(form.Label10->text(),
            QString("Hora Lagna Present In House Significance"));
@@ -146,6 +148,28 @@ void FrmDisplayTest::showsDetailsAndHouseText() {
     QCOMPARE(label->text(), QString::fromStdString(want));
   }
   QCOMPARE(form.lblLatitude->text(), QString::fromUtf8("28° 38' N"));
+}
+
+void FrmDisplayTest::showsSummaryOnTopAndHowItWasFoundOnTheThirdTab() {
+  FrmDisplay form;
+  form.Show(test::SampleView());
+  const std::string summary =
+      "Hora Lagna: Virgo 12\u00B0 34\u2032 \u2014 6th house from the "
+      "ascendant (Aries)";
+  form.ShowExplanation(summary, {"Timed from the birth day's sunrise.",
+                                 "Minutes elapsed: 868."});
+  auto* label = form.findChild<QLabel*>("lblSummary");
+  QVERIFY(label);
+  QCOMPARE(label->text(), QString::fromStdString(summary));
+  // Above everything else on the form.
+  for (QLabel* other : {form.dsd1, form.Label5, form.lblHoraDesc}) {
+    QVERIFY(label->geometry().bottom() < other->geometry().top());
+  }
+  auto* steps = form.findChild<QLabel*>("lblHowItWasFound");
+  QVERIFY(steps);
+  QCOMPARE(steps->text(), QString("Timed from the birth day's sunrise.\n\n"
+                                  "Minutes elapsed: 868."));
+  QVERIFY(form.SSTab1->widget(2)->isAncestorOf(steps));
 }
 
 void FrmDisplayTest::showsAllTwentyEightSignFields() {

@@ -81,6 +81,12 @@ class ScreenFitTest : public QObject {
 void ScreenFitTest::resultWindowShowsWholeInsideTheScreen() {
   MDI window;
   window.frmDisplay()->Show(test::SampleView());
+  window.frmDisplay()->ShowExplanation(
+      "Hora Lagna: Virgo 12\u00B0 34\u2032 \u2014 6th house from the "
+      "ascendant (Aries)",
+      {"Birth: 15 March 1980, 21:05:30 local clock time.",
+       "Timed from the birth day's sunrise: 15 March 1980 at 06:37:00.",
+       "Sun at sunrise + 0.5\u00B0 \u00D7 minutes = Hora Lagna:"});
   Settle(&window);
   qInfo("%s: screen %s, form scale %.3f", qPrintable(CaseName()),
         qPrintable(Describe(window.screen()->availableGeometry())),
@@ -102,6 +108,8 @@ void ScreenFitTest::resultWindowShowsWholeInsideTheScreen() {
   QVERIFY(test::SaveScreenshot(&window, name + "_chart"));
   window.frmDisplay()->SSTab1->setCurrentIndex(1);
   QVERIFY(test::SaveScreenshot(&window, name + "_details"));
+  window.frmDisplay()->SSTab1->setCurrentIndex(2);
+  QVERIFY(test::SaveScreenshot(&window, name + "_found"));
 }
 
 void ScreenFitTest::resultFormGrowsWithTheWindow() {

@@ -10,6 +10,7 @@
 #include <QRect>
 #include <QWidget>
 #include <array>
+#include <string>
 #include <vector>
 
 #include "chart/calculation.h"
@@ -40,6 +41,13 @@ class FrmDisplay : public QWidget {
   // of text. 1 is the design size.
   void SetScale(double scale);
   double Scale() const { return scale_; }
+
+  // The one-line answer at the top, and the steps of "How it was found"
+  // on the third tab, as made by the explanation.
+  void ShowExplanation(const std::string& summary,
+                       const std::vector<std::string>& howItWasFound);
+  QString SummaryText() const;
+  QString HowItWasFoundText() const;
 
   // A marker cell's text as it is displayed: the empty marker lines are left
   // out so that "HL" shows in the small cell however many come before it.
@@ -82,6 +90,7 @@ class FrmDisplay : public QWidget {
   void BuildPlanetTable(QWidget* frame);
   void BuildDetails(QWidget* frame);
   void BuildDetailsTab(QWidget* page);
+  void BuildFoundTab(QWidget* page);
   // Notes every control's design place and font, for SetScale.
   void RecordDesign();
 
@@ -92,6 +101,8 @@ class FrmDisplay : public QWidget {
     bool ownFont;
     QFont font;
   };
+  QLabel* lblSummary_ = nullptr;
+  QLabel* lblHowItWasFound_ = nullptr;
   std::vector<Placed> design_;
   QFont designFont_;
   double scale_ = 1.0;
