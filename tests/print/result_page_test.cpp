@@ -5,10 +5,13 @@
 #include "print/result_page.h"
 
 #include <QImage>
+#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include "print/print_dialog.h"
 
 using namespace tarvelin;
 
@@ -65,7 +68,8 @@ QString Run(const QString& program, const QStringList& arguments) {
 
 // The PDF's text with every run of blanks and line ends as one blank.
 QString PdfText(const QString& path) {
-  return Run("pdftotext", {"-layout", path, "-"}).replace(QRegularExpression("\\s+"), " ");
+  return Run("pdftotext", {"-layout", path, "-"})
+      .replace(QRegularExpression("\\s+"), " ");
 }
 
 }  // namespace
@@ -80,6 +84,7 @@ class ResultPageTest : public QObject {
   void imageHasThePagesSize_data();
   void imageHasThePagesSize();
   void unwritableFilesAreRefused();
+  void printingGoesThroughTheDialog();
 };
 
 void ResultPageTest::pdfIsOnePageWithSearchableText_data() {
@@ -181,6 +186,38 @@ void ResultPageTest::unwritableFilesAreRefused() {
   QVERIFY(!WriteResultPng(path + ".png", SamplePage(), QPageSize(QPageSize::A4),
                           150, &error));
   QVERIFY2(error.contains(path + ".png"), qPrintable(error));
+}
+
+void ResultPageTest::printingGoesThroughTheDialog() {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("printed.pdf");
+  // The "dialog" sends the job to a PDF file on Letter paper.
+  int asked = 0;
+  SetPrintDialogRunner([&](QPrinter& printer, QWidget*) {
+    ++asked;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setPageSize(QPageSize(QPageSize::Letter));
+    return true;
+  });
+  QCOMPARE(PrintResultPage(SamplePage(), nullptr), PrintOutcome::Printed);
+  QCOMPARE(asked, 1);
+  const QString info = Run("pdfinfo", {path});
+  QVERIFY2(info.contains(QRegularExpression("Pages:\\s+1\\n")),
+           qPrintable(info));
+  QVERIFY2(info.contains("(letter)"), qPrintable(info));
+  QVERIFY(PdfText(path).contains(QString::fromUtf8(kSummary)));
+
+  // Cancelled: nothing is printed.
+  const QString other = dir.filePath("cancelled.pdf");
+  SetPrintDialogRunner([&](QPrinter& printer, QWidget*) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(other);
+    return false;
+  });
+  QCOMPARE(PrintResultPage(SamplePage(), nullptr), PrintOutcome::Cancelled);
+  QVERIFY(!QFile::exists(other));
+  SetPrintDialogRunner({});
 }
 
 QTEST_MAIN(ResultPageTest)
