@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFont>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -10,13 +11,16 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QShowEvent>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
 
+#include "print/print_dialog.h"
 #include "widgets/common/app_seams.h"
 #include "widgets/common/twips.h"
 #include "widgets/common/ui_widgets.h"
@@ -200,6 +204,15 @@ void MDI::ScaleToArea() {
 void MDI::BuildMenus() {
   QMenu* mnuFile = menuBar()->addMenu("&File");
   mnuFile->setObjectName("mnuFile");
+  mnuPrint = mnuFile->addAction("&Print\u2026", this, &MDI::Print);
+  mnuPrint->setShortcut(QKeySequence::Print);
+  mnuExportPdf = mnuFile->addAction("Export P&DF\u2026", this, &MDI::ExportPdf);
+  mnuExportImage =
+      mnuFile->addAction("Export &Image\u2026", this, &MDI::ExportImage);
+  for (QAction* action : {mnuPrint, mnuExportPdf, mnuExportImage}) {
+    action->setEnabled(false);
+  }
+  mnuFile->addSeparator();
   mnuBack = mnuFile->addAction("&Back", this, &MDI::cmdBack_Click);
   mnuExit = mnuFile->addAction("E&xit", this, &MDI::cmdExit_Click);
 
@@ -231,6 +244,59 @@ void MDI::MDIForm_Resize() {
   cmdExit->move(exitLeft, cmdExit->y());
   cmdBack->move(exitLeft - cmdExit->width() - Twips(kBackToExitGapTwips),
                 cmdBack->y());
+}
+
+void MDI::SetResultPage(ResultPage page) {
+  page_ = std::move(page);
+  for (QAction* action : {mnuPrint, mnuExportPdf, mnuExportImage}) {
+    action->setEnabled(true);
+  }
+}
+
+namespace {
+
+// "<documents>/RAM.pdf": the person's name as the file's.
+QString SuggestedPath(const ResultPage& page, const char* extension) {
+  QString name = QString::fromStdString(page.view.lblName).trimmed();
+  name.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|]")), "_");
+  if (name.isEmpty()) name = QStringLiteral("Hora Lagna");
+  const QString folder =
+      QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  return QDir(folder).filePath(name + "." + extension);
+}
+
+}  // namespace
+
+void MDI::Print() {
+  if (!page_) return;
+  if (PrintResultPage(*page_, this) == PrintOutcome::Failed) {
+    ShowMessage("The page could not be printed.", MessageIcon::Error,
+                MessageButtons::Ok, this);
+  }
+}
+
+void MDI::ExportPdf() {
+  if (!page_) return;
+  const QString path = AskSaveFileName(
+      {"Export PDF", SuggestedPath(*page_, "pdf"), "PDF files (*.pdf)"}, this);
+  if (path.isEmpty()) return;
+  QString error;
+  if (!WriteResultPdf(path, *page_, LocalPageSize(), &error)) {
+    ShowMessage(error, MessageIcon::Error, MessageButtons::Ok, this);
+  }
+}
+
+void MDI::ExportImage() {
+  if (!page_) return;
+  const QString path = AskSaveFileName(
+      {"Export Image", SuggestedPath(*page_, "png"), "PNG images (*.png)"},
+      this);
+  if (path.isEmpty()) return;
+  QString error;
+  if (!WriteResultPng(path, *page_, LocalPageSize(), kImageDotsPerInch,
+                      &error)) {
+    ShowMessage(error, MessageIcon::Error, MessageButtons::Ok, this);
+  }
 }
 
 void MDI::cmdBack_Click() {

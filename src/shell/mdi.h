@@ -4,6 +4,9 @@
 #pragma once
 
 #include <QMainWindow>
+#include <optional>
+
+#include "print/result_page.h"
 
 class QAction;
 class QLabel;
@@ -22,6 +25,9 @@ class MDI : public QMainWindow {
   explicit MDI(QWidget* parent = nullptr);
 
   FrmDisplay* frmDisplay() const { return frmDisplay_; }
+  // The page that "Print…", "Export PDF…" and "Export Image…" put out;
+  // until it is given they are disabled.
+  void SetResultPage(ResultPage page);
   QMdiSubWindow* displayWindow() const { return displayWindow_; }
   // The size at which the whole result form shows without scrolling at
   // its current scale.
@@ -33,6 +39,8 @@ class MDI : public QMainWindow {
   QLabel *Label2 = nullptr, *Label10 = nullptr;
   QPushButton *cmdBack = nullptr, *cmdExit = nullptr;
   QMdiArea* mdiArea = nullptr;
+  QAction *mnuPrint = nullptr, *mnuExportPdf = nullptr,
+          *mnuExportImage = nullptr;
   QAction *mnuBack = nullptr, *mnuExit = nullptr, *mnuOnline = nullptr,
           *mnuVisit = nullptr, *mnuUpdate = nullptr, *mnuAbout = nullptr,
           *mnuDonate = nullptr, *mm = nullptr;
@@ -49,6 +57,9 @@ class MDI : public QMainWindow {
  public slots:
   void cmdBack_Click();
   void cmdExit_Click();
+  void Print();
+  void ExportPdf();
+  void ExportImage();
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -71,6 +82,7 @@ class MDI : public QMainWindow {
   bool leavingByBack_ = false;
   // The sub-window's title bar and borders around the form.
   QSize chrome_;
+  std::optional<ResultPage> page_;
 };
 
 }  // namespace tarvelin
