@@ -1,19 +1,18 @@
 // tarvelin-cli: the Hora Lagna calculation from the command line.
 #include <fstream>
 #include <iostream>
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "chart/calculation.h"
+#include "chart/calculate.h"
 #include "cli/batch.h"
 #include "cli/birth_entry.h"
 #include "cli/birth_place.h"
 #include "cli/cli_options.h"
-#include "cli/json_writer.h"
-#include "cli/result_json.h"
-#include "cli/text_report.h"
+#include "present/json_writer.h"
+#include "present/result_json.h"
+#include "present/text_report.h"
 
 namespace tarvelin::cli {
 namespace {
@@ -34,17 +33,18 @@ int RunSingle(const CliOptions& options) {
     std::cerr << entry.problem << "\n";
     return kExitBadInput;
   }
-  const auto calc = std::make_unique<Calculation>();
-  calc->Calculate(*entry.birth);
+  const Birth& birth = *entry.birth;
+  const ChartResult result = Calculate(birth);
+  const ResultView view = PresentResult(birth, result);
   if (options.json) {
     JsonWriter json(JsonLayout::kIndented);
-    WriteResultJson(json, *entry.birth, *calc, [&place](JsonWriter& out) {
+    WriteResultJson(json, birth, result, view, [&place](JsonWriter& out) {
       if (place) WritePlaceJson(out, *place);
     });
     std::cout << json.Text() << "\n";
   } else {
     if (place) std::cout << PlaceReport(*place) << "\n";
-    std::cout << TextReport(*entry.birth, *calc);
+    std::cout << TextReport(birth, result, view);
   }
   return kExitOk;
 }

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "chart/calculation.h"
+#include "present/result_view.h"
 
 class QFrame;
 class QGroupBox;
