@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "chart/calculation.h"  // kNoSunriseNotice
-#include "tables/sign_tables.h"
+#include "present/chart_text.h"   // SignName
+#include "present/result_view.h"  // kNoSunriseNotice
 #include "tables/zone_table.h"
 
 namespace tarvelin {
@@ -27,9 +27,7 @@ std::string TwoDigits(long long value) {
   return text;
 }
 
-const std::string& SignName(int signIndex) {
-  return SharedSignTables().EnglishName.at(static_cast<std::size_t>(signIndex));
-}
+std::string NameOfSign(int signIndex) { return SignName(signIndex); }
 
 // Whole degrees and whole minutes, both cut, never rounded (as every
 // position the program shows): "331° 17′". Works past 360 for the sums.
@@ -54,7 +52,7 @@ std::string SignPositionText(double x) {
   const DegreesMinutes dm = Split(x);
   const int sign = static_cast<int>(dm.degrees / 30);
   if (sign < 0 || sign > 11) return AngleText(x);
-  return SignName(sign) + " " + std::to_string(dm.degrees - 30LL * sign) +
+  return NameOfSign(sign) + " " + std::to_string(dm.degrees - 30LL * sign) +
          kDegree + " " + TwoDigits(dm.minutes) + kPrime;
 }
 
@@ -159,7 +157,7 @@ std::string HoraLagnaSummary(const ChartResult& result) {
   const HoraLagna& hl = *result.horaLagna;
   return "Hora Lagna: " + SignPositionText(hl.longitude) + kDash +
          Ordinal(hl.house) + " house from the ascendant (" +
-         SignName(result.ascendantSignIndex) + ")";
+         NameOfSign(result.ascendantSignIndex) + ")";
 }
 
 std::vector<std::string> HowItWasFound(const Birth& birth,
@@ -214,8 +212,8 @@ std::vector<std::string> HowItWasFound(const Birth& birth,
 
   if (result.horaLagna) {
     lines.push_back("Counted from the ascendant's sign, " +
-                    SignName(result.ascendantSignIndex) + ", the Hora " +
-                    "Lagna's sign " + SignName(result.horaLagna->signIndex) +
+                    NameOfSign(result.ascendantSignIndex) + ", the Hora " +
+                    "Lagna's sign " + NameOfSign(result.horaLagna->signIndex) +
                     " is the " + Ordinal(result.horaLagna->house) + " house.");
   }
   return lines;

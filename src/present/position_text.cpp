@@ -154,4 +154,9 @@ std::string ChartNotationOf(double x) {
   return std::string(chart, sizeof chart - 1);
 }
 
+std::string_view SignAbbreviation(int signIndex) {
+  if (signIndex < 0 || signIndex >= kSignCount) return {};
+  return std::string_view(kSignAbbreviations + 3 * signIndex, 3);
+}
+
 }  // namespace tarvelin

@@ -13,7 +13,7 @@
 #include <algorithm>
 #include <array>
 
-#include "engine/position_text.h"
+#include "present/position_text.h"
 #include "tables/sign_tables.h"
 
 namespace tarvelin {
@@ -165,7 +165,9 @@ void Chart(Sheet& sheet, double x, double y, double w, double h,
     const double cx = x + kChartCells[sign].column * cw;
     const double cy = y + kChartCells[sign].row * ch;
     sheet.Frame(cx, cy, cw, ch, 0.6);
-    const QString name = QString::fromLatin1(kSignAbbreviations + 3 * sign, 3);
+    const std::string_view abbreviation = SignAbbreviation(sign);
+    const QString name = QString::fromLatin1(
+        abbreviation.data(), static_cast<qsizetype>(abbreviation.size()));
     const double top =
         sheet.Text(cx + pad, cy + pad, cw - 2 * pad,
                    QStringLiteral("%1 %2").arg(name).arg(sign + 1), corner,

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "chart/calculation.h"  // ResultView
+#include "present/result_view.h"
 
 class QImage;
 class QPainter;

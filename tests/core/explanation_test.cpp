@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "chart/calculation.h"  // kNoSunriseNotice
+#include "present/result_view.h"  // kNoSunriseNotice
 
 namespace tarvelin {
 namespace {

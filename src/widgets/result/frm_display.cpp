@@ -9,8 +9,8 @@
 #include <QTabWidget>
 #include <cmath>
 
-#include "engine/position_text.h"
 #include "present/explanation.h"  // kHowItWasFoundTitle
+#include "present/position_text.h"
 #include "widgets/common/app_seams.h"
 #include "widgets/common/twips.h"
 #include "widgets/common/ui_widgets.h"
@@ -322,7 +322,7 @@ void FrmDisplay::BuildChart(QWidget* chart) {
     Hno[s]->setAlignment(Qt::AlignRight | Qt::AlignTop);
     QLabel* signName =
         MakeLabel(chart, QStringLiteral("lblSignName%1").arg(s),
-                  QString::fromLatin1(kSignAbbreviations + 3 * s, 3),
+                  QString::fromLatin1(SignAbbreviation(s).data(), 3),
                   ChartRect(cellLeft + kCellWidthTwips - kNumberInsetTwips -
                                 kNumberWidthTwips - kSignNameGapTwips -
                                 kSignNameWidthTwips,
