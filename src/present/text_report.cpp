@@ -1,9 +1,11 @@
 #include "present/text_report.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <sstream>
 
 #include "present/chart_text.h"
+#include "present/explanation.h"
 #include "present/position_text.h"
 #include "present/text_encoding.h"
 #include "tables/zone_table.h"
@@ -121,16 +123,27 @@ void SignAttributes(std::ostringstream& out, const ResultView& view) {
 
 std::string Wrapped(const std::string& text, std::size_t indent,
                     std::size_t width) {
+  // Widths count characters: "°" and "′" take one place, not two or three
+  // bytes.
+  const auto characters = [](const std::string& s) {
+    return static_cast<std::size_t>(std::count_if(
+        s.begin(), s.end(),
+        [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+  };
   std::string out;
   std::string line;
+  std::size_t lineWidth = 0;
   std::istringstream words(text);
   std::string word;
   const std::string margin(indent, ' ');
   while (words >> word) {
-    if (!line.empty() && indent + line.size() + 1 + word.size() > width) {
+    const std::size_t wordWidth = characters(word);
+    if (!line.empty() && indent + lineWidth + 1 + wordWidth > width) {
       out += margin + line + "\n";
       line.clear();
+      lineWidth = 0;
     }
+    lineWidth += (line.empty() ? 0 : 1) + wordWidth;
     line += (line.empty() ? "" : " ") + word;
   }
   if (!line.empty()) out += margin + line + "\n";
@@ -142,6 +155,7 @@ std::string TextReport(const Birth& birth, const ChartResult& result,
   std::ostringstream out;
   const std::string heading = "Hora Lagna of " + view.lblName;
   out << heading << "\n" << std::string(heading.size(), '=') << "\n\n";
+  out << Wrapped(HoraLagnaSummary(result), 0, kReportWidth) << "\n";
   Details(out, birth, view);
   out << "\n";
 
@@ -155,6 +169,10 @@ std::string TextReport(const Birth& birth, const ChartResult& result,
   PlanetTable(out, result, view);
   out << "\n";
   HoraLagnaBlock(out, result, view);
+  out << "\n" << kHowItWasFoundTitle << "\n";
+  for (const std::string& line : HowItWasFound(birth, result)) {
+    out << Wrapped(line, 2, kReportWidth);
+  }
   if (view.hasHoraLagna) {
     out << "\n";
     SignAttributes(out, view);
