@@ -10,6 +10,8 @@
 #include "cli/birth_entry.h"
 #include "cli/birth_place.h"
 #include "cli/cli_options.h"
+#include "cli/page_output.h"
+#include "present/explanation.h"
 #include "present/json_writer.h"
 #include "present/result_json.h"
 #include "present/text_report.h"
@@ -45,6 +47,14 @@ int RunSingle(const CliOptions& options) {
   } else {
     if (place) std::cout << PlaceReport(*place) << "\n";
     std::cout << TextReport(birth, result, view);
+  }
+  std::cout.flush();
+  std::string problem;
+  if (!WritePageFiles(
+          {view, HoraLagnaSummary(result), HowItWasFound(birth, result)},
+          options.pdfPath, options.pngPath, problem)) {
+    std::cerr << problem << "\n";
+    return kExitBadInput;
   }
   return kExitOk;
 }
