@@ -47,9 +47,10 @@ std::string AngleText(double x) {
          kPrime;
 }
 
-// "Leo 12° 34′": the sign and the degrees within it.
+// "Leo 12° 34′": the sign and the degrees within it. A count that ends on
+// exactly 360 is 0° Aries.
 std::string SignPositionText(double x) {
-  const DegreesMinutes dm = Split(x);
+  const DegreesMinutes dm = Split(x >= 360.0 ? x - 360.0 : x);
   const int sign = static_cast<int>(dm.degrees / 30);
   if (sign < 0 || sign > 11) return AngleText(x);
   return NameOfSign(sign) + " " + std::to_string(dm.degrees - 30LL * sign) +
@@ -146,13 +147,8 @@ std::string ClockTimeText(const CivilDateTime& t) {
 }
 
 std::string HoraLagnaSummary(const ChartResult& result) {
-  if (!result.timing) {
+  if (!result.timing || !result.horaLagna) {
     return std::string("Hora Lagna: none") + kDash + kNoSunriseNotice;
-  }
-  if (!result.horaLagna) {
-    // The count ended exactly on a full circle, which no sign holds.
-    return "Hora Lagna: " + AngleText(result.lagnas.hora) + kDash +
-           "exactly on the boundary of Pisces and Aries, so in no sign";
   }
   const HoraLagna& hl = *result.horaLagna;
   return "Hora Lagna: " + SignPositionText(hl.longitude) + kDash +
@@ -166,7 +162,7 @@ std::vector<std::string> HowItWasFound(const Birth& birth,
   lines.push_back("Birth: " + LongDateText(birth.local) + ", " +
                   ClockTimeText(birth.local) + " local clock time.");
   lines.push_back(ZoneLine(birth));
-  if (!result.timing) {
+  if (!result.timing || !result.horaLagna) {
     lines.push_back(MissingEventLine(birth, result));
     lines.push_back(kNoSunriseNotice);
     return lines;
@@ -203,19 +199,12 @@ std::vector<std::string> HowItWasFound(const Birth& birth,
     arithmetic += "; less " + std::to_string(360 * circles) + kDegree +
                   " (whole circles) = " + AngleText(hora);
   }
-  if (result.horaLagna) {
-    arithmetic += " = " + SignPositionText(hora) + ".";
-  } else {
-    arithmetic += ", exactly a full circle, which no sign holds.";
-  }
-  lines.push_back(arithmetic);
-
-  if (result.horaLagna) {
-    lines.push_back("Counted from the ascendant's sign, " +
-                    NameOfSign(result.ascendantSignIndex) + ", the Hora " +
-                    "Lagna's sign " + NameOfSign(result.horaLagna->signIndex) +
-                    " is the " + Ordinal(result.horaLagna->house) + " house.");
-  }
+  lines.push_back(arithmetic + " = " + SignPositionText(hora) + ".");
+  lines.push_back("Counted from the ascendant's sign, " +
+                  NameOfSign(result.ascendantSignIndex) +
+                  ", the Hora Lagna's sign " +
+                  NameOfSign(result.horaLagna->signIndex) + " is the " +
+                  Ordinal(result.horaLagna->house) + " house.");
   return lines;
 }
 

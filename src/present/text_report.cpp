@@ -26,29 +26,14 @@ void Row(std::ostringstream& out, const std::string& caption,
       << " : " << value << "\n";
 }
 
-std::string TwoDigits(int value) {
-  char text[8];
-  std::snprintf(text, sizeof text, "%02d", value);
-  return text;
-}
-
-std::string DateText(int year, int month, int day) {
-  return std::to_string(day) + " " + MonthName(month) + " " +
-         std::to_string(year);
-}
-
-std::string ClockText(int hour, int minute, int second) {
-  return TwoDigits(hour) + ":" + TwoDigits(minute) + ":" + TwoDigits(second);
-}
-
 void Details(std::ostringstream& out, const Birth& birth,
              const ResultView& view) {
   const CivilDateTime& t = birth.local;
   constexpr std::size_t kWidth = 13;  // "Date of Birth"
   out << "Your Details\n";
   Row(out, "Name", view.lblName, kWidth);
-  Row(out, "Date of Birth", DateText(t.year, t.month, t.day), kWidth);
-  Row(out, "Time of Birth", ClockText(t.hour, t.minute, t.second), kWidth);
+  Row(out, "Date of Birth", LongDateText(t), kWidth);
+  Row(out, "Time of Birth", ClockTimeText(t), kWidth);
   Row(out, "Longitude", view.lblLongitude, kWidth);
   Row(out, "Latitude", view.lblLatitude, kWidth);
   if (!view.lblCity.empty()) Row(out, "City", view.lblCity, kWidth);
@@ -85,9 +70,8 @@ void HoraLagnaBlock(std::ostringstream& out, const ChartResult& result,
   // The reference sunrise never lies after the birth.
   const CivilDateTime& sunrise = result.timing->sunrise;
   out << "  Born " << result.timing->elapsedMinutes
-      << " minutes after the sunrise of "
-      << DateText(sunrise.year, sunrise.month, sunrise.day) << ", "
-      << ClockText(sunrise.hour, sunrise.minute, sunrise.second) << "\n";
+      << " minutes after the sunrise of " << LongDateText(sunrise) << ", "
+      << ClockTimeText(sunrise) << "\n";
   constexpr std::size_t kWidth = 27;  // "Hora Lagna Present In House"
   Row(out, "Hora Lagna Present In Sign",
       view.attributes.lblArudhaLagnaPresentInSign + "  (" +

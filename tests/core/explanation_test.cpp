@@ -135,6 +135,20 @@ TEST(Explanation, SummaryAndHowItWasFound) {
   }
 }
 
+// A count that ends on exactly a full circle is 0° Aries, as the chart has
+// it, not a position past Pisces.
+TEST(Explanation, AFullCircleIsAriesNought) {
+  const Birth birth = MakeBirth({1980, 3, 15, 8, 37, 0}, 19800, 0, 34);
+  const ChartResult result =
+      Timed({1980, 3, 15, 6, 37, 0}, 120, 300.0, 360.0, 0, 0, 1);
+  EXPECT_EQ(HoraLagnaSummary(result),
+            "Hora Lagna: Aries 0\u00B0 00\u2032 \u2014 1st house from the "
+            "ascendant (Aries)");
+  EXPECT_EQ(HowItWasFound(birth, result).at(6),
+            "300\u00B0 00\u2032 + 0.5\u00B0 \u00D7 120 = 300\u00B0 00\u2032 + "
+            "60\u00B0 00\u2032 = 360\u00B0 00\u2032 = Aries 0\u00B0 00\u2032.");
+}
+
 // A birth before a sunrise that exists, where the day before has none, and
 // a day that rises but does not set: each names the event that is missing.
 TEST(Explanation, NamesTheMissingSunriseOrSunset) {
