@@ -1,6 +1,8 @@
 #include "cli/batch.h"
 
+#include <algorithm>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "chart/calculate.h"
@@ -11,6 +13,10 @@ namespace tarvelin::cli {
 namespace {
 
 constexpr std::size_t kFieldCount = 7;  // name,date,time,lon,lat,zone,dst
+
+// Rows read and computed at a time: enough to keep every thread busy, few
+// enough that memory stays small for a file of any length.
+constexpr std::size_t kRowsPerChunk = 4096;
 
 std::string Trim(const std::string& text) {
   const auto first = text.find_first_not_of(" \t");
@@ -53,39 +59,75 @@ bool RowTexts(const std::string& line, BirthTexts& texts,
   return true;
 }
 
+struct Row {
+  long lineNumber = 0;
+  std::string text;
+  std::string json;  // the answer: a result or an error object
+  bool bad = false;
+};
+
+// One row's answer, computed on its own: the row holds everything it needs.
+void Answer(Row& row, JsonWriter& json) {
+  json.Clear();
+  BirthTexts texts;
+  std::string problem;
+  BirthEntry entry;
+  if (RowTexts(row.text, texts, problem)) {
+    entry = ReadBirth(texts);
+    problem = entry.problem;
+  }
+  if (entry.birth) {
+    const ChartResult result = Calculate(*entry.birth);
+    WriteResultJson(json, *entry.birth, result,
+                    PresentResult(*entry.birth, result));
+  } else {
+    row.bad = true;
+    WriteRowErrorJson(json, row.lineNumber, problem);
+  }
+  row.json = json.Text();
+}
+
+// Answers every row of the chunk on `jobs` threads, each taking every
+// jobs-th row.
+void AnswerAll(std::vector<Row>& rows, int jobs) {
+  const auto work = [&rows, jobs](int first) {
+    JsonWriter json(JsonLayout::kOneLine);
+    for (std::size_t i = first; i < rows.size(); i += jobs)
+      Answer(rows[i], json);
+  };
+  std::vector<std::thread> threads;
+  for (int t = 1; t < jobs; ++t) threads.emplace_back(work, t);
+  work(0);
+  for (std::thread& thread : threads) thread.join();
+}
+
 }  // namespace
 
-BatchSummary RunBatch(std::istream& csv, std::ostream& out) {
+BatchSummary RunBatch(std::istream& csv, std::ostream& out, int jobs) {
+  if (jobs < 1) jobs = static_cast<int>(std::thread::hardware_concurrency());
+  jobs = std::max(jobs, 1);
   BatchSummary summary;
-  JsonWriter json(JsonLayout::kOneLine);
+  std::vector<Row> rows;
   std::string line;
   long lineNumber = 0;
-  while (std::getline(csv, line)) {
-    ++lineNumber;
-    if (lineNumber == 1) continue;  // the header
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (Trim(line).empty()) continue;
-    ++summary.rows;
-
-    json.Clear();
-    BirthTexts texts;
-    std::string problem;
-    BirthEntry entry;
-    if (RowTexts(line, texts, problem)) {
-      entry = ReadBirth(texts);
-      problem = entry.problem;
+  bool more = true;
+  while (more) {
+    rows.clear();
+    while (rows.size() < kRowsPerChunk &&
+           (more = bool(std::getline(csv, line)))) {
+      ++lineNumber;
+      if (lineNumber == 1) continue;  // the header
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+      if (Trim(line).empty()) continue;
+      rows.push_back({lineNumber, std::move(line), {}, false});
     }
-    if (entry.birth) {
-      const ChartResult result = Calculate(*entry.birth);
-      WriteResultJson(json, *entry.birth, result,
-                      PresentResult(*entry.birth, result));
-    } else {
-      ++summary.badRows;
-      WriteRowErrorJson(json, lineNumber, problem);
+    AnswerAll(rows, std::max(1, std::min(jobs, static_cast<int>(rows.size()))));
+    for (const Row& row : rows) {
+      ++summary.rows;
+      if (row.bad) ++summary.badRows;
+      out.write(row.json.data(), static_cast<std::streamsize>(row.json.size()));
+      out.put('\n');
     }
-    out.write(json.Text().data(),
-              static_cast<std::streamsize>(json.Text().size()));
-    out.put('\n');
   }
   return summary;
 }

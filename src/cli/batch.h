@@ -5,7 +5,9 @@
 // a trailing "\r" are ignored, and blank lines give no output. A row that
 // cannot be read gives {"line": N, "error": "message"} in its place, N
 // counting the header as line 1; the other rows are still computed. Each row
-// is computed on its own, as a single run of the tool would compute it.
+// is computed on its own, as a single run of the tool would compute it, on
+// `jobs` threads (0: one per core); the output is the same, in the same
+// order, for any number of jobs.
 #pragma once
 
 #include <istream>
@@ -18,6 +20,6 @@ struct BatchSummary {
   long badRows = 0;  // rows answered with an error line
 };
 
-BatchSummary RunBatch(std::istream& csv, std::ostream& out);
+BatchSummary RunBatch(std::istream& csv, std::ostream& out, int jobs = 1);
 
 }  // namespace tarvelin::cli

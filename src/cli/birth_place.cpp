@@ -202,7 +202,7 @@ std::string PlacesJson(const std::string& query, std::string& problem) {
     out.EndObject();
   }
   out.EndArray();
-  return out.Text() + "\n";
+  return std::string(out.Text()) + "\n";
 }
 
 }  // namespace tarvelin::cli

@@ -83,7 +83,7 @@ int RunBatchFile(const CliOptions& options) {
     }
     csv = &file;
   }
-  const BatchSummary summary = RunBatch(*csv, std::cout);
+  const BatchSummary summary = RunBatch(*csv, std::cout, options.jobs);
   std::cout.flush();
   if (summary.badRows > 0) {
     std::cerr << "tarvelin-cli: " << summary.badRows << " of " << summary.rows
