@@ -215,17 +215,20 @@ std::string HelpText() {
          "matches several cities takes the most populous of those named\n"
          "exactly so; the output says which city and zone were taken.\n"
          "\n"
-         "A batch file starts with a header line; every further line is\n"
+         "A batch file starts with the header line\n"
          "  name,date,time,lon,lat,zone,dst\n"
-         "with dst 0 or 1, e.g. RAM,1980-03-15,21:05:30,77:12E,28:36N,34,0.\n"
+         "and every further line is such a row, with dst 0 or 1, e.g.\n"
+         "  RAM,1980-03-15,21:05:30,77:12E,28:36N,34,0\n"
          "Each row gives one JSON line; a row that cannot be read gives\n"
          "{\"line\": N, \"error\": \"...\"} (N counts the header as line 1).\n"
          "Rows are computed on every core (--jobs to choose); the output is\n"
          "the same, in the same order, whatever the number of jobs.\n"
          "\n"
-         "Exit status: 0 done; 1 some batch rows could not be read;\n"
-         "2 a bad flag or a bad birth, an unknown place, or a place whose\n"
-         "time has no entry in the zone list (one line on standard error).\n";
+         "Exit status: 0 done; 1 some batch rows could not be read, or the\n"
+         "output could not be written (\"write error\"); 2 a bad flag or a\n"
+         "bad birth, an unknown place, a place whose time has no entry in\n"
+         "the zone list, a batch file that cannot be read or has no header\n"
+         "(one line on standard error); 141 the reader closed the pipe.\n";
   return out.str();
 }
 

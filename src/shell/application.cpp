@@ -19,7 +19,10 @@ namespace tarvelin {
 constexpr const char kAlreadyRunning[] = "Application is already running";
 
 Application::Application(const QString& lockPath, QObject* parent)
-    : QObject(parent), lock_(lockPath) {}
+    : QObject(parent), lock_(lockPath) {
+  connect(&lock_, &SingleInstanceLock::raiseRequested, this,
+          &Application::BringToFront);
+}
 
 Application::~Application() {
   delete mdi_;
@@ -83,6 +86,21 @@ void Application::ShowExitScreen() {
   }
   exitScreen_->show();
   exitScreen_->raise();
+}
+
+void Application::BringToFront() {
+  QWidget* window = nullptr;
+  if (exitScreen_ && exitScreen_->isVisible()) {
+    window = exitScreen_;
+  } else if (mdi_ && mdi_->isVisible()) {
+    window = mdi_;
+  } else if (frmMain_ && frmMain_->isVisible()) {
+    window = frmMain_.get();
+  }
+  if (window == nullptr) return;
+  window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+  window->raise();
+  window->activateWindow();
 }
 
 void Application::BackToInputForm() {
