@@ -68,9 +68,17 @@ void FrmDisplayTest::opensOnTheChartTabWithFixedCaptions() {
   for (int s = 0; s < 12; ++s) {
     QCOMPARE(form.Hno[s]->text(), QString::number(s + 1));
     QCOMPARE(form.Hno[s]->font().family(), QString("Courier New"));
-    // The number stands in its own cell.
+    // The number stands in its own cell, the sign's three letters beside
+    // it, clear of the number and of the marker line that shows "HL".
     QVERIFY2(form.shpHora[s]->geometry().contains(form.Hno[s]->geometry()),
              qPrintable(QString("cell %1").arg(s + 1)));
+    auto* name = form.findChild<QLabel*>(QString("lblSignName%1").arg(s));
+    QVERIFY(name);
+    QCOMPARE(name->text(),
+             QString("AriTauGemCanLeoVirLibScoSagCapAquPis").mid(3 * s, 3));
+    QVERIFY(form.shpHora[s]->geometry().contains(name->geometry()));
+    QVERIFY(!name->geometry().intersects(form.Hno[s]->geometry()));
+    QVERIFY(!name->geometry().intersects(form.lblArudha[s]->geometry()));
   }
   const char* captions[] = {
       "Surya/Sun",       "Chandra/Moon", "Budha/Mercury", "Shukra/Venus",

@@ -40,7 +40,8 @@ constexpr std::array<int, 4> kCellTopTwips = {135, 1815, 3495, 5175};
 constexpr int kNumberWidthTwips = 255;
 constexpr int kNumberHeightTwips = 240;
 constexpr int kNumberInsetTwips = 45;
-// The sign's three letters stand just left of its number, twips.
+// The sign's three letters stand left of its number, clear of the marker
+// line below the number so that "HL" stays whole, twips.
 constexpr int kSignNameWidthTwips = 390;
 constexpr int kSignNameGapTwips = 15;
 
@@ -320,13 +321,11 @@ void FrmDisplay::BuildChart(QWidget* chart) {
                             cellTop, kNumberWidthTwips, kNumberHeightTwips));
     Hno[s]->setFont(numberFont);
     Hno[s]->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    QLabel* signName =
-        MakeLabel(chart, QStringLiteral("lblSignName%1").arg(s),
-                  QString::fromLatin1(SignAbbreviation(s).data(), 3),
-                  ChartRect(cellLeft + kCellWidthTwips - kNumberInsetTwips -
-                                kNumberWidthTwips - kSignNameGapTwips -
-                                kSignNameWidthTwips,
-                            cellTop, kSignNameWidthTwips, kNumberHeightTwips));
+    QLabel* signName = MakeLabel(
+        chart, QStringLiteral("lblSignName%1").arg(s),
+        QString::fromLatin1(SignAbbreviation(s).data(), 3),
+        ChartRect(cell.markerLeft - kSignNameGapTwips - kSignNameWidthTwips,
+                  cellTop, kSignNameWidthTwips, kNumberHeightTwips));
     signName->setFont(numberFont);
     signName->setAlignment(Qt::AlignRight | Qt::AlignTop);
     lblArudha[s] = MakeLabel(chart, QStringLiteral("lblArudha%1").arg(s), "A12",
