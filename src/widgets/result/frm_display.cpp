@@ -424,6 +424,9 @@ void FrmDisplay::BuildFoundTab(QWidget* page) {
   lblHowItWasFound_ = MakeLabel(frame, "lblHowItWasFound", QString(),
                                 TwipsRect(240, 240, 11535, 6735), Wrap::Yes);
   lblHowItWasFound_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  QFont steps = font();
+  steps.setPointSize(9);
+  lblHowItWasFound_->setFont(steps);
 }
 
 void FrmDisplay::ShowExplanation(
