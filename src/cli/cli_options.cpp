@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <sstream>
 
+#include "tarvelin_version.h"
+
 namespace tarvelin::cli {
 namespace {
 
@@ -68,6 +70,8 @@ const FlagRule kFlags[] = {
      [](CliOptions& o, const std::string&) { o.mode = Mode::kZones; }},
     {"--help", nullptr, Group::kAlone, "show this help",
      [](CliOptions& o, const std::string&) { o.mode = Mode::kHelp; }},
+    {"--version", nullptr, Group::kAlone, "show the version",
+     [](CliOptions& o, const std::string&) { o.mode = Mode::kVersion; }},
 };
 
 // Flags a single birth cannot do without. A missing --name is left to the
@@ -123,6 +127,10 @@ ParseOutcome ParseCommandLine(const std::vector<std::string>& args) {
 
   if (options.given.count("--help")) {
     options.mode = Mode::kHelp;
+    return {options, ""};
+  }
+  if (options.given.count("--version")) {
+    options.mode = Mode::kVersion;
     return {options, ""};
   }
   if (options.mode == Mode::kZones) {
@@ -190,7 +198,7 @@ std::string HelpText() {
          "  tarvelin-cli --batch FILE.csv [--jobs N] [--json]\n"
          "  tarvelin-cli --places TEXT [--json]\n"
          "  tarvelin-cli --zones\n"
-         "  tarvelin-cli --help\n"
+         "  tarvelin-cli --help | --version\n"
          "\n"
          "Computes the Hora Lagna of a birth: the chart, the planetary\n"
          "positions, the house and the sign attributes of the Hora Lagna.\n"
@@ -230,6 +238,10 @@ std::string HelpText() {
          "the zone list, a batch file that cannot be read or has no header\n"
          "(one line on standard error); 141 the reader closed the pipe.\n";
   return out.str();
+}
+
+std::string VersionText() {
+  return std::string("tarvelin-cli ") + TARVELIN_VERSION + "\n";
 }
 
 }  // namespace tarvelin::cli

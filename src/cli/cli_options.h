@@ -18,11 +18,12 @@ constexpr int kExitBadRows = 1;   // a batch ran, some rows could not be read
 constexpr int kExitBadInput = 2;  // a bad flag or a bad single birth
 
 enum class Mode {
-  kSingle,  // one birth from the birth flags
-  kBatch,   // --batch FILE.csv
-  kZones,   // --zones
-  kPlaces,  // --places TEXT
-  kHelp,    // --help
+  kSingle,   // one birth from the birth flags
+  kBatch,    // --batch FILE.csv
+  kZones,    // --zones
+  kPlaces,   // --places TEXT
+  kHelp,     // --help
+  kVersion,  // --version
 };
 
 // The most threads --jobs takes.
@@ -53,5 +54,8 @@ ParseOutcome ParseCommandLine(const std::vector<std::string>& args);
 
 // The text printed for --help.
 std::string HelpText();
+
+// The line printed for --version: "tarvelin-cli" and the version.
+std::string VersionText();
 
 }  // namespace tarvelin::cli
