@@ -154,7 +154,7 @@ std::string ChartNotationOf(double x) {
 
 std::string_view SignAbbreviation(int signIndex) {
   if (signIndex < 0 || signIndex >= kSignCount) return {};
-  return std::string_view(kSignAbbreviations + 3 * signIndex, 3);
+  return std::string_view(kSignNames[static_cast<std::size_t>(signIndex)], 3);
 }
 
 }  // namespace tarvelin
