@@ -1,0 +1,481 @@
+#include "library/library_exchange.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+#include <cmath>
+
+#include "library/birth_checks.h"
+#include "rules/validation.h"
+#include "tables/zone_table.h"
+
+namespace tarvelin::library {
+namespace {
+
+constexpr char kCsvHeader[] = "name,date,time,lon,lat,zone,dst";
+constexpr char kJsonFormat[] = "tarvelin-births";
+constexpr int kJsonVersion = 1;
+// The largest coordinates --batch takes, in minutes: 179:59 and 89:59.
+constexpr long long kMaxLonMinutes = 179 * 60 + 59;
+constexpr long long kMaxLatMinutes = 89 * 60 + 59;
+
+std::string Text(const QString& text) { return text.toStdString(); }
+QString Qt(const std::string& text) { return QString::fromStdString(text); }
+
+bool EndsWith(const QString& path, const char* ending) {
+  return path.endsWith(ending, Qt::CaseInsensitive);
+}
+
+Status FileProblem(const QString& message) {
+  return Status{Fault::kFile, Text(message)};
+}
+
+Status WrongEnding(const QString& path) {
+  return FileProblem("\"" + path + "\" must end in .csv or .json");
+}
+
+// --- CSV --------------------------------------------------------------------
+
+std::string Trim(const std::string& text) {
+  const auto first = text.find_first_not_of(" \t");
+  if (first == std::string::npos) return "";
+  const auto last = text.find_last_not_of(" \t");
+  return text.substr(first, last - first + 1);
+}
+
+std::vector<std::string> Split(const std::string& text, char separator) {
+  std::vector<std::string> parts;
+  std::string::size_type start = 0;
+  while (true) {
+    const auto end = text.find(separator, start);
+    parts.push_back(text.substr(start, end - start));
+    if (end == std::string::npos) return parts;
+    start = end + 1;
+  }
+}
+
+bool AllDigits(const std::string& text) {
+  if (text.empty()) return false;
+  for (const char c : text) {
+    if (c < '0' || c > '9') return false;
+  }
+  return true;
+}
+
+// The zone-list entry a birth is written with, or -1 when it has none: its
+// own, or for an exact offset the first entry of that standard offset (with
+// daylight saving of none or one hour, which the dst column holds).
+int CsvZone(const Birth& b) {
+  if (b.zoneIndex != Birth::kExactOffset) return b.zoneIndex;
+  if (b.daylightSavingSeconds != 0 &&
+      b.daylightSavingSeconds != kSecondsPerHour) {
+    return -1;
+  }
+  for (int zone = 0; zone < kZoneCount; ++zone) {
+    if (WithZoneEntry(b, zone, b.daylightSavingSeconds != 0).utcOffsetSeconds ==
+        b.utcOffsetSeconds) {
+      return zone;
+    }
+  }
+  return -1;
+}
+
+// Why --batch could not read the birth back, or empty.
+std::string CsvRefusal(const Birth& b, int zone) {
+  for (const char c : b.name) {
+    if (!((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == ' ')) {
+      return "the name has letters outside A-Z, which --batch refuses "
+             "(export to JSON keeps it)";
+    }
+  }
+  if (zone < 0) {
+    return "the exact UTC offset " + OffsetText(b.utcOffsetSeconds) +
+           " is no zone-list entry's, so the --batch columns cannot hold it "
+           "(export to JSON keeps it)";
+  }
+  if (std::llround(std::fabs(b.longitudeDegrees) * 60) > kMaxLonMinutes ||
+      std::llround(std::fabs(b.latitudeDegrees) * 60) > kMaxLatMinutes) {
+    return "the place rounds to a coordinate --batch refuses (export to JSON "
+           "keeps it)";
+  }
+  return "";
+}
+
+// One coordinate "DDD:MMx" of a CSV row, in the words of tarvelin-cli.
+bool ReadCoordinate(const std::string& raw, const char* what, char positive,
+                    char negative, std::size_t degreeDigits,
+                    const char* example, double& degrees,
+                    std::string& problem) {
+  const std::string text = Trim(raw);
+  const char letter =
+      text.empty() ? 0
+                   : static_cast<char>(
+                         std::toupper(static_cast<unsigned char>(text.back())));
+  const auto parts = text.empty() ? std::vector<std::string>{}
+                                  : Split(text.substr(0, text.size() - 1), ':');
+  if ((letter != positive && letter != negative) || parts.size() != 2) {
+    problem = std::string(what) + " must look like " + example +
+              " (degrees:minutes then " + positive + " or " + negative + ")";
+    return false;
+  }
+  for (const std::string& part : parts) {
+    if (!AllDigits(part) && !part.empty()) {
+      problem = FilterNumberKey(0).problem->message;
+      return false;
+    }
+  }
+  if (parts[0].size() > degreeDigits || parts[1].size() > 2) {
+    problem =
+        std::string(what) +
+        (parts[0].size() > degreeDigits ? " degrees" : " minutes") +
+        " take at most " +
+        std::to_string(parts[0].size() > degreeDigits ? degreeDigits : 2) +
+        " digits";
+    return false;
+  }
+  if (parts[0].empty() || parts[1].empty()) {
+    // The form's range messages: an empty box is out of range.
+    problem = std::string("Please Enter Value Between 0 And ") +
+              (positive == 'E' ? "179" : "89") + " in the " +
+              (parts[0].empty() ? "Degree" : " Minute") + " of " +
+              (positive == 'E' ? "Longitude" : "Latitude");
+    return false;
+  }
+  const double size = std::stoi(parts[0]) + std::stoi(parts[1]) / 60.0;
+  degrees = letter == negative ? -size : size;
+  return true;
+}
+
+BirthLibrary::ImportRow CsvRow(const std::string& line, int rowNumber) {
+  BirthLibrary::ImportRow row;
+  row.line = rowNumber;
+  const auto fields = Split(line, ',');
+  std::vector<std::string> f;
+  for (const std::string& field : fields) f.push_back(Trim(field));
+  row.name = f[0];
+  if (f.size() != 7) {
+    row.refusal = "expected 7 fields name,date,time,lon,lat,zone,dst, found " +
+                  std::to_string(f.size());
+    return row;
+  }
+  if (f[6] != "0" && f[6] != "1") {
+    row.refusal = "dst must be 0 or 1";
+    return row;
+  }
+  Birth b;
+  b.name = Text(Qt(f[0]).toUpper());
+  std::string& problem = row.refusal;
+  if (!ReadCoordinate(f[3], "Longitude", 'E', 'W', 3, "77:12E",
+                      b.longitudeDegrees, problem) ||
+      !ReadCoordinate(f[4], "Latitude", 'N', 'S', 2, "28:36N",
+                      b.latitudeDegrees, problem)) {
+    return row;
+  }
+  const auto date = Split(f[1], '-');
+  if (date.size() != 3 || date[0].size() != 4 || !AllDigits(date[0]) ||
+      date[1].size() > 2 || !AllDigits(date[1]) || date[2].size() > 2 ||
+      !AllDigits(date[2])) {
+    problem = "Date must look like YYYY-MM-DD, e.g. 1980-03-15";
+    return row;
+  }
+  const auto time = Split(f[2], ':');
+  bool timeOk = time.size() == 2 || time.size() == 3;
+  for (const std::string& part : time) {
+    timeOk = timeOk && part.size() <= 2 && AllDigits(part);
+  }
+  if (!timeOk) {
+    problem = "Time must look like HH:MM or HH:MM:SS, e.g. 21:05:30";
+    return row;
+  }
+  if (f[5].size() > 2 || !AllDigits(f[5]) || std::stoi(f[5]) >= kZoneCount) {
+    problem = "Zone must be a list index from 0 to " +
+              std::to_string(kZoneCount - 1) + " (see --zones)";
+    return row;
+  }
+  b.local = CivilDateTime{
+      std::stoi(date[0]), std::stoi(date[1]),
+      std::stoi(date[2]), std::stoi(time[0]),
+      std::stoi(time[1]), time.size() == 3 ? std::stoi(time[2]) : 0};
+  b = WithZoneEntry(b, std::stoi(f[5]), f[6] == "1");
+  if (const auto formProblem = BirthProblem(b)) {
+    problem = *formProblem;
+    return row;
+  }
+  row.birth = SavedBirth{};
+  row.birth->birth = b;
+  return row;
+}
+
+// --- JSON -------------------------------------------------------------------
+
+QJsonValue TimeValue(std::int64_t ms) {
+  return QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC)
+      .toString(Qt::ISODateWithMs);
+}
+
+QJsonObject BirthObject(const SavedBirth& saved) {
+  const Birth& b = saved.birth;
+  QJsonObject o;
+  o["name"] = Qt(b.name);
+  o["date"] = Qt(DateText(b.local));
+  o["time"] = Qt(TimeText(b.local));
+  o["latitude"] = b.latitudeDegrees;
+  o["latitudeHemisphere"] = std::signbit(b.latitudeDegrees) ? "S" : "N";
+  o["longitude"] = b.longitudeDegrees;
+  o["longitudeHemisphere"] = std::signbit(b.longitudeDegrees) ? "W" : "E";
+  o["utcOffsetSeconds"] = b.utcOffsetSeconds;
+  o["daylightSavingSeconds"] = b.daylightSavingSeconds;
+  o["zone"] = b.zoneIndex == Birth::kExactOffset ? QJsonValue()
+                                                 : QJsonValue(b.zoneIndex);
+  o["atlasZone"] = Qt(b.atlasZone);
+  o["city"] = Qt(b.city);
+  o["state"] = Qt(b.state);
+  o["country"] = Qt(b.country);
+  o["note"] = Qt(saved.note);
+  o["created"] = TimeValue(saved.createdMs);
+  o["modified"] = TimeValue(saved.modifiedMs);
+  o["lastUsed"] =
+      saved.lastUsedMs ? TimeValue(*saved.lastUsedMs) : QJsonValue();
+  return o;
+}
+
+// Reads one birth object; false with `problem` set when a field is missing
+// or of the wrong kind.
+bool ReadBirthObject(const QJsonObject& o, SavedBirth& saved,
+                     std::string& problem) {
+  Birth& b = saved.birth;
+  const auto text = [&](const char* key, std::string& out) {
+    const QJsonValue v = o.value(key);
+    if (v.isUndefined() || v.isNull()) return true;
+    if (!v.isString()) {
+      problem = std::string("\"") + key + "\" must be a text";
+      return false;
+    }
+    out = Text(v.toString());
+    return true;
+  };
+  const auto integer = [&](const char* key, int& out) {
+    const QJsonValue v = o.value(key);
+    if (v.isUndefined()) return true;
+    const double d = v.toDouble(0.5);
+    if (!v.isDouble() || d != std::floor(d) || std::fabs(d) > 1e9) {
+      problem = std::string("\"") + key + "\" must be a whole number";
+      return false;
+    }
+    out = static_cast<int>(d);
+    return true;
+  };
+  const auto coordinate = [&](const char* key, const char* hemisphereKey,
+                              char negative, double& out) {
+    const QJsonValue v = o.value(key);
+    if (!v.isDouble()) {
+      problem = std::string("\"") + key + "\" must be a number of degrees";
+      return false;
+    }
+    out = v.toDouble();
+    const QString hemisphere = o.value(hemisphereKey).toString();
+    if (hemisphere.isEmpty()) return true;
+    const bool negativeHemisphere = hemisphere == QChar(negative);
+    if (out != 0 && std::signbit(out) != negativeHemisphere) {
+      problem =
+          std::string("\"") + key + "\" and \"" + hemisphereKey + "\" disagree";
+      return false;
+    }
+    out = negativeHemisphere ? -std::fabs(out) : std::fabs(out);
+    return true;
+  };
+  const auto time = [&](const char* key, std::int64_t& out) {
+    const QString value = o.value(key).toString();
+    if (value.isEmpty()) return;
+    const QDateTime t = QDateTime::fromString(value, Qt::ISODateWithMs);
+    if (t.isValid()) out = t.toMSecsSinceEpoch();
+  };
+
+  std::string date, clock;
+  if (!text("name", b.name) || !text("date", date) || !text("time", clock)) {
+    return false;
+  }
+  b.name = Text(Qt(b.name).trimmed().toUpper());
+  int parts[6] = {0, 0, 0, 0, 0, 0};
+  if (std::sscanf(date.c_str(), "%4d-%2d-%2d", &parts[0], &parts[1],
+                  &parts[2]) != 3) {
+    problem = "Date must look like YYYY-MM-DD, e.g. 1980-03-15";
+    return false;
+  }
+  const int clockParts = std::sscanf(clock.c_str(), "%2d:%2d:%2d", &parts[3],
+                                     &parts[4], &parts[5]);
+  if (clockParts < 2) {
+    problem = "Time must look like HH:MM or HH:MM:SS, e.g. 21:05:30";
+    return false;
+  }
+  b.local =
+      CivilDateTime{parts[0], parts[1], parts[2], parts[3], parts[4], parts[5]};
+  if (!coordinate("latitude", "latitudeHemisphere", 'S', b.latitudeDegrees) ||
+      !coordinate("longitude", "longitudeHemisphere", 'W',
+                  b.longitudeDegrees)) {
+    return false;
+  }
+  const QJsonValue zone = o.value("zone");
+  b.zoneIndex = Birth::kExactOffset;
+  if (!zone.isNull() && !zone.isUndefined() && !integer("zone", b.zoneIndex)) {
+    return false;
+  }
+  if (!integer("daylightSavingSeconds", b.daylightSavingSeconds)) return false;
+  if (b.zoneIndex >= 0 && b.zoneIndex < kZoneCount &&
+      o.value("utcOffsetSeconds").isUndefined()) {
+    b = WithZoneEntry(b, b.zoneIndex, b.daylightSavingSeconds != 0);
+  } else if (o.value("utcOffsetSeconds").isUndefined()) {
+    problem = "\"utcOffsetSeconds\" is needed where there is no zone";
+    return false;
+  } else if (!integer("utcOffsetSeconds", b.utcOffsetSeconds)) {
+    return false;
+  }
+  if (!text("atlasZone", b.atlasZone) || !text("city", b.city) ||
+      !text("state", b.state) || !text("country", b.country) ||
+      !text("note", saved.note)) {
+    return false;
+  }
+  time("created", saved.createdMs);
+  time("modified", saved.modifiedMs);
+  std::int64_t lastUsed = 0;
+  time("lastUsed", lastUsed);
+  if (lastUsed > 0) saved.lastUsedMs = lastUsed;
+  if (const auto formProblem = BirthProblem(b)) {
+    problem = *formProblem;
+    return false;
+  }
+  return true;
+}
+
+Expected<std::vector<BirthLibrary::ImportRow>> JsonRows(const QByteArray& bytes,
+                                                        const QString& path) {
+  QJsonParseError error;
+  const QJsonDocument doc = QJsonDocument::fromJson(bytes, &error);
+  if (doc.isNull()) {
+    return FileProblem("\"" + path + "\" is not JSON (" + error.errorString() +
+                       " at byte " + QString::number(error.offset) + ")");
+  }
+  QJsonArray births;
+  if (doc.isArray()) {
+    births = doc.array();
+  } else if (doc.object().value("births").isArray()) {
+    const int version = doc.object().value("version").toInt(kJsonVersion);
+    if (version > kJsonVersion) {
+      return FileProblem("\"" + path +
+                         "\" was written by a newer Tarvelin (version " +
+                         QString::number(version) + ")");
+    }
+    births = doc.object().value("births").toArray();
+  } else {
+    return FileProblem("\"" + path + "\" holds no list of births");
+  }
+  std::vector<BirthLibrary::ImportRow> rows;
+  int line = 0;
+  for (const QJsonValue& value : births) {
+    BirthLibrary::ImportRow row;
+    row.line = ++line;
+    row.name = Text(value.toObject().value("name").toString());
+    SavedBirth saved;
+    if (!value.isObject()) {
+      row.refusal = "not a birth object";
+    } else if (ReadBirthObject(value.toObject(), saved, row.refusal)) {
+      row.birth = saved;
+    }
+    rows.push_back(std::move(row));
+  }
+  return rows;
+}
+
+Status WriteFile(const QString& path, const QByteArray& bytes) {
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() ||
+      !file.commit()) {
+    return FileProblem("\"" + path + "\" cannot be written (" +
+                       file.errorString() + ")");
+  }
+  return Status::Ok();
+}
+
+}  // namespace
+
+std::string BirthsCsv(const std::vector<SavedBirth>& births,
+                      std::vector<ExportReport::Skipped>& skipped) {
+  std::string csv = std::string(kCsvHeader) + "\n";
+  for (const SavedBirth& saved : births) {
+    const Birth& b = saved.birth;
+    const int zone = CsvZone(b);
+    const std::string refusal = CsvRefusal(b, zone);
+    if (!refusal.empty()) {
+      skipped.push_back({saved, refusal});
+      continue;
+    }
+    csv += b.name + "," + DateText(b.local) + "," + TimeText(b.local) + "," +
+           LongitudeText(b.longitudeDegrees) + "," +
+           LatitudeText(b.latitudeDegrees) + "," + std::to_string(zone) + "," +
+           (b.daylightSavingSeconds != 0 ? "1" : "0") + "\n";
+  }
+  return csv;
+}
+
+std::vector<BirthLibrary::ImportRow> CsvRows(const std::string& text) {
+  std::vector<BirthLibrary::ImportRow> rows;
+  int lineNumber = 0;
+  for (std::string line : Split(text, '\n')) {
+    ++lineNumber;
+    if (lineNumber == 1) continue;  // the header, as --batch skips it
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (Trim(line).empty()) continue;
+    rows.push_back(CsvRow(line, lineNumber));
+  }
+  return rows;
+}
+
+Expected<ExportReport> ExportBirths(const std::vector<SavedBirth>& births,
+                                    const QString& path) {
+  ExportReport report;
+  QByteArray bytes;
+  if (EndsWith(path, ".csv")) {
+    bytes = QByteArray::fromStdString(BirthsCsv(births, report.skipped));
+  } else if (EndsWith(path, ".json")) {
+    QJsonArray list;
+    for (const SavedBirth& saved : births) list.append(BirthObject(saved));
+    QJsonObject root;
+    root["format"] = kJsonFormat;
+    root["version"] = kJsonVersion;
+    root["births"] = list;
+    bytes = QJsonDocument(root).toJson(QJsonDocument::Indented);
+  } else {
+    return WrongEnding(path);
+  }
+  const Status written = WriteFile(path, bytes);
+  if (!written.ok()) return written;
+  report.written = static_cast<int>(births.size() - report.skipped.size());
+  return report;
+}
+
+Expected<std::vector<BirthLibrary::ImportRow>> ReadImportFile(
+    const QString& path) {
+  if (!EndsWith(path, ".csv") && !EndsWith(path, ".json")) {
+    return WrongEnding(path);
+  }
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    return FileProblem("\"" + path + "\" cannot be read (" +
+                       file.errorString() + ")");
+  }
+  const QByteArray bytes = file.readAll();
+  if (EndsWith(path, ".json")) return JsonRows(bytes, path);
+  return CsvRows(bytes.toStdString());
+}
+
+Expected<std::vector<BirthLibrary::ImportResult>> ImportBirths(
+    BirthLibrary& library, const QString& path) {
+  const auto rows = ReadImportFile(path);
+  if (!rows) return rows.status();
+  return library.Import(*rows);
+}
+
+}  // namespace tarvelin::library
