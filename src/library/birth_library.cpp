@@ -437,8 +437,8 @@ Expected<SavedBirth> BirthLibrary::Resolve(const std::string& nameOrId) const {
   auto matches = Select("WHERE name_key = ? " + QString(kByName), {Qt(key)});
   if (matches && matches->empty()) {
     matches =
-        Select("WHERE substr(name_key, 1, length(?1)) = ?1 " + QString(kByName),
-               {Qt(key)});
+        Select("WHERE substr(name_key, 1, length(?)) = ? " + QString(kByName),
+               {Qt(key), Qt(key)});
   }
   if (!matches) return matches.status();
   if (matches->empty()) {
