@@ -105,9 +105,13 @@ std::string CsvRefusal(const Birth& b, int zone) {
 }
 
 // One coordinate "DDD:MMx" of a CSV row, in the words of tarvelin-cli.
+// One coordinate "DDD:MMx" of a CSV row, in the words of tarvelin-cli: the
+// texts of the form's degree and minute boxes (their ranges are the form's
+// check) and whether the hemisphere is the west or south one.
 bool ReadCoordinate(const std::string& raw, const char* what, char positive,
                     char negative, std::size_t degreeDigits,
-                    const char* example, double& degrees,
+                    const char* example, std::string& degreeText,
+                    std::string& minuteText, bool& negativeSide,
                     std::string& problem) {
   const std::string text = Trim(raw);
   const char letter =
@@ -128,25 +132,23 @@ bool ReadCoordinate(const std::string& raw, const char* what, char positive,
     }
   }
   if (parts[0].size() > degreeDigits || parts[1].size() > 2) {
-    problem =
-        std::string(what) +
-        (parts[0].size() > degreeDigits ? " degrees" : " minutes") +
-        " take at most " +
-        std::to_string(parts[0].size() > degreeDigits ? degreeDigits : 2) +
-        " digits";
+    const bool degrees = parts[0].size() > degreeDigits;
+    problem = std::string(what) + (degrees ? " degrees" : " minutes") +
+              " take at most " + std::to_string(degrees ? degreeDigits : 2) +
+              " digits";
     return false;
   }
-  if (parts[0].empty() || parts[1].empty()) {
-    // The form's range messages: an empty box is out of range.
-    problem = std::string("Please Enter Value Between 0 And ") +
-              (positive == 'E' ? "179" : "89") + " in the " +
-              (parts[0].empty() ? "Degree" : " Minute") + " of " +
-              (positive == 'E' ? "Longitude" : "Latitude");
-    return false;
-  }
-  const double size = std::stoi(parts[0]) + std::stoi(parts[1]) / 60.0;
-  degrees = letter == negative ? -size : size;
+  degreeText = parts[0];
+  minuteText = parts[1];
+  negativeSide = letter == negative;
   return true;
+}
+
+// The size of an angle whose boxes passed the form's check.
+double Degrees(const std::string& degreeText, const std::string& minuteText,
+               bool negativeSide) {
+  const double size = std::stoi(degreeText) + std::stoi(minuteText) / 60.0;
+  return negativeSide ? -size : size;
 }
 
 BirthLibrary::ImportRow CsvRow(const std::string& line, int rowNumber) {
@@ -168,10 +170,12 @@ BirthLibrary::ImportRow CsvRow(const std::string& line, int rowNumber) {
   Birth b;
   b.name = Text(Qt(f[0]).toUpper());
   std::string& problem = row.refusal;
-  if (!ReadCoordinate(f[3], "Longitude", 'E', 'W', 3, "77:12E",
-                      b.longitudeDegrees, problem) ||
-      !ReadCoordinate(f[4], "Latitude", 'N', 'S', 2, "28:36N",
-                      b.latitudeDegrees, problem)) {
+  FormEntries form;
+  bool west = false, south = false;
+  if (!ReadCoordinate(f[3], "Longitude", 'E', 'W', 3, "77:12E", form.lonDeg,
+                      form.lonMin, west, problem) ||
+      !ReadCoordinate(f[4], "Latitude", 'N', 'S', 2, "28:36N", form.latDeg,
+                      form.latMin, south, problem)) {
     return row;
   }
   const auto date = Split(f[1], '-');
@@ -199,6 +203,16 @@ BirthLibrary::ImportRow CsvRow(const std::string& line, int rowNumber) {
       std::stoi(date[0]), std::stoi(date[1]),
       std::stoi(date[2]), std::stoi(time[0]),
       std::stoi(time[1]), time.size() == 3 ? std::stoi(time[2]) : 0};
+  form.name = b.name;
+  form.monthPosition = b.local.month - 1;
+  form.dayPosition = b.local.day - 1;
+  form.yearText = date[0];
+  if (const auto formProblem = ValidateInput(form)) {
+    problem = formProblem->message;
+    return row;
+  }
+  b.longitudeDegrees = Degrees(form.lonDeg, form.lonMin, west);
+  b.latitudeDegrees = Degrees(form.latDeg, form.latMin, south);
   b = WithZoneEntry(b, std::stoi(f[5]), f[6] == "1");
   if (const auto formProblem = BirthProblem(b)) {
     problem = *formProblem;

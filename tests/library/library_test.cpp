@@ -304,6 +304,7 @@ TEST_F(LibraryTest, AnImportReportsEveryRowAndAddsOnlyGoodOnes) {
       "GITA,1975-02-30,06:00,85:19E,27:42N,34,0\n"
       "GITA,1975-07-01,06:00,185:19E,27:42N,34,0\n"
       "GITA,1975-07-01,06:00,85:19,27:42N,34,0\n"
+      "GITA,1975-07-01,06:00,85:E,27:42N,34,0\n"
       "GITA2,1975-07-01,06:00,85:19E,27:42N,34,0\n"
       "GITA,1975-07-01,06:00,85:19E,27:42N,71,0\n"
       "GITA,1975-07-01,06:00,85:19E\n");
@@ -320,6 +321,8 @@ TEST_F(LibraryTest, AnImportReportsEveryRowAndAddsOnlyGoodOnes) {
        "Please Enter Value Between 0 And 179 in the Degree of Longitude"},
       {O::kRefused,
        "Longitude must look like 77:12E (degrees:minutes then E or W)"},
+      {O::kRefused,
+       "Please Enter Value Between 0 And 59 in the  Minute of Longitude"},
       {O::kRefused, "Please Enter only Letters"},
       {O::kRefused, "Zone must be a list index from 0 to 70 (see --zones)"},
       {O::kRefused,
