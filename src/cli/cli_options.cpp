@@ -7,11 +7,20 @@ namespace tarvelin::cli {
 namespace {
 
 // Which kind of run a flag belongs to; used to refuse mixtures.
-enum class Group { kBirth, kOutput, kBatch, kPlaces, kAlone };
+enum class Group {
+  kBirth,
+  kOutput,
+  kBatch,
+  kPlaces,
+  kAlone,
+  kLibrary,      // a run on the birth library
+  kFromLibrary,  // the birth comes from the library
+  kLibraryFile,  // which library file, with any library flag
+};
 
 struct FlagRule {
   const char* flag;
-  const char* valueName;  // nullptr: the flag takes no value
+  const char* valueName;  // nullptr: no value; "[...]": a value may follow
   Group group;
   const char* help;
   void (*apply)(CliOptions& options, const std::string& value);
@@ -56,6 +65,34 @@ const FlagRule kFlags[] = {
        o.mode = Mode::kPlaces;
        o.placesQuery = v;
      }},
+    {"--save", nullptr, Group::kBirth,
+     "also save the birth in the birth library",
+     [](CliOptions& o, const std::string&) { o.save = true; }},
+    {"--from-library", "NAME", Group::kFromLibrary,
+     "compute a saved birth (NAME or #ID, see --library)",
+     [](CliOptions& o, const std::string& v) { o.libraryName = v; }},
+    {"--library", "[TEXT]", Group::kLibrary,
+     "list the saved births (whose name, place or date has TEXT)",
+     [](CliOptions& o, const std::string& v) {
+       if (o.mode == Mode::kSingle) o.mode = Mode::kLibraryList;
+       o.libraryFilter = v;
+     }},
+    {"--export-library", "FILE", Group::kLibrary,
+     "write the saved births (or those --library TEXT lists) to FILE.csv "
+     "(--batch columns) or FILE.json",
+     [](CliOptions& o, const std::string& v) {
+       o.mode = Mode::kLibraryExport;
+       o.exchangePath = v;
+     }},
+    {"--import-library", "FILE", Group::kLibrary,
+     "add the births of FILE.csv or FILE.json to the library",
+     [](CliOptions& o, const std::string& v) {
+       o.mode = Mode::kLibraryImport;
+       o.exchangePath = v;
+     }},
+    {"--library-file", "PATH", Group::kLibraryFile,
+     "use the birth library in PATH instead of the per-user one",
+     [](CliOptions& o, const std::string& v) { o.libraryFile = v; }},
     {"--zones", nullptr, Group::kAlone, "list the 71 time zones with indexes",
      [](CliOptions& o, const std::string&) { o.mode = Mode::kZones; }},
     {"--help", nullptr, Group::kAlone, "show this help",
@@ -77,6 +114,70 @@ const FlagRule* FindFlag(const std::string& flag) {
 }
 
 ParseOutcome Fail(const std::string& error) { return {std::nullopt, error}; }
+
+// Flags missing from a single birth, for its error message; --place stands
+// in for the coordinates and the zone.
+std::string MissingBirthFlags(const CliOptions& options) {
+  const bool placeGiven = options.given.count("--place") > 0;
+  std::string missing;
+  for (const char* flag : kRequiredBirthFlags) {
+    const bool filledByPlace =
+        placeGiven &&
+        std::find_if(std::begin(kPlaceFilledFlags), std::end(kPlaceFilledFlags),
+                     [flag](const char* f) {
+                       return std::string(f) == flag;
+                     }) != std::end(kPlaceFilledFlags);
+    if (!options.given.count(flag) && !filledByPlace) {
+      missing += missing.empty() ? "" : ", ";
+      missing += flag;
+    }
+  }
+  return missing;
+}
+
+// The library's flags go with each other as follows: --library lists (or,
+// beside --export-library, chooses what is written); --export-library and
+// --import-library go alone; --from-library replaces the birth flags;
+// --save goes with a birth given by its flags; --library-file with any of
+// them. --json goes with a birth and with --library.
+ParseOutcome CheckLibraryFlags(const CliOptions& options,
+                               const std::set<Group>& groups) {
+  const bool birthFlags = std::any_of(
+      options.given.begin(), options.given.end(), [](const std::string& f) {
+        return f != "--save" && FindFlag(f)->group == Group::kBirth;
+      });
+  if (groups.count(Group::kBatch) || groups.count(Group::kPlaces)) {
+    return Fail("the birth library's flags go with no --batch or --places");
+  }
+  if (options.given.count("--export-library") &&
+      options.given.count("--import-library")) {
+    return Fail("--export-library and --import-library go one at a time");
+  }
+  if (groups.count(Group::kLibrary)) {
+    if (birthFlags || groups.count(Group::kFromLibrary) || options.save) {
+      return Fail(
+          "--library, --export-library and --import-library take no birth");
+    }
+    if (options.json && options.mode != Mode::kLibraryList) {
+      return Fail("--json goes with --library, not with the file flags");
+    }
+    return {options, ""};
+  }
+  if (groups.count(Group::kFromLibrary)) {
+    if (birthFlags || options.save) {
+      return Fail(
+          "--from-library takes the whole birth from the library; "
+          "it takes no birth flags and no --save");
+    }
+    return {options, ""};
+  }
+  if (!options.save) {
+    return Fail("--library-file goes with a flag of the birth library");
+  }
+  const std::string missing = MissingBirthFlags(options);
+  if (!missing.empty()) return Fail("missing " + missing + " (try --help)");
+  return {options, ""};
+}
 
 }  // namespace
 
@@ -106,6 +207,8 @@ ParseOutcome ParseCommandLine(const std::vector<std::string>& args) {
       value = arg.substr(equals + 1);
     } else if (i + 1 < args.size() && args[i + 1].rfind("--", 0) != 0) {
       value = args[++i];
+    } else if (rule->valueName[0] == '[') {
+      value.clear();  // the value is optional
     } else {
       return Fail(flag + " needs a value " + rule->valueName);
     }
@@ -121,6 +224,10 @@ ParseOutcome ParseCommandLine(const std::vector<std::string>& args) {
     if (options.given.size() > 1) return Fail("--zones takes no other flags");
     return {options, ""};
   }
+  if (groups.count(Group::kLibrary) || groups.count(Group::kFromLibrary) ||
+      groups.count(Group::kLibraryFile) || options.save) {
+    return CheckLibraryFlags(options, groups);
+  }
   if (options.mode == Mode::kBatch) {
     if (groups.count(Group::kBirth)) {
       return Fail(
@@ -135,20 +242,7 @@ ParseOutcome ParseCommandLine(const std::vector<std::string>& args) {
     }
     return {options, ""};
   }
-  const bool placeGiven = options.given.count("--place") > 0;
-  std::string missing;
-  for (const char* flag : kRequiredBirthFlags) {
-    const bool filledByPlace =
-        placeGiven &&
-        std::find_if(std::begin(kPlaceFilledFlags), std::end(kPlaceFilledFlags),
-                     [flag](const char* f) {
-                       return std::string(f) == flag;
-                     }) != std::end(kPlaceFilledFlags);
-    if (!options.given.count(flag) && !filledByPlace) {
-      missing += missing.empty() ? "" : ", ";
-      missing += flag;
-    }
-  }
+  const std::string missing = MissingBirthFlags(options);
   if (!missing.empty()) {
     return Fail("missing " + missing + " (try --help)");
   }
@@ -166,6 +260,11 @@ std::string HelpText() {
          "               --place TEXT [any flag above] [--json]\n"
          "  tarvelin-cli --batch FILE.csv [--json]\n"
          "  tarvelin-cli --places TEXT [--json]\n"
+         "  tarvelin-cli ... --save        also save the birth computed\n"
+         "  tarvelin-cli --from-library NAME [--json]\n"
+         "  tarvelin-cli --library [TEXT] [--json]\n"
+         "  tarvelin-cli --export-library FILE.csv|FILE.json [--library TEXT]\n"
+         "  tarvelin-cli --import-library FILE.csv|FILE.json\n"
          "  tarvelin-cli --zones\n"
          "  tarvelin-cli --help\n"
          "\n"
@@ -198,9 +297,18 @@ std::string HelpText() {
          "Each row gives one JSON line; a row that cannot be read gives\n"
          "{\"line\": N, \"error\": \"...\"} (N counts the header as line 1).\n"
          "\n"
+         "The birth library is one SQLite file (--library-file PATH, or the\n"
+         "per-user one); --save keeps a birth already saved as it is. An\n"
+         "exported CSV runs through --batch; births it cannot hold (an exact\n"
+         "UTC offset no zone-list entry has, letters outside A-Z) are left\n"
+         "out and named. An import says of every row whether it was added,\n"
+         "skipped as a duplicate, or refused and why.\n"
+         "\n"
          "Exit status: 0 done; 1 some batch rows could not be read;\n"
          "2 a bad flag or a bad birth, an unknown place, or a place whose\n"
-         "time has no entry in the zone list (one line on standard error).\n";
+         "time has no entry in the zone list (one line on standard error);\n"
+         "3 the birth library could not be used (a birth given by its flags\n"
+         "is still computed and printed).\n";
   return out.str();
 }
 

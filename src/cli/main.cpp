@@ -12,6 +12,7 @@
 #include "cli/birth_place.h"
 #include "cli/cli_options.h"
 #include "cli/json_writer.h"
+#include "cli/library_commands.h"
 #include "cli/result_json.h"
 #include "cli/text_report.h"
 
@@ -101,6 +102,12 @@ int Run(const std::vector<std::string>& args) {
       return RunBatchFile(options);
     case Mode::kPlaces:
       return RunPlaces(options);
+    case Mode::kLibraryList:
+      return RunLibraryList(options);
+    case Mode::kLibraryExport:
+      return RunLibraryExport(options);
+    case Mode::kLibraryImport:
+      return RunLibraryImport(options);
     case Mode::kSingle:
       return RunSingle(options);
   }

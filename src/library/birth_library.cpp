@@ -138,8 +138,11 @@ std::string Describe(const SavedBirth& saved) {
 }
 
 QString BirthLibrary::DefaultPath() {
-  return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-         "/births.sqlite";
+  // The desktop program's AppDataLocation (organisation and application
+  // both "Tarvelin"), spelt out so that tarvelin-cli, which sets no names,
+  // finds the same file.
+  return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+         "/Tarvelin/Tarvelin/births.sqlite";
 }
 
 BirthLibrary::BirthLibrary(QString path, QString connection, bool readOnly)
@@ -173,6 +176,9 @@ Expected<std::unique_ptr<BirthLibrary>> BirthLibrary::Open(const QString& path,
     // that a file marked read-only is left alone.
     readOnly = !info.isWritable() ||
                !(QFile::permissions(path) & QFileDevice::WriteOwner);
+  } else if (!options.create) {
+    return Problem(Fault::kNotFound,
+                   "There is no birth library at " + Quoted(path) + " yet.");
   } else if (!QDir().mkpath(info.absolutePath())) {
     return Problem(Fault::kCannotOpen, "The folder of the birth library " +
                                            Quoted(path) +

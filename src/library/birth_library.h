@@ -56,9 +56,13 @@ class BirthLibrary {
   struct Options {
     // How long a write waits for another program's write to finish.
     int busyTimeoutMs = 5000;
+    // Whether a missing file is made (else Fault::kNotFound): a program
+    // that only reads should not leave an empty library behind.
+    bool create = true;
   };
 
-  // The per-user data folder's births.sqlite.
+  // births.sqlite in the desktop program's per-user data folder
+  // (~/.local/share/Tarvelin/Tarvelin), for every program alike.
   static QString DefaultPath();
 
   // Opens (creating the file and its folder when missing) and migrates to

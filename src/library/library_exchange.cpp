@@ -415,6 +415,16 @@ Status WriteFile(const QString& path, const QByteArray& bytes) {
 
 }  // namespace
 
+QByteArray BirthsJson(const std::vector<SavedBirth>& births) {
+  QJsonArray list;
+  for (const SavedBirth& saved : births) list.append(BirthObject(saved));
+  QJsonObject root;
+  root["format"] = kJsonFormat;
+  root["version"] = kJsonVersion;
+  root["births"] = list;
+  return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}
+
 std::string BirthsCsv(const std::vector<SavedBirth>& births,
                       std::vector<ExportReport::Skipped>& skipped) {
   std::string csv = std::string(kCsvHeader) + "\n";
@@ -454,13 +464,7 @@ Expected<ExportReport> ExportBirths(const std::vector<SavedBirth>& births,
   if (EndsWith(path, ".csv")) {
     bytes = QByteArray::fromStdString(BirthsCsv(births, report.skipped));
   } else if (EndsWith(path, ".json")) {
-    QJsonArray list;
-    for (const SavedBirth& saved : births) list.append(BirthObject(saved));
-    QJsonObject root;
-    root["format"] = kJsonFormat;
-    root["version"] = kJsonVersion;
-    root["births"] = list;
-    bytes = QJsonDocument(root).toJson(QJsonDocument::Indented);
+    bytes = BirthsJson(births);
   } else {
     return WrongEnding(path);
   }

@@ -47,6 +47,9 @@ Expected<std::vector<BirthLibrary::ImportRow>> ReadImportFile(
 Expected<std::vector<BirthLibrary::ImportResult>> ImportBirths(
     BirthLibrary& library, const QString& path);
 
+// The JSON document of an export.
+QByteArray BirthsJson(const std::vector<SavedBirth>& births);
+
 // The CSV text of an export and the rows of a CSV text (for the file
 // functions and tests).
 std::string BirthsCsv(const std::vector<SavedBirth>& births,
