@@ -33,7 +33,7 @@ const char kColumns[] =
     "city, state, country, note, created_at, modified_at, last_used_at";
 
 std::string Text(const QString& text) { return text.toStdString(); }
-QString Qt(const std::string& text) { return QString::fromStdString(text); }
+QString QText(const std::string& text) { return QString::fromStdString(text); }
 
 std::int64_t NowMs() { return QDateTime::currentMSecsSinceEpoch(); }
 
@@ -79,8 +79,8 @@ SavedBirth RowToBirth(const QSqlQuery& q) {
 // The values of every column but id and the three times, in kColumns order.
 QVariantList BirthValues(const SavedBirth& saved) {
   const Birth& b = saved.birth;
-  return {Qt(b.name),
-          Qt(NameKey(b.name)),
+  return {QText(b.name),
+          QText(NameKey(b.name)),
           b.local.year,
           b.local.month,
           b.local.day,
@@ -94,11 +94,11 @@ QVariantList BirthValues(const SavedBirth& saved) {
           b.utcOffsetSeconds,
           b.daylightSavingSeconds,
           b.zoneIndex,
-          Qt(b.atlasZone),
-          Qt(b.city),
-          Qt(b.state),
-          Qt(b.country),
-          Qt(saved.note)};
+          QText(b.atlasZone),
+          QText(b.city),
+          QText(b.state),
+          QText(b.country),
+          QText(saved.note)};
 }
 
 const char kValueColumns[] =
@@ -128,7 +128,7 @@ std::string PlaceText(const Birth& b) {
 }  // namespace
 
 std::string NameKey(const std::string& name) {
-  return Text(Qt(name).trimmed().toCaseFolded());
+  return Text(QText(name).trimmed().toCaseFolded());
 }
 
 std::string Describe(const SavedBirth& saved) {
@@ -385,12 +385,12 @@ Expected<std::vector<SavedBirth>> BirthLibrary::List(
     Order order, const std::string& filter) const {
   auto births = Select(order == Order::kByName ? kByName : kByUse, {});
   if (!births || filter.empty()) return births;
-  const QString wanted = Qt(filter).trimmed().toCaseFolded();
+  const QString wanted = QText(filter).trimmed().toCaseFolded();
   std::vector<SavedBirth> kept;
   for (SavedBirth& saved : *births) {
     const Birth& b = saved.birth;
-    const QString haystack = Qt(b.name + "\n" + b.city + "\n" + b.state + "\n" +
-                                b.country + "\n" + DateText(b.local))
+    const QString haystack = QText(b.name + "\n" + b.city + "\n" + b.state +
+                                   "\n" + b.country + "\n" + DateText(b.local))
                                  .toCaseFolded();
     if (haystack.contains(wanted)) kept.push_back(std::move(saved));
   }
@@ -420,7 +420,7 @@ Expected<std::optional<SavedBirth>> BirthLibrary::FindSame(
       "hour = ? AND minute = ? AND second = ? AND latitude = ? AND "
       "latitude_hemisphere = ? AND longitude = ? AND "
       "longitude_hemisphere = ?",
-      {Qt(NameKey(birth.name)), birth.local.year, birth.local.month,
+      {QText(NameKey(birth.name)), birth.local.year, birth.local.month,
        birth.local.day, birth.local.hour, birth.local.minute,
        birth.local.second, std::fabs(birth.latitudeDegrees),
        std::signbit(birth.latitudeDegrees) ? "S" : "N",
@@ -432,7 +432,7 @@ Expected<std::optional<SavedBirth>> BirthLibrary::FindSame(
 }
 
 Expected<SavedBirth> BirthLibrary::Resolve(const std::string& nameOrId) const {
-  const QString text = Qt(nameOrId).trimmed();
+  const QString text = QText(nameOrId).trimmed();
   if (text.startsWith('#')) {
     bool isNumber = false;
     const qlonglong id = text.mid(1).toLongLong(&isNumber);
@@ -440,11 +440,11 @@ Expected<SavedBirth> BirthLibrary::Resolve(const std::string& nameOrId) const {
   }
   const std::string key = NameKey(nameOrId);
   if (key.empty()) return Status{Fault::kNotFound, "Please Enter Name"};
-  auto matches = Select("WHERE name_key = ? " + QString(kByName), {Qt(key)});
+  auto matches = Select("WHERE name_key = ? " + QString(kByName), {QText(key)});
   if (matches && matches->empty()) {
     matches =
         Select("WHERE substr(name_key, 1, length(?)) = ? " + QString(kByName),
-               {Qt(key), Qt(key)});
+               {QText(key), QText(key)});
   }
   if (!matches) return matches.status();
   if (matches->empty()) {

@@ -23,7 +23,7 @@ constexpr long long kMaxLonMinutes = 179 * 60 + 59;
 constexpr long long kMaxLatMinutes = 89 * 60 + 59;
 
 std::string Text(const QString& text) { return text.toStdString(); }
-QString Qt(const std::string& text) { return QString::fromStdString(text); }
+QString QText(const std::string& text) { return QString::fromStdString(text); }
 
 bool EndsWith(const QString& path, const char* ending) {
   return path.endsWith(ending, Qt::CaseInsensitive);
@@ -168,7 +168,7 @@ BirthLibrary::ImportRow CsvRow(const std::string& line, int rowNumber) {
     return row;
   }
   Birth b;
-  b.name = Text(Qt(f[0]).toUpper());
+  b.name = Text(QText(f[0]).toUpper());
   std::string& problem = row.refusal;
   FormEntries form;
   bool west = false, south = false;
@@ -233,9 +233,9 @@ QJsonValue TimeValue(std::int64_t ms) {
 QJsonObject BirthObject(const SavedBirth& saved) {
   const Birth& b = saved.birth;
   QJsonObject o;
-  o["name"] = Qt(b.name);
-  o["date"] = Qt(DateText(b.local));
-  o["time"] = Qt(TimeText(b.local));
+  o["name"] = QText(b.name);
+  o["date"] = QText(DateText(b.local));
+  o["time"] = QText(TimeText(b.local));
   o["latitude"] = b.latitudeDegrees;
   o["latitudeHemisphere"] = std::signbit(b.latitudeDegrees) ? "S" : "N";
   o["longitude"] = b.longitudeDegrees;
@@ -244,11 +244,11 @@ QJsonObject BirthObject(const SavedBirth& saved) {
   o["daylightSavingSeconds"] = b.daylightSavingSeconds;
   o["zone"] = b.zoneIndex == Birth::kExactOffset ? QJsonValue()
                                                  : QJsonValue(b.zoneIndex);
-  o["atlasZone"] = Qt(b.atlasZone);
-  o["city"] = Qt(b.city);
-  o["state"] = Qt(b.state);
-  o["country"] = Qt(b.country);
-  o["note"] = Qt(saved.note);
+  o["atlasZone"] = QText(b.atlasZone);
+  o["city"] = QText(b.city);
+  o["state"] = QText(b.state);
+  o["country"] = QText(b.country);
+  o["note"] = QText(saved.note);
   o["created"] = TimeValue(saved.createdMs);
   o["modified"] = TimeValue(saved.modifiedMs);
   o["lastUsed"] =
@@ -312,7 +312,7 @@ bool ReadBirthObject(const QJsonObject& o, SavedBirth& saved,
   if (!text("name", b.name) || !text("date", date) || !text("time", clock)) {
     return false;
   }
-  b.name = Text(Qt(b.name).trimmed().toUpper());
+  b.name = Text(QText(b.name).trimmed().toUpper());
   int parts[6] = {0, 0, 0, 0, 0, 0};
   if (std::sscanf(date.c_str(), "%4d-%2d-%2d", &parts[0], &parts[1],
                   &parts[2]) != 3) {
