@@ -1,57 +1,47 @@
 // Benchmarks: one whole calculation (birth run, retrograde marks, three
-// sunrises, sunrise run, special lagnas, result view) and the throughput of
-// --batch --json over 100,000 generated births, run in-process.
+// sunrises, sunrise run, special lagnas), with and without the result
+// window's texts, and the throughput of --batch --json over 100,000
+// generated births, run in-process.
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
-#include <memory>
 #include <sstream>
 #include <streambuf>
 #include <string>
 
-#include "chart/calculation.h"
+#include "chart/calculate.h"
 #include "cli/batch.h"
+#include "present/result_view.h"
 
 namespace tarvelin {
 namespace {
 
-BirthInput DelhiEveningBirth() {
-  BirthInput birth;
+Birth DelhiEveningBirth() {
+  Birth birth;
   birth.name = "RAM";
-  birth.year = 1980;
-  birth.month = 3;
-  birth.day = 15;
-  birth.hour = 21;
-  birth.minute = 5;
-  birth.second = 30;
-  birth.zonePosition = 34;  // Indian Time
-  birth.lonDeg = 77;
-  birth.lonMin = 12;
-  birth.east = true;
-  birth.latDeg = 28;
-  birth.latMin = 36;
-  return birth;
+  birth.local = {1980, 3, 15, 21, 5, 30};
+  birth.longitudeDegrees = 77 + 12 / 60.0;
+  birth.latitudeDegrees = 28 + 36 / 60.0;
+  return WithZoneEntry(birth, 34, false);  // Indian Time
 }
 
-// One calculation object kept across runs, as the desktop program keeps it.
+// The numbers alone.
 void BM_Calculate(benchmark::State& state) {
-  Calculation calc;
-  const BirthInput birth = DelhiEveningBirth();
+  const Birth birth = DelhiEveningBirth();
   for (auto _ : state) {
-    benchmark::DoNotOptimize(calc.Calculate(birth));
+    benchmark::DoNotOptimize(Calculate(birth));
   }
 }
 BENCHMARK(BM_Calculate);
 
-// A fresh calculation object per birth, as --batch makes one per row.
-void BM_CalculateFreshObject(benchmark::State& state) {
-  const BirthInput birth = DelhiEveningBirth();
+// The numbers and the texts of the result window.
+void BM_CalculateAndPresent(benchmark::State& state) {
+  const Birth birth = DelhiEveningBirth();
   for (auto _ : state) {
-    auto calc = std::make_unique<Calculation>();
-    benchmark::DoNotOptimize(calc->Calculate(birth));
+    benchmark::DoNotOptimize(PresentResult(birth, Calculate(birth)));
   }
 }
-BENCHMARK(BM_CalculateFreshObject);
+BENCHMARK(BM_CalculateAndPresent);
 
 // A stream buffer that only counts what is written to it.
 class CountingBuffer : public std::streambuf {

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "chart/birth.h"
 #include "engine/civil_time.h"
 
 namespace tarvelin {
@@ -101,17 +102,6 @@ std::optional<int> ZoneListPosition(const ZoneAtBirth& zone);
 std::string UtcOffsetText(int offsetSeconds);
 
 // --- everything a birth place fills -----------------------------------------
-
-// An angle as the form's boxes hold it: whole degrees and minutes, rounded
-// to the nearest minute, with the hemisphere apart.
-struct DegreesMinutes {
-  int degrees = 0;
-  int minutes = 0;        // 0..59
-  bool negative = false;  // west of Greenwich / south of the equator
-};
-// `maxDegrees` caps the result at maxDegrees°59' (the form takes longitudes
-// up to 179°59' and latitudes up to 89°59').
-DegreesMinutes ToDegreesMinutes(double degrees, int maxDegrees);
 
 struct BirthPlace {
   AtlasCity city;

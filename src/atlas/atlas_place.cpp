@@ -7,18 +7,6 @@
 
 namespace tarvelin {
 
-DegreesMinutes ToDegreesMinutes(double degrees, int maxDegrees) {
-  DegreesMinutes angle;
-  angle.negative = degrees < 0;
-  const long totalMinutes = std::lround(std::fabs(degrees) * 60.0);
-  const long maxMinutes = static_cast<long>(maxDegrees) * 60 + 59;
-  const long minutes = totalMinutes < maxMinutes ? totalMinutes : maxMinutes;
-  angle.degrees = static_cast<int>(minutes / 60);
-  angle.minutes = static_cast<int>(minutes % 60);
-  if (minutes == 0) angle.negative = false;
-  return angle;
-}
-
 BirthPlace PlaceAtBirth(const AtlasCity& city,
                         const CivilDateTime& localBirth) {
   BirthPlace place;

@@ -15,7 +15,7 @@ namespace tarvelin {
 constexpr int kSecondsPerHour = 3600;
 
 struct Birth {
-  std::string name;  // as entered (the form and the tool keep it upper case)
+  std::string name;     // as entered (the form and the tool keep it upper case)
   CivilDateTime local;  // local clock date and time, seconds included
 
   // The place. North and east are positive. A coordinate entered as "0:00 S"
@@ -41,6 +41,23 @@ struct Birth {
 
   std::string city, state, country;
 };
+
+// Degrees of a coordinate entered as whole degrees and minutes and a
+// hemisphere (south or west negative).
+double DegreesFromEntry(int degrees, int minutes, bool negative);
+
+// A coordinate as the form's boxes hold it: whole degrees and minutes,
+// rounded to the nearest minute, with the hemisphere apart.
+struct DegreesMinutes {
+  int degrees = 0;
+  int minutes = 0;        // 0..59
+  bool negative = false;  // west of Greenwich / south of the equator
+};
+// The inverse of DegreesFromEntry for every entry. `maxDegrees` caps the
+// result at maxDegrees°59' (the form takes longitudes up to 179°59' and
+// latitudes up to 89°59'). A value that rounds to 0°00' is north or east,
+// except an entered -0.0, which keeps the hemisphere chosen.
+DegreesMinutes ToDegreesMinutes(double degrees, int maxDegrees = 180);
 
 // The offset of a zone-list entry, with one hour more when the
 // daylight-saving box is ticked.

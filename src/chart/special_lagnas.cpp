@@ -1,16 +1,8 @@
-// The special lagnas: the arudha padas of the twelve houses, the time-based
-// lagnas counted from the Sun at the reference sunrise (ghati, Hora, bhava),
-// the Indu, varnada and Sree lagnas, the Moon and Sun markers and the
-// pranapada. Each leaves one marker line in the chart cell of its sign; only
-// the Hora Lagna's marker has text.
-#include <array>
-#include <cmath>
-#include <optional>
-#include <string>
-#include <string_view>
+#include "chart/special_lagnas.h"
 
-#include "chart/calculation.h"
-#include "chart/chart_sign.h"
+#include <cmath>
+
+#include "engine/angles.h"
 
 namespace tarvelin {
 namespace {
@@ -18,8 +10,13 @@ namespace {
 // The value of the lord of the ninth sign counted from each sign, Aries
 // first: Jupiter 10, Saturn 1, Mars 6, Mercury 8, Moon 16, Sun 30, and Venus
 // (ninth lord of Virgo and of Aquarius) also 10.
-constexpr std::array<std::int16_t, 12> kKalaBySign = {10, 1,  1,  10, 6,  10,
-                                                      8,  16, 30, 8,  10, 6};
+constexpr std::array<int, 12> kKalaBySign = {10, 1,  1,  10, 6,  10,
+                                             8,  16, 30, 8,  10, 6};
+
+// The lord of each sign from Aries, as a body of the planet table.
+constexpr std::array<BodyIndex, 12> kSignLordBodies = {
+    kMars,  kVenus, kMercury, kMoon,   kSun,    kMercury,
+    kVenus, kMars,  kJupiter, kSaturn, kSaturn, kJupiter};
 
 // Degrees the time-based lagnas move per minute after sunrise: one sign
 // (30 degrees) per 24 minutes, per hour and per two hours.
@@ -27,210 +24,118 @@ constexpr double kGhatiDegreesPerMinute = 1.25;
 constexpr double kHoraDegreesPerMinute = 0.5;
 constexpr double kBhavaDegreesPerMinute = 0.25;
 
-// The mark the retrograde step appends to a planet's name.
-constexpr char kRetroMark[] = " (R) ";
-
-// Folds a lagna down: while v > 360, v -= 360. The test is strict, so 360
-// itself stays 360 (and then has no sign), and a value is never raised.
+// While v > 360, v -= 360. The test is strict, so 360 itself stays 360 (and
+// then has no sign), and a value is never raised.
 double FoldDown(double v) {
   while (v > 360) v -= 360;
   return v;
 }
 
-// Whether a body name names the lord, with or without the retrograde mark.
-bool NamesLord(std::string_view bodyName, std::string_view lordName) {
-  if (bodyName == lordName) return true;
-  constexpr std::string_view kMark = kRetroMark;
-  return bodyName.size() == lordName.size() + kMark.size() &&
-         bodyName.substr(0, lordName.size()) == lordName &&
-         bodyName.substr(lordName.size()) == kMark;
-}
-
-// The two-digit number at characters `first` and `first + 1` (counted from
-// 1) of a chart-notation text, or nothing when they are not digits.
-std::optional<int> TwoDigitsAt(const std::string& text, std::size_t first) {
-  if (text.size() < first + 1) return std::nullopt;
-  const char hi = text[first - 1];
-  const char lo = text[first];
-  if (hi < '0' || hi > '9' || lo < '0' || lo > '9') return std::nullopt;
-  return (hi - '0') * 10 + (lo - '0');
+// A sign number 1..12 moved into 1..12.
+int WrapSignNumber(int n) {
+  while (n > 12) n -= 12;
+  while (n < 1) n += 12;
+  return n;
 }
 
 }  // namespace
 
-void Calculation::LagnaMarker(int cell, const std::string& marker) {
-  // A cell outside the chart (the Indu count of -1, a missing first lord)
-  // places nothing.
-  if (cell < 0 || cell > 11) return;
-  View.lblArudha[cell] += "\r\n";
-  View.lblArudha[cell] += marker;
-}
+ArudhaPadas CalcArudhaPadas(const BodySigns& signs) {
+  ArudhaPadas out{};
+  const int ascendant = signs[kAscendant] + 1;  // sign number 1..12
+  for (int k = 1; k <= 12; ++k) {
+    const int house = WrapSignNumber(ascendant + (k - 1));
+    const int lord = signs[kSignLordBodies[house - 1]] + 1;
+    if (k == 1) out.firstLordSign = lord - 1;
 
-Calculation::BodySignTable Calculation::BodySigns() const {
-  BodySignTable signs;
-  for (int i = 0; i < kBodyCount; ++i) {
-    signs[i] = ChartSignIndex(SignAbbrevs, PlanetTable[i]);
+    int d = 2 * (lord - house);
+    while (d < 0) d += 12;
+    if (d > 12) d -= 12;
+    if (d == 0 || d == 12) d = 9;  // on the house itself: the tenth sign
+
+    int p = WrapSignNumber(d + house);
+    if (p - house == 6 || p - house == -6) p = WrapSignNumber(p + 9);
+    out.pada[k - 1] = p - 1;
   }
-  return signs;
+  return out;
 }
 
-void Calculation::CalcArudhaPada(const std::string& lordName) {
-  CalcArudhaPada(lordName, BodySigns());
+double GhatiLagnaStep(double sunriseSunLongitude, std::int64_t elapsedMinutes) {
+  return FoldDown(sunriseSunLongitude +
+                  kGhatiDegreesPerMinute * elapsedMinutes);
 }
 
-void Calculation::CalcArudhaPada(const std::string& lordName,
-                                 const BodySignTable& bodySigns) {
-  ArudhaCount = static_cast<std::int16_t>(ArudhaCount + 1);
-  const int k = ArudhaCount;  // the house, 1 for the ascendant's own
-
-  for (int i = 0; i < kBodyCount; ++i) {
-    const int index = bodySigns[i];
-    if (index < 0) continue;  // no sign in the text: the fields keep theirs
-    const auto n = static_cast<std::int16_t>(index + 1);
-    // A retrograde lord is still the lord: compare without the mark.
-    if (NamesLord(PlanetNames[i], lordName)) LordSign = n;
-    if (i == 1) MoonKala = kKalaBySign[index];
-    if (i == 9) {
-      HouseSign = n;
-      AscendantKala = kKalaBySign[index];
-    }
-  }
-
-  if (k == 1) {
-    InduBase = HouseSign;
-    FirstLordSign = LordSign;
-  } else {
-    // Count on from the ascendant's sign and keep the house in 1..12, so
-    // that the seventh-sign rule below holds for every house.
-    HouseSign = static_cast<std::int16_t>(HouseSign + (k - 1));
-    while (HouseSign > 12)
-      HouseSign = static_cast<std::int16_t>(HouseSign - 12);
-  }
-
-  // The pada lies as far beyond the lord as the lord lies beyond the house.
-  int d = 2 * (LordSign - HouseSign);
-  while (d < 0) d += 12;
-  if (d > 12) d -= 12;
-  if (d == 0 || d == 12) d = 9;  // on the house itself: the tenth sign
-
-  int p = d + HouseSign;
-  while (p > 12) p -= 12;
-  if (p - HouseSign == 6 || p - HouseSign == -6) {
-    // On the seventh sign from the house: nine signs on.
-    p += 9;
-    while (p > 12) p -= 12;
-  }
-
-  LagnaMarker(p - 1, "");
-  if (k == 1) LagnaMarker(FirstLordSign - 1, "");
+double HoraLagnaStep(double sunriseSunLongitude, std::int64_t elapsedMinutes) {
+  return FoldDown(sunriseSunLongitude + kHoraDegreesPerMinute * elapsedMinutes);
 }
 
-void Calculation::GhatiLagnaStep() {
-  GhatiLagna =
-      FoldDown(SunriseSunLongitude + kGhatiDegreesPerMinute * ElapsedMinutes);
-  LagnaMarker(SignIndexOfLongitude(GhatiLagna), "");
+double BhavaLagnaStep(double sunriseSunLongitude, std::int64_t elapsedMinutes) {
+  return FoldDown(sunriseSunLongitude +
+                  kBhavaDegreesPerMinute * elapsedMinutes);
 }
 
-void Calculation::HoraLagnaStep() {
-  HoraLagna =
-      FoldDown(SunriseSunLongitude + kHoraDegreesPerMinute * ElapsedMinutes);
-  HoraLagnaWhole = std::floor(HoraLagna);
-  const int h = SignIndexOfLongitude(HoraLagna);
-  // Without a sign (exactly 360) neither the marker nor the sign fields
-  // change.
-  if (h < 0) return;
-  LagnaMarker(h, "HL");
-  HoraLagnaSign = static_cast<std::int16_t>(h + 1);
-  HoraLagnaSignIndex = static_cast<std::int16_t>(h);
+int InduLagnaStep(int ascendantSign, int moonSign) {
+  const int r = (kKalaBySign[ascendantSign] + kKalaBySign[moonSign]) % 12;
+  // A remainder of 0 lands one sign before the ascendant's.
+  return WrapSignNumber(ascendantSign + 1 + r - 1) - 1;
 }
 
-void Calculation::BhavaLagnaStep() {
-  BhavaLagna =
-      FoldDown(SunriseSunLongitude + kBhavaDegreesPerMinute * ElapsedMinutes);
-  LagnaMarker(SignIndexOfLongitude(BhavaLagna), "");
-}
-
-void Calculation::InduLagnaStep() {
-  // Counted from the ascendant's sign (the first arudha call set InduBase),
-  // that sign counting as one.
-  const int r = (AscendantKala + MoonKala) % 12;
-  int base = InduBase + r - 1;
-  while (base > 12) base -= 12;
-  // A remainder of 0 from Aries lands one sign before it: wrap into 1..12.
-  while (base < 1) base += 12;
-  InduBase = static_cast<std::int16_t>(base);
-  InduSignIndex = base - 1;
-  LagnaMarker(InduSignIndex, "");
-}
-
-void Calculation::VarnadaLagnaStep() {
+double VarnadaLagnaStep(double ascendantWholeDegrees,
+                        double horaLagnaWholeDegrees) {
   // Odd signs (Aries, Gemini, ...; even sign index) keep their degrees, the
   // others count them back from 360.
-  double a = AscendantWholeDegrees;
+  double a = ascendantWholeDegrees;
   const bool ascendantOdd = static_cast<int>(std::floor(a / 30)) % 2 == 0;
   if (!ascendantOdd) a = 360 - a;
-  double b = HoraLagnaWhole;
+  double b = horaLagnaWholeDegrees;
   const bool horaOdd = static_cast<int>(std::floor(b / 30)) % 2 == 0;
   if (!horaOdd) b = 360 - b;
 
   double v = ascendantOdd == horaOdd ? std::fabs(a + b) : std::fabs(a - b);
   v = FoldDown(v);
   if (!ascendantOdd) v = 360 - v;
-  VarnadaLagna = v;
-  LagnaMarker(SignIndexOfLongitude(v), "");
+  return v;
 }
 
-void Calculation::MoonSunMarkers() {
-  LagnaMarker(ChartSignIndex(SignAbbrevs, PlanetTable[1]), "");
-  // The Sun's entry is the Sun at the reference sunrise; without one there
-  // is no such Sun to mark.
-  if (!ReferenceSunrise) return;
-  LagnaMarker(ChartSignIndex(SignAbbrevs, PlanetTable[0]), "");
-}
-
-void Calculation::SreeLagnaStep() {
+double SreeLagnaStep(double siderealAscendant, double moonLongitude,
+                     double moonNakshatraStart) {
   // 3 / 40 is the reciprocal of a nakshatra's span of 13 deg 20'.
-  const double v = SiderealAscendant +
-                   (MoonLongitude - MoonNakshatraStart) * (3.0 / 40.0) * 360;
-  SreeLagna = FoldDown(v);
-  LagnaMarker(SignIndexOfLongitude(SreeLagna), "");
+  return FoldDown(siderealAscendant +
+                  (moonLongitude - moonNakshatraStart) * (3.0 / 40.0) * 360);
 }
 
-void Calculation::PranapadaStep() {
-  // Elapsed vighatis (150 per hour) divided by 15.
-  const double v = ElapsedSeconds / 3600.0 * 150 / 15;
-  Vighati2Degree(v);
-
-  const std::optional<int> sunMinutes = TwoDigitsAt(SunriseSunText, 8);
-  const std::optional<int> sunDegrees = TwoDigitsAt(SunriseSunText, 1);
-  const int h = ChartSignIndex(SignAbbrevs, SunriseSunText);
-  if (!sunMinutes || !sunDegrees || h < 0) return;  // no Sun at sunrise
-
-  const double c1 = std::floor((*sunMinutes + PranaMinutes) / 60);
-  const double c2 = std::floor((*sunDegrees + PranaDegrees + c1) / 30);
-  PranaSigns += c2;
-
-  double x = PranaSigns + h;  // movable signs
-  if (h % 3 == 1) x += 8;     // fixed signs
-  if (h % 3 == 2) x += 4;     // dual signs
-  while (x > 11) x -= 12;
-  PranapadaSignIndex = static_cast<int>(x);
-  LagnaMarker(PranapadaSignIndex, "");
-}
-
-void Calculation::Vighati2Degree(double x) {
+PranaParts Vighati2Degree(double x) {
   const double a = std::fabs(x);
   const double w = std::floor(a);
   const double f = a - w;
+  PranaParts out{};
   // The whole part is divided by 15 once more, although the caller has
   // already divided by 15.
-  PranaSigns = std::floor(w / 15);
+  out.signs = std::floor(w / 15);
   const double f1 = f * 30;
-  PranaDegrees = std::floor(f1);
+  out.degrees = std::floor(f1);
   const double f2 = (f1 - std::floor(f1)) * 60;
-  PranaMinutes = std::floor(f2);
+  out.minutes = std::floor(f2);
   const double f3 = (f2 - std::floor(f2)) * 60;
-  PranaSeconds = std::floor(f3);
+  out.seconds = std::floor(f3);
+  return out;
+}
+
+int PranapadaStep(std::int64_t elapsedSeconds, double sunriseSunLongitude) {
+  // Elapsed vighatis (150 per hour) divided by 15.
+  const PranaParts prana = Vighati2Degree(elapsedSeconds / 3600.0 * 150 / 15);
+  // The Sun's whole degrees within its sign and whole minutes, as its chart
+  // notation shows them.
+  const SignPosition sun = SplitSignPosition(sunriseSunLongitude);
+  const int h = static_cast<int>(sun.sign);
+
+  const double c1 = std::floor((sun.minutes + prana.minutes) / 60);
+  const double c2 = std::floor((sun.degrees + prana.degrees + c1) / 30);
+  double x = prana.signs + c2 + h;  // movable signs
+  if (h % 3 == 1) x += 8;           // fixed signs
+  if (h % 3 == 2) x += 4;           // dual signs
+  while (x > 11) x -= 12;
+  return static_cast<int>(x);
 }
 
 }  // namespace tarvelin

@@ -1,12 +1,11 @@
 #include "cli/batch.h"
 
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "chart/calculation.h"
+#include "chart/calculate.h"
 #include "cli/birth_entry.h"
-#include "cli/result_json.h"
+#include "present/result_json.h"
 
 namespace tarvelin::cli {
 namespace {
@@ -58,14 +57,6 @@ bool RowTexts(const std::string& line, BirthTexts& texts,
 
 BatchSummary RunBatch(std::istream& csv, std::ostream& out) {
   BatchSummary summary;
-  // Every row starts from the state of a fresh calculation, so values the
-  // desktop program keeps from one calculation to the next cannot leak from
-  // row to row. Copying a pristine state over the working object reuses the
-  // working object's string buffers, which is cheaper than building and
-  // freeing a whole new object per row.
-  const auto pristine = std::make_unique<Calculation>();
-  const auto calc = std::make_unique<Calculation>();
-
   JsonWriter json(JsonLayout::kOneLine);
   std::string line;
   long lineNumber = 0;
@@ -85,9 +76,9 @@ BatchSummary RunBatch(std::istream& csv, std::ostream& out) {
       problem = entry.problem;
     }
     if (entry.birth) {
-      *calc = *pristine;
-      calc->Calculate(*entry.birth);
-      WriteResultJson(json, *entry.birth, *calc);
+      const ChartResult result = Calculate(*entry.birth);
+      WriteResultJson(json, *entry.birth, result,
+                      PresentResult(*entry.birth, result));
     } else {
       ++summary.badRows;
       WriteRowErrorJson(json, lineNumber, problem);

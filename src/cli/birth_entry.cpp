@@ -228,23 +228,16 @@ BirthEntry ReadBirth(const BirthTexts& texts) {
     return entry;
   }
 
-  BirthInput birth;
+  Birth birth;
   birth.name = name;
-  birth.year = date->year;
-  birth.month = date->month;
-  birth.day = date->day;
-  birth.hour = time->hour;
-  birth.minute = time->minute;
-  birth.second = time->second;
-  birth.zonePosition = *zone;
+  birth.local = {date->year, date->month,  date->day,
+                 time->hour, time->minute, time->second};
   // ValidateInput has passed, so both texts hold a number in range.
-  birth.lonDeg = std::stoi(lon->degrees);
-  birth.lonMin = std::stoi(lon->minutes);
-  birth.east = !lon->secondHemisphere;
-  birth.latDeg = std::stoi(lat->degrees);
-  birth.latMin = std::stoi(lat->minutes);
-  birth.south = lat->secondHemisphere;
-  birth.dst = texts.dst;
+  birth.longitudeDegrees = DegreesFromEntry(
+      std::stoi(lon->degrees), std::stoi(lon->minutes), lon->secondHemisphere);
+  birth.latitudeDegrees = DegreesFromEntry(
+      std::stoi(lat->degrees), std::stoi(lat->minutes), lat->secondHemisphere);
+  birth = WithZoneEntry(birth, *zone, texts.dst);
   birth.city = texts.city;
   birth.state = texts.state;
   birth.country = texts.country;

@@ -1,5 +1,5 @@
 // One birth given as texts (command-line flags or a batch row) and the rules
-// that turn it into a BirthInput: the input form's own checks and messages
+// that turn it into a Birth: the input form's own checks and messages
 // (the name box's key filter, ValidateInput) and, for what the form cannot
 // express (a malformed date, a year outside 1901..2050, an hour above 23, a
 // zone index outside 0..70, ...), clear messages of this tool.
@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "chart/calculation.h"
+#include "chart/birth.h"
 
 namespace tarvelin::cli {
 
@@ -28,7 +28,7 @@ struct BirthTexts {
 // wrong with it (exactly as the input form would show it where the form has
 // such a message).
 struct BirthEntry {
-  std::optional<BirthInput> birth;
+  std::optional<Birth> birth;
   std::string problem;  // set when `birth` is empty
 };
 

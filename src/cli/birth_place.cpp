@@ -3,7 +3,7 @@
 #include <sstream>
 #include <vector>
 
-#include "cli/text_report.h"
+#include "present/text_report.h"
 #include "tables/zone_table.h"
 
 namespace tarvelin::cli {

@@ -12,7 +12,7 @@
 
 #include "atlas/atlas.h"
 #include "cli/birth_entry.h"
-#include "cli/json_writer.h"
+#include "present/json_writer.h"
 
 namespace tarvelin::cli {
 

@@ -1,53 +1,67 @@
 // tarvelin-cli: the Hora Lagna calculation from the command line.
 #include <fstream>
 #include <iostream>
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "chart/calculation.h"
+#include "chart/calculate.h"
 #include "cli/batch.h"
 #include "cli/birth_entry.h"
 #include "cli/birth_place.h"
 #include "cli/cli_options.h"
-#include "cli/json_writer.h"
 #include "cli/library_commands.h"
-#include "cli/result_json.h"
-#include "cli/text_report.h"
+#include "present/json_writer.h"
+#include "present/result_json.h"
+#include "present/text_report.h"
 
 namespace tarvelin::cli {
 namespace {
 
-int RunSingle(const CliOptions& options) {
+// The birth of the flags, or (--from-library) the saved one; nothing with
+// the message printed and `status` set.
+std::optional<Birth> SingleBirth(const CliOptions& options,
+                                 std::optional<PlaceTaken>& place,
+                                 int& status) {
+  if (options.given.count("--from-library")) {
+    return BirthFromLibrary(options, status);
+  }
   BirthTexts texts = options.birth;
-  std::optional<PlaceTaken> place;
+  status = kExitBadInput;
   if (options.given.count("--place")) {
     PlaceOutcome outcome = ApplyPlace(options.place, options.given, texts);
     if (!outcome.taken) {
       std::cerr << outcome.problem << "\n";
-      return kExitBadInput;
+      return std::nullopt;
     }
     place = std::move(outcome.taken);
   }
-  const BirthEntry entry = ReadBirth(texts);
-  if (!entry.birth) {
-    std::cerr << entry.problem << "\n";
-    return kExitBadInput;
-  }
-  const auto calc = std::make_unique<Calculation>();
-  calc->Calculate(*entry.birth);
+  BirthEntry entry = ReadBirth(texts);
+  if (!entry.birth) std::cerr << entry.problem << "\n";
+  return std::move(entry.birth);
+}
+
+int RunSingle(const CliOptions& options) {
+  std::optional<PlaceTaken> place;
+  int status = kExitOk;
+  const std::optional<Birth> entry = SingleBirth(options, place, status);
+  if (!entry) return status;
+  const Birth& birth = *entry;
+  const ChartResult result = Calculate(birth);
+  const ResultView view = PresentResult(birth, result);
   if (options.json) {
     JsonWriter json(JsonLayout::kIndented);
-    WriteResultJson(json, *entry.birth, *calc, [&place](JsonWriter& out) {
+    WriteResultJson(json, birth, result, view, [&place](JsonWriter& out) {
       if (place) WritePlaceJson(out, *place);
     });
     std::cout << json.Text() << "\n";
   } else {
     if (place) std::cout << PlaceReport(*place) << "\n";
-    std::cout << TextReport(*entry.birth, *calc);
+    std::cout << TextReport(birth, result, view);
   }
-  return kExitOk;
+  // Saved after the result is out: a library that cannot be used costs the
+  // saving, never the chart.
+  return options.save ? SaveToLibrary(options, birth) : kExitOk;
 }
 
 int RunPlaces(const CliOptions& options) {

@@ -2,16 +2,10 @@
 
 #include <cmath>
 
+#include "engine/angles.h"
+
 namespace tarvelin {
 namespace {
-
-constexpr double kPi = 3.14159265358979323846;
-constexpr double kRadiansPerDegree = kPi / 180.0;
-constexpr double kArcsecondsPerDegree = 3600.0;
-
-// General precession in longitude, arcseconds: 5025.64" per century with a
-// quadratic term of 1.11" per century^2.
-double PrecessionArcseconds(double t) { return 5025.64 * t + 1.11 * t * t; }
 
 // The two short-period nutation terms in longitude, arcseconds: 17.23" with
 // the Moon's node and 1.27" with twice the Sun's mean longitude.
@@ -21,6 +15,8 @@ double NutationArcseconds(double nodeDegrees, double twiceSunDegrees) {
 }
 
 }  // namespace
+
+double PrecessionArcseconds(double t) { return 5025.64 * t + 1.11 * t * t; }
 
 double SiderealCorrection1900(double t1900) {
   const double t = t1900;

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
+#include "engine/angles.h"
 #include "engine/ayanamsa.h"
-#include "engine/position_text.h"
 #include "engine/time_base.h"
 
 namespace tarvelin {
@@ -18,8 +18,6 @@ const std::array<double, 27> kNakshatraStarts = {
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
-constexpr double kRadiansPerDegree = kPi / 180.0;
 constexpr double kNakshatraArcminutes = 800.0;  // 13° 20'
 
 // One periodic term of the Moon's longitude (truncated ELP-2000/82):
@@ -87,12 +85,10 @@ double NakshatraStartOf(double siderealLongitude) {
   return kNakshatraStarts[static_cast<std::size_t>(k)];
 }
 
-MoonOutputs CalcMoon(const BirthRecord& record, int zoneOffsetHours,
-                     int zoneOffsetMinutes) {
-  const double localHours = record.Hour + record.Minute / 60.0;
-  const double universalHours = UniversalHours(
-      localHours, zoneOffsetHours, zoneOffsetMinutes, record.HasDST);
-  const double jdn = JulianDayNumber(record.Month, record.Day, record.Year);
+MoonOutputs CalcMoon(const CivilDateTime& local, const ClockOffset& offset) {
+  const double localHours = local.hour + local.minute / 60.0;
+  const double universalHours = UniversalHours(localHours, offset);
+  const double jdn = JulianDayNumber(local.month, local.day, local.year);
   const double t2000 = CenturiesSinceJ2000(jdn, universalHours);
 
   double sidereal = TropicalMoonDegrees(t2000) + SiderealCorrection2000(t2000);
@@ -102,7 +98,6 @@ MoonOutputs CalcMoon(const BirthRecord& record, int zoneOffsetHours,
 
   MoonOutputs out;
   out.MoonLongitude = sidereal;
-  out.MoonText = FormatSignPosition(sidereal);
   out.MoonNakshatraStart = NakshatraStartOf(sidereal);
   return out;
 }

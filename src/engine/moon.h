@@ -3,9 +3,9 @@
 #pragma once
 
 #include <array>
-#include <string>
 
-#include "chart/birth_record.h"
+#include "engine/civil_time.h"
+#include "engine/time_base.h"
 
 namespace tarvelin {
 
@@ -19,11 +19,10 @@ double NakshatraStartOf(double siderealLongitude);
 
 struct MoonOutputs {
   double MoonLongitude = 0;       // sidereal degrees in [0, 360)
-  std::string MoonText;           // FormatSignPosition(MoonLongitude)
   double MoonNakshatraStart = 0;  // kNakshatraStarts[Int(60 x lon / 800)]
 };
 
-MoonOutputs CalcMoon(const BirthRecord& record, int zoneOffsetHours,
-                     int zoneOffsetMinutes);
+// The local clock's hour and minute count (its seconds do not).
+MoonOutputs CalcMoon(const CivilDateTime& local, const ClockOffset& offset);
 
 }  // namespace tarvelin

@@ -3,21 +3,20 @@
 #include <cmath>
 #include <cstdint>
 
+#include "engine/angles.h"
+#include "engine/ayanamsa.h"
 #include "engine/civil_time.h"
-#include "engine/position_text.h"
 #include "engine/time_base.h"
 
 namespace tarvelin {
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
-constexpr double kTwoPi = 2 * kPi;
-constexpr double kRadiansPerDegree = 0.0174532925199433;  // pi / 180
-constexpr double kDegreesPerRadian = 180.0 / kPi;
 // The node goes back to degrees with 180 / 3.1416, a rounded pi.
 constexpr double kNodeDegreesPerRadian = 180.0 / 3.1416;
-constexpr double kArcsecondsPerDegree = 3600.0;
 constexpr double kJulianDaysPerCentury = 36525.0;
+
+// The rows of the element table.
+enum class Body { Mercury, Venus, Sun, Mars, Jupiter, Saturn };
 
 // Kepler's equation is solved to this change of the eccentric anomaly.
 constexpr double kKeplerToleranceRadians = 1e-12;
@@ -61,7 +60,7 @@ const OrbitalElements& ElementsOf(Body body) {
 // An angle element at T, in radians.
 double AngleRadians(double baseDeg, double rateArcsecPerCentury, double t) {
   return (baseDeg + rateArcsecPerCentury * t / kArcsecondsPerDegree) *
-         kRadiansPerDegree;
+         kRadiansPerDegree15;
 }
 
 // Heliocentric ecliptic position in the plane of the orbit reduced to the
@@ -161,36 +160,22 @@ double LongitudeSeenFrom(const Position& earth, Body body, double t) {
 
 }  // namespace
 
-double GeocentricLongitude(Body body, double d) {
-  const double t = d / kJulianDaysPerCentury;
-  return LongitudeSeenFrom(EarthPosition(t), body, t);
-}
-
 double PrecessionSinceJ2000Degrees(double d) {
-  // General precession in longitude at the ayanamsa's rate: 5025.64" per
-  // century and 1.11" per century^2.
-  const double t = d / kJulianDaysPerCentury;
-  return (5025.64 * t + 1.11 * t * t) / kArcsecondsPerDegree;
+  return PrecessionArcseconds(d / kJulianDaysPerCentury) / kArcsecondsPerDegree;
 }
 
-PlanetOutputs CalcPlanets(const PlanetInstant& localInstant,
-                          int zoneOffsetHours, int zoneOffsetMinutes,
-                          bool hasDst, double siderealCorrection,
-                          const std::string& moonText,
-                          const std::string& ascendantText) {
-  // Local clock time to universal time with calendar carries; a clock on
-  // daylight saving time runs one hour ahead of its zone.
-  const CivilDateTime local{localInstant.year,   localInstant.month,
-                            localInstant.day,    localInstant.hour,
-                            localInstant.minute, 0};
-  const std::int64_t offsetMinutes = std::int64_t{zoneOffsetHours} * 60 +
-                                     zoneOffsetMinutes - (hasDst ? 60 : 0);
-  const CivilDateTime ut = AddMinutes(local, offsetMinutes);
+PlanetLongitudes CalcPlanets(const CivilDateTime& local,
+                             const ClockOffset& offset,
+                             double siderealCorrection) {
+  // Local clock time to universal time with calendar carries; the clock's
+  // seconds do not count.
+  CivilDateTime clock = local;
+  clock.second = 0;
+  const CivilDateTime ut = AddSeconds(clock, -offset.utcOffsetSeconds);
   const double d =
-      DayNumberJ2000(ut.year, ut.month, ut.day, ut.hour, ut.minute);
+      DayNumberJ2000(ut.year, ut.month, ut.day, ut.hour, ut.minute, ut.second);
 
-  PlanetOutputs out;
-  out.UniversalDayNumber = d;
+  PlanetLongitudes out{};
 
   // The elements give longitudes of the equinox of J2000.0, while the
   // ayanamsa taken off is that of the date: carry them to the equinox of
@@ -200,33 +185,28 @@ PlanetOutputs CalcPlanets(const PlanetInstant& localInstant,
     Body body;
     int index;  // in the planet table
   };
-  constexpr Slot kSlots[] = {{Body::Mercury, 2}, {Body::Venus, 3},
-                             {Body::Sun, 0},     {Body::Mars, 4},
-                             {Body::Jupiter, 5}, {Body::Saturn, 6}};
+  constexpr Slot kSlots[] = {
+      {Body::Mercury, kMercury}, {Body::Venus, kVenus},
+      {Body::Sun, kSun},         {Body::Mars, kMars},
+      {Body::Jupiter, kJupiter}, {Body::Saturn, kSaturn}};
   const double t = d / kJulianDaysPerCentury;
   const Position earth = EarthPosition(t);
   for (const Slot& slot : kSlots) {
     const double ofDate =
         FoldDegrees(LongitudeSeenFrom(earth, slot.body, t) + precession);
-    const double sidereal = Sidereal(ofDate, siderealCorrection);
-    out.Longitudes[slot.index] = sidereal;
-    out.PlanetTable[slot.index] = ChartNotationOf(sidereal);
+    out[slot.index] = Sidereal(ofDate, siderealCorrection);
   }
 
   // Rahu, the Moon's mean ascending node: 125.1228° - 0.0529538083° a day,
   // folded in radians and brought back with 180 / 3.1416, less 1 degree.
   const double nodeDeg = 125.1228 - 0.0529538083 * d;
   const double nodeFolded =
-      ReduceRadians(nodeDeg * kRadiansPerDegree) * kNodeDegreesPerRadian;
+      ReduceRadians(nodeDeg * kRadiansPerDegree15) * kNodeDegreesPerRadian;
   const double rahu = Sidereal(nodeFolded - 1.0, siderealCorrection);
   double ketu = rahu + 180.0;
   if (ketu >= 360.0) ketu -= 360.0;
-  out.Longitudes[7] = rahu;
-  out.Longitudes[8] = ketu;
-  out.PlanetTable[7] = ChartNotationOf(rahu);
-  out.PlanetTable[8] = ChartNotationOf(ketu);
-  out.PlanetTable[1] = ToChartNotation(moonText);
-  out.PlanetTable[9] = ToChartNotation(ascendantText);
+  out[kRahu] = rahu;
+  out[kKetu] = ketu;
   return out;
 }
 

@@ -36,12 +36,16 @@ double JulianDayNumber(int month, int day, int year) {
   return j;
 }
 
-double UniversalHours(double localHours, int zoneOffsetHours,
-                      int zoneOffsetMinutes, bool hasDst) {
-  // The signed offsets say what to add to the local clock; a clock on
-  // daylight saving time runs one hour ahead of its zone.
-  const double dstHours = hasDst ? 1.0 : 0.0;
-  return localHours + zoneOffsetHours + zoneOffsetMinutes / 60.0 - dstHours;
+double UniversalHours(double localHours, const ClockOffset& offset) {
+  // What to add to the standard clock for universal time, split into hours,
+  // minutes and seconds that all carry its sign.
+  const int toAdd = -(offset.utcOffsetSeconds - offset.daylightSavingSeconds);
+  const int hours = toAdd / 3600;
+  const int minutes = toAdd % 3600 / 60;
+  const int seconds = toAdd % 60;
+  double ut = localHours + hours + minutes / 60.0;
+  if (seconds != 0) ut += seconds / 3600.0;
+  return ut - offset.daylightSavingSeconds / 3600.0;
 }
 
 double CenturiesSince1900(double julianDayNumber, double universalHours) {
@@ -52,7 +56,8 @@ double CenturiesSinceJ2000(double julianDayNumber, double universalHours) {
   return Centuries(julianDayNumber, universalHours, kJdJ2000);
 }
 
-double DayNumberJ2000(int year, int month, int day, int hour, int minute) {
+double DayNumberJ2000(int year, int month, int day, int hour, int minute,
+                      int second) {
   // Day count with a leap year every fourth year; 730531.5 puts its zero at
   // 2000 January 1, 12:00 UT.
   const double y = year;
@@ -60,7 +65,7 @@ double DayNumberJ2000(int year, int month, int day, int hour, int minute) {
   const double d = 367.0 * y -
                    std::floor(7.0 * (y + std::floor((m + 9.0) / 12.0)) / 4.0) +
                    std::floor(275.0 * m / 9.0) + day - 730531.5;
-  return d + (hour + minute / 60.0) / 24.0;
+  return d + (hour + minute / 60.0 + second / 3600.0) / 24.0;
 }
 
 double SiderealTimeDegrees(double t1900, double universalHours,

@@ -10,11 +10,17 @@ namespace tarvelin {
 // the Gregorian calendar.
 double JulianDayNumber(int month, int day, int year);
 
-// Universal time in hours of a local clock time: local + ZoneOffsetHours +
-// ZoneOffsetMinutes / 60, one hour less when daylight saving was in force.
-// Not folded into [0, 24).
-double UniversalHours(double localHours, int zoneOffsetHours,
-                      int zoneOffsetMinutes, bool hasDst);
+// How far a local clock runs ahead of universal time.
+struct ClockOffset {
+  int utcOffsetSeconds = 0;       // east positive, daylight saving included
+  int daylightSavingSeconds = 0;  // the daylight-saving part of it
+};
+
+// Universal time in hours of a local clock time in hours. The standard part
+// of the offset is taken off in whole hours, then minutes, then seconds, and
+// the daylight-saving part last: in that order every result keeps its last
+// bit. Not folded into [0, 24).
+double UniversalHours(double localHours, const ClockOffset& offset);
 
 // Julian centuries from JD 2415020.0 and from JD 2451545.0 of the instant
 // given by a Julian day number and a universal time in hours.
@@ -23,7 +29,8 @@ double CenturiesSinceJ2000(double julianDayNumber, double universalHours);
 
 // Days from JD 2451545.0 of a universal calendar instant (a leap year every
 // fourth year; agrees with the Gregorian calendar 1900-03-01 .. 2100-02-28).
-double DayNumberJ2000(int year, int month, int day, int hour, int minute);
+double DayNumberJ2000(int year, int month, int day, int hour, int minute,
+                      int second = 0);
 
 // Local sidereal time in degrees (Newcomb), from T1900, universal hours and
 // the longitude in degrees positive west. Not folded below 0.

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 
+#include "chart/calculate.h"
+#include "present/result_view.h"
 #include "shell/end_program.h"
 #include "shell/frm_about.h"
 #include "shell/frm_exit_screen.h"
@@ -16,9 +18,7 @@ namespace tarvelin {
 constexpr const char kAlreadyRunning[] = "Application is already running";
 
 Application::Application(const QString& lockPath, QObject* parent)
-    : QObject(parent),
-      lock_(lockPath),
-      calculation_(std::make_unique<Calculation>()) {}
+    : QObject(parent), lock_(lockPath) {}
 
 Application::~Application() {
   delete mdi_;
@@ -43,8 +43,8 @@ bool Application::StartApplication(const QDate& today) {
   return true;
 }
 
-void Application::OnCalculationRequested(const BirthInput& input) {
-  const ResultView& view = calculation_->Calculate(input);
+void Application::OnCalculationRequested(const Birth& birth) {
+  const ResultView view = PresentResult(birth, Calculate(birth));
 
   // A fresh window for every calculation; an old one still open goes
   // without bringing up the exit screen.

@@ -1,7 +1,6 @@
 // Tarvelin's application controller: start-up (single copy, update
 // reminder, input form), the hand-over from the input form to a fresh result
 // window after each calculation, and the way out through the exit screen.
-// It owns the one Calculation of the application's lifetime.
 #pragma once
 
 #include <QDate>
@@ -9,7 +8,7 @@
 #include <QPointer>
 #include <memory>
 
-#include "chart/calculation.h"
+#include "chart/birth.h"
 #include "shell/frm_exit_screen.h"
 #include "shell/mdi.h"
 #include "shell/single_instance.h"
@@ -35,19 +34,17 @@ class Application : public QObject {
   FrmMain* inputForm() const { return frmMain_.get(); }
   MDI* resultWindow() const { return mdi_; }
   FrmExitScreen* exitScreen() const { return exitScreen_; }
-  const Calculation& calculation() const { return *calculation_; }
 
  public slots:
   // "Get My Hora Lagna" with a valid birth: calculate, open a fresh result
   // window filled with the view, and swap it for the input form.
-  void OnCalculationRequested(const tarvelin::BirthInput& input);
+  void OnCalculationRequested(const tarvelin::Birth& birth);
   void ShowAbout();
   void ShowExitScreen();
   void BackToInputForm();
 
  private:
   SingleInstanceLock lock_;
-  std::unique_ptr<Calculation> calculation_;
   std::unique_ptr<FrmMain> frmMain_;
   QPointer<MDI> mdi_;
   QPointer<FrmExitScreen> exitScreen_;

@@ -15,12 +15,6 @@ const std::array<std::string, kRetroPlanetCount> kRetroPlanetNames = {
 
 namespace {
 
-// The planets whose retrograde mark is shown: Mercury .. Saturn, which sit at
-// body indexes 2 .. 6 of the planet name table.
-constexpr int kMarkedPlanetCount = 5;
-constexpr int kFirstMarkedBodyIndex = 2;
-const char kRetrogradeMark[] = " (R) ";
-
 std::int64_t CalendarDay(const CivilDateTime& t) {
   return DaysFromCivil(t.year, t.month, t.day);
 }
@@ -65,14 +59,6 @@ bool IsRetrogradeOnDay(int k, std::int64_t day) {
 
 }  // namespace
 
-bool IsRetrograde(const CivilDateTime& moment, const std::string& planet) {
-  const auto found =
-      std::find(kRetroPlanetNames.begin(), kRetroPlanetNames.end(), planet);
-  if (found == kRetroPlanetNames.end()) return false;
-  return IsRetrogradeOnDay(static_cast<int>(found - kRetroPlanetNames.begin()),
-                           CalendarDay(moment));
-}
-
 RetroFlagTable RetroFlagsAt(const CivilDateTime& birthMoment) {
   const std::int64_t day = CalendarDay(birthMoment);
   RetroFlagTable flags{};
@@ -80,24 +66,6 @@ RetroFlagTable RetroFlagsAt(const CivilDateTime& birthMoment) {
     flags[k] = IsRetrogradeOnDay(k, day);
   }
   return flags;
-}
-
-PlanetNameTable MarkedPlanetNames(const RetroFlagTable& flags) {
-  PlanetNameTable names = PlainPlanetNames();
-  for (int k = 0; k < kMarkedPlanetCount; ++k) {
-    if (flags[k]) names[k + kFirstMarkedBodyIndex] += kRetrogradeMark;
-  }
-  return names;
-}
-
-int MonthNumber(const std::string& field) {
-  if (field.empty() || field.size() > 2) return 0;
-  int month = 0;
-  for (const char c : field) {
-    if (c < '0' || c > '9') return 0;
-    month = month * 10 + (c - '0');
-  }
-  return month >= 1 && month <= 12 ? month : 0;
 }
 
 }  // namespace tarvelin

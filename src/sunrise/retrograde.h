@@ -6,7 +6,6 @@
 #include <string>
 
 #include "engine/civil_time.h"
-#include "tables/bodies.h"
 
 namespace tarvelin {
 
@@ -15,19 +14,9 @@ constexpr int kRetroPlanetCount = 8;
 extern const std::array<std::string, kRetroPlanetCount> kRetroPlanetNames;
 using RetroFlagTable = std::array<bool, kRetroPlanetCount>;
 
-// True when the calendar date of `moment` lies strictly between the calendar
-// dates of a retrograde station and the following direct station. The planet
-// is named exactly as in kRetroPlanetNames; any other name gives false.
-bool IsRetrograde(const CivilDateTime& moment, const std::string& planet);
-
-// The eight flags for a birth moment.
+// The eight flags for a birth moment: a flag is set when the calendar date
+// of the moment lies strictly between the calendar dates of a retrograde
+// station and the direct station that follows it.
 RetroFlagTable RetroFlagsAt(const CivilDateTime& birthMoment);
-
-// The ten plain body names with " (R) " appended to each of Mercury, Venus,
-// Mars, Jupiter and Saturn whose flag is set.
-PlanetNameTable MarkedPlanetNames(const RetroFlagTable& flags);
-
-// 1..12 for the month field of a station entry text; 0 when it is not one.
-int MonthNumber(const std::string& field);
 
 }  // namespace tarvelin

@@ -1,7 +1,6 @@
 #include "sunrise/sunrise.h"
 
 #include <cmath>
-#include <cstdlib>
 
 namespace tarvelin {
 namespace {
@@ -12,7 +11,7 @@ constexpr double kQuarterTurn = 1.5708;        // radians, 6 h
 constexpr double kHalfTurn = 3.14159;          // radians, 12 h
 constexpr double kThreeQuarterTurn = 4.71239;  // radians, 18 h
 constexpr double kFullTurn = 6.28319;          // radians, 24 h
-constexpr double kRadiansPerDegree = 0.0174533;
+constexpr double kRadiansPerDegree6 = 0.0174533;
 constexpr double kRadiansPerHour = 0.261799;
 constexpr double kHoursPerRadian = 3.81972;
 
@@ -117,27 +116,13 @@ std::optional<CivilDateTime> EventTime(Event event, int dayOfYearFromZero,
 
 }  // namespace
 
-RiseSet CalcSunRiseSunSet(int month, int day, int year, int /*hour*/,
-                          int /*minute*/, int latDeg, int latMin, bool isSouth,
-                          int lonDeg, int lonMin, bool isEast,
-                          int zoneOffsetHours, int zoneOffsetMinutes,
-                          bool hasDst) {
-  double latitude = latDeg + latMin / 60.0;
-  if (isSouth) latitude = -latitude;
-  double longitude = lonDeg + lonMin / 60.0;  // east positive
-  if (!isEast) longitude = -longitude;
-  const double latitudeRad = latitude * kRadiansPerDegree;
-  const double longitudeRad = longitude * kRadiansPerDegree;
+RiseSet CalcSunRiseSunSet(const CivilDateTime& date, double latitudeDegrees,
+                          double longitudeDegrees, int utcOffsetSeconds) {
+  const int year = date.year, month = date.month, day = date.day;
+  const double latitudeRad = latitudeDegrees * kRadiansPerDegree6;
+  const double longitudeRad = longitudeDegrees * kRadiansPerDegree6;
 
-  // The offsets are what local time needs to become UT; the zone east of
-  // Greenwich is their negative. The sign is carried by the hours.
-  const double sign = zoneOffsetHours < 0 ? -1.0 : 1.0;
-  const double zoneWest =
-      sign * (std::abs(zoneOffsetHours) + std::abs(zoneOffsetMinutes) / 60.0);
-  double zoneEast = -zoneWest;
-  // The user's daylight-saving check box puts the clock one hour ahead,
-  // whatever the date.
-  if (hasDst) zoneEast += 1;
+  double zoneEast = utcOffsetSeconds / 3600.0;
   if (zoneEast == kDatelineZoneHours) zoneEast = kDatelineReplacementHours;
   const double zoneRad = zoneEast * kRadiansPerHour;
 

@@ -16,12 +16,11 @@ struct RiseSet {
   std::optional<CivilDateTime> sunset;
 };
 
-// Both times carry the input date and hh:mm:00 local clock time. hasDst true
-// puts them on the daylight-saving clock (one hour later); hour and minute are
-// accepted for the call's shape and do not change the result.
-RiseSet CalcSunRiseSunSet(int month, int day, int year, int hour, int minute,
-                          int latDeg, int latMin, bool isSouth, int lonDeg,
-                          int lonMin, bool isEast, int zoneOffsetHours,
-                          int zoneOffsetMinutes, bool hasDst);
+// Sunrise and sunset of the calendar date of `date` (its clock time does not
+// count) at a place in degrees, north and east positive, on a clock
+// utcOffsetSeconds ahead of universal time (daylight saving included). Both
+// times carry the input date and hh:mm:00 on that clock.
+RiseSet CalcSunRiseSunSet(const CivilDateTime& date, double latitudeDegrees,
+                          double longitudeDegrees, int utcOffsetSeconds);
 
 }  // namespace tarvelin

@@ -66,6 +66,38 @@ TEST_F(CliLibrary, AnExportedListRunsThroughBatchAsTheOriginalDoes) {
   EXPECT_EQ(fromExport.out, fromOriginal.out);
 }
 
+TEST_F(CliLibrary, ASavedBirthComputesAsTheCommandThatSavedIt) {
+  const std::vector<std::string> birth = {
+      "--name", "ram",    "--date",   "1975-07-04", "--time", "06:15:09",
+      "--lon",  "74:00W", "--lat",    "0:00S",      "--zone", "27",
+      "--dst",  "--city", "New York", "--json"};
+  std::vector<std::string> save = birth;
+  save.push_back("--save");
+  const CliRun saved = Run(save);
+  const CliRun original = RunCli(birth);
+  EXPECT_EQ(saved.status, 0) << saved.err;
+  EXPECT_EQ(saved.out, original.out);
+  EXPECT_EQ(saved.err,
+            "Saved as #1 RAM, 1975-07-04 06:15:09, New York (0:00S 74:00W)\n");
+  EXPECT_EQ(Run({"--library"}).out,
+            "#1 RAM, 1975-07-04 06:15:09, New York (0:00S 74:00W)\n");
+
+  const CliRun reopened = Run({"--from-library", "Ram", "--json"});
+  EXPECT_EQ(reopened.status, 0) << reopened.err;
+  EXPECT_EQ(reopened.out, original.out);
+
+  // Saving again keeps the saved birth; a second RAM makes the name
+  // ambiguous, and #ID still picks one.
+  EXPECT_NE(Run(save).err.find("saved already: #1"), std::string::npos);
+  std::vector<std::string> other = save;
+  other[5] = "06:16";
+  EXPECT_EQ(Run(other).status, 0);
+  const CliRun ambiguous = Run({"--from-library", "RAM"});
+  EXPECT_EQ(ambiguous.status, 2);
+  EXPECT_EQ(Lines(ambiguous.err).size(), 3u) << ambiguous.err;
+  EXPECT_EQ(Run({"--from-library", "#1", "--json"}).out, original.out);
+}
+
 TEST_F(CliLibrary, ADamagedLibraryIsReportedAndLeftAlone) {
   const std::string junk(5000, 'x');
   Write("births.sqlite", junk);
@@ -77,6 +109,16 @@ TEST_F(CliLibrary, ADamagedLibraryIsReportedAndLeftAlone) {
     EXPECT_EQ(Lines(run.err).size(), 1u) << run.err;
     EXPECT_NE(run.err.find("is damaged"), std::string::npos) << run.err;
   }
+  // A birth to save is still computed and printed.
+  const std::vector<std::string> birth = {
+      "--name", "RAM",    "--date", "1980-03-15", "--time", "21:05:30",
+      "--lon",  "77:12E", "--lat",  "28:36N",     "--zone", "34"};
+  std::vector<std::string> save = birth;
+  save.push_back("--save");
+  const CliRun saved = Run(save);
+  EXPECT_EQ(saved.status, 3);
+  EXPECT_EQ(saved.out, RunCli(birth).out);
+  EXPECT_NE(saved.err.find("is damaged"), std::string::npos) << saved.err;
   EXPECT_EQ(ReadWhole(Path("births.sqlite")), junk);
 
   // A library that is not there yet is not made by a listing.

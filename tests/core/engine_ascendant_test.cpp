@@ -4,7 +4,6 @@
 
 #include "engine/ascendant.h"
 #include "engine/ayanamsa.h"
-#include "engine/position_text.h"
 #include "engine/time_base.h"
 #include "engine_reference_data.h"
 
@@ -42,22 +41,16 @@ TEST(EngineAyanamsa, MagnitudesAcrossThreeCenturies) {
   }
 }
 
-BirthRecord Record(int year, int month, int day, int hour, int minute,
-                   int latDeg, int latMin, bool south, int lonDeg, int lonMin,
-                   bool east) {
-  BirthRecord r;
-  r.Year = static_cast<std::int16_t>(year);
-  r.Month = static_cast<std::int16_t>(month);
-  r.Day = static_cast<std::int16_t>(day);
-  r.Hour = static_cast<std::int16_t>(hour);
-  r.Minute = static_cast<std::int16_t>(minute);
-  r.LatDeg = static_cast<std::int16_t>(latDeg);
-  r.LatMin = static_cast<std::int16_t>(latMin);
-  r.IsSouth = south;
-  r.LonDeg = static_cast<std::int16_t>(lonDeg);
-  r.LonMin = static_cast<std::int16_t>(lonMin);
-  r.IsEast = east;
-  return r;
+// Local clock time at a place, the clock `zoneHours` ahead of UT.
+struct Place {
+  CivilDateTime local;
+  double latitude, longitude;  // degrees, north and east positive
+  int zoneHours;
+};
+
+AscendantOutputs Ascendant(const Place& p) {
+  return CalcAscendant(p.local, ClockOffset{p.zoneHours * 3600, 0}, p.latitude,
+                       p.longitude);
 }
 
 // Tropical ascendants at 1987 April 10, 0h UT, from the published Greenwich
@@ -68,31 +61,28 @@ BirthRecord Record(int year, int month, int day, int hour, int minute,
 TEST(EngineAscendant, TropicalAscendantAgreesWithAnIndependentReckoning) {
   struct Case {
     const char* place;
-    BirthRecord record;
-    int zoneOffsetHours;
+    Place where;
     double tropicalWant;
   };
   const Case cases[] = {
-      {"Greenwich 51N29", Record(1987, 4, 10, 0, 0, 51, 29, false, 0, 0, false),
-       0, 256.9415},
+      {"Greenwich 51N29",
+       {{1987, 4, 10, 0, 0, 0}, 51 + 29 / 60.0, 0, 0},
+       256.9415},
       {"equator, Greenwich meridian",
-       Record(1987, 4, 10, 0, 0, 0, 0, false, 0, 0, true), 0, 286.3138},
+       {{1987, 4, 10, 0, 0, 0}, 0, 0, 0},
+       286.3138},
       {"Sydney 33S52 151E13, 10:00 at zone +10",
-       Record(1987, 4, 10, 10, 0, 33, 52, true, 151, 13, true), -10, 65.6821},
+       {{1987, 4, 10, 10, 0, 0}, -(33 + 52 / 60.0), 151 + 13 / 60.0, 10},
+       65.6821},
   };
   for (const Case& c : cases) {
-    const AscendantOutputs out = CalcAscendant(c.record, c.zoneOffsetHours, 0);
+    const AscendantOutputs out = Ascendant(c.where);
     EXPECT_DOUBLE_EQ(out.UniversalHours, 0.0) << c.place;
     const double tropical = out.SiderealAscendant - out.SiderealCorrection;
     EXPECT_NEAR(AngleDifferenceDeg(tropical, c.tropicalWant), 0.0, 0.005)
         << c.place << ": want " << c.tropicalWant << ", got " << tropical;
     EXPECT_GE(out.SiderealAscendant, 0.0) << c.place;
     EXPECT_LT(out.SiderealAscendant, 360.0) << c.place;
-    EXPECT_EQ(out.AscendantWholeDegrees, std::floor(out.SiderealAscendant))
-        << c.place;
-    EXPECT_EQ(SignIndexOfChartText(ToChartNotation(out.AscendantText)),
-              static_cast<int>(out.SiderealAscendant / 30))
-        << c.place << ": " << out.AscendantText;
   }
 }
 
@@ -101,9 +91,9 @@ TEST(EngineAscendant, AscendantBelowTheAyanamsaFoldsToNearly360) {
   // ayanamsa; their sidereal values must land just below 360, not below 0.
   int nearFullCircle = 0;
   for (int minute = 0; minute < 24 * 60; minute += 4) {
-    const BirthRecord r = Record(2000, 1, 1, minute / 60, minute % 60, 28, 36,
-                                 false, 77, 12, true);
-    const AscendantOutputs out = CalcAscendant(r, -5, -30);
+    const AscendantOutputs out =
+        CalcAscendant({2000, 1, 1, minute / 60, minute % 60, 0},
+                      ClockOffset{19800, 0}, 28 + 36 / 60.0, 77 + 12 / 60.0);
     ASSERT_GE(out.SiderealAscendant, 0.0) << "minute " << minute;
     ASSERT_LT(out.SiderealAscendant, 360.0) << "minute " << minute;
     const double tropical = out.SiderealAscendant - out.SiderealCorrection;
@@ -123,20 +113,19 @@ TEST(EngineAscendant, AtSiderealTimeZeroTheAscendantLiesInTheEasternHalf) {
   for (int latitude = -80; latitude <= 80; latitude += 10) {
     // Find the minute of 2000 January 1 whose Greenwich sidereal time is
     // nearest 0 and read the tropical ascendant there.
-    BirthRecord r = Record(2000, 1, 1, 0, 0, std::abs(latitude), 0,
-                           latitude < 0, 0, 0, false);
+    Place p{{2000, 1, 1, 0, 0, 0}, static_cast<double>(latitude), 0, 0};
     double bestSidereal = 360.0;
     double tropicalThere = 0;
     for (int minute = 0; minute < 24 * 60; ++minute) {
-      r.Hour = static_cast<std::int16_t>(minute / 60);
-      r.Minute = static_cast<std::int16_t>(minute % 60);
-      const double ut = r.Hour + r.Minute / 60.0;
+      p.local.hour = minute / 60;
+      p.local.minute = minute % 60;
+      const double ut = p.local.hour + p.local.minute / 60.0;
       const double s = SiderealTimeDegrees(
           CenturiesSince1900(JulianDayNumber(1, 1, 2000), ut), ut, 0.0);
       const double fromZero = std::fmin(s, 360.0 - s);
       if (fromZero < bestSidereal) {
         bestSidereal = fromZero;
-        const AscendantOutputs out = CalcAscendant(r, 0, 0);
+        const AscendantOutputs out = Ascendant(p);
         tropicalThere = std::fmod(
             out.SiderealAscendant - out.SiderealCorrection + 360.0, 360.0);
       }

@@ -10,16 +10,7 @@
 namespace tarvelin {
 namespace {
 
-BirthRecord UniversalRecord(int year, int month, int day, int hour,
-                            int minute) {
-  BirthRecord r;
-  r.Year = static_cast<std::int16_t>(year);
-  r.Month = static_cast<std::int16_t>(month);
-  r.Day = static_cast<std::int16_t>(day);
-  r.Hour = static_cast<std::int16_t>(hour);
-  r.Minute = static_cast<std::int16_t>(minute);
-  return r;
-}
+constexpr ClockOffset kUniversalClock{0, 0};
 
 // The 25-term series against the full lunar theory of the reference file:
 // the terms left out stay below a hundredth of a degree at these instants.
@@ -29,9 +20,9 @@ TEST(EngineMoon, TropicalLongitudeAgreesWithTheReferenceTheory) {
   for (const ReferenceLongitude& ref : ReadReferenceLongitudes()) {
     if (ref.body != "Moon") continue;
     ++rows;
-    const BirthRecord r =
-        UniversalRecord(ref.year, ref.month, ref.day, ref.hour, ref.minute);
-    const MoonOutputs out = CalcMoon(r, 0, 0);
+    const MoonOutputs out =
+        CalcMoon({ref.year, ref.month, ref.day, ref.hour, ref.minute, 0},
+                 kUniversalClock);
     const double t2000 =
         CenturiesSinceJ2000(JulianDayNumber(ref.month, ref.day, ref.year),
                             ref.hour + ref.minute / 60.0);
@@ -49,11 +40,10 @@ TEST(EngineMoon, TropicalLongitudeAgreesWithTheReferenceTheory) {
 
 TEST(EngineMoon, ZoneAndDaylightSavingMoveTheInstant) {
   // 17:30 at zone +5:30 with daylight saving is 11:00 UT.
-  BirthRecord local = UniversalRecord(1992, 4, 12, 17, 30);
-  local.HasDST = true;
-  const BirthRecord universal = UniversalRecord(1992, 4, 12, 11, 0);
-  EXPECT_DOUBLE_EQ(CalcMoon(local, -5, -30).MoonLongitude,
-                   CalcMoon(universal, 0, 0).MoonLongitude);
+  EXPECT_DOUBLE_EQ(
+      CalcMoon({1992, 4, 12, 17, 30, 0}, ClockOffset{23400, 3600})
+          .MoonLongitude,
+      CalcMoon({1992, 4, 12, 11, 0, 0}, kUniversalClock).MoonLongitude);
 }
 
 TEST(EngineMoon, NakshatraTableHoldsThirteenPointThreeThreeSteps) {
@@ -92,13 +82,12 @@ TEST(EngineMoon, MoonBelowTheAyanamsaTakesTheLastNakshatra) {
   // the ayanamsa, the sidereal Moon stands near 360 in the last nakshatra.
   int found = 0;
   for (int step = 0; step < 4 * 30; ++step) {
-    const BirthRecord r =
-        UniversalRecord(2000, 1, 1 + step / 4, (step % 4) * 6, 0);
-    const MoonOutputs out = CalcMoon(r, 0, 0);
+    const CivilDateTime ut{2000, 1, 1 + step / 4, (step % 4) * 6, 0, 0};
+    const MoonOutputs out = CalcMoon(ut, kUniversalClock);
     ASSERT_GE(out.MoonLongitude, 0.0);
     ASSERT_LT(out.MoonLongitude, 360.0);
     const double t2000 =
-        CenturiesSinceJ2000(JulianDayNumber(1, r.Day, 2000), r.Hour);
+        CenturiesSinceJ2000(JulianDayNumber(1, ut.day, 2000), ut.hour);
     const double tropical = out.MoonLongitude - SiderealCorrection2000(t2000);
     if (tropical >= 360.0 && out.MoonLongitude >= 346.6667) {
       EXPECT_DOUBLE_EQ(out.MoonNakshatraStart, 346.58);

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "chart/calculation.h"
+#include "chart/calculate.h"
 
 namespace tarvelin {
 namespace {
@@ -79,36 +79,22 @@ TEST(EngineReference, SiderealPositionsAgreeWithTheEphemeris) {
 
   std::array<double, 9> largest{};
   std::array<std::string, 9> largestAt;
-  Calculation calc;
   for (const ReferenceBirth& b : births) {
-    tarvelin::BirthRecord& r = calc.BirthRecord;
-    r.Year = static_cast<std::int16_t>(b.year);
-    r.Month = static_cast<std::int16_t>(b.month);
-    r.Day = static_cast<std::int16_t>(b.day);
-    r.Hour = static_cast<std::int16_t>(b.hour);
-    r.Minute = static_cast<std::int16_t>(b.minute);
-    r.ZoneHours = static_cast<std::int16_t>(std::abs(b.zoneOffsetHours));
-    r.ZoneMinutes = static_cast<std::int16_t>(std::abs(b.zoneOffsetMinutes));
-    r.LatDeg = static_cast<std::int16_t>(b.latDeg);
-    r.LatMin = static_cast<std::int16_t>(b.latMin);
-    r.IsSouth = b.northSouth == 'S';
-    r.LonDeg = static_cast<std::int16_t>(b.lonDeg);
-    r.LonMin = static_cast<std::int16_t>(b.lonMin);
-    r.IsEast = b.eastWest == 'E';
-    r.HasDST = false;
-    calc.ZoneOffsetHours = static_cast<std::int16_t>(b.zoneOffsetHours);
-    calc.ZoneOffsetMinutes = static_cast<std::int16_t>(b.zoneOffsetMinutes);
-    calc.SunrisePass = false;
-    calc.CalcAscendant();
-    calc.CalcMoon();
-    calc.CalcPlanets();
+    Birth birth;
+    birth.local = {b.year, b.month, b.day, b.hour, b.minute, 0};
+    birth.latitudeDegrees =
+        DegreesFromEntry(b.latDeg, b.latMin, b.northSouth == 'S');
+    birth.longitudeDegrees =
+        DegreesFromEntry(b.lonDeg, b.lonMin, b.eastWest == 'W');
+    // The file gives what to add to the clock for universal time.
+    birth.utcOffsetSeconds =
+        -(b.zoneOffsetHours * 3600 + b.zoneOffsetMinutes * 60);
+    const ChartResult r = Calculate(birth);
 
     const std::array<double, 9> got = {
-        calc.BirthLongitudes[0], calc.MoonLongitude,
-        calc.BirthLongitudes[2], calc.BirthLongitudes[3],
-        calc.BirthLongitudes[4], calc.BirthLongitudes[5],
-        calc.BirthLongitudes[6], calc.BirthLongitudes[7],
-        calc.SiderealAscendant};
+        r.longitudes[kSun],    r.longitudes[kMoon], r.longitudes[kMercury],
+        r.longitudes[kVenus],  r.longitudes[kMars], r.longitudes[kJupiter],
+        r.longitudes[kSaturn], r.longitudes[kRahu], r.longitudes[kAscendant]};
     std::array<double, 9> want = b.degrees;
     want[7] -= kRahuBeforeMeanNodeDegrees;
 

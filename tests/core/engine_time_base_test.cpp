@@ -66,28 +66,27 @@ TEST(EngineTimeBase, DayNumberAgreesWithTheJulianDayNumber) {
   }
 }
 
-TEST(EngineTimeBase, UniversalTimeFromSignedOffsetsAndDaylightSaving) {
+TEST(EngineTimeBase, UniversalTimeFromTheClockOffset) {
   struct Case {
     const char* what;
     double local;
-    int zoneHours, zoneMinutes;
-    bool dst;
+    ClockOffset offset;  // seconds east, and its daylight-saving part
     double want;
   };
   const Case cases[] = {
-      {"India, 03:00, not folded into the day before", 3.0, -5, -30, false,
-       -2.5},
-      {"India with daylight saving", 3.0, -5, -30, true, -3.5},
-      {"New York standard time", 10.0, 5, 0, false, 15.0},
-      {"New York daylight time", 10.0, 5, 0, true, 14.0},
-      {"London, British Summer Time zone", 14.5, -1, 0, false, 13.5},
-      {"London, GMT zone with daylight saving", 14.5, 0, 0, true, 13.5},
-      {"Newfoundland half hour west", 23.0, 3, 30, false, 26.5},
+      {"India, 03:00, not folded into the day before", 3.0, {19800, 0}, -2.5},
+      {"India with daylight saving", 3.0, {23400, 3600}, -3.5},
+      {"New York standard time", 10.0, {-18000, 0}, 15.0},
+      {"New York daylight time", 10.0, {-14400, 3600}, 14.0},
+      {"London, British Summer Time zone", 14.5, {3600, 0}, 13.5},
+      {"London, GMT with daylight saving", 14.5, {3600, 3600}, 13.5},
+      {"London, double summer time", 12.0, {7200, 7200}, 10.0},
+      {"Newfoundland half hour west", 23.0, {-12600, 0}, 26.5},
+      {"Kathmandu", 12.0, {20700, 0}, 6.25},
+      {"Amsterdam mean time", 12.0, {1172, 0}, 12.0 - 1172 / 3600.0},
   };
   for (const Case& c : cases) {
-    EXPECT_DOUBLE_EQ(UniversalHours(c.local, c.zoneHours, c.zoneMinutes, c.dst),
-                     c.want)
-        << c.what;
+    EXPECT_DOUBLE_EQ(UniversalHours(c.local, c.offset), c.want) << c.what;
   }
 }
 

@@ -25,7 +25,7 @@ CivilDateTime FromEntryText(const std::string& text) {
   while (std::getline(in, field, ',')) fields.push_back(field);
   EXPECT_EQ(fields.size(), 5u) << text;
   if (fields.size() != 5) return {};
-  return {std::atoi(fields[2].c_str()), MonthNumber(fields[0]),
+  return {std::atoi(fields[2].c_str()), std::atoi(fields[0].c_str()),
           std::atoi(fields[1].c_str()), std::atoi(fields[3].c_str()),
           std::atoi(fields[4].c_str()), 0};
 }

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "chart/calculation.h"
+#include "chart/birth.h"
 
 namespace tarvelin {
 namespace {
@@ -25,11 +25,15 @@ constexpr Place kNullIsland{0, 0, false, 0, 0, true, 0, 0};      // zone 0
 constexpr Place kAuckland{36, 51, true, 174, 46, true, -12, 0};  // +12
 constexpr Place kNorth80{80, 0, false, 15, 0, true, -1, 0};
 
+// The clock time of `hour`:`minute` must not change the result.
 RiseSet Compute(const Place& p, int year, int month, int day, bool hasDst,
                 int hour = 12, int minute = 0) {
-  return CalcSunRiseSunSet(month, day, year, hour, minute, p.latDeg, p.latMin,
-                           p.south, p.lonDeg, p.lonMin, p.east,
-                           p.zoneOffsetHours, p.zoneOffsetMinutes, hasDst);
+  const int offset =
+      -(p.zoneOffsetHours * 3600 + p.zoneOffsetMinutes * 60) + hasDst * 3600;
+  return CalcSunRiseSunSet({year, month, day, hour, minute, 0},
+                           DegreesFromEntry(p.latDeg, p.latMin, p.south),
+                           DegreesFromEntry(p.lonDeg, p.lonMin, !p.east),
+                           offset);
 }
 
 std::string ClockText(const std::optional<CivilDateTime>& t) {
@@ -187,47 +191,6 @@ TEST(SunRiseSunSet, PolarNightAndMidnightSunReportMissingEvents) {
   const RiseSet day = Compute(kNorth80, 2010, 6, 21, false);
   EXPECT_FALSE(day.sunrise) << ClockText(day.sunrise);
   EXPECT_FALSE(day.sunset) << ClockText(day.sunset);
-}
-
-// The calculation's slots: a missing event is empty, and a later call at an
-// ordinary place is not affected by the polar one before it.
-TEST(SunRiseSunSetSlots, MissingEventsNeverKeepAnEarlierValue) {
-  Calculation calc;
-  auto setPlace = [&calc](const Place& p) {
-    calc.BirthRecord.LatDeg = static_cast<std::int16_t>(p.latDeg);
-    calc.BirthRecord.LatMin = static_cast<std::int16_t>(p.latMin);
-    calc.BirthRecord.IsSouth = p.south;
-    calc.BirthRecord.LonDeg = static_cast<std::int16_t>(p.lonDeg);
-    calc.BirthRecord.LonMin = static_cast<std::int16_t>(p.lonMin);
-    calc.BirthRecord.IsEast = p.east;
-    calc.ZoneOffsetHours = static_cast<std::int16_t>(p.zoneOffsetHours);
-    calc.ZoneOffsetMinutes = static_cast<std::int16_t>(p.zoneOffsetMinutes);
-  };
-
-  setPlace(kDelhi);
-  calc.CalcSunRiseSunSet(6, 21, 2010);
-  EXPECT_EQ(ClockText(calc.RiseSetTimes[0]), "05:24");
-  EXPECT_EQ(ClockText(calc.RiseSetTimes[1]), "19:22");
-
-  setPlace(kNorth80);
-  calc.CalcSunRiseSunSet(12, 21, 2010);
-  EXPECT_FALSE(calc.RiseSetTimes[0]) << ClockText(calc.RiseSetTimes[0]);
-  EXPECT_FALSE(calc.RiseSetTimes[1]) << ClockText(calc.RiseSetTimes[1]);
-  calc.CalcSunRiseSunSet(6, 21, 2010);
-  EXPECT_FALSE(calc.RiseSetTimes[0]) << ClockText(calc.RiseSetTimes[0]);
-  EXPECT_FALSE(calc.RiseSetTimes[1]) << ClockText(calc.RiseSetTimes[1]);
-
-  setPlace(kDelhi);
-  calc.CalcSunRiseSunSet(12, 21, 2010);
-  EXPECT_EQ(ClockText(calc.RiseSetTimes[0]), "07:09");
-  EXPECT_EQ(ClockText(calc.RiseSetTimes[1]), "17:28");
-  EXPECT_FALSE(calc.RiseSetTimes[2]);
-
-  calc.BirthRecord.HasDST = true;
-  setPlace(kNewYork);
-  calc.CalcSunRiseSunSet(1, 4, 2005);
-  EXPECT_EQ(ClockText(calc.RiseSetTimes[0]), "08:20");
-  EXPECT_EQ(ClockText(calc.RiseSetTimes[1]), "17:41");
 }
 
 }  // namespace

@@ -25,7 +25,7 @@
 #include "widgets/common/app_seams.h"
 #include "widgets/common/web_links.h"
 
-using tarvelin::BirthInput;
+using tarvelin::Birth;
 using tarvelin::FrmMain;
 using tarvelin::MessageIcon;
 
@@ -88,7 +88,6 @@ class FrmMainTest : public QObject {
   void browserLookupSearchesForThePlace();
   void linksOpenTheirPages();
   void closingByTheUserIsReportedHidingIsNot();
-  void zoneCalculationFollowsTheSelection();
   void tabFollowsReadingOrder();
   void screenshot();
 
@@ -433,22 +432,15 @@ void FrmMainTest::validEntryIsHandedOverOnce() {
   QTest::mouseClick(f.cmdRashi, Qt::LeftButton);
   QVERIFY(messages_.isEmpty());
   QCOMPARE(requested.count(), 1);
-  const auto input = requested.at(0).at(0).value<BirthInput>();
+  const auto input = requested.at(0).at(0).value<Birth>();
   QCOMPARE(input.name, std::string("ASHA RAO"));
-  QCOMPARE(input.month, 2);
-  QCOMPARE(input.day, 29);
-  QCOMPARE(input.year, 2004);
-  QCOMPARE(input.hour, 23);
-  QCOMPARE(input.minute, 5);
-  QCOMPARE(input.second, 59);
-  QCOMPARE(input.zonePosition, 34);
-  QCOMPARE(input.lonDeg, 73);
-  QCOMPARE(input.lonMin, 51);
-  QCOMPARE(input.east, false);
-  QCOMPARE(input.latDeg, 18);
-  QCOMPARE(input.latMin, 31);
-  QCOMPARE(input.south, true);
-  QCOMPARE(input.dst, true);
+  QVERIFY(input.local == (tarvelin::CivilDateTime{2004, 2, 29, 23, 5, 59}));
+  QCOMPARE(input.zoneIndex, 34);
+  // 5:30 east of Greenwich with an hour of daylight saving.
+  QCOMPARE(input.utcOffsetSeconds, 23400);
+  QCOMPARE(input.daylightSavingSeconds, 3600);
+  QCOMPARE(input.longitudeDegrees, -(73 + 51 / 60.0));
+  QCOMPARE(input.latitudeDegrees, -(18 + 31 / 60.0));
   QCOMPARE(input.city, std::string("Pune"));
   QCOMPARE(input.state, std::string(" "));
   QCOMPARE(input.country, std::string("India"));
@@ -586,21 +578,6 @@ void FrmMainTest::closingByTheUserIsReportedHidingIsNot() {
   form_->mnuExit->trigger();
   QCOMPARE(closed.count(), 1);
   QVERIFY(!form_->isVisible());
-}
-
-void FrmMainTest::zoneCalculationFollowsTheSelection() {
-  std::int16_t hours = 0, minutes = 0;
-  QVERIFY(form_->Zone_Calculation(hours, minutes));
-  QCOMPARE(hours, std::int16_t{9});
-  QCOMPARE(minutes, std::int16_t{0});
-  form_->cmbTimeZone->setCurrentIndex(50);
-  QVERIFY(form_->Zone_Calculation(hours, minutes));
-  QCOMPARE(hours, std::int16_t{3});
-  QCOMPARE(minutes, std::int16_t{30});
-  form_->cmbTimeZone->setCurrentIndex(-1);
-  QVERIFY(!form_->Zone_Calculation(hours, minutes));
-  QCOMPARE(hours, std::int16_t{3});
-  QCOMPARE(minutes, std::int16_t{30});
 }
 
 void FrmMainTest::tabFollowsReadingOrder() {

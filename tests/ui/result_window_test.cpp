@@ -25,24 +25,16 @@ namespace {
 
 const QDate kToday(2024, 3, 15);
 
-BirthInput SampleBirth() {
-  BirthInput birth;
+Birth SampleBirth() {
+  Birth birth;
   birth.name = "ASHA VERMA";
-  birth.month = 3;
-  birth.day = 15;
-  birth.year = 1980;
-  birth.hour = 9;
-  birth.minute = 5;
-  birth.second = 30;
-  birth.zonePosition = 40;
-  birth.lonDeg = 77;
-  birth.lonMin = 12;
-  birth.latDeg = 28;
-  birth.latMin = 38;
+  birth.local = {1980, 3, 15, 9, 5, 30};
+  birth.longitudeDegrees = 77 + 12 / 60.0;
+  birth.latitudeDegrees = 28 + 38 / 60.0;
   birth.city = "New Delhi";
   birth.state = "Delhi";
   birth.country = "India";
-  return birth;
+  return WithZoneEntry(birth, 40, false);
 }
 
 // An application with its lock in a throw-away place, started, and with a
@@ -90,8 +82,7 @@ void ResultWindowTest::calculationSwapsInputFormForResultWindow() {
   QVERIFY(window->displayWindow()->isVisible());
   QCOMPARE(window->frmDisplay()->SSTab1->currentIndex(), 0);
   // The window shows what the calculation gave.
-  QCOMPARE(window->frmDisplay()->lblName->text(),
-           QString::fromStdString(s.app.calculation().View.lblName));
+  QCOMPARE(window->frmDisplay()->lblName->text(), QString("ASHA VERMA"));
 }
 
 void ResultWindowTest::backShowsTheInputFormAndNoExitScreen() {

@@ -11,7 +11,7 @@
 #include <memory>
 #include <vector>
 
-#include "chart/calculation.h"
+#include "present/result_view.h"
 #include "widgets/common/app_seams.h"
 
 namespace tarvelin::test {

@@ -114,7 +114,7 @@ int BoxNumber(const QLineEdit* box) { return box->text().trimmed().toInt(); }
 }  // namespace
 
 FrmMain::FrmMain(QWidget* parent) : QMainWindow(parent) {
-  qRegisterMetaType<BirthInput>();
+  qRegisterMetaType<Birth>();
   setObjectName("frmMain");
   setWindowTitle(kAppTitle);
 
@@ -383,12 +383,6 @@ void FrmMain::FillLists() {
   }
 }
 
-bool FrmMain::Zone_Calculation(std::int16_t& zoneOffsetHours,
-                               std::int16_t& zoneOffsetMinutes) const {
-  return tarvelin::Zone_Calculation(cmbTimeZone->currentIndex(),
-                                    zoneOffsetHours, zoneOffsetMinutes);
-}
-
 QWidget* FrmMain::FocusTarget(InputField field) const {
   switch (field) {
     case InputField::Name:
@@ -407,7 +401,7 @@ QWidget* FrmMain::FocusTarget(InputField field) const {
   return nullptr;
 }
 
-std::optional<BirthInput> FrmMain::ValidatedInput() {
+std::optional<Birth> FrmMain::ValidatedInput() {
   FormEntries entries;
   entries.name = txtName->text().toStdString();
   entries.lonDeg = txtLonD->text().toStdString();
@@ -425,31 +419,35 @@ std::optional<BirthInput> FrmMain::ValidatedInput() {
     return std::nullopt;
   }
 
-  BirthInput input;
-  input.name = entries.name;
-  input.month = cboMonth->currentIndex() + 1;
-  input.day = ListNumber(cboDate);
-  input.year = ListNumber(cboYear);
-  input.hour = ListNumber(cboHH);
-  input.minute = ListNumber(cboMM);
-  input.second = ListNumber(cboSS);
-  input.zonePosition = cmbTimeZone->currentIndex();
-  input.lonDeg = BoxNumber(txtLonD);
-  input.lonMin = BoxNumber(txtLonM);
-  input.east = optLongEast->isChecked();
-  input.latDeg = BoxNumber(txtLatD);
-  input.latMin = BoxNumber(txtLatM);
-  input.south = optLatSouth->isChecked();
-  input.dst = chkDST->isChecked();
-  input.city = txtMCity->text().toStdString();
-  input.state = txtMState->text().toStdString();
-  input.country = txtMCountry->text().toStdString();
-  return input;
+  // The list always has a selection; should it lose it, say so rather than
+  // compute with a zone nobody chose.
+  if (cmbTimeZone->currentIndex() < 0) {
+    ShowMessage("Please choose the time zone", MessageIcon::Information,
+                MessageButtons::Ok, this);
+    cmbTimeZone->setFocus();
+    return std::nullopt;
+  }
+
+  Birth birth;
+  birth.name = entries.name;
+  birth.local = {ListNumber(cboYear), cboMonth->currentIndex() + 1,
+                 ListNumber(cboDate), ListNumber(cboHH),
+                 ListNumber(cboMM),   ListNumber(cboSS)};
+  birth.longitudeDegrees = DegreesFromEntry(
+      BoxNumber(txtLonD), BoxNumber(txtLonM), !optLongEast->isChecked());
+  birth.latitudeDegrees = DegreesFromEntry(
+      BoxNumber(txtLatD), BoxNumber(txtLatM), optLatSouth->isChecked());
+  birth =
+      WithZoneEntry(birth, cmbTimeZone->currentIndex(), chkDST->isChecked());
+  birth.city = txtMCity->text().toStdString();
+  birth.state = txtMState->text().toStdString();
+  birth.country = txtMCountry->text().toStdString();
+  return birth;
 }
 
 void FrmMain::cmdRashi_Click() {
-  if (const std::optional<BirthInput> input = ValidatedInput()) {
-    emit calculationRequested(*input);
+  if (const std::optional<Birth> birth = ValidatedInput()) {
+    emit calculationRequested(*birth);
   }
 }
 

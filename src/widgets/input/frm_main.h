@@ -4,10 +4,9 @@
 
 #include <QMainWindow>
 #include <QMetaType>
-#include <cstdint>
 #include <optional>
 
-#include "chart/calculation.h"
+#include "chart/birth.h"
 #include "rules/validation.h"
 
 class QAction;
@@ -27,14 +26,9 @@ class FrmMain : public QMainWindow {
  public:
   explicit FrmMain(QWidget* parent = nullptr);
 
-  // Offsets of the selected zone-list entry; false (nothing written) when no
-  // entry is selected.
-  bool Zone_Calculation(std::int16_t& zoneOffsetHours,
-                        std::int16_t& zoneOffsetMinutes) const;
-
   // The form's entries as a birth, when ValidateInput passes; otherwise the
   // first problem's message has been shown, the focus moved, and nothing.
-  std::optional<BirthInput> ValidatedInput();
+  std::optional<Birth> ValidatedInput();
 
   // The controls, named as the system names them, for the shell and tests.
   QLineEdit* txtName = nullptr;
@@ -58,7 +52,7 @@ class FrmMain : public QMainWindow {
 
  signals:
   // "Get My Hora Lagna" with a valid birth.
-  void calculationRequested(const tarvelin::BirthInput& input);
+  void calculationRequested(const tarvelin::Birth& birth);
   // "&About Software".
   void aboutRequested();
   // The form was closed by the user (menu "E&xit" or the close box); the
@@ -91,4 +85,4 @@ class FrmMain : public QMainWindow {
 
 }  // namespace tarvelin
 
-Q_DECLARE_METATYPE(tarvelin::BirthInput)
+Q_DECLARE_METATYPE(tarvelin::Birth)

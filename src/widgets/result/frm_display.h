@@ -8,7 +8,7 @@
 #include <QWidget>
 #include <array>
 
-#include "chart/calculation.h"
+#include "present/result_view.h"
 
 class QFrame;
 class QGroupBox;

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace tarvelin::cli {
+namespace tarvelin {
 
 // Length of the valid UTF-8 sequence that starts at text[i] (1 for ASCII),
 // or 0 when the bytes there are not valid UTF-8.
@@ -20,4 +20,4 @@ void AppendLatin1AsUtf8(std::string& out, unsigned char byte);
 void AppendAsUtf8(std::string& out, std::string_view text);
 std::string AsUtf8(std::string_view text);
 
-}  // namespace tarvelin::cli
+}  // namespace tarvelin

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-namespace tarvelin::cli {
+namespace tarvelin {
 
 enum class JsonLayout {
   kIndented,  // one member per line, two blanks per level
@@ -57,4 +57,4 @@ void AppendJsonString(std::string& out, std::string_view text);
 // Appends the shortest round-trip text of `value` ("null" when not finite).
 void AppendJsonNumber(std::string& out, double value);
 
-}  // namespace tarvelin::cli
+}  // namespace tarvelin

@@ -1,14 +1,14 @@
-#include "cli/text_report.h"
+#include "present/text_report.h"
 
 #include <cstdio>
 #include <sstream>
 
-#include "cli/chart_text.h"
-#include "cli/text_encoding.h"
-#include "engine/position_text.h"
+#include "present/chart_text.h"
+#include "present/position_text.h"
+#include "present/text_encoding.h"
 #include "tables/zone_table.h"
 
-namespace tarvelin::cli {
+namespace tarvelin {
 namespace {
 
 constexpr char kHoraLagnaMeaning[] =
@@ -39,64 +39,62 @@ std::string ClockText(int hour, int minute, int second) {
   return TwoDigits(hour) + ":" + TwoDigits(minute) + ":" + TwoDigits(second);
 }
 
-void Details(std::ostringstream& out, const BirthInput& birth,
+void Details(std::ostringstream& out, const Birth& birth,
              const ResultView& view) {
+  const CivilDateTime& t = birth.local;
   constexpr std::size_t kWidth = 13;  // "Date of Birth"
   out << "Your Details\n";
   Row(out, "Name", view.lblName, kWidth);
-  Row(out, "Date of Birth", DateText(birth.year, birth.month, birth.day),
-      kWidth);
-  Row(out, "Time of Birth", ClockText(birth.hour, birth.minute, birth.second),
-      kWidth);
+  Row(out, "Date of Birth", DateText(t.year, t.month, t.day), kWidth);
+  Row(out, "Time of Birth", ClockText(t.hour, t.minute, t.second), kWidth);
   Row(out, "Longitude", view.lblLongitude, kWidth);
   Row(out, "Latitude", view.lblLatitude, kWidth);
   if (!view.lblCity.empty()) Row(out, "City", view.lblCity, kWidth);
   if (!view.lblState.empty()) Row(out, "State", view.lblState, kWidth);
   if (!view.lblCountry.empty()) Row(out, "Country", view.lblCountry, kWidth);
-  std::string zone = "index " + std::to_string(birth.zonePosition);
-  if (birth.zonePosition >= 0 && birth.zonePosition < kZoneCount) {
-    zone = std::string(kZoneTable[birth.zonePosition].text) + " (" + zone + ")";
+  std::string zone = "index " + std::to_string(birth.zoneIndex);
+  if (birth.zoneIndex >= 0 && birth.zoneIndex < kZoneCount) {
+    zone = std::string(kZoneTable[birth.zoneIndex].text) + " (" + zone + ")";
   }
-  if (birth.dst) zone += ", Daylight Saving Time";
+  if (birth.daylightSavingSeconds != 0) zone += ", Daylight Saving Time";
   Row(out, "Time Zone", zone, kWidth);
 }
 
-void PlanetTable(std::ostringstream& out, const Calculation& calc) {
+void PlanetTable(std::ostringstream& out, const ChartResult& result,
+                 const ResultView& view) {
   constexpr std::size_t kWidth = 15;  // "Ketu/South node"
   out << "Vedic Planetary Position\n";
   for (int i = 0; i < kBodyCount; ++i) {
     const std::string caption = kPlanetRowCaptions[i];
     out << "  " << caption << std::string(kWidth - caption.size(), ' ') << "   "
-        << calc.View.planet[i] << "    "
-        << FormatSignPosition(calc.BirthLongitudes[i]) << "\n";
+        << view.planet[i] << "    " << FormatSignPosition(result.longitudes[i])
+        << "\n";
   }
 }
 
-void HoraLagna(std::ostringstream& out, const Calculation& calc) {
-  const ResultView& view = calc.View;
+void HoraLagnaBlock(std::ostringstream& out, const ChartResult& result,
+                    const ResultView& view) {
   out << "Hora Lagna\n";
-  if (!view.hasHoraLagna) {
+  if (!result.horaLagna || !result.timing) {
     out << Wrapped(view.notice.value_or(view.lblHoraDesc), 2, kReportWidth);
     return;
   }
   out << Wrapped(kHoraLagnaMeaning, 2, kReportWidth);
-  if (calc.ReferenceSunrise) {
-    const CivilDateTime& sunrise = *calc.ReferenceSunrise;
-    const bool before = calc.BirthInstant < sunrise;
-    out << "  Born " << calc.ElapsedMinutes << " minutes "
-        << (before ? "before" : "after") << " the sunrise of "
-        << DateText(sunrise.year, sunrise.month, sunrise.day) << ", "
-        << ClockText(sunrise.hour, sunrise.minute, sunrise.second) << "\n";
-  }
+  // The reference sunrise never lies after the birth.
+  const CivilDateTime& sunrise = result.timing->sunrise;
+  out << "  Born " << result.timing->elapsedMinutes
+      << " minutes after the sunrise of "
+      << DateText(sunrise.year, sunrise.month, sunrise.day) << ", "
+      << ClockText(sunrise.hour, sunrise.minute, sunrise.second) << "\n";
   constexpr std::size_t kWidth = 27;  // "Hora Lagna Present In House"
   Row(out, "Hora Lagna Present In Sign",
       view.attributes.lblArudhaLagnaPresentInSign + "  (" +
-          FormatSignPosition(calc.HoraLagna) + ")",
+          FormatSignPosition(result.horaLagna->longitude) + ")",
       kWidth);
   Row(out, "Hora Lagna Present In House",
-      std::to_string(calc.HoraLagnaHouse) +
+      std::to_string(result.horaLagna->house) +
           "  (counted from the ascendant in " +
-          SignName(calc.AscendantSign - 1) + ")",
+          SignName(result.ascendantSignIndex) + ")",
       kWidth);
   out << Wrapped(view.lblHoraDesc, 2, kReportWidth);
 }
@@ -139,8 +137,8 @@ std::string Wrapped(const std::string& text, std::size_t indent,
   return out;
 }
 
-std::string TextReport(const BirthInput& birth, const Calculation& calc) {
-  const ResultView& view = calc.View;
+std::string TextReport(const Birth& birth, const ChartResult& result,
+                       const ResultView& view) {
   std::ostringstream out;
   const std::string heading = "Hora Lagna of " + view.lblName;
   out << heading << "\n" << std::string(heading.size(), '=') << "\n\n";
@@ -154,9 +152,9 @@ std::string TextReport(const BirthInput& birth, const Calculation& calc) {
   chart.subtitle = view.lblName;
   out << ChartText(chart) << "\n";
 
-  PlanetTable(out, calc);
+  PlanetTable(out, result, view);
   out << "\n";
-  HoraLagna(out, calc);
+  HoraLagnaBlock(out, result, view);
   if (view.hasHoraLagna) {
     out << "\n";
     SignAttributes(out, view);
@@ -174,4 +172,4 @@ std::string ZoneListText() {
   return out;
 }
 
-}  // namespace tarvelin::cli
+}  // namespace tarvelin

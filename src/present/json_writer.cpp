@@ -1,11 +1,11 @@
-#include "cli/json_writer.h"
+#include "present/json_writer.h"
 
 #include <charconv>
 #include <cmath>
 
-#include "cli/text_encoding.h"
+#include "present/text_encoding.h"
 
-namespace tarvelin::cli {
+namespace tarvelin {
 
 namespace {
 
@@ -184,4 +184,4 @@ void JsonWriter::OptionalString(const std::optional<std::string>& text) {
   }
 }
 
-}  // namespace tarvelin::cli
+}  // namespace tarvelin

@@ -1,6 +1,6 @@
-#include "cli/text_encoding.h"
+#include "present/text_encoding.h"
 
-namespace tarvelin::cli {
+namespace tarvelin {
 namespace {
 
 bool IsContinuation(unsigned char b) { return (b & 0xC0) == 0x80; }
@@ -68,4 +68,4 @@ std::string AsUtf8(std::string_view text) {
   return out;
 }
 
-}  // namespace tarvelin::cli
+}  // namespace tarvelin

@@ -9,7 +9,7 @@
 #include <array>
 #include <string>
 
-namespace tarvelin::cli {
+namespace tarvelin {
 
 struct ChartContent {
   std::array<std::string, 12> planetLabels;  // Aries first, "\r\n"-separated
@@ -24,4 +24,4 @@ const char* SignName(int index);
 // The chart, lines ending in '\n'. Every line has the same width.
 std::string ChartText(const ChartContent& content);
 
-}  // namespace tarvelin::cli
+}  // namespace tarvelin

@@ -6,14 +6,18 @@
 
 #include <string>
 
-#include "chart/calculation.h"
+#include "chart/birth.h"
+#include "chart/chart_result.h"
+#include "present/result_view.h"
 
-namespace tarvelin::cli {
+namespace tarvelin {
 
 // Width the report's running text is wrapped to.
 constexpr std::size_t kReportWidth = 78;
 
-std::string TextReport(const BirthInput& birth, const Calculation& calc);
+// `view` is PresentResult(birth, result).
+std::string TextReport(const Birth& birth, const ChartResult& result,
+                       const ResultView& view);
 
 // One line per zone: its list index, two blanks, its list text.
 std::string ZoneListText();
@@ -23,4 +27,4 @@ std::string ZoneListText();
 std::string Wrapped(const std::string& text, std::size_t indent,
                     std::size_t width);
 
-}  // namespace tarvelin::cli
+}  // namespace tarvelin

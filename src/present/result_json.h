@@ -8,19 +8,22 @@
 #include <functional>
 #include <string>
 
-#include "chart/calculation.h"
-#include "cli/json_writer.h"
+#include "chart/birth.h"
+#include "chart/chart_result.h"
+#include "present/json_writer.h"
+#include "present/result_view.h"
 
-namespace tarvelin::cli {
+namespace tarvelin {
 
-// Writes the result object of `calc` (after calc.Calculate(birth));
-// `moreMembers`, when set, writes further members at its end (the place
-// --place took).
+// Writes the result object of one birth; `view` is PresentResult(birth,
+// result). `moreMembers`, when set, writes further members at its end (the
+// place --place took).
 void WriteResultJson(
-    JsonWriter& out, const BirthInput& birth, const Calculation& calc,
+    JsonWriter& out, const Birth& birth, const ChartResult& result,
+    const ResultView& view,
     const std::function<void(JsonWriter&)>& moreMembers = nullptr);
 
 // Writes {"line": N, "error": "message"} for a batch row that was not read.
 void WriteRowErrorJson(JsonWriter& out, long line, const std::string& message);
 
-}  // namespace tarvelin::cli
+}  // namespace tarvelin

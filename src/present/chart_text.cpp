@@ -1,9 +1,9 @@
-#include "cli/chart_text.h"
+#include "present/chart_text.h"
 
 #include <algorithm>
 #include <vector>
 
-namespace tarvelin::cli {
+namespace tarvelin {
 namespace {
 
 // Inner width of a cell in characters: room for "Sagittarius  9" with a
@@ -136,4 +136,4 @@ std::string ChartText(const ChartContent& content) {
   return out;
 }
 
-}  // namespace tarvelin::cli
+}  // namespace tarvelin

@@ -1,10 +1,10 @@
-#include "cli/result_json.h"
+#include "present/result_json.h"
 
-#include "engine/position_text.h"
+#include "present/position_text.h"
 #include "sunrise/retrograde.h"
 #include "tables/zone_table.h"
 
-namespace tarvelin::cli {
+namespace tarvelin {
 namespace {
 
 // "YYYY-MM-DDTHH:MM:SS", as IsoText writes it; built digit by digit since a
@@ -59,32 +59,34 @@ void StringArray(JsonWriter& out, const std::array<std::string, N>& texts) {
   out.EndArray();
 }
 
-void Input(JsonWriter& out, const BirthInput& birth) {
+void Input(JsonWriter& out, const Birth& birth) {
+  const DegreesMinutes lon = ToDegreesMinutes(birth.longitudeDegrees);
+  const DegreesMinutes lat = ToDegreesMinutes(birth.latitudeDegrees);
+  const CivilDateTime& t = birth.local;
   out.Key("input");
   out.BeginObject();
   out.Key("name");
   out.String(birth.name);
   const std::pair<const char*, int> numbers[] = {
-      {"year", birth.year},      {"month", birth.month},
-      {"day", birth.day},        {"hour", birth.hour},
-      {"minute", birth.minute},  {"second", birth.second},
-      {"lon_deg", birth.lonDeg}, {"lon_min", birth.lonMin}};
+      {"year", t.year},         {"month", t.month},      {"day", t.day},
+      {"hour", t.hour},         {"minute", t.minute},    {"second", t.second},
+      {"lon_deg", lon.degrees}, {"lon_min", lon.minutes}};
   for (const auto& [key, value] : numbers) {
     out.Key(key);
     out.Integer(value);
   }
   out.Key("east");
-  out.Bool(birth.east);
+  out.Bool(!lon.negative);
   out.Key("lat_deg");
-  out.Integer(birth.latDeg);
+  out.Integer(lat.degrees);
   out.Key("lat_min");
-  out.Integer(birth.latMin);
+  out.Integer(lat.minutes);
   out.Key("south");
-  out.Bool(birth.south);
+  out.Bool(lat.negative);
   out.Key("zone_index");
-  out.Integer(birth.zonePosition);
+  out.Integer(birth.zoneIndex);
   out.Key("dst");
-  out.Bool(birth.dst);
+  out.Bool(birth.daylightSavingSeconds != 0);
   out.Key("city");
   out.String(birth.city);
   out.Key("state");
@@ -113,7 +115,7 @@ void Details(JsonWriter& out, const ResultView& view) {
   out.EndObject();
 }
 
-void SpecialLagnas(JsonWriter& out, const Calculation& calc, bool timed) {
+void Lagnas(JsonWriter& out, const SpecialLagnas& lagnas, bool timed) {
   // The ghati, hora, bhava and varnada lagnas and the pranapada count from
   // the reference sunrise; the Sree and Indu lagnas do not.
   const auto timedNumber = [&](const char* key, double value) {
@@ -134,33 +136,33 @@ void SpecialLagnas(JsonWriter& out, const Calculation& calc, bool timed) {
   };
   out.Key("special_lagnas");
   out.BeginObject();
-  timedNumber("ghati", calc.GhatiLagna);
-  timedNumber("hora", calc.HoraLagna);
-  timedNumber("bhava", calc.BhavaLagna);
-  timedNumber("varnada", calc.VarnadaLagna);
+  timedNumber("ghati", lagnas.ghati);
+  timedNumber("hora", lagnas.hora);
+  timedNumber("bhava", lagnas.bhava);
+  timedNumber("varnada", lagnas.varnada);
   out.Key("sree");
-  out.Number(calc.SreeLagna);
-  cell("indu_sign_index", calc.InduSignIndex, true);
-  cell("pranapada_sign_index", calc.PranapadaSignIndex, timed);
+  out.Number(lagnas.sree);
+  cell("indu_sign_index", lagnas.induSignIndex, true);
+  cell("pranapada_sign_index", lagnas.pranapadaSignIndex, timed);
   out.EndObject();
 }
 
-void HoraLagna(JsonWriter& out, const Calculation& calc) {
-  const ResultView& view = calc.View;
+void HoraLagnaMember(JsonWriter& out, const std::optional<HoraLagna>& hl,
+                     const ResultView& view) {
   out.Key("hora_lagna");
-  if (!view.hasHoraLagna) {
+  if (!hl) {
     out.Null();
     return;
   }
   out.BeginObject();
   out.Key("longitude");
-  out.Number(calc.HoraLagna);
+  out.Number(hl->longitude);
   out.Key("sign_index");
-  out.Integer(calc.HoraLagnaSignIndex);
+  out.Integer(hl->signIndex);
   out.Key("sign");
   out.String(view.attributes.lblEnglishName);
   out.Key("house");
-  out.Integer(calc.HoraLagnaHouse);
+  out.Integer(hl->house);
   out.Key("house_text");
   out.String(view.lblHoraDesc);
   out.EndObject();
@@ -182,38 +184,38 @@ void Attributes(JsonWriter& out, const ResultView& view) {
 
 }  // namespace
 
-void WriteResultJson(JsonWriter& out, const BirthInput& birth,
-                     const Calculation& calc,
+void WriteResultJson(JsonWriter& out, const Birth& birth,
+                     const ChartResult& result, const ResultView& view,
                      const std::function<void(JsonWriter&)>& moreMembers) {
-  const ResultView& view = calc.View;
-  const bool timed = calc.ReferenceSunrise.has_value();
+  const bool timed = result.timing.has_value();
   const PlanetNameTable bodies = PlainPlanetNames();
 
   out.BeginObject();
   Input(out, birth);
 
+  // The standard offset as hours and minutes to add to the clock for
+  // universal time, both with the sign of the whole.
+  const int toAdd = -(birth.utcOffsetSeconds - birth.daylightSavingSeconds);
   out.Key("zone");
   out.BeginObject();
   out.Key("text");
-  const bool knownZone =
-      birth.zonePosition >= 0 && birth.zonePosition < kZoneCount;
-  if (knownZone) {
-    out.String(kZoneTable[birth.zonePosition].text);
+  if (birth.zoneIndex >= 0 && birth.zoneIndex < kZoneCount) {
+    out.String(kZoneTable[birth.zoneIndex].text);
   } else {
     out.Null();
   }
   out.Key("offset_hours");
-  out.Integer(calc.ZoneOffsetHours);
+  out.Integer(toAdd / kSecondsPerHour);
   out.Key("offset_minutes");
-  out.Integer(calc.ZoneOffsetMinutes);
+  out.Integer(toAdd % kSecondsPerHour / 60);
   out.EndObject();
 
   const std::pair<const char*, double> engine[] = {
-      {"universal_hours", calc.UniversalTime},
-      {"sidereal_correction", calc.SiderealCorrection},
-      {"sidereal_ascendant", calc.SiderealAscendant},
-      {"moon_longitude", calc.MoonLongitude},
-      {"moon_nakshatra_start", calc.MoonNakshatraStart}};
+      {"universal_hours", result.universalHours},
+      {"sidereal_correction", result.siderealCorrection},
+      {"sidereal_ascendant", result.siderealAscendant},
+      {"moon_longitude", result.moonLongitude},
+      {"moon_nakshatra_start", result.moonNakshatraStart}};
   for (const auto& [key, value] : engine) {
     out.Key(key);
     out.Number(value);
@@ -223,13 +225,13 @@ void WriteResultJson(JsonWriter& out, const BirthInput& birth,
   out.BeginObject();
   for (int i = 0; i < kBodyCount; ++i) {
     out.Key(bodies[i]);
-    out.Number(calc.BirthLongitudes[i]);
+    out.Number(result.longitudes[i]);
   }
   out.EndObject();
 
   out.Key("position_texts");
   out.BeginArray();
-  for (const double longitude : calc.BirthLongitudes) {
+  for (const double longitude : result.longitudes) {
     out.String(FormatSignPosition(longitude));
   }
   out.EndArray();
@@ -241,7 +243,7 @@ void WriteResultJson(JsonWriter& out, const BirthInput& birth,
   out.BeginObject();
   for (int i = 0; i < kRetroPlanetCount; ++i) {
     out.Key(kRetroPlanetNames[i]);
-    out.Bool(calc.RetroFlags[i]);
+    out.Bool(result.retrograde[i]);
   }
   out.EndObject();
 
@@ -253,42 +255,36 @@ void WriteResultJson(JsonWriter& out, const BirthInput& birth,
 
   out.Key("sunrises");
   out.BeginObject();
-  RiseAndSet(out, "birth_day", calc.SunriseBirthDay, calc.SunsetBirthDay);
-  RiseAndSet(out, "day_before", calc.SunriseDayBefore, calc.SunsetDayBefore);
-  RiseAndSet(out, "day_after", calc.SunriseDayAfter, calc.SunsetDayAfter);
+  RiseAndSet(out, "birth_day", result.birthDay.sunrise, result.birthDay.sunset);
+  RiseAndSet(out, "day_before", result.dayBefore.sunrise,
+             result.dayBefore.sunset);
+  RiseAndSet(out, "day_after", result.dayAfter.sunrise, result.dayAfter.sunset);
   out.EndObject();
 
   out.Key("reference_sunrise");
-  DateTimeOrNull(out, calc.ReferenceSunrise);
-  out.Key("elapsed_minutes");
   if (timed) {
-    out.Integer(calc.ElapsedMinutes);
+    out.String(DateTimeText(result.timing->sunrise));
+    out.Key("elapsed_minutes");
+    out.Integer(result.timing->elapsedMinutes);
+    out.Key("elapsed_seconds");
+    out.Integer(result.timing->elapsedSeconds);
+    out.Key("sunrise_sun_longitude");
+    out.Number(result.sunriseSunLongitude);
+    out.Key("sunrise_sun_text");
+    out.String(ChartNotationOf(result.sunriseSunLongitude));
   } else {
     out.Null();
-  }
-  out.Key("elapsed_seconds");
-  if (timed) {
-    out.Integer(calc.ElapsedSeconds);
-  } else {
-    out.Null();
-  }
-  out.Key("sunrise_sun_longitude");
-  if (timed) {
-    out.Number(calc.SunriseSunLongitude);
-  } else {
-    out.Null();
-  }
-  out.Key("sunrise_sun_text");
-  if (timed) {
-    out.String(calc.SunriseSunText);
-  } else {
-    out.Null();
+    for (const char* key : {"elapsed_minutes", "elapsed_seconds",
+                            "sunrise_sun_longitude", "sunrise_sun_text"}) {
+      out.Key(key);
+      out.Null();
+    }
   }
 
-  SpecialLagnas(out, calc, timed);
-  HoraLagna(out, calc);
+  Lagnas(out, result.lagnas, timed);
+  HoraLagnaMember(out, result.horaLagna, view);
   out.Key("ascendant_sign");
-  out.Integer(calc.AscendantSign);
+  out.Integer(result.ascendantSignIndex + 1);
   Attributes(out, view);
   out.Key("notice");
   out.OptionalString(view.notice);
@@ -305,4 +301,4 @@ void WriteRowErrorJson(JsonWriter& out, long line, const std::string& message) {
   out.EndObject();
 }
 
-}  // namespace tarvelin::cli
+}  // namespace tarvelin

@@ -1,0 +1,126 @@
+// The calculation behind "Get My Hora Lagna": the birth run of the engine,
+// the sunrises of three days, the sunrise that times the birth, the Sun then,
+// and the special lagnas with the chart cells they mark.
+#include "chart/calculate.h"
+
+#include <cmath>
+
+#include "chart/special_lagnas.h"
+#include "engine/angles.h"
+#include "engine/ascendant.h"
+#include "engine/moon.h"
+#include "engine/planets.h"
+#include "tables/house_significance.h"
+
+namespace tarvelin {
+namespace {
+
+// Adds one marker line to a chart cell; a cell outside the chart (a lagna
+// of exactly 360 degrees, which names no sign) gets none.
+void LagnaMarker(std::array<MarkerCell, 12>& cells, int cell,
+                 bool horaLagna = false) {
+  if (cell < 0 || cell > 11) return;
+  if (horaLagna) cells[cell].horaLagnaLine = cells[cell].count;
+  ++cells[cell].count;
+}
+
+}  // namespace
+
+ChartResult Calculate(const Birth& birth) {
+  ChartResult r;
+  const ClockOffset offset{birth.utcOffsetSeconds, birth.daylightSavingSeconds};
+
+  // Birth run of the engine.
+  const AscendantOutputs ascendant = CalcAscendant(
+      birth.local, offset, birth.latitudeDegrees, birth.longitudeDegrees);
+  const MoonOutputs moon = CalcMoon(birth.local, offset);
+  r.universalHours = ascendant.UniversalHours;
+  r.siderealCorrection = ascendant.SiderealCorrection;
+  r.siderealAscendant = ascendant.SiderealAscendant;
+  r.moonLongitude = moon.MoonLongitude;
+  r.moonNakshatraStart = moon.MoonNakshatraStart;
+  r.longitudes = CalcPlanets(birth.local, offset, ascendant.SiderealCorrection);
+  r.longitudes[kMoon] = moon.MoonLongitude;
+  r.longitudes[kAscendant] = ascendant.SiderealAscendant;
+  // The birth date as typed: no zone or daylight saving.
+  r.retrograde = RetroFlagsAt(birth.local);
+
+  BodySigns signs;
+  for (int i = 0; i < kBodyCount; ++i) {
+    signs[i] = SignIndexOfLongitude(r.longitudes[i]);
+  }
+  r.ascendantSignIndex = signs[kAscendant];
+
+  // Arudha padas of the twelve houses, the ascendant's sign first.
+  const ArudhaPadas padas = CalcArudhaPadas(signs);
+  for (int k = 0; k < 12; ++k) {
+    LagnaMarker(r.markers, padas.pada[k]);
+    if (k == 0) LagnaMarker(r.markers, padas.firstLordSign);
+  }
+
+  // Sunrise and sunset of the birth day, the day before and the day after.
+  const CivilDateTime birthDate{
+      birth.local.year, birth.local.month, birth.local.day, 0, 0, 0};
+  const auto riseSet = [&birth](const CivilDateTime& date) {
+    return CalcSunRiseSunSet(date, birth.latitudeDegrees,
+                             birth.longitudeDegrees, birth.utcOffsetSeconds);
+  };
+  r.birthDay = riseSet(birthDate);
+  r.dayBefore = riseSet(AddDays(birthDate, -1));
+  r.dayAfter = riseSet(AddDays(birthDate, 1));
+
+  r.timing = ChooseReferenceSunrise(birth.local, r.birthDay.sunrise,
+                                    r.birthDay.sunset, r.dayBefore.sunrise);
+  const int moonSign = signs[kMoon];
+  r.lagnas.induSignIndex = InduLagnaStep(r.ascendantSignIndex, moonSign);
+  r.lagnas.sree =
+      SreeLagnaStep(r.siderealAscendant, r.moonLongitude, r.moonNakshatraStart);
+
+  if (!r.timing) {
+    // Polar day or night: no sunrise to count from, so no Hora Lagna and
+    // nothing that hangs on it. The lagnas that need no sunrise still mark
+    // the chart.
+    LagnaMarker(r.markers, r.lagnas.induSignIndex);
+    LagnaMarker(r.markers, moonSign);
+    LagnaMarker(r.markers, SignIndexOfLongitude(r.lagnas.sree));
+    return r;
+  }
+
+  // Sunrise run of the engine: the Sun at the reference sunrise, with the
+  // birth instant's sidereal correction.
+  const ReferenceTiming& timing = *r.timing;
+  r.sunriseSunLongitude =
+      CalcPlanets(timing.sunrise, offset, ascendant.SiderealCorrection)[kSun];
+
+  SpecialLagnas& l = r.lagnas;
+  l.ghati = GhatiLagnaStep(r.sunriseSunLongitude, timing.elapsedMinutes);
+  l.hora = HoraLagnaStep(r.sunriseSunLongitude, timing.elapsedMinutes);
+  l.bhava = BhavaLagnaStep(r.sunriseSunLongitude, timing.elapsedMinutes);
+  l.varnada =
+      VarnadaLagnaStep(std::floor(r.siderealAscendant), std::floor(l.hora));
+  l.pranapadaSignIndex =
+      PranapadaStep(timing.elapsedSeconds, r.sunriseSunLongitude);
+
+  // A Hora Lagna of exactly 360 degrees names no sign in the chart; it is
+  // 0 degrees Aries all the same.
+  const int hl = SignIndexOfLongitude(l.hora);
+  HoraLagna horaLagna;
+  horaLagna.longitude = l.hora;
+  horaLagna.signIndex = hl < 0 ? 0 : hl;
+  horaLagna.house =
+      HoraLagnaHouse(r.ascendantSignIndex + 1, horaLagna.signIndex + 1);
+  r.horaLagna = horaLagna;
+
+  LagnaMarker(r.markers, SignIndexOfLongitude(l.ghati));
+  LagnaMarker(r.markers, hl, true);
+  LagnaMarker(r.markers, SignIndexOfLongitude(l.bhava));
+  LagnaMarker(r.markers, l.induSignIndex);
+  LagnaMarker(r.markers, SignIndexOfLongitude(l.varnada));
+  LagnaMarker(r.markers, moonSign);
+  LagnaMarker(r.markers, SignIndexOfLongitude(r.sunriseSunLongitude));
+  LagnaMarker(r.markers, SignIndexOfLongitude(l.sree));
+  LagnaMarker(r.markers, l.pranapadaSignIndex);
+  return r;
+}
+
+}  // namespace tarvelin

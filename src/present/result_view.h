@@ -1,0 +1,41 @@
+// The presenter: one birth and its ChartResult turned into the texts the
+// result form shows. The result form only displays these; it computes
+// nothing.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "chart/birth.h"
+#include "chart/chart_result.h"
+#include "tables/bodies.h"
+#include "tables/sign_tables.h"
+
+namespace tarvelin {
+
+struct ResultView {
+  std::array<std::string, kBodyCount> planet;  // planet(0..9), chart notation
+  std::array<std::string, 12> chartLabels;     // lblAries .. lblPisces
+  std::array<std::string, 12> lblArudha;       // marker cells, Aries first
+  std::string lblName, lblDOB, lblTOB, lblLatitude, lblLongitude, lblCity,
+      lblState, lblCountry;
+  std::string lblHoraDesc;  // house sentence or notice
+  bool hasHoraLagna = false;
+  std::optional<std::string> notice;  // set when no Hora Lagna
+  SignAttributeFields attributes;     // empty without a Hora Lagna
+};
+
+// Shown in place of the house sentence when the sunrise that times the birth
+// cannot be found.
+extern const char kNoSunriseNotice[];
+
+// Lines of a chart cell or marker cell are joined with this.
+constexpr char kCellLineBreak[] = "\r\n";
+
+// The ten body names, with " (R) " after Mercury .. Saturn when retrograde.
+PlanetNameTable MarkedPlanetNames(const RetroFlagTable& flags);
+
+ResultView PresentResult(const Birth& birth, const ChartResult& result);
+
+}  // namespace tarvelin

@@ -1,0 +1,194 @@
+// Calculate and PresentResult on whole births: which sunrise times a birth,
+// what the Hora Lagna and its house come to, what a polar birth shows, and
+// that a calculation keeps nothing between calls. The golden-output test
+// holds every value of 480 births; these cases say why the values are right.
+#include "chart/calculate.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "present/result_json.h"
+#include "present/result_view.h"
+#include "tables/house_significance.h"
+#include "tables/zone_table.h"
+
+namespace tarvelin {
+namespace {
+
+constexpr int kIndianTime = 34;       // "Indian Time, IST, +5.3"
+constexpr int kEasternStandard = 27;  // "Eastern Standard Time,EST,-5.0"
+constexpr int kBritishSummer = 16;    // "British Summer Time,BST,+1.0"
+constexpr int kGreenwich = 29;        // "Greenwich Mean Time,GMT,0.0"
+
+Birth At(const CivilDateTime& local, double latitude, double longitude,
+         int zone, bool daylightSaving = false) {
+  Birth b;
+  b.name = "ASHA RAO";
+  b.local = local;
+  b.latitudeDegrees = latitude;
+  b.longitudeDegrees = longitude;
+  return WithZoneEntry(b, zone, daylightSaving);
+}
+
+// New Delhi, 15 March 1980, 21:05:30: an evening birth.
+const Birth kDelhiEvening =
+    At({1980, 3, 15, 21, 5, 30}, 28 + 36 / 60.0, 77 + 12 / 60.0, kIndianTime);
+
+TEST(Calculate, EveningBirthIsTimedFromThatDaysSunrise) {
+  const ChartResult r = Calculate(kDelhiEvening);
+  ASSERT_TRUE(r.birthDay.sunrise && r.birthDay.sunset && r.timing);
+  EXPECT_GT(kDelhiEvening.local, *r.birthDay.sunset) << "not an evening birth";
+  EXPECT_EQ(r.timing->sunrise, *r.birthDay.sunrise);
+  EXPECT_GT(r.timing->elapsedMinutes, 12 * 60);
+
+  // The Hora Lagna: the Sun at that sunrise, half a degree a minute on,
+  // folded; its house counted from the ascendant's sign.
+  ASSERT_TRUE(r.horaLagna);
+  const double want =
+      std::fmod(r.sunriseSunLongitude + 0.5 * r.timing->elapsedMinutes, 360);
+  EXPECT_NEAR(r.horaLagna->longitude, want, 1e-9);
+  EXPECT_EQ(r.horaLagna->signIndex, static_cast<int>(want / 30));
+  EXPECT_EQ(r.horaLagna->house,
+            (r.horaLagna->signIndex - r.ascendantSignIndex + 12) % 12 + 1);
+  EXPECT_GE(r.markers[r.horaLagna->signIndex].horaLagnaLine, 0);
+
+  const ResultView view = PresentResult(kDelhiEvening, r);
+  EXPECT_TRUE(view.hasHoraLagna);
+  EXPECT_EQ(view.lblHoraDesc, kHouseSignificance[r.horaLagna->house - 1]);
+  EXPECT_NE(view.lblArudha[r.horaLagna->signIndex].find("\r\nHL"),
+            std::string::npos);
+  EXPECT_EQ(view.lblDOB, "March/15/1980");
+  EXPECT_EQ(view.lblTOB, "21:5");
+  EXPECT_EQ(view.lblLongitude, "77\u00B0 12' E");
+}
+
+TEST(Calculate, SunOf1901AgreesWithAHighPrecisionSiderealPlace) {
+  // A high-precision ephemeris with the Lahiri ayanamsa puts this Sun at
+  // 60.954 degrees; referred to the equinox of J2000.0 instead of the date
+  // it would come out near 62.3.
+  const ChartResult r = Calculate(
+      At({1901, 6, 15, 12, 0, 0}, 28 + 36 / 60.0, 77 + 12 / 60.0, kIndianTime));
+  EXPECT_DOUBLE_EQ(r.universalHours, 6.5);
+  EXPECT_NEAR(r.longitudes[kSun], 60.954, 0.05);
+}
+
+TEST(Calculate, TheSameInstantGivesTheSameChartWhateverTheClock) {
+  // 15 July 1990, 13:30 UT in London: on British Summer Time, on GMT with
+  // daylight saving ticked, and on GMT at 13:30.
+  const double lat = 51.5, lon = -7 / 60.0;
+  const ChartResult utc =
+      Calculate(At({1990, 7, 15, 13, 30, 0}, lat, lon, kGreenwich));
+  for (const Birth& b :
+       {At({1990, 7, 15, 14, 30, 0}, lat, lon, kBritishSummer),
+        At({1990, 7, 15, 14, 30, 0}, lat, lon, kGreenwich, true)}) {
+    const ChartResult r = Calculate(b);
+    EXPECT_DOUBLE_EQ(r.universalHours, 13.5);
+    EXPECT_EQ(r.longitudes, utc.longitudes);
+  }
+}
+
+TEST(Calculate, PolarNightGivesAChartButNoHoraLagna) {
+  Birth polar = kDelhiEvening;
+  polar.local.month = 12;
+  polar.latitudeDegrees = 70;
+  const ChartResult r = Calculate(polar);
+  EXPECT_FALSE(r.timing);
+  EXPECT_FALSE(r.horaLagna);
+  // Padas, the first lord, Indu, Moon and Sree lagna need no sunrise.
+  int lines = 0;
+  for (const MarkerCell& cell : r.markers) {
+    lines += cell.count;
+    EXPECT_EQ(cell.horaLagnaLine, -1);
+  }
+  EXPECT_EQ(lines, 13 + 3);
+
+  const ResultView view = PresentResult(polar, r);
+  EXPECT_FALSE(view.hasHoraLagna);
+  EXPECT_EQ(view.notice, std::string(kNoSunriseNotice));
+  EXPECT_EQ(view.lblHoraDesc, kNoSunriseNotice);
+  EXPECT_EQ(view.lblLatitude, "70\u00B0 0' N");
+}
+
+// Births at the edges of the day, placed on the sunrise and sunset that the
+// calculation itself finds for New York on 2 July 2001.
+class DayEdges : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const ChartResult r = Calculate(BirthAt({2001, 7, 2, 9, 5, 7}));
+    ASSERT_TRUE(r.birthDay.sunrise && r.birthDay.sunset && r.dayBefore.sunrise);
+    sunrise_ = *r.birthDay.sunrise;
+    sunset_ = *r.birthDay.sunset;
+    sunriseBefore_ = *r.dayBefore.sunrise;
+  }
+
+  static Birth BirthAt(const CivilDateTime& t) {
+    return At(t, 40 + 43 / 60.0, -74.0, kEasternStandard);
+  }
+
+  CivilDateTime sunrise_, sunset_, sunriseBefore_;
+};
+
+TEST_F(DayEdges, ExactlyAtSunriseAndSunsetIsADayBirth) {
+  for (const CivilDateTime& birth : {sunrise_, sunset_}) {
+    const ChartResult r = Calculate(BirthAt(birth));
+    ASSERT_TRUE(r.timing);
+    EXPECT_EQ(r.timing->sunrise, sunrise_) << IsoText(birth);
+    EXPECT_EQ(r.timing->elapsedMinutes, SecondsBetween(sunrise_, birth) / 60);
+  }
+}
+
+TEST_F(DayEdges, OneMinuteBeforeSunriseCountsFromThePreviousMorning) {
+  const ChartResult r = Calculate(BirthAt(AddMinutes(sunrise_, -1)));
+  ASSERT_TRUE(r.timing);
+  EXPECT_EQ(r.timing->sunrise, sunriseBefore_);
+  // A day less one minute, give or take the day-to-day shift of sunrise.
+  EXPECT_NEAR(static_cast<double>(r.timing->elapsedMinutes), 1439, 3);
+}
+
+TEST_F(DayEdges, SecondsDoNotReachTheElapsedMinutes) {
+  const ChartResult r = Calculate(BirthAt(AddSeconds(sunrise_, 10 * 60 + 59)));
+  ASSERT_TRUE(r.timing);
+  EXPECT_EQ(r.timing->elapsedMinutes, 10);
+  EXPECT_EQ(r.timing->elapsedSeconds, 659);
+}
+
+// Nothing of one calculation reaches the next, in turn or at the same time.
+TEST(Calculate, KeepsNothingBetweenCallsAndRunsOnManyThreads) {
+  Birth polar = kDelhiEvening;
+  polar.local.month = 12;
+  polar.latitudeDegrees = 70;
+  std::vector<Birth> births;
+  for (int zone = 0; zone < kZoneCount; ++zone) {
+    Birth b = kDelhiEvening;
+    b.local.day = 1 + zone % 28;
+    births.push_back(WithZoneEntry(b, zone, zone % 2 == 1));
+    births.push_back(polar);
+  }
+  // Everything a calculation gives, as the JSON writes it.
+  const auto json = [](const Birth& b) {
+    const ChartResult r = Calculate(b);
+    JsonWriter out(JsonLayout::kOneLine);
+    WriteResultJson(out, b, r, PresentResult(b, r));
+    return out.Text();
+  };
+  std::vector<std::string> alone;
+  for (const Birth& b : births) alone.push_back(json(b));
+  // Four threads at once, each in the other order.
+  std::vector<std::vector<std::string>> seen(4);
+  std::vector<std::thread> threads;
+  for (auto& out : seen) {
+    threads.emplace_back([&births, &out, &json] {
+      out.resize(births.size());
+      for (std::size_t i = births.size(); i-- > 0;) out[i] = json(births[i]);
+    });
+  }
+  for (std::thread& t : threads) t.join();
+  for (const auto& out : seen) EXPECT_EQ(out, alone);
+}
+
+}  // namespace
+}  // namespace tarvelin
