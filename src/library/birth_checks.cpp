@@ -77,6 +77,21 @@ std::string TimeText(const CivilDateTime& t) {
   return text;
 }
 
+int ZoneEntryFor(const Birth& b) {
+  if (b.zoneIndex != Birth::kExactOffset) return b.zoneIndex;
+  if (b.daylightSavingSeconds != 0 &&
+      b.daylightSavingSeconds != kSecondsPerHour) {
+    return -1;
+  }
+  for (int zone = 0; zone < kZoneCount; ++zone) {
+    if (WithZoneEntry(b, zone, b.daylightSavingSeconds != 0).utcOffsetSeconds ==
+        b.utcOffsetSeconds) {
+      return zone;
+    }
+  }
+  return -1;
+}
+
 std::string OffsetText(int seconds) {
   const int size = std::abs(seconds);
   char text[16];

@@ -25,6 +25,12 @@ constexpr int kMaxDaylightSavingSeconds = 2 * kSecondsPerHour;
 // saved with accents must come back from an exported file).
 std::optional<std::string> BirthProblem(const Birth& birth);
 
+// The zone-list entry a birth can be shown with: its own, or for an exact
+// offset the first entry of that standard offset whose daylight-saving box
+// (none or one hour) makes up the rest, which computes the same. -1 when
+// there is none (+05:45, a two-hour daylight saving).
+int ZoneEntryFor(const Birth& birth);
+
 // "+05:45" / "-03:30" for an offset in seconds (seconds of an offset, which
 // no zone has used since 1972, are shown as ":SS").
 std::string OffsetText(int seconds);

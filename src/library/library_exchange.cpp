@@ -65,24 +65,6 @@ bool AllDigits(const std::string& text) {
   return true;
 }
 
-// The zone-list entry a birth is written with, or -1 when it has none: its
-// own, or for an exact offset the first entry of that standard offset (with
-// daylight saving of none or one hour, which the dst column holds).
-int CsvZone(const Birth& b) {
-  if (b.zoneIndex != Birth::kExactOffset) return b.zoneIndex;
-  if (b.daylightSavingSeconds != 0 &&
-      b.daylightSavingSeconds != kSecondsPerHour) {
-    return -1;
-  }
-  for (int zone = 0; zone < kZoneCount; ++zone) {
-    if (WithZoneEntry(b, zone, b.daylightSavingSeconds != 0).utcOffsetSeconds ==
-        b.utcOffsetSeconds) {
-      return zone;
-    }
-  }
-  return -1;
-}
-
 // Why --batch could not read the birth back, or empty.
 std::string CsvRefusal(const Birth& b, int zone) {
   for (const char c : b.name) {
@@ -430,7 +412,7 @@ std::string BirthsCsv(const std::vector<SavedBirth>& births,
   std::string csv = std::string(kCsvHeader) + "\n";
   for (const SavedBirth& saved : births) {
     const Birth& b = saved.birth;
-    const int zone = CsvZone(b);
+    const int zone = ZoneEntryFor(b);
     const std::string refusal = CsvRefusal(b, zone);
     if (!refusal.empty()) {
       skipped.push_back({saved, refusal});

@@ -45,7 +45,10 @@ struct Window {
     file->addAction("E&xit");
     menu = new LibraryMenu(
         &main, file, path, [this] { return current; },
-        [this](const Birth& b) { shown.push_back(b); });
+        [this](const Birth& b) {
+          shown.push_back(b);
+          return true;
+        });
     main.show();
   }
   QAction* Action(const QString& name) {

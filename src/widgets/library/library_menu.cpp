@@ -115,13 +115,35 @@ void LibraryMenu::OpenBirth() {
 }
 
 void LibraryMenu::Show(const library::SavedBirth& saved) {
-  showBirth_(saved.birth);
+  Birth birth = saved.birth;
+  const int zone = library::ZoneEntryFor(birth);
+  if (zone >= 0 && birth.zoneIndex == Birth::kExactOffset) {
+    birth = WithZoneEntry(birth, zone, birth.daylightSavingSeconds != 0);
+  }
+  if (zone < 0 || !showBirth_(birth)) {
+    ShowMessage(
+        "This birth was saved with the UTC offset " +
+            QString::fromStdString(
+                library::OffsetText(birth.utcOffsetSeconds)) +
+            ", which no entry of the zone list has, so the form cannot show "
+            "it; tarvelin-cli --from-library computes it.",
+        MessageIcon::Information, MessageButtons::Ok, window_);
+    return;
+  }
   // The order of use is a convenience: a read-only library still opens.
   if (!library_->readOnly()) library_->MarkUsed(saved.id);
   RefreshRecent();
 }
 
+void LibraryMenu::OpenQuietly() {
+  library::BirthLibrary::Options options;
+  options.create = false;
+  auto opened = library::BirthLibrary::Open(path_, options);
+  if (opened) library_ = std::move(*opened);
+}
+
 void LibraryMenu::RefreshRecent() {
+  if (!library_) OpenQuietly();
   std::vector<library::SavedBirth> births;
   if (library_) {
     auto recent = library_->RecentlyUsed(kRecentCount);

@@ -5,9 +5,14 @@
 // window has already said what is wrong), the other fills the window with a
 // birth.
 //
-// The library file is opened at the first use and kept open; a library that
-// cannot be used gets its one message each time it is asked for, and the
-// window goes on computing births.
+// The library file is opened when the menu is first shown (a missing file
+// is not made then, and a fault is kept quiet until Save or Open is asked
+// for) and kept open; a library that cannot be used gets its one message
+// each time it is asked for, and the window goes on computing births.
+//
+// The window is given a birth with a zone-list entry: one saved with an
+// exact offset is given the entry of that offset (which computes the same),
+// and one whose offset no entry has is refused with a message.
 #pragma once
 
 #include <QObject>
@@ -29,7 +34,8 @@ class LibraryMenu : public QObject {
 
  public:
   using BirthGetter = std::function<std::optional<Birth>()>;
-  using BirthSetter = std::function<void(const Birth&)>;
+  // False when the window cannot show the birth (it then shows nothing).
+  using BirthSetter = std::function<bool(const Birth&)>;
 
   // Puts the actions at the top of `menu` (a child of `window`).
   LibraryMenu(QWidget* window, QMenu* menu, QString libraryPath,
@@ -45,6 +51,7 @@ class LibraryMenu : public QObject {
 
  private:
   library::BirthLibrary* Library();
+  void OpenQuietly();
   void Show(const library::SavedBirth& saved);
   void RefreshRecent();
   void Complain(const library::Status& status);
