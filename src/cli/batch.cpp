@@ -55,6 +55,13 @@ bool RowTexts(const std::string& line, BirthTexts& texts,
 
 }  // namespace
 
+BirthEntry ReadBatchRow(const std::string& line) {
+  BirthTexts texts;
+  BirthEntry entry;
+  if (!RowTexts(line, texts, entry.problem)) return entry;
+  return ReadBirth(texts);
+}
+
 BatchSummary RunBatch(std::istream& csv, std::ostream& out) {
   BatchSummary summary;
   JsonWriter json(JsonLayout::kOneLine);

@@ -10,6 +10,9 @@
 
 #include <istream>
 #include <ostream>
+#include <string>
+
+#include "cli/birth_entry.h"
 
 namespace tarvelin::cli {
 
@@ -19,5 +22,9 @@ struct BatchSummary {
 };
 
 BatchSummary RunBatch(std::istream& csv, std::ostream& out);
+
+// One row of a batch file (neither the header nor blank) as a birth, read
+// by the batch's rules with its messages; --import-library reads CSV so.
+BirthEntry ReadBatchRow(const std::string& line);
 
 }  // namespace tarvelin::cli

@@ -3,6 +3,7 @@
 #include <iostream>
 #include <memory>
 
+#include "cli/batch.h"
 #include "library/birth_library.h"
 #include "library/library_exchange.h"
 
@@ -20,6 +21,23 @@ QString LibraryPath(const CliOptions& options) {
 
 // For the commands that only read: a missing file is not made.
 constexpr BirthLibrary::Options kNoCreate{5000, false};
+
+// A CSV row read exactly as --batch reads it.
+BirthLibrary::ImportRow ReadCsvRow(const std::string& line) {
+  BirthLibrary::ImportRow row;
+  row.name = line.substr(0, line.find(','));
+  row.name.erase(0, row.name.find_first_not_of(" \t"));
+  row.name.erase(row.name.find_last_not_of(" \t") + 1);
+  BirthEntry entry = ReadBatchRow(line);
+  if (entry.birth) {
+    row.name = entry.birth->name;
+    row.birth = library::SavedBirth{};
+    row.birth->birth = std::move(*entry.birth);
+  } else {
+    row.refusal = entry.problem;
+  }
+  return row;
+}
 
 int Refuse(const library::Status& status) {
   std::cerr << "tarvelin-cli: " << status.message << "\n";
@@ -79,7 +97,7 @@ int RunLibraryImport(const CliOptions& options) {
   const auto opened = BirthLibrary::Open(LibraryPath(options));
   if (!opened) return Refuse(opened.status());
   const auto results = library::ImportBirths(
-      **opened, QString::fromStdString(options.exchangePath));
+      **opened, QString::fromStdString(options.exchangePath), &ReadCsvRow);
   if (!results) return Refuse(results.status());
   int added = 0, duplicates = 0, refused = 0;
   for (const BirthLibrary::ImportResult& row : *results) {

@@ -9,7 +9,6 @@
 #include <cmath>
 
 #include "library/birth_checks.h"
-#include "rules/validation.h"
 #include "tables/zone_table.h"
 
 namespace tarvelin::library {
@@ -57,14 +56,6 @@ std::vector<std::string> Split(const std::string& text, char separator) {
   }
 }
 
-bool AllDigits(const std::string& text) {
-  if (text.empty()) return false;
-  for (const char c : text) {
-    if (c < '0' || c > '9') return false;
-  }
-  return true;
-}
-
 // Why --batch could not read the birth back, or empty.
 std::string CsvRefusal(const Birth& b, int zone) {
   for (const char c : b.name) {
@@ -84,125 +75,6 @@ std::string CsvRefusal(const Birth& b, int zone) {
            "keeps it)";
   }
   return "";
-}
-
-// One coordinate "DDD:MMx" of a CSV row, in the words of tarvelin-cli.
-// One coordinate "DDD:MMx" of a CSV row, in the words of tarvelin-cli: the
-// texts of the form's degree and minute boxes (their ranges are the form's
-// check) and whether the hemisphere is the west or south one.
-bool ReadCoordinate(const std::string& raw, const char* what, char positive,
-                    char negative, std::size_t degreeDigits,
-                    const char* example, std::string& degreeText,
-                    std::string& minuteText, bool& negativeSide,
-                    std::string& problem) {
-  const std::string text = Trim(raw);
-  const char letter =
-      text.empty() ? 0
-                   : static_cast<char>(
-                         std::toupper(static_cast<unsigned char>(text.back())));
-  const auto parts = text.empty() ? std::vector<std::string>{}
-                                  : Split(text.substr(0, text.size() - 1), ':');
-  if ((letter != positive && letter != negative) || parts.size() != 2) {
-    problem = std::string(what) + " must look like " + example +
-              " (degrees:minutes then " + positive + " or " + negative + ")";
-    return false;
-  }
-  for (const std::string& part : parts) {
-    if (!AllDigits(part) && !part.empty()) {
-      problem = FilterNumberKey(0).problem->message;
-      return false;
-    }
-  }
-  if (parts[0].size() > degreeDigits || parts[1].size() > 2) {
-    const bool degrees = parts[0].size() > degreeDigits;
-    problem = std::string(what) + (degrees ? " degrees" : " minutes") +
-              " take at most " + std::to_string(degrees ? degreeDigits : 2) +
-              " digits";
-    return false;
-  }
-  degreeText = parts[0];
-  minuteText = parts[1];
-  negativeSide = letter == negative;
-  return true;
-}
-
-// The size of an angle whose boxes passed the form's check.
-double Degrees(const std::string& degreeText, const std::string& minuteText,
-               bool negativeSide) {
-  const double size = std::stoi(degreeText) + std::stoi(minuteText) / 60.0;
-  return negativeSide ? -size : size;
-}
-
-BirthLibrary::ImportRow CsvRow(const std::string& line, int rowNumber) {
-  BirthLibrary::ImportRow row;
-  row.line = rowNumber;
-  const auto fields = Split(line, ',');
-  std::vector<std::string> f;
-  for (const std::string& field : fields) f.push_back(Trim(field));
-  row.name = f[0];
-  if (f.size() != 7) {
-    row.refusal = "expected 7 fields name,date,time,lon,lat,zone,dst, found " +
-                  std::to_string(f.size());
-    return row;
-  }
-  if (f[6] != "0" && f[6] != "1") {
-    row.refusal = "dst must be 0 or 1";
-    return row;
-  }
-  Birth b;
-  b.name = Text(QText(f[0]).toUpper());
-  std::string& problem = row.refusal;
-  FormEntries form;
-  bool west = false, south = false;
-  if (!ReadCoordinate(f[3], "Longitude", 'E', 'W', 3, "77:12E", form.lonDeg,
-                      form.lonMin, west, problem) ||
-      !ReadCoordinate(f[4], "Latitude", 'N', 'S', 2, "28:36N", form.latDeg,
-                      form.latMin, south, problem)) {
-    return row;
-  }
-  const auto date = Split(f[1], '-');
-  if (date.size() != 3 || date[0].size() != 4 || !AllDigits(date[0]) ||
-      date[1].size() > 2 || !AllDigits(date[1]) || date[2].size() > 2 ||
-      !AllDigits(date[2])) {
-    problem = "Date must look like YYYY-MM-DD, e.g. 1980-03-15";
-    return row;
-  }
-  const auto time = Split(f[2], ':');
-  bool timeOk = time.size() == 2 || time.size() == 3;
-  for (const std::string& part : time) {
-    timeOk = timeOk && part.size() <= 2 && AllDigits(part);
-  }
-  if (!timeOk) {
-    problem = "Time must look like HH:MM or HH:MM:SS, e.g. 21:05:30";
-    return row;
-  }
-  if (f[5].size() > 2 || !AllDigits(f[5]) || std::stoi(f[5]) >= kZoneCount) {
-    problem = "Zone must be a list index from 0 to " +
-              std::to_string(kZoneCount - 1) + " (see --zones)";
-    return row;
-  }
-  b.local = CivilDateTime{
-      std::stoi(date[0]), std::stoi(date[1]),
-      std::stoi(date[2]), std::stoi(time[0]),
-      std::stoi(time[1]), time.size() == 3 ? std::stoi(time[2]) : 0};
-  form.name = b.name;
-  form.monthPosition = b.local.month - 1;
-  form.dayPosition = b.local.day - 1;
-  form.yearText = date[0];
-  if (const auto formProblem = ValidateInput(form)) {
-    problem = formProblem->message;
-    return row;
-  }
-  b.longitudeDegrees = Degrees(form.lonDeg, form.lonMin, west);
-  b.latitudeDegrees = Degrees(form.latDeg, form.latMin, south);
-  b = WithZoneEntry(b, std::stoi(f[5]), f[6] == "1");
-  if (const auto formProblem = BirthProblem(b)) {
-    problem = *formProblem;
-    return row;
-  }
-  row.birth = SavedBirth{};
-  row.birth->birth = b;
-  return row;
 }
 
 // --- JSON -------------------------------------------------------------------
@@ -426,7 +298,8 @@ std::string BirthsCsv(const std::vector<SavedBirth>& births,
   return csv;
 }
 
-std::vector<BirthLibrary::ImportRow> CsvRows(const std::string& text) {
+std::vector<BirthLibrary::ImportRow> CsvRows(const std::string& text,
+                                             const CsvRowReader& readRow) {
   std::vector<BirthLibrary::ImportRow> rows;
   int lineNumber = 0;
   for (std::string line : Split(text, '\n')) {
@@ -434,7 +307,9 @@ std::vector<BirthLibrary::ImportRow> CsvRows(const std::string& text) {
     if (lineNumber == 1) continue;  // the header, as --batch skips it
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (Trim(line).empty()) continue;
-    rows.push_back(CsvRow(line, lineNumber));
+    BirthLibrary::ImportRow row = readRow(line);
+    row.line = lineNumber;
+    rows.push_back(std::move(row));
   }
   return rows;
 }
@@ -457,7 +332,7 @@ Expected<ExportReport> ExportBirths(const std::vector<SavedBirth>& births,
 }
 
 Expected<std::vector<BirthLibrary::ImportRow>> ReadImportFile(
-    const QString& path) {
+    const QString& path, const CsvRowReader& readRow) {
   if (!EndsWith(path, ".csv") && !EndsWith(path, ".json")) {
     return WrongEnding(path);
   }
@@ -468,12 +343,12 @@ Expected<std::vector<BirthLibrary::ImportRow>> ReadImportFile(
   }
   const QByteArray bytes = file.readAll();
   if (EndsWith(path, ".json")) return JsonRows(bytes, path);
-  return CsvRows(bytes.toStdString());
+  return CsvRows(bytes.toStdString(), readRow);
 }
 
 Expected<std::vector<BirthLibrary::ImportResult>> ImportBirths(
-    BirthLibrary& library, const QString& path) {
-  const auto rows = ReadImportFile(path);
+    BirthLibrary& library, const QString& path, const CsvRowReader& readRow) {
+  const auto rows = ReadImportFile(path, readRow);
   if (!rows) return rows.status();
   return library.Import(*rows);
 }

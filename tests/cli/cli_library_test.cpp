@@ -39,7 +39,12 @@ const char kGoodRows[] =
 TEST_F(CliLibrary, AnExportedListRunsThroughBatchAsTheOriginalDoes) {
   Write("in.csv", std::string("name,date,time,lon,lat,zone,dst\n") + kGoodRows +
                       "RAM,1980-03-15,21:05:30,77:12E,28:36N,34,0\n"
-                      "GITA,1975-02-30,06:00,85:19E,27:42N,34,0\n");
+                      "GITA,1975-02-30,06:00,85:19E,27:42N,34,0\n"
+                      "\r\n"
+                      "GITA,1975-07-01,06:00,85:E,27:42N,34,0\r\n"
+                      " GITA2 ,1975-07-01,06:00,85:19E,27:42N,34,0\n"
+                      "GITA,1975-07-01,06:00,85:19E,27:42N,71,0\n"
+                      "GITA,1975-07-01,06:00,85:19E\n");
   const CliRun imported = Run({"--import-library", Path("in.csv")});
   EXPECT_EQ(imported.status, 1);  // a row was refused
   EXPECT_EQ(Lines(imported.out),
@@ -49,7 +54,14 @@ TEST_F(CliLibrary, AnExportedListRunsThroughBatchAsTheOriginalDoes) {
                 "row 5 RAM: skipped as a duplicate (same name, date, time "
                 "and place as #1)",
                 "row 6 GITA: refused: Please Enter Correct Date Or Month!",
-                "3 added, 1 skipped as duplicates, 1 refused"}));
+                "row 8 GITA: refused: Please Enter Value Between 0 And 59 in "
+                "the  Minute of Longitude",
+                "row 9 GITA2: refused: Please Enter only Letters",
+                "row 10 GITA: refused: Zone must be a list index from 0 to 70 "
+                "(see --zones)",
+                "row 11 GITA: refused: expected 7 fields "
+                "name,date,time,lon,lat,zone,dst, found 4",
+                "3 added, 1 skipped as duplicates, 5 refused"}));
 
   const CliRun listed = Run({"--library", "s"});
   EXPECT_EQ(listed.status, 0);
