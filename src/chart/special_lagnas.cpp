@@ -116,8 +116,6 @@ PranaParts Vighati2Degree(double x) {
   out.degrees = std::floor(f1);
   const double f2 = (f1 - std::floor(f1)) * 60;
   out.minutes = std::floor(f2);
-  const double f3 = (f2 - std::floor(f2)) * 60;
-  out.seconds = std::floor(f3);
   return out;
 }
 

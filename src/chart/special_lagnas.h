@@ -46,9 +46,9 @@ double VarnadaLagnaStep(double ascendantWholeDegrees,
 double SreeLagnaStep(double siderealAscendant, double moonLongitude,
                      double moonNakshatraStart);
 
-// Vighatis in signs, degrees, minutes and seconds (each truncated).
+// Vighatis in signs, degrees and minutes (each truncated).
 struct PranaParts {
-  double signs, degrees, minutes, seconds;
+  double signs, degrees, minutes;
 };
 PranaParts Vighati2Degree(double vighatis);
 

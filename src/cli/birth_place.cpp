@@ -3,6 +3,7 @@
 #include <sstream>
 #include <vector>
 
+#include "present/terminal_text.h"
 #include "present/text_report.h"
 #include "tables/zone_table.h"
 
@@ -146,7 +147,7 @@ std::string PlaceReport(const PlaceTaken& taken) {
       << ")\n";
   if (taken.matchCount > 1) {
     out << "  taken from " << taken.matchCount << " matches of \""
-        << taken.query << "\" (--places lists them)\n";
+        << TerminalSafe(taken.query) << "\" (--places lists them)\n";
   }
   if (place.zone) {
     out << "  " << UtcOffsetText(place.zone->utcOffsetSeconds)
@@ -202,7 +203,7 @@ std::string PlacesJson(const std::string& query, std::string& problem) {
     out.EndObject();
   }
   out.EndArray();
-  return out.Text() + "\n";
+  return std::string(out.Text()) + "\n";
 }
 
 }  // namespace tarvelin::cli

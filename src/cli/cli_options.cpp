@@ -59,6 +59,9 @@ const FlagRule kFlags[] = {
        o.mode = Mode::kBatch;
        o.batchPath = v;
      }},
+    {"--jobs", "N", Group::kBatch,
+     "compute batch rows on N threads (default: every core)",
+     [](CliOptions& o, const std::string& v) { o.jobsText = v; }},
     {"--places", "TEXT", Group::kPlaces,
      "list the atlas's cities that match TEXT",
      [](CliOptions& o, const std::string& v) {
@@ -224,6 +227,17 @@ ParseOutcome ParseCommandLine(const std::vector<std::string>& args) {
     if (options.given.size() > 1) return Fail("--zones takes no other flags");
     return {options, ""};
   }
+  if (options.given.count("--jobs")) {
+    const std::string& n = options.jobsText;
+    const bool digits = !n.empty() && n.size() <= 3 &&
+                        n.find_first_not_of("0123456789") == std::string::npos;
+    options.jobs = digits ? std::stoi(n) : 0;
+    if (options.jobs < 1 || options.jobs > kMaxJobs) {
+      return Fail("--jobs takes a whole number from 1 to " +
+                  std::to_string(kMaxJobs));
+    }
+    if (options.mode != Mode::kBatch) return Fail("--jobs goes with --batch");
+  }
   if (groups.count(Group::kLibrary) || groups.count(Group::kFromLibrary) ||
       groups.count(Group::kLibraryFile) || options.save) {
     return CheckLibraryFlags(options, groups);
@@ -258,7 +272,7 @@ std::string HelpText() {
          " [--json]\n"
          "  tarvelin-cli --name TEXT --date YYYY-MM-DD --time HH:MM[:SS]\n"
          "               --place TEXT [any flag above] [--json]\n"
-         "  tarvelin-cli --batch FILE.csv [--json]\n"
+         "  tarvelin-cli --batch FILE.csv [--jobs N] [--json]\n"
          "  tarvelin-cli --places TEXT [--json]\n"
          "  tarvelin-cli ... --save        also save the birth computed\n"
          "  tarvelin-cli --from-library NAME [--json]\n"
@@ -291,11 +305,14 @@ std::string HelpText() {
          "matches several cities takes the most populous of those named\n"
          "exactly so; the output says which city and zone were taken.\n"
          "\n"
-         "A batch file starts with a header line; every further line is\n"
+         "A batch file starts with the header line\n"
          "  name,date,time,lon,lat,zone,dst\n"
-         "with dst 0 or 1, e.g. RAM,1980-03-15,21:05:30,77:12E,28:36N,34,0.\n"
+         "and every further line is such a row, with dst 0 or 1, e.g.\n"
+         "  RAM,1980-03-15,21:05:30,77:12E,28:36N,34,0\n"
          "Each row gives one JSON line; a row that cannot be read gives\n"
          "{\"line\": N, \"error\": \"...\"} (N counts the header as line 1).\n"
+         "Rows are computed on every core (--jobs to choose); the output is\n"
+         "the same, in the same order, whatever the number of jobs.\n"
          "\n"
          "The birth library is one SQLite file (--library-file PATH, or the\n"
          "per-user one); --save keeps a birth already saved as it is. An\n"
@@ -304,11 +321,15 @@ std::string HelpText() {
          "out and named. An import says of every row whether it was added,\n"
          "skipped as a duplicate, or refused and why.\n"
          "\n"
-         "Exit status: 0 done; 1 some batch rows could not be read;\n"
-         "2 a bad flag or a bad birth, an unknown place, or a place whose\n"
-         "time has no entry in the zone list (one line on standard error);\n"
-         "3 the birth library could not be used (a birth given by its flags\n"
-         "is still computed and printed).\n";
+         "Exit status: 0 done; 1 some batch rows could not be read, or the\n"
+         "output could not be written (\"write error\"), or births were left\n"
+         "out of an export or refused by an import; 2 a bad flag or a bad\n"
+         "birth, an unknown place, a place whose time has no entry in the\n"
+         "zone list, a batch file that cannot be read or has no header, a\n"
+         "saved birth's name that is unknown or ambiguous (one line on\n"
+         "standard error); 3 the birth library could not be used (a birth\n"
+         "given by its flags is still computed and printed); 141 the reader\n"
+         "closed the pipe.\n";
   return out.str();
 }
 

@@ -29,11 +29,16 @@ enum class Mode {
   kLibraryImport,  // --import-library FILE
 };
 
+// The most threads --jobs takes.
+constexpr int kMaxJobs = 256;
+
 struct CliOptions {
   Mode mode = Mode::kSingle;
   bool json = false;
   BirthTexts birth;
   std::string batchPath;        // "-" reads standard input
+  std::string jobsText;         // --jobs as given
+  int jobs = 0;                 // batch threads; 0: one per core
   std::string place;            // --place: the atlas fills the place
   std::string placesQuery;      // --places: the atlas's matches are listed
   std::set<std::string> given;  // every flag on the command line

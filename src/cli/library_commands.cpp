@@ -3,9 +3,11 @@
 #include <iostream>
 #include <memory>
 
-#include "cli/batch.h"
+#include "cli/batch_input.h"
+#include "cli/input_file.h"
 #include "library/birth_library.h"
 #include "library/library_exchange.h"
+#include "present/terminal_text.h"
 
 namespace tarvelin::cli {
 namespace {
@@ -13,45 +15,82 @@ namespace {
 using library::BirthLibrary;
 using library::Fault;
 
+// For the commands that only read: a missing file is not made.
+constexpr BirthLibrary::Options kNoCreate{5000, false};
+
 QString LibraryPath(const CliOptions& options) {
   return options.libraryFile.empty()
              ? BirthLibrary::DefaultPath()
              : QString::fromStdString(options.libraryFile);
 }
 
-// For the commands that only read: a missing file is not made.
-constexpr BirthLibrary::Options kNoCreate{5000, false};
-
-// A CSV row read exactly as --batch reads it.
-BirthLibrary::ImportRow ReadCsvRow(const std::string& line) {
-  BirthLibrary::ImportRow row;
-  row.name = line.substr(0, line.find(','));
-  row.name.erase(0, row.name.find_first_not_of(" \t"));
-  row.name.erase(row.name.find_last_not_of(" \t") + 1);
-  BirthEntry entry = ReadBatchRow(line);
-  if (entry.birth) {
-    row.name = entry.birth->name;
-    row.birth = library::SavedBirth{};
-    row.birth->birth = std::move(*entry.birth);
-  } else {
-    row.refusal = entry.problem;
-  }
-  return row;
+// One line on standard error; names and paths are shown escaped.
+void Complain(const std::string& message) {
+  std::cerr << TerminalSafe(message) << "\n";
 }
 
 int Refuse(const library::Status& status) {
-  std::cerr << "tarvelin-cli: " << status.message << "\n";
+  // A message may list births, one a line.
+  std::string::size_type start = 0, end = 0;
+  std::string prefix = "tarvelin-cli: ";
+  while ((end = status.message.find('\n', start)) != std::string::npos) {
+    Complain(prefix + status.message.substr(start, end - start));
+    prefix.clear();
+    start = end + 1;
+  }
+  Complain(prefix + status.message.substr(start));
   return status.fault == Fault::kNotFound || status.fault == Fault::kAmbiguous
              ? kExitBadInput
              : kExitLibrary;
 }
 
+// The rows of a CSV file, read as --batch reads them; nothing, with the
+// message printed, when the file cannot be read or has no header.
+std::optional<std::vector<BirthLibrary::ImportRow>> CsvRows(
+    const std::string& path) {
+  InputFile input(path);
+  if (input.error() != 0) {
+    Complain("tarvelin-cli: " + input.Problem());
+    return std::nullopt;
+  }
+  BatchReader reader(input.stream());
+  std::vector<BirthLibrary::ImportRow> rows;
+  BatchRow row;
+  while (reader.Next(row)) {
+    BirthLibrary::ImportRow& imported = rows.emplace_back();
+    imported.line = static_cast<int>(row.line);
+    imported.name = row.texts.name;
+    imported.refusal = row.problem;
+    if (!row.problem.empty()) continue;
+    BirthEntry entry = ReadBirth(row.texts);
+    if (entry.birth) {
+      imported.birth = library::SavedBirth{};
+      imported.birth->birth = std::move(*entry.birth);
+    } else {
+      imported.refusal = entry.problem;
+    }
+  }
+  switch (reader.Stop()) {
+    case BatchStop::kNoHeader:
+      Complain("tarvelin-cli: " + NoHeaderProblem(input.name()));
+      return std::nullopt;
+    case BatchStop::kReadError:
+      Complain("tarvelin-cli: " + input.Problem() + " (at line " +
+               std::to_string(reader.StopLine()) + ")");
+      return std::nullopt;
+    case BatchStop::kNone:
+    case BatchStop::kEnd:
+      break;
+  }
+  return rows;
+}
+
 }  // namespace
 
-int RunLibraryList(const CliOptions& options) {
+int RunLibraryList(const CliOptions& options, std::ostream& out) {
   const auto opened = BirthLibrary::Open(LibraryPath(options), kNoCreate);
   if (!opened && opened.status().fault == Fault::kNotFound) {
-    std::cerr << opened.status().message << "\n";
+    Complain(opened.status().message);
     return kExitOk;
   }
   if (!opened) return Refuse(opened.status());
@@ -59,23 +98,22 @@ int RunLibraryList(const CliOptions& options) {
       (*opened)->List(library::Order::kByName, options.libraryFilter);
   if (!births) return Refuse(births.status());
   if (options.json) {
-    std::cout << library::BirthsJson(*births).toStdString();
+    out << library::BirthsJson(*births).toStdString();
     return kExitOk;
   }
   if (births->empty()) {
-    std::cerr << (options.libraryFilter.empty()
-                      ? std::string("No births are saved.")
-                      : "No saved birth has \"" + options.libraryFilter +
-                            "\" in its name, place or date.")
-              << "\n";
+    Complain(options.libraryFilter.empty()
+                 ? std::string("No births are saved.")
+                 : "No saved birth has \"" + options.libraryFilter +
+                       "\" in its name, place or date.");
   }
   for (const library::SavedBirth& saved : *births) {
-    std::cout << library::Describe(saved) << "\n";
+    out << TerminalSafe(library::Describe(saved)) << "\n";
   }
   return kExitOk;
 }
 
-int RunLibraryExport(const CliOptions& options) {
+int RunLibraryExport(const CliOptions& options, std::ostream& out) {
   const auto opened = BirthLibrary::Open(LibraryPath(options), kNoCreate);
   if (!opened) return Refuse(opened.status());
   const auto births =
@@ -85,40 +123,50 @@ int RunLibraryExport(const CliOptions& options) {
   const auto report = library::ExportBirths(*births, path);
   if (!report) return Refuse(report.status());
   for (const auto& skipped : report->skipped) {
-    std::cout << "left out " << library::Describe(skipped.birth) << ": "
-              << skipped.reason << "\n";
+    out << "left out " << TerminalSafe(library::Describe(skipped.birth)) << ": "
+        << skipped.reason << "\n";
   }
-  std::cout << "Wrote " << report->written << " of " << births->size()
-            << " births to " << options.exchangePath << "\n";
+  out << "Wrote " << report->written << " of " << births->size()
+      << " births to " << TerminalSafe(options.exchangePath) << "\n";
   return report->skipped.empty() ? kExitOk : kExitBadRows;
 }
 
-int RunLibraryImport(const CliOptions& options) {
+int RunLibraryImport(const CliOptions& options, std::ostream& out) {
   const auto opened = BirthLibrary::Open(LibraryPath(options));
   if (!opened) return Refuse(opened.status());
-  const auto results = library::ImportBirths(
-      **opened, QString::fromStdString(options.exchangePath), &ReadCsvRow);
+  const QString path = QString::fromStdString(options.exchangePath);
+  std::optional<std::vector<BirthLibrary::ImportRow>> rows;
+  if (path.endsWith(".csv", Qt::CaseInsensitive)) {
+    rows = CsvRows(options.exchangePath);
+    if (!rows) return kExitBadInput;
+  } else {
+    auto json = library::ReadJsonRows(path);
+    if (!json) return Refuse(json.status());
+    rows = std::move(*json);
+  }
+  const auto results = (*opened)->Import(*rows);
   if (!results) return Refuse(results.status());
   int added = 0, duplicates = 0, refused = 0;
   for (const BirthLibrary::ImportResult& row : *results) {
-    std::cout << "row " << row.line << " " << row.name << ": ";
+    out << "row " << row.line
+        << (row.name.empty() ? "" : " " + TerminalSafe(row.name)) << ": ";
     switch (row.outcome) {
       case BirthLibrary::ImportOutcome::kAdded:
         ++added;
-        std::cout << "added as #" << row.id << "\n";
+        out << "added as #" << row.id << "\n";
         break;
       case BirthLibrary::ImportOutcome::kDuplicate:
         ++duplicates;
-        std::cout << "skipped as a duplicate (" << row.reason << ")\n";
+        out << "skipped as a duplicate (" << row.reason << ")\n";
         break;
       case BirthLibrary::ImportOutcome::kRefused:
         ++refused;
-        std::cout << "refused: " << row.reason << "\n";
+        out << "refused: " << TerminalSafe(row.reason) << "\n";
         break;
     }
   }
-  std::cout << added << " added, " << duplicates << " skipped as duplicates, "
-            << refused << " refused\n";
+  out << added << " added, " << duplicates << " skipped as duplicates, "
+      << refused << " refused\n";
   return refused == 0 ? kExitOk : kExitBadRows;
 }
 
@@ -147,11 +195,11 @@ int SaveToLibrary(const CliOptions& options, const Birth& birth) {
   const auto saved =
       (*opened)->Save(birth, std::nullopt, library::OnDuplicate::kRefuse);
   if (saved) {
-    std::cerr << "Saved as " << library::Describe(*saved) << "\n";
+    Complain("Saved as " + library::Describe(*saved));
     return kExitOk;
   }
   if (saved.status().fault == Fault::kDuplicate) {
-    std::cerr << saved.status().message << "\n";
+    Complain(saved.status().message);
     return kExitOk;
   }
   return Refuse(saved.status());

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <optional>
+#include <ostream>
 
 #include "chart/birth.h"
 #include "cli/cli_options.h"
@@ -12,12 +13,15 @@
 namespace tarvelin::cli {
 
 // --library [TEXT]: one line per saved birth (or the JSON of an export).
-int RunLibraryList(const CliOptions& options);
+int RunLibraryList(const CliOptions& options, std::ostream& out);
 // --export-library FILE [--library TEXT] and --import-library FILE: the
 // report of every birth left out or row not added; status 1 when a birth was
 // left out or a row refused.
-int RunLibraryExport(const CliOptions& options);
-int RunLibraryImport(const CliOptions& options);
+// A CSV file is read as --batch reads it (the same header, rows and
+// messages); nothing is imported from a file without the header or one that
+// cannot be read to its end.
+int RunLibraryExport(const CliOptions& options, std::ostream& out);
+int RunLibraryImport(const CliOptions& options, std::ostream& out);
 
 // --from-library NAME: the saved birth (recorded as used), or nothing with
 // the message printed on standard error and `exitStatus` set (2 for a name

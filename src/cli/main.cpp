@@ -1,5 +1,4 @@
 // tarvelin-cli: the Hora Lagna calculation from the command line.
-#include <fstream>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -10,13 +9,22 @@
 #include "cli/birth_entry.h"
 #include "cli/birth_place.h"
 #include "cli/cli_options.h"
+#include "cli/input_file.h"
 #include "cli/library_commands.h"
+#include "cli/output_stream.h"
 #include "present/json_writer.h"
 #include "present/result_json.h"
+#include "present/terminal_text.h"
 #include "present/text_report.h"
 
 namespace tarvelin::cli {
 namespace {
+
+// One line on standard error. Messages echo names, places and file names as
+// the user typed them: control characters in them are shown escaped.
+void Complain(const std::string& message) {
+  std::cerr << TerminalSafe(message) << "\n";
+}
 
 // The birth of the flags, or (--from-library) the saved one; nothing with
 // the message printed and `status` set.
@@ -31,17 +39,17 @@ std::optional<Birth> SingleBirth(const CliOptions& options,
   if (options.given.count("--place")) {
     PlaceOutcome outcome = ApplyPlace(options.place, options.given, texts);
     if (!outcome.taken) {
-      std::cerr << outcome.problem << "\n";
+      Complain(outcome.problem);
       return std::nullopt;
     }
     place = std::move(outcome.taken);
   }
   BirthEntry entry = ReadBirth(texts);
-  if (!entry.birth) std::cerr << entry.problem << "\n";
+  if (!entry.birth) Complain(entry.problem);
   return std::move(entry.birth);
 }
 
-int RunSingle(const CliOptions& options) {
+int RunSingle(const CliOptions& options, std::ostream& out) {
   std::optional<PlaceTaken> place;
   int status = kExitOk;
   const std::optional<Birth> entry = SingleBirth(options, place, status);
@@ -54,76 +62,85 @@ int RunSingle(const CliOptions& options) {
     WriteResultJson(json, birth, result, view, [&place](JsonWriter& out) {
       if (place) WritePlaceJson(out, *place);
     });
-    std::cout << json.Text() << "\n";
+    out << json.Text() << "\n";
   } else {
-    if (place) std::cout << PlaceReport(*place) << "\n";
-    std::cout << TextReport(birth, result, view);
+    if (place) out << PlaceReport(*place) << "\n";
+    out << TextReport(birth, result, view);
   }
   // Saved after the result is out: a library that cannot be used costs the
   // saving, never the chart.
   return options.save ? SaveToLibrary(options, birth) : kExitOk;
 }
 
-int RunPlaces(const CliOptions& options) {
+int RunPlaces(const CliOptions& options, std::ostream& out) {
   std::string problem;
   const std::string list = options.json
                                ? PlacesJson(options.placesQuery, problem)
                                : PlacesText(options.placesQuery, problem);
   if (list.empty()) {
-    std::cerr << problem << "\n";
+    Complain(problem);
     return kExitBadInput;
   }
-  std::cout << list;
+  out << list;
   return kExitOk;
 }
 
-int RunBatchFile(const CliOptions& options) {
-  std::ifstream file;
-  std::istream* csv = &std::cin;
-  if (options.batchPath != "-") {
-    file.open(options.batchPath, std::ios::binary);
-    if (!file) {
-      std::cerr << "tarvelin-cli: cannot open " << options.batchPath << "\n";
-      return kExitBadInput;
-    }
-    csv = &file;
+int RunBatchFile(const CliOptions& options, OutputStream& out) {
+  InputFile input(options.batchPath);
+  if (input.error() != 0) {
+    Complain("tarvelin-cli: " + input.Problem());
+    return kExitBadInput;
   }
-  const BatchSummary summary = RunBatch(*csv, std::cout);
-  std::cout.flush();
+  const BatchSummary summary =
+      RunBatch(input.stream(), out.stream(), options.jobs);
+  // A failed output is reported by FinishOutput, and nothing else is.
+  if (out.Flush() != 0) return kExitWriteError;
+  switch (summary.stop) {
+    case BatchStop::kNoHeader:
+      Complain("tarvelin-cli: " + NoHeaderProblem(input.name()));
+      return kExitBadInput;
+    case BatchStop::kReadError:
+      Complain("tarvelin-cli: " + input.Problem() + " (at line " +
+               std::to_string(summary.stopLine) + ")");
+      return kExitBadInput;
+    case BatchStop::kNone:
+    case BatchStop::kEnd:
+      break;
+  }
   if (summary.badRows > 0) {
-    std::cerr << "tarvelin-cli: " << summary.badRows << " of " << summary.rows
-              << " rows could not be read\n";
+    Complain("tarvelin-cli: " + std::to_string(summary.badRows) + " of " +
+             std::to_string(summary.rows) + " rows could not be read");
     return kExitBadRows;
   }
   return kExitOk;
 }
 
-int Run(const std::vector<std::string>& args) {
+int Run(const std::vector<std::string>& args, OutputStream& out) {
   const ParseOutcome outcome = ParseCommandLine(args);
   if (!outcome.options) {
-    std::cerr << "tarvelin-cli: " << outcome.error << "\n";
+    Complain("tarvelin-cli: " + outcome.error);
     return kExitBadInput;
   }
   const CliOptions& options = *outcome.options;
   switch (options.mode) {
     case Mode::kHelp:
-      std::cout << HelpText();
+      out.stream() << HelpText();
       return kExitOk;
     case Mode::kZones:
-      std::cout << ZoneListText();
+      out.stream() << ZoneListText();
       return kExitOk;
     case Mode::kBatch:
-      return RunBatchFile(options);
+      return RunBatchFile(options, out);
     case Mode::kPlaces:
-      return RunPlaces(options);
+      return RunPlaces(options, out.stream());
     case Mode::kLibraryList:
-      return RunLibraryList(options);
+      return RunLibraryList(options, out.stream());
     case Mode::kLibraryExport:
-      return RunLibraryExport(options);
+      return RunLibraryExport(options, out.stream());
     case Mode::kLibraryImport:
-      return RunLibraryImport(options);
+      return RunLibraryImport(options, out.stream());
     case Mode::kSingle:
-      return RunSingle(options);
+      return RunSingle(options, out.stream());
   }
   return kExitBadInput;
 }
@@ -132,6 +149,12 @@ int Run(const std::vector<std::string>& args) {
 }  // namespace tarvelin::cli
 
 int main(int argc, char** argv) {
+  using namespace tarvelin::cli;
   std::ios::sync_with_stdio(false);
-  return tarvelin::cli::Run(std::vector<std::string>(argv + 1, argv + argc));
+  HoldClosedStandardDescriptors();
+  // Standard output goes through write(2) so that no failed write passes
+  // unnoticed; std::cout is not used.
+  OutputStream out(1);
+  const int status = Run(std::vector<std::string>(argv + 1, argv + argc), out);
+  return FinishOutput(out, status);
 }

@@ -25,10 +25,18 @@ auto Key(const CivilDateTime& t) {
 
 }  // namespace
 
-bool operator==(const CivilDateTime& a, const CivilDateTime& b) { return Key(a) == Key(b); }
-bool operator!=(const CivilDateTime& a, const CivilDateTime& b) { return !(a == b); }
-bool operator<(const CivilDateTime& a, const CivilDateTime& b) { return Key(a) < Key(b); }
-bool operator<=(const CivilDateTime& a, const CivilDateTime& b) { return !(b < a); }
+bool operator==(const CivilDateTime& a, const CivilDateTime& b) {
+  return Key(a) == Key(b);
+}
+bool operator!=(const CivilDateTime& a, const CivilDateTime& b) {
+  return !(a == b);
+}
+bool operator<(const CivilDateTime& a, const CivilDateTime& b) {
+  return Key(a) < Key(b);
+}
+bool operator<=(const CivilDateTime& a, const CivilDateTime& b) {
+  return !(b < a);
+}
 bool operator>(const CivilDateTime& a, const CivilDateTime& b) { return b < a; }
 
 // Days-from-civil after H. Hinnant's public-domain date algorithms.
@@ -53,7 +61,8 @@ CivilDateTime CivilFromSeconds(std::int64_t seconds) {
   const std::int64_t z = days + 719468;
   const std::int64_t era = FloorDiv(z, 146097);
   const std::int64_t doe = z - era * 146097;
-  const std::int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+  const std::int64_t yoe =
+      (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
   const std::int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
   const std::int64_t mp = (5 * doy + 2) / 153;
   CivilDateTime t;
@@ -77,19 +86,15 @@ CivilDateTime AddSeconds(const CivilDateTime& t, std::int64_t seconds) {
   return CivilFromSeconds(SecondsFromCivil(t) + seconds);
 }
 
-std::int64_t SecondsBetween(const CivilDateTime& from, const CivilDateTime& to) {
+std::int64_t SecondsBetween(const CivilDateTime& from,
+                            const CivilDateTime& to) {
   return SecondsFromCivil(to) - SecondsFromCivil(from);
 }
 
 std::int64_t MinuteBoundariesBetween(const CivilDateTime& from,
                                      const CivilDateTime& to) {
-  return FloorDiv(SecondsFromCivil(to), 60) - FloorDiv(SecondsFromCivil(from), 60);
-}
-
-std::int64_t CalendarDaysBetween(const CivilDateTime& from,
-                                 const CivilDateTime& to) {
-  return DaysFromCivil(to.year, to.month, to.day) -
-         DaysFromCivil(from.year, from.month, from.day);
+  return FloorDiv(SecondsFromCivil(to), 60) -
+         FloorDiv(SecondsFromCivil(from), 60);
 }
 
 bool IsGregorianLeapYear(int year) {
@@ -106,25 +111,13 @@ int DaysInMonth(int year, int month) {
 
 int DayOfYear(int year, int month, int day) {
   return static_cast<int>(DaysFromCivil(year, month, day) -
-                          DaysFromCivil(year, 1, 1)) + 1;
-}
-
-int Weekday(int year, int month, int day) {
-  // 1970-01-01 was a Thursday (4).
-  const std::int64_t d = DaysFromCivil(year, month, day);
-  return static_cast<int>(((d % 7) + 7 + 4) % 7);
+                          DaysFromCivil(year, 1, 1)) +
+         1;
 }
 
 std::string MonthName(int month) {
   if (month < 1 || month > 12) return {};
   return kMonthNames[month - 1];
-}
-
-int MonthFromName(const std::string& name) {
-  for (int m = 0; m < 12; ++m) {
-    if (name == kMonthNames[m]) return m + 1;
-  }
-  return 0;
 }
 
 std::string IsoText(const CivilDateTime& t) {

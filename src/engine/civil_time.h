@@ -10,11 +10,11 @@ namespace tarvelin {
 
 struct CivilDateTime {
   int year = 2000;
-  int month = 1;  // 1..12
-  int day = 1;    // 1..31
-  int hour = 0;   // 0..23
-  int minute = 0; // 0..59
-  int second = 0; // 0..59
+  int month = 1;   // 1..12
+  int day = 1;     // 1..31
+  int hour = 0;    // 0..23
+  int minute = 0;  // 0..59
+  int second = 0;  // 0..59
 };
 
 bool operator==(const CivilDateTime& a, const CivilDateTime& b);
@@ -39,21 +39,14 @@ std::int64_t SecondsBetween(const CivilDateTime& from, const CivilDateTime& to);
 // first, so the seconds of either instant do not count.
 std::int64_t MinuteBoundariesBetween(const CivilDateTime& from,
                                      const CivilDateTime& to);
-// Calendar-day boundaries from `from` to `to` (clock times ignored).
-std::int64_t CalendarDaysBetween(const CivilDateTime& from,
-                                 const CivilDateTime& to);
 
 bool IsGregorianLeapYear(int year);
 int DaysInMonth(int year, int month);
 // 1 for 1 January.
 int DayOfYear(int year, int month, int day);
-// Sunday = 0, Monday = 1 ... Saturday = 6.
-int Weekday(int year, int month, int day);
 
 // "January" ... "December" for 1..12; empty otherwise.
 std::string MonthName(int month);
-// 1..12 for a full month name, 0 when the text names no month.
-int MonthFromName(const std::string& name);
 
 // "YYYY-MM-DDTHH:MM:SS".
 std::string IsoText(const CivilDateTime& t);

@@ -38,24 +38,6 @@ Status WrongEnding(const QString& path) {
 
 // --- CSV --------------------------------------------------------------------
 
-std::string Trim(const std::string& text) {
-  const auto first = text.find_first_not_of(" \t");
-  if (first == std::string::npos) return "";
-  const auto last = text.find_last_not_of(" \t");
-  return text.substr(first, last - first + 1);
-}
-
-std::vector<std::string> Split(const std::string& text, char separator) {
-  std::vector<std::string> parts;
-  std::string::size_type start = 0;
-  while (true) {
-    const auto end = text.find(separator, start);
-    parts.push_back(text.substr(start, end - start));
-    if (end == std::string::npos) return parts;
-    start = end + 1;
-  }
-}
-
 // Why --batch could not read the birth back, or empty.
 std::string CsvRefusal(const Birth& b, int zone) {
   for (const char c : b.name) {
@@ -298,22 +280,6 @@ std::string BirthsCsv(const std::vector<SavedBirth>& births,
   return csv;
 }
 
-std::vector<BirthLibrary::ImportRow> CsvRows(const std::string& text,
-                                             const CsvRowReader& readRow) {
-  std::vector<BirthLibrary::ImportRow> rows;
-  int lineNumber = 0;
-  for (std::string line : Split(text, '\n')) {
-    ++lineNumber;
-    if (lineNumber == 1) continue;  // the header, as --batch skips it
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (Trim(line).empty()) continue;
-    BirthLibrary::ImportRow row = readRow(line);
-    row.line = lineNumber;
-    rows.push_back(std::move(row));
-  }
-  return rows;
-}
-
 Expected<ExportReport> ExportBirths(const std::vector<SavedBirth>& births,
                                     const QString& path) {
   ExportReport report;
@@ -331,26 +297,14 @@ Expected<ExportReport> ExportBirths(const std::vector<SavedBirth>& births,
   return report;
 }
 
-Expected<std::vector<BirthLibrary::ImportRow>> ReadImportFile(
-    const QString& path, const CsvRowReader& readRow) {
-  if (!EndsWith(path, ".csv") && !EndsWith(path, ".json")) {
-    return WrongEnding(path);
-  }
+Expected<std::vector<BirthLibrary::ImportRow>> ReadJsonRows(
+    const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
     return FileProblem("\"" + path + "\" cannot be read (" +
                        file.errorString() + ")");
   }
-  const QByteArray bytes = file.readAll();
-  if (EndsWith(path, ".json")) return JsonRows(bytes, path);
-  return CsvRows(bytes.toStdString(), readRow);
-}
-
-Expected<std::vector<BirthLibrary::ImportResult>> ImportBirths(
-    BirthLibrary& library, const QString& path, const CsvRowReader& readRow) {
-  const auto rows = ReadImportFile(path, readRow);
-  if (!rows) return rows.status();
-  return library.Import(*rows);
+  return JsonRows(file.readAll(), path);
 }
 
 }  // namespace tarvelin::library

@@ -11,16 +11,14 @@
 // JSON holds every field: {"format": "tarvelin-births", "version": 1,
 // "births": [{...}, ...]}.
 //
-// An import reads either (by the file's ending) and adds its rows in one
-// transaction, reporting for each row whether it was added, skipped as a
-// duplicate or refused and why (the input form's messages). A CSV row is
-// read by the caller's reader: the --batch rules belong to tarvelin-cli,
-// which hands its own row reader in, so that an import reads a row exactly
-// as --batch does.
+// An import (BirthLibrary::Import) adds rows in one transaction, reporting
+// for each whether it was added, skipped as a duplicate or refused and why
+// (the input form's messages). JSON rows are read here; CSV rows are read
+// by tarvelin-cli with the --batch reader, so that an import reads a row
+// exactly as --batch does.
 #pragma once
 
 #include <QString>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -42,27 +40,16 @@ struct ExportReport {
 Expected<ExportReport> ExportBirths(const std::vector<SavedBirth>& births,
                                     const QString& path);
 
-// Reads one CSV row (neither the header nor blank) into a birth, or the
-// reason it is refused; the line number is set by the caller.
-using CsvRowReader =
-    std::function<BirthLibrary::ImportRow(const std::string& line)>;
-
-// The rows of an import file (ending .csv or .json); Fault::kFile when the
-// file cannot be read or is not of its kind at all.
-Expected<std::vector<BirthLibrary::ImportRow>> ReadImportFile(
-    const QString& path, const CsvRowReader& readRow);
-
-// ReadImportFile, then BirthLibrary::Import.
-Expected<std::vector<BirthLibrary::ImportResult>> ImportBirths(
-    BirthLibrary& library, const QString& path, const CsvRowReader& readRow);
+// The rows of a JSON import file; Fault::kFile when the file cannot be
+// read or holds no list of births.
+Expected<std::vector<BirthLibrary::ImportRow>> ReadJsonRows(
+    const QString& path);
 
 // The JSON document of an export.
 QByteArray BirthsJson(const std::vector<SavedBirth>& births);
 
-// The CSV text of an export and the rows of a CSV text.
+// The CSV text of an export.
 std::string BirthsCsv(const std::vector<SavedBirth>& births,
                       std::vector<ExportReport::Skipped>& skipped);
-std::vector<BirthLibrary::ImportRow> CsvRows(const std::string& text,
-                                             const CsvRowReader& readRow);
 
 }  // namespace tarvelin::library

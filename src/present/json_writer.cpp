@@ -1,7 +1,10 @@
 #include "present/json_writer.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 
 #include "present/text_encoding.h"
 
@@ -10,100 +13,113 @@ namespace tarvelin {
 namespace {
 
 // Bytes that a JSON string can hold as they are: printable ASCII other than
-// the quote and the backslash. A table, since every output byte is looked up.
-struct PlainByteTable {
-  bool plain[256] = {};
-  constexpr PlainByteTable() {
-    for (int b = 0x20; b < 0x7F; ++b) plain[b] = b != '"' && b != '\\';
-  }
-};
-constexpr PlainByteTable kPlainBytes;
+// the quote and the backslash.
+bool PassesUnchanged(unsigned char byte) {
+  return byte >= 0x20 && byte < 0x7F && byte != '"' && byte != '\\';
+}
 
-bool PassesUnchanged(unsigned char byte) { return kPlainBytes.plain[byte]; }
+// Whether none of the eight bytes of `w` needs a look: each is printable
+// ASCII, not the quote, the backslash or DEL. (A byte is zero in x exactly
+// when (x - 0x01..) & ~x & 0x80.. marks it.)
+bool AllPlain(std::uint64_t w) {
+  constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+  constexpr std::uint64_t kHighs = 0x8080808080808080ULL;
+  const auto hasZero = [](std::uint64_t x) {
+    return ((x - kOnes) & ~x & kHighs) != 0;
+  };
+  const bool below20 = ((w - 0x20 * kOnes) & ~w & kHighs) != 0;
+  return !below20 && (w & kHighs) == 0 && !hasZero(w ^ ('"' * kOnes)) &&
+         !hasZero(w ^ ('\\' * kOnes)) && !hasZero(w ^ (0x7F * kOnes));
+}
+
+// Length of the run of plain bytes at the start of `text`.
+std::size_t PlainRun(std::string_view text) {
+  std::size_t i = 0;
+  for (; i + 8 <= text.size(); i += 8) {
+    std::uint64_t w;
+    std::memcpy(&w, text.data() + i, 8);
+    if (!AllPlain(w)) break;
+  }
+  while (i < text.size() &&
+         PassesUnchanged(static_cast<unsigned char>(text[i])))
+    ++i;
+  return i;
+}
 
 }  // namespace
 
-void AppendJsonString(std::string& out, std::string_view text) {
+void JsonWriter::Grow(std::size_t more) {
+  buffer_.resize(std::max(2 * buffer_.size(), size_ + more + 256));
+}
+
+void JsonWriter::PutString(std::string_view text) {
   static constexpr char kHex[] = "0123456789abcdef";
-  out.push_back('"');
+  Put('"');
   std::size_t i = 0;
   while (i < text.size()) {
-    // Copy the longest run of plain bytes in one go.
-    std::size_t run = i;
-    while (run < text.size() &&
-           PassesUnchanged(static_cast<unsigned char>(text[run]))) {
-      ++run;
-    }
-    out.append(text.data() + i, run - i);
-    i = run;
+    // The longest run of plain bytes in one piece.
+    const std::size_t run = PlainRun(text.substr(i));
+    Put(text.substr(i, run));
+    i += run;
     if (i == text.size()) break;
 
     const auto byte = static_cast<unsigned char>(text[i]);
     if (byte >= 0x80) {
+      // Valid UTF-8 as it is; any other byte taken as Latin-1.
       const int length = Utf8SequenceLength(text, i);
       if (length == 0) {
-        AppendLatin1AsUtf8(out, byte);
+        std::string latin1;
+        AppendLatin1AsUtf8(latin1, byte);
+        Put(latin1);
         ++i;
       } else {
-        out.append(text.data() + i, length);
+        Put(text.substr(i, length));
         i += length;
       }
       continue;
     }
     switch (byte) {
       case '"':
-        out += "\\\"";
+        Put("\\\"");
         break;
       case '\\':
-        out += "\\\\";
+        Put("\\\\");
         break;
       case '\n':
-        out += "\\n";
+        Put("\\n");
         break;
       case '\r':
-        out += "\\r";
+        Put("\\r");
         break;
       case '\t':
-        out += "\\t";
+        Put("\\t");
         break;
       case '\b':
-        out += "\\b";
+        Put("\\b");
         break;
       case '\f':
-        out += "\\f";
+        Put("\\f");
         break;
       default:  // other control characters and DEL
-        out += "\\u00";
-        out.push_back(kHex[byte >> 4]);
-        out.push_back(kHex[byte & 0x0F]);
+        Put("\\u00");
+        Put(kHex[byte >> 4]);
+        Put(kHex[byte & 0x0F]);
     }
     ++i;
   }
-  out.push_back('"');
-}
-
-void AppendJsonNumber(std::string& out, double value) {
-  if (!std::isfinite(value)) {
-    out += "null";
-    return;
-  }
-  // Shortest text that reads back to the same double: 0.1 stays "0.1", 5.0
-  // is "5", and no digits are lost.
-  char buffer[32];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-  out.append(buffer, result.ptr);
+  Put('"');
 }
 
 void JsonWriter::Clear() {
-  out_.clear();
+  size_ = 0;
   empty_.clear();
   afterKey_ = false;
 }
 
 void JsonWriter::NewLine() {
   if (layout_ != JsonLayout::kIndented) return;
-  out_.push_back('\n');
-  out_.append(2 * empty_.size(), ' ');
+  Put('\n');
+  for (std::size_t i = 0; i < empty_.size(); ++i) Put("  ");
 }
 
 void JsonWriter::BeforeValue() {
@@ -115,9 +131,9 @@ void JsonWriter::BeforeValue() {
   unsigned char& empty = empty_.back();
   if (!empty) {
     if (layout_ == JsonLayout::kOneLine) {
-      out_ += ", ";
+      Put(", ");
     } else {
-      out_.push_back(',');
+      Put(',');
     }
   }
   empty = false;
@@ -126,7 +142,7 @@ void JsonWriter::BeforeValue() {
 
 void JsonWriter::Open(char bracket) {
   BeforeValue();
-  out_.push_back(bracket);
+  Put(bracket);
   empty_.push_back(true);
 }
 
@@ -134,7 +150,7 @@ void JsonWriter::Close(char bracket) {
   const bool wasEmpty = empty_.back();
   empty_.pop_back();
   if (!wasEmpty) NewLine();
-  out_.push_back(bracket);
+  Put(bracket);
 }
 
 void JsonWriter::BeginObject() { Open('{'); }
@@ -144,36 +160,49 @@ void JsonWriter::EndArray() { Close(']'); }
 
 void JsonWriter::Key(std::string_view name) {
   BeforeValue();
-  AppendJsonString(out_, name);
-  out_ += ": ";
+  PutString(name);
+  Put(": ");
   afterKey_ = true;
+}
+
+void JsonWriter::Raw(std::string_view json) {
+  BeforeValue();
+  Put(json);
 }
 
 void JsonWriter::String(std::string_view text) {
   BeforeValue();
-  AppendJsonString(out_, text);
+  PutString(text);
 }
 
 void JsonWriter::Number(double value) {
   BeforeValue();
-  AppendJsonNumber(out_, value);
+  if (!std::isfinite(value)) {
+    Put("null");
+    return;
+  }
+  // Shortest text that reads back to the same double: 0.1 stays "0.1", 5.0
+  // is "5", and no digits are lost.
+  char buffer[32];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+  Put(std::string_view(buffer, result.ptr - buffer));
 }
 
 void JsonWriter::Integer(std::int64_t value) {
   BeforeValue();
   char buffer[24];
   const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-  out_.append(buffer, result.ptr);
+  Put(std::string_view(buffer, result.ptr - buffer));
 }
 
 void JsonWriter::Bool(bool value) {
   BeforeValue();
-  out_ += value ? "true" : "false";
+  Put(value ? "true" : "false");
 }
 
 void JsonWriter::Null() {
   BeforeValue();
-  out_ += "null";
+  Put("null");
 }
 
 void JsonWriter::OptionalString(const std::optional<std::string>& text) {

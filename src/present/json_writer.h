@@ -27,6 +27,9 @@ class JsonWriter {
   void EndArray();
   // The name of the next object member.
   void Key(std::string_view name);
+  // A value already written as JSON in this writer's layout, at the top
+  // level of a writer of its own (see Fragment).
+  void Raw(std::string_view json);
 
   void String(std::string_view text);
   void Number(double value);  // NaN and infinities are written as null
@@ -35,8 +38,10 @@ class JsonWriter {
   void Null();
   void OptionalString(const std::optional<std::string>& text);
 
-  // The text written so far; Clear() starts a new value in the same buffer.
-  const std::string& Text() const { return out_; }
+  JsonLayout layout() const { return layout_; }
+  // The text written so far (valid until the next call); Clear() starts a
+  // new value in the same buffer.
+  std::string_view Text() const { return {buffer_.data(), size_}; }
   void Clear();
 
  private:
@@ -44,17 +49,27 @@ class JsonWriter {
   void Open(char bracket);
   void Close(char bracket);
   void NewLine();
+  void PutString(std::string_view text);
+
+  // Appends to the buffer. A batch row is a few hundred small pieces: kept
+  // inline, each is a bounds check and a copy.
+  void Put(std::string_view text) {
+    if (size_ + text.size() > buffer_.size()) Grow(text.size());
+    text.copy(buffer_.data() + size_, text.size());
+    size_ += text.size();
+  }
+  void Put(char c) {
+    if (size_ + 1 > buffer_.size()) Grow(1);
+    buffer_[size_++] = c;
+  }
+  void Grow(std::size_t more);
 
   JsonLayout layout_;
-  std::string out_;
+  std::string buffer_;  // the text is its first size_ bytes
+  std::size_t size_ = 0;
   // One entry per open object or array: true until its first member.
   std::vector<unsigned char> empty_;
   bool afterKey_ = false;
 };
-
-// Appends `text` as a quoted JSON string.
-void AppendJsonString(std::string& out, std::string_view text);
-// Appends the shortest round-trip text of `value` ("null" when not finite).
-void AppendJsonNumber(std::string& out, double value);
 
 }  // namespace tarvelin

@@ -168,18 +168,40 @@ void HoraLagnaMember(JsonWriter& out, const std::optional<HoraLagna>& hl,
   out.EndObject();
 }
 
-void Attributes(JsonWriter& out, const ResultView& view) {
-  out.Key("attributes");
-  if (!view.hasHoraLagna) {
-    out.Null();
-    return;
-  }
+void AttributeMembers(JsonWriter& out, const SignAttributeFields& fields) {
   out.BeginObject();
   for (const SignFieldRef& field : kSignAttributeFieldRefs) {
     out.Key(field.name);
-    out.String(view.attributes.*field.member);
+    out.String(fields.*field.member);
   }
   out.EndObject();
+}
+
+// The attributes object of each sign on one line, written once for the
+// process: a batch writes one per row, and they are most of its bytes.
+const std::array<std::string, 12>& OneLineAttributes() {
+  static const std::array<std::string, 12> texts = [] {
+    std::array<std::string, 12> t;
+    for (int s = 0; s < 12; ++s) {
+      JsonWriter json(JsonLayout::kOneLine);
+      AttributeMembers(json, ShowSignAttributes(SharedSignTables(), s));
+      t[s] = json.Text();
+    }
+    return t;
+  }();
+  return texts;
+}
+
+void Attributes(JsonWriter& out, const std::optional<HoraLagna>& hl,
+                const ResultView& view) {
+  out.Key("attributes");
+  if (!hl) {
+    out.Null();
+  } else if (out.layout() == JsonLayout::kOneLine) {
+    out.Raw(OneLineAttributes()[hl->signIndex]);
+  } else {
+    AttributeMembers(out, view.attributes);
+  }
 }
 
 }  // namespace
@@ -285,7 +307,7 @@ void WriteResultJson(JsonWriter& out, const Birth& birth,
   HoraLagnaMember(out, result.horaLagna, view);
   out.Key("ascendant_sign");
   out.Integer(result.ascendantSignIndex + 1);
-  Attributes(out, view);
+  Attributes(out, result.horaLagna, view);
   out.Key("notice");
   out.OptionalString(view.notice);
   if (moreMembers) moreMembers(out);

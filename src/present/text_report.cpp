@@ -5,6 +5,7 @@
 
 #include "present/chart_text.h"
 #include "present/position_text.h"
+#include "present/terminal_text.h"
 #include "present/text_encoding.h"
 #include "tables/zone_table.h"
 
@@ -44,14 +45,17 @@ void Details(std::ostringstream& out, const Birth& birth,
   const CivilDateTime& t = birth.local;
   constexpr std::size_t kWidth = 13;  // "Date of Birth"
   out << "Your Details\n";
-  Row(out, "Name", view.lblName, kWidth);
+  Row(out, "Name", TerminalSafe(view.lblName), kWidth);
   Row(out, "Date of Birth", DateText(t.year, t.month, t.day), kWidth);
   Row(out, "Time of Birth", ClockText(t.hour, t.minute, t.second), kWidth);
   Row(out, "Longitude", view.lblLongitude, kWidth);
   Row(out, "Latitude", view.lblLatitude, kWidth);
-  if (!view.lblCity.empty()) Row(out, "City", view.lblCity, kWidth);
-  if (!view.lblState.empty()) Row(out, "State", view.lblState, kWidth);
-  if (!view.lblCountry.empty()) Row(out, "Country", view.lblCountry, kWidth);
+  if (!view.lblCity.empty())
+    Row(out, "City", TerminalSafe(view.lblCity), kWidth);
+  if (!view.lblState.empty())
+    Row(out, "State", TerminalSafe(view.lblState), kWidth);
+  if (!view.lblCountry.empty())
+    Row(out, "Country", TerminalSafe(view.lblCountry), kWidth);
   std::string zone = "index " + std::to_string(birth.zoneIndex);
   if (birth.zoneIndex >= 0 && birth.zoneIndex < kZoneCount) {
     zone = std::string(kZoneTable[birth.zoneIndex].text) + " (" + zone + ")";
@@ -140,7 +144,7 @@ std::string Wrapped(const std::string& text, std::size_t indent,
 std::string TextReport(const Birth& birth, const ChartResult& result,
                        const ResultView& view) {
   std::ostringstream out;
-  const std::string heading = "Hora Lagna of " + view.lblName;
+  const std::string heading = "Hora Lagna of " + TerminalSafe(view.lblName);
   out << heading << "\n" << std::string(heading.size(), '=') << "\n\n";
   Details(out, birth, view);
   out << "\n";
@@ -149,7 +153,7 @@ std::string TextReport(const Birth& birth, const ChartResult& result,
   chart.planetLabels = view.chartLabels;
   chart.markers = view.lblArudha;
   chart.title = "Hora Lagna Chart";
-  chart.subtitle = view.lblName;
+  chart.subtitle = TerminalSafe(view.lblName);
   out << ChartText(chart) << "\n";
 
   PlanetTable(out, result, view);

@@ -24,7 +24,10 @@ Application::Application(const QString& lockPath, QObject* parent,
     : QObject(parent),
       lock_(lockPath),
       libraryPath_(libraryPath.isEmpty() ? library::BirthLibrary::DefaultPath()
-                                         : std::move(libraryPath)) {}
+                                         : std::move(libraryPath)) {
+  connect(&lock_, &SingleInstanceLock::raiseRequested, this,
+          &Application::BringToFront);
+}
 
 Application::~Application() {
   delete mdi_;
@@ -85,6 +88,21 @@ void Application::ShowExitScreen() {
   }
   exitScreen_->show();
   exitScreen_->raise();
+}
+
+void Application::BringToFront() {
+  QWidget* window = nullptr;
+  if (exitScreen_ && exitScreen_->isVisible()) {
+    window = exitScreen_;
+  } else if (mdi_ && mdi_->isVisible()) {
+    window = mdi_;
+  } else if (frmMain_ && frmMain_->isVisible()) {
+    window = frmMain_.get();
+  }
+  if (window == nullptr) return;
+  window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+  window->raise();
+  window->activateWindow();
 }
 
 void Application::BackToInputForm() {

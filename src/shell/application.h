@@ -44,6 +44,9 @@ class Application : public QObject {
   void ShowAbout();
   void ShowExitScreen();
   void BackToInputForm();
+  // A second copy was started: the window in use comes to the front (out
+  // of the task bar if it was minimised).
+  void BringToFront();
 
  private:
   SingleInstanceLock lock_;

@@ -80,15 +80,4 @@ const std::array<ZoneEntry, kZoneCount> kZoneTable = {{
     {"Yukon War Time,YWT,-8.0", 8, 0},                          // 70
 }};
 
-bool Zone_Calculation(int position, std::int16_t& zoneOffsetHours,
-                      std::int16_t& zoneOffsetMinutes) {
-  // No selection (-1) or anything else outside the list leaves both values
-  // as they were.
-  if (position < 0 || position >= kZoneCount) return false;
-  const ZoneEntry& entry = kZoneTable[static_cast<std::size_t>(position)];
-  zoneOffsetHours = entry.offsetHours;
-  zoneOffsetMinutes = entry.offsetMinutes;
-  return true;
-}
-
 }  // namespace tarvelin

@@ -1,5 +1,5 @@
-// The fixed list of 71 time zones and the zone calculation that turns a list
-// position into the signed offsets to add to local clock time to get UT.
+// The fixed list of 71 time zones, each with the signed offsets to add to
+// its clock for universal time.
 #pragma once
 
 #include <array>
@@ -15,10 +15,5 @@ struct ZoneEntry {
 
 constexpr int kZoneCount = 71;
 extern const std::array<ZoneEntry, kZoneCount> kZoneTable;
-
-// Writes the row of `position` into the two offsets and returns true; for a
-// position outside 0..70 (no selection) writes nothing and returns false.
-bool Zone_Calculation(int position, std::int16_t& zoneOffsetHours,
-                      std::int16_t& zoneOffsetMinutes);
 
 }  // namespace tarvelin

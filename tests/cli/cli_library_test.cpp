@@ -59,7 +59,7 @@ TEST_F(CliLibrary, AnExportedListRunsThroughBatchAsTheOriginalDoes) {
                 "row 9 GITA2: refused: Please Enter only Letters",
                 "row 10 GITA: refused: Zone must be a list index from 0 to 70 "
                 "(see --zones)",
-                "row 11 GITA: refused: expected 7 fields "
+                "row 11: refused: expected 7 fields "
                 "name,date,time,lon,lat,zone,dst, found 4",
                 "3 added, 1 skipped as duplicates, 5 refused"}));
 
@@ -70,7 +70,8 @@ TEST_F(CliLibrary, AnExportedListRunsThroughBatchAsTheOriginalDoes) {
   // Exported in name order: RAM, SITA, UMA, the order of the original.
   const CliRun exported = Run({"--export-library", Path("out.csv")});
   EXPECT_EQ(exported.status, 0) << exported.err;
-  Write("original.csv", std::string("header\n") + kGoodRows);
+  Write("original.csv",
+        std::string("name,date,time,lon,lat,zone,dst\n") + kGoodRows);
   const CliRun fromExport = RunCli({"--batch", Path("out.csv")});
   const CliRun fromOriginal = RunCli({"--batch", Path("original.csv")});
   EXPECT_EQ(fromExport.status, 0) << fromExport.out;

@@ -173,7 +173,7 @@ TEST(Calculate, KeepsNothingBetweenCallsAndRunsOnManyThreads) {
     const ChartResult r = Calculate(b);
     JsonWriter out(JsonLayout::kOneLine);
     WriteResultJson(out, b, r, PresentResult(b, r));
-    return out.Text();
+    return std::string(out.Text());
   };
   std::vector<std::string> alone;
   for (const Birth& b : births) alone.push_back(json(b));

@@ -6,10 +6,11 @@ namespace tarvelin {
 namespace {
 
 TEST(CivilTime, RoundTripsThroughSecondsAcrossCenturies) {
-  for (const CivilDateTime t :
-       {CivilDateTime{1582, 10, 15, 0, 0, 0}, CivilDateTime{1899, 12, 31, 23, 59, 59},
-        CivilDateTime{1900, 3, 1, 12, 30, 0}, CivilDateTime{2000, 2, 29, 6, 0, 1},
-        CivilDateTime{2050, 12, 31, 23, 0, 0}}) {
+  for (const CivilDateTime t : {CivilDateTime{1582, 10, 15, 0, 0, 0},
+                                CivilDateTime{1899, 12, 31, 23, 59, 59},
+                                CivilDateTime{1900, 3, 1, 12, 30, 0},
+                                CivilDateTime{2000, 2, 29, 6, 0, 1},
+                                CivilDateTime{2050, 12, 31, 23, 0, 0}}) {
     EXPECT_EQ(CivilFromSeconds(SecondsFromCivil(t)), t) << IsoText(t);
   }
 }
@@ -37,17 +38,12 @@ TEST(CivilTime, MinuteBoundariesIgnoreSeconds) {
   const CivilDateTime birth{2000, 5, 1, 6, 10, 59};
   EXPECT_EQ(MinuteBoundariesBetween(sunrise, birth), 10);
   EXPECT_EQ(SecondsBetween(sunrise, birth), 659);
-  EXPECT_EQ(CalendarDaysBetween(birth, CivilDateTime{2000, 5, 3, 0, 0, 0}), 2);
 }
 
-TEST(CivilTime, WeekdayDayOfYearAndMonthNames) {
-  EXPECT_EQ(Weekday(2000, 1, 1), 6);   // Saturday
-  EXPECT_EQ(Weekday(2005, 7, 4), 1);   // Monday
+TEST(CivilTime, DayOfYearAndMonthNames) {
   EXPECT_EQ(DayOfYear(2000, 1, 1), 1);
   EXPECT_EQ(DayOfYear(2004, 12, 31), 366);
   EXPECT_EQ(MonthName(3), "March");
-  EXPECT_EQ(MonthFromName("December"), 12);
-  EXPECT_EQ(MonthFromName("Dec"), 0);
   EXPECT_EQ(DaysInMonth(1900, 2), 28);
   EXPECT_EQ(DaysInMonth(2000, 2), 29);
 }

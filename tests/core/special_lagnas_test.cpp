@@ -136,23 +136,22 @@ TEST(SreeLagna, AddsTheMoonsNakshatraFractionOfTheCircle) {
   EXPECT_NEAR(SreeLagnaStep(300, 18.33, 13.33), 75, 1e-9);  // 435 folds
 }
 
-TEST(Vighati2Degree, SplitsVighatisIntoSignsDegreesMinutesSeconds) {
+TEST(Vighati2Degree, SplitsVighatisIntoSignsDegreesMinutes) {
   struct Case {
     double x;
-    double signs, degrees, minutes, seconds;
+    double signs, degrees, minutes;
   };
   const Case cases[] = {
-      {30, 2, 0, 0, 0},       // three hours after sunrise
-      {30.5, 2, 15, 0, 0},    // the fraction counts thirty degrees
-      {14.75, 0, 22, 30, 0},  // whole part below 15: no sign
-      {-45.25, 3, 7, 30, 0},  // the magnitude is used
+      {30, 2, 0, 0},       // three hours after sunrise
+      {30.5, 2, 15, 0},    // the fraction counts thirty degrees
+      {14.75, 0, 22, 30},  // whole part below 15: no sign
+      {-45.25, 3, 7, 30},  // the magnitude is used
   };
   for (const Case& k : cases) {
     const PranaParts p = Vighati2Degree(k.x);
     EXPECT_EQ(p.signs, k.signs) << "x = " << k.x;
     EXPECT_EQ(p.degrees, k.degrees) << "x = " << k.x;
     EXPECT_EQ(p.minutes, k.minutes) << "x = " << k.x;
-    EXPECT_EQ(p.seconds, k.seconds) << "x = " << k.x;
   }
 }
 

@@ -81,7 +81,10 @@ TEST(SunRiseSunSet, WorkedExamples) {
     EXPECT_EQ(ClockText(got.sunset), c.sunset) << c.what;
     ASSERT_TRUE(got.sunrise && got.sunset) << c.what;
     const CivilDateTime date{c.year, c.month, c.day, 0, 0, 0};
-    EXPECT_EQ(CalendarDaysBetween(date, *got.sunrise), 0) << c.what;
+    EXPECT_EQ(
+        DaysFromCivil(got.sunrise->year, got.sunrise->month, got.sunrise->day),
+        DaysFromCivil(date.year, date.month, date.day))
+        << c.what;
     EXPECT_EQ(got.sunrise->second, 0) << c.what;
   }
 }
@@ -178,7 +181,8 @@ TEST(SunRiseSunSet, ClockFieldsStayInRangeAllYear) {
         EXPECT_TRUE(t->hour >= 0 && t->hour < 24 && t->minute >= 0 &&
                     t->minute < 60)
             << IsoText(*t);
-        EXPECT_EQ(CalendarDaysBetween(d, *t), 0) << IsoText(*t);
+        EXPECT_TRUE(t->year == d.year && t->month == d.month && t->day == d.day)
+            << IsoText(*t);
       }
     }
   }

@@ -7,46 +7,32 @@
 #include <set>
 #include <string>
 
+#include "chart/birth.h"
+
 namespace tarvelin {
 namespace {
 
-struct ZoneCase {
-  int position;
-  const char* text;
-  int hours;
-  int minutes;
-};
-
-TEST(ZoneCalculation, GivesTheSignedOffsetsOfTheListPosition) {
-  const ZoneCase cases[] = {
-      {0, "Alaska/Hawaii Daylight Time,AHDT,-9.0", 9, 0},
-      {34, "Indian Time, IST, +5.3", -5, -30},
-      {46, "New Zealand Std Summer Time,NZST,+13.0", -13, 0},
-      {50, "Newfoundland Standard Time,NST,-3.5", 3, 30},
-      {52, "North Sumatra Time,NST,+6.5", -6, -30},  // same abbreviation
-      {29, "Greenwich Mean Time,GMT,0.0", 0, 0},
-      {61, "Universal Time, UT, 0.0", 0, 0},
-      {56, "South Australia Daylight Time,SAD,+10.5", -10, -30},
-      {57, "South Australia Daylight Time,SDT,+10.5", -10, -30},
-      {58, "South Australia Standard Time,SAST,+9.5", -9, -30},
-      {59, "South Australia Standard Time,SAT,+9.5", -9, -30},
-      {70, "Yukon War Time,YWT,-8.0", 8, 0},
+// A zone-list entry and the daylight-saving box give the offset east of
+// universal time that the calculation uses.
+TEST(ZoneTable, AnEntryAndTheBoxGiveTheOffsetEast) {
+  struct Case {
+    int position;
+    bool daylightSaving;
+    int offsetSeconds, daylightSavingSeconds;
   };
-  for (const ZoneCase& c : cases) {
-    std::int16_t hours = 99, minutes = 99;
-    ASSERT_TRUE(Zone_Calculation(c.position, hours, minutes)) << c.position;
-    EXPECT_STREQ(kZoneTable[c.position].text, c.text) << c.position;
-    EXPECT_EQ(hours, c.hours) << c.text;
-    EXPECT_EQ(minutes, c.minutes) << c.text;
-  }
-}
-
-TEST(ZoneCalculation, NoSelectionLeavesTheOffsetsAsTheyWere) {
-  for (const int position : {-1, kZoneCount, 1000}) {
-    std::int16_t hours = 4, minutes = -30;
-    EXPECT_FALSE(Zone_Calculation(position, hours, minutes)) << position;
-    EXPECT_EQ(hours, 4) << position;
-    EXPECT_EQ(minutes, -30) << position;
+  const Case cases[] = {
+      {0, false, -9 * 3600, 0},           // Alaska/Hawaii Daylight Time, -9
+      {34, false, 19800, 0},              // Indian Time, +5:30
+      {34, true, 23400, 3600},            // ... with the box ticked
+      {32, false, -10 * 3600 - 1800, 0},  // Hawaiian Standard Time, -10:30
+      {46, false, 13 * 3600, 0},          // New Zealand Std Summer Time, +13
+      {50, true, -12600 + 3600, 3600},    // Newfoundland, -3:30, box ticked
+  };
+  for (const Case& c : cases) {
+    const Birth b = WithZoneEntry(Birth{}, c.position, c.daylightSaving);
+    EXPECT_EQ(b.utcOffsetSeconds, c.offsetSeconds) << c.position;
+    EXPECT_EQ(b.daylightSavingSeconds, c.daylightSavingSeconds) << c.position;
+    EXPECT_EQ(b.zoneIndex, c.position);
   }
 }
 

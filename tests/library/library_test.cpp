@@ -118,9 +118,13 @@ QByteArray FileHash(const QString& path) {
   return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
 }
 
-// Reads no CSV row: the --batch row reader is tarvelin-cli's, and its
-// imports are tested there.
-BirthLibrary::ImportRow NoCsv(const std::string&) { return {}; }
+// The rows of a JSON file, added to the library.
+Expected<std::vector<BirthLibrary::ImportResult>> ImportJson(
+    BirthLibrary& library, const QString& path) {
+  const auto rows = ReadJsonRows(path);
+  if (!rows) return rows.status();
+  return library.Import(*rows);
+}
 
 void WriteFile(const QString& path, const QByteArray& bytes) {
   QFile file(path);
@@ -165,7 +169,7 @@ TEST_F(LibraryTest, EveryFieldComesBackFromTheFileAndThroughJson) {
   // JSON keeps every field, times included, into another library.
   ASSERT_TRUE(ExportBirths(*library->List(), Path("all.json")).ok());
   auto other = OpenOk(Path("other.sqlite"));
-  const auto imported = ImportBirths(*other, Path("all.json"), NoCsv);
+  const auto imported = ImportJson(*other, Path("all.json"));
   ASSERT_TRUE(imported.ok()) << imported.status().message;
   const auto copies = other->List();
   ASSERT_EQ(copies->size(), 2u);
@@ -323,7 +327,7 @@ TEST_F(LibraryTest, AnImportReportsEveryRowAndAddsOnlyGoodOnes) {
     {"name": "UMA", "time": "01:02:03", "latitude": 1, "longitude": 2,
      "zone": 1},
     7]})");
-  const auto report = ImportBirths(*library, Path("in.json"), NoCsv);
+  const auto report = ImportJson(*library, Path("in.json"));
   ASSERT_TRUE(report.ok()) << report.status().message;
   using O = BirthLibrary::ImportOutcome;
   const std::vector<std::pair<O, std::string>> expected = {
@@ -353,8 +357,7 @@ TEST_F(LibraryTest, AnImportReportsEveryRowAndAddsOnlyGoodOnes) {
 
   // A file that is no JSON is one fault, and nothing is added.
   WriteFile(Path("in.json"), "{\"births\": [");
-  EXPECT_EQ(ImportBirths(*library, Path("in.json"), NoCsv).status().fault,
-            Fault::kFile);
+  EXPECT_EQ(ImportJson(*library, Path("in.json")).status().fault, Fault::kFile);
   EXPECT_EQ(library->List()->size(), 2u);
 }
 
@@ -463,12 +466,12 @@ TEST_F(LibraryTest, AWriterWaitsForAnotherAndGivesUpWithOneMessage) {
   const auto saved = library->Save(ZoneBirth(), {}, OnDuplicate::kRefuse);
   EXPECT_EQ(saved.status().fault, Fault::kLocked);
   EXPECT_NE(saved.status().message.find("in use"), std::string::npos);
-  EXPECT_EQ(ImportBirths(*library, Path("in.json"), NoCsv).status().fault,
+  EXPECT_EQ(ImportJson(*library, Path("in.json")).status().fault,
             Fault::kLocked);
   EXPECT_EQ(library->List()->size(), 0u);  // readers are not held up
   other.Run("COMMIT");
   EXPECT_TRUE(library->Save(ZoneBirth(), {}, OnDuplicate::kRefuse).ok());
-  EXPECT_EQ(ImportBirths(*library, Path("in.json"), NoCsv)->size(), 1u);
+  EXPECT_EQ(ImportJson(*library, Path("in.json"))->size(), 1u);
 }
 
 // Distinct names of letters only: A, B, ..., Z, BA, BB, ...

@@ -1,13 +1,15 @@
-// Only one copy runs at a time, across real processes, and a copy that
-// crashed does not block the next start. The test program doubles as the
-// other copy: with "--hold-lock PATH" it takes the lock and waits, with
-// "--try-lock PATH" it reports by its exit code whether it got the lock.
+// Only one copy runs at a time, across real processes; a copy that crashed or
+// a lock file with any content does not block the next start; a second copy
+// brings the first forward. The test program doubles as the other copy: with
+// "--hold-lock PATH" it takes the lock and waits, with "--try-lock PATH" it
+// reports by its exit code whether it got the lock.
 #include "shell/single_instance.h"
 
 #include <QApplication>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QWindow>
 #include <QtTest>
 #include <cstdio>
 
@@ -49,6 +51,10 @@ class SingleInstanceTest : public QObject {
   void init() { QVERIFY(dir_.isValid()); }
   void secondProcessIsRefusedWhileTheFirstRuns();
   void crashedCopyDoesNotBlockTheNextStart();
+  void leftoverLockFileDoesNotBlock_data();
+  void leftoverLockFileDoesNotBlock();
+  void secondCopyBringsTheFirstForward();
+  void lockLivesInTheRuntimeFolder();
   void startApplicationSaysSoAndShowsNothing();
 
  private:
@@ -94,6 +100,51 @@ void SingleInstanceTest::crashedCopyDoesNotBlockTheNextStart() {
   QVERIFY(first.waitForFinished(kProcessWaitMs));
   QVERIFY(QFile::exists(LockPath()));
   QCOMPARE(TryInChild(), kGotLock);
+}
+
+// What a lock file holds never decides: only a live holder does.
+void SingleInstanceTest::leftoverLockFileDoesNotBlock_data() {
+  QTest::addColumn<QByteArray>("contents");
+  QTest::newRow("empty") << QByteArray();
+  QTest::newRow("garbage") << QByteArray("\x00\xff\x13garbage\n\n\n", 13);
+  QTest::newRow("another host") << QByteArray("4242\nelsewhere\ntarvelin\n");
+  QTest::newRow("dead process") << QByteArray("2147483646\n");
+}
+
+void SingleInstanceTest::leftoverLockFileDoesNotBlock() {
+  QFETCH(QByteArray, contents);
+  QFile file(LockPath());
+  QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  QCOMPARE(file.write(contents), contents.size());
+  file.close();
+  SingleInstanceLock lock(LockPath());
+  QVERIFY(lock.TryAcquire());
+  // And the lock is really held.
+  QCOMPARE(TryInChild(), kLockBusy);
+}
+
+void SingleInstanceTest::secondCopyBringsTheFirstForward() {
+  test::SeamRecorder seams;
+  Application first(LockPath());
+  QVERIFY(first.StartApplication(QDate(2024, 3, 15)));
+  first.inputForm()->showMinimized();
+  QVERIFY(first.inputForm()->isMinimized());
+  QCOMPARE(TryInChild(), kLockBusy);
+  QTRY_VERIFY_WITH_TIMEOUT(!first.inputForm()->isMinimized(), kProcessWaitMs);
+  QVERIFY(first.inputForm()->isVisible());
+  QVERIFY(seams.messages.empty());
+}
+
+void SingleInstanceTest::lockLivesInTheRuntimeFolder() {
+  const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
+  QVERIFY(QFile::setPermissions(
+      dir_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+  qputenv("XDG_RUNTIME_DIR", QFile::encodeName(dir_.path()));
+  const QString path = SingleInstanceLock::DefaultPath();
+  saved.isNull() ? qunsetenv("XDG_RUNTIME_DIR")
+                 : qputenv("XDG_RUNTIME_DIR", saved);
+  QCOMPARE(QFileInfo(path).absolutePath(),
+           QFileInfo(dir_.path()).absoluteFilePath());
 }
 
 void SingleInstanceTest::startApplicationSaysSoAndShowsNothing() {

@@ -1,0 +1,278 @@
+// Random and mutated births through the real parser and calculation: every
+// accepted birth gives a full result that keeps the Hora Lagna's invariants,
+// every refused one exactly one clear line. The flag sets run the binary, the
+// batch rows run in-process through RunBatch. The seed is fixed, so a failure
+// repeats; the case is printed with it.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+#include <sstream>
+
+#include "cli/batch.h"
+#include "cli_runner.h"
+#include "mini_json.h"
+
+namespace tarvelin::cli_test {
+namespace {
+
+using Kind = Json::Kind;
+
+constexpr unsigned kSeed = 20261207;
+constexpr int kFlagRuns = 60;
+constexpr int kBatchRows = 2000;
+
+class Dice {
+ public:
+  explicit Dice(unsigned seed) : engine_(seed) {}
+  int Between(int low, int high) {
+    return std::uniform_int_distribution<int>(low, high)(engine_);
+  }
+  bool OneIn(int n) { return Between(1, n) == 1; }
+  template <typename T>
+  const T& Pick(const std::vector<T>& items) {
+    return items[static_cast<std::size_t>(
+        Between(0, static_cast<int>(items.size()) - 1))];
+  }
+
+ private:
+  std::mt19937 engine_;
+};
+
+std::string TwoDigits(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
+
+// A birth that the form accepts: name,date,time,lon,lat,zone,dst.
+std::vector<std::string> RandomBirth(Dice& dice) {
+  std::string name;
+  const int letters = dice.Between(1, 12);
+  for (int i = 0; i < letters; ++i) {
+    name += static_cast<char>(dice.Between(0, 1) ? 'A' + dice.Between(0, 25)
+                                                 : 'a' + dice.Between(0, 25));
+    if (i + 1 < letters && dice.OneIn(6)) name += ' ';
+  }
+  std::string time =
+      TwoDigits(dice.Between(0, 23)) + ":" + TwoDigits(dice.Between(0, 59));
+  if (dice.Between(0, 1)) time += ":" + TwoDigits(dice.Between(0, 59));
+  return {name,
+          std::to_string(dice.Between(1901, 2050)) + "-" +
+              TwoDigits(dice.Between(1, 12)) + "-" +
+              TwoDigits(dice.Between(1, 28)),
+          time,
+          std::to_string(dice.Between(0, 179)) + ":" +
+              std::to_string(dice.Between(0, 59)) +
+              (dice.Between(0, 1) ? "E" : "W"),
+          std::to_string(dice.Between(0, 89)) + ":" +
+              std::to_string(dice.Between(0, 59)) +
+              (dice.Between(0, 1) ? "N" : "S"),
+          std::to_string(dice.Between(0, 70)),
+          dice.Between(0, 1) ? "1" : "0"};
+}
+
+// One to three byte edits; never a line end, and never NUL when the text
+// becomes an argument.
+std::string Mutate(std::string text, Dice& dice, bool argument) {
+  static const std::string kPool =
+      std::string("0123456789:,-+. \tEWNSeAz\x1b\x7f\xc3\xff\"\\") +
+      std::string(1, '\0');
+  auto byte = [&] {
+    char c = kPool[static_cast<std::size_t>(
+        dice.Between(0, static_cast<int>(kPool.size()) - 1))];
+    return argument && c == '\0' ? '0' : c;
+  };
+  const int edits = dice.Between(1, 3);
+  for (int e = 0; e < edits; ++e) {
+    const auto at = static_cast<std::size_t>(
+        dice.Between(0, static_cast<int>(text.size())));
+    switch (dice.Between(0, 4)) {
+      case 0:
+        text.insert(at, 1, byte());
+        break;
+      case 1:
+        if (at < text.size()) text.erase(at, 1);
+        break;
+      case 2:
+        if (at < text.size()) text[at] = byte();
+        break;
+      case 3:
+        text = text.substr(0, at);
+        break;
+      case 4:
+        text.insert(at, text.substr(at / 2, 4));
+        break;
+    }
+  }
+  return text;
+}
+
+bool IsLongitude(const Json& value) {
+  return value.Is(Kind::kNumber) && value.number >= 0 && value.number < 360;
+}
+
+// What is wrong with a result object; empty when it is a full result.
+std::string ResultProblems(const Json& result) {
+  std::string problems;
+  auto check = [&problems](bool ok, const std::string& what) {
+    if (!ok) problems += what + "; ";
+  };
+  check(result["input"].Is(Kind::kObject), "no input");
+  const Json& longitudes = result["longitudes"];
+  check(longitudes.members.size() == 10, "not 10 longitudes");
+  for (const auto& [body, value] : longitudes.members) {
+    check(IsLongitude(value), body + " outside [0, 360)");
+  }
+  for (const char* key : {"sidereal_ascendant", "moon_longitude"}) {
+    check(IsLongitude(result[key]), std::string(key) + " outside [0, 360)");
+  }
+  check(result["position_texts"].items.size() == 10, "not 10 positions");
+  check(result["chart"].items.size() == 12, "not 12 chart cells");
+  const double ascendantSign = result["ascendant_sign"].number;
+  check(ascendantSign >= 1 && ascendantSign <= 12, "no ascendant sign");
+
+  const Json& hora = result["hora_lagna"];
+  if (!hora.Is(Kind::kObject)) {
+    check(hora.Is(Kind::kNull) && !result["notice"].text.empty(),
+          "neither a Hora Lagna nor a notice");
+    return problems;
+  }
+  check(result["notice"].Is(Kind::kNull), "a notice beside the Hora Lagna");
+  const Json& sun = result["sunrise_sun_longitude"];
+  check(IsLongitude(sun), "sunrise Sun outside [0, 360)");
+  check(IsLongitude(hora["longitude"]), "Hora Lagna outside [0, 360)");
+  for (const char* key : {"ghati", "hora", "bhava", "sree"}) {
+    check(IsLongitude(result["special_lagnas"][key]),
+          std::string(key) + " lagna outside [0, 360)");
+  }
+  // The varnada lagna's rule ends with 360 - v for an ascendant in an even
+  // sign, so v = 0 gives exactly 360: a point without a sign, which the
+  // chart leaves unmarked.
+  const double varnada = result["special_lagnas"]["varnada"].number;
+  check(varnada >= 0 && varnada <= 360, "varnada lagna outside [0, 360]");
+  // Sun at sunrise + 0.5 degree per minute since, folded.
+  double expected = sun.number + 0.5 * result["elapsed_minutes"].number;
+  while (expected > 360) expected -= 360;
+  check(std::fabs(hora["longitude"].number - expected) < 1e-9,
+        "Hora Lagna is not the Sun at sunrise + 0.5 x minutes");
+  const int sign = static_cast<int>(std::floor(hora["longitude"].number / 30));
+  check(hora["sign_index"].number == sign, "Hora Lagna in the wrong sign");
+  const int house = (sign + 1 - static_cast<int>(ascendantSign) + 12) % 12 + 1;
+  check(hora["house"].number == house,
+        "house not counted from the ascendant's sign");
+  return problems;
+}
+
+std::string Quoted(const std::vector<std::string>& args) {
+  std::string text;
+  for (const std::string& a : args) text += "'" + a + "' ";
+  return text;
+}
+
+TEST(CliFuzz, RandomFlagSets) {
+  Dice dice(kSeed);
+  const char* const kBirthFlags[] = {"--name", "--date", "--time",
+                                     "--lon",  "--lat",  "--zone"};
+  int refused = 0;
+  for (int run = 0; run < kFlagRuns; ++run) {
+    const std::vector<std::string> birth = RandomBirth(dice);
+    std::vector<std::vector<std::string>> flags;
+    for (int i = 0; i < 6; ++i) {
+      std::string value = birth[static_cast<std::size_t>(i)];
+      if (dice.OneIn(5)) value = Mutate(value, dice, true);
+      flags.push_back({kBirthFlags[i], value});
+    }
+    if (birth[6] == "1") flags.push_back({"--dst"});
+    if (dice.OneIn(2)) flags.push_back({"--json"});
+    if (dice.OneIn(4)) flags.push_back({"--city", Mutate("Pune", dice, true)});
+    if (dice.OneIn(8)) flags.erase(flags.begin() + dice.Between(0, 5));
+    if (dice.OneIn(12)) flags.push_back(dice.Pick(flags));
+    if (dice.OneIn(12)) flags.push_back({"--frobnicate"});
+    if (dice.OneIn(12)) flags.push_back({"stray"});
+    if (dice.OneIn(12)) flags.push_back({"--batch", "x.csv"});
+    std::shuffle(flags.begin(), flags.end(), std::mt19937(kSeed + run));
+    std::vector<std::string> args;
+    bool json = false;
+    for (const auto& flag : flags) {
+      json = json || flag[0] == "--json";
+      if (flag.size() == 2 && dice.OneIn(4)) {
+        args.push_back(flag[0] + "=" + flag[1]);
+      } else {
+        args.insert(args.end(), flag.begin(), flag.end());
+      }
+    }
+
+    const CliRun result = RunCli(args);
+    const std::string what = "run " + std::to_string(run) + ": " + Quoted(args);
+    if (result.status == 2) {
+      ++refused;
+      EXPECT_EQ(Lines(result.err).size(), 1u) << what << "\n" << result.err;
+      EXPECT_GT(result.err.size(), 1u) << what;
+      EXPECT_EQ(result.out, "") << what;
+      continue;
+    }
+    ASSERT_EQ(result.status, 0) << what << "\n" << result.err;
+    EXPECT_EQ(result.err, "") << what;
+    if (!json) {
+      EXPECT_EQ(result.out.rfind("Hora Lagna of ", 0), 0u) << what;
+      EXPECT_NE(result.out.find("Vedic Planetary Position"), std::string::npos)
+          << what;
+      continue;
+    }
+    JsonReader reader(result.out);
+    const auto value = reader.ReadDocument();
+    ASSERT_TRUE(value) << what << ": " << reader.Error();
+    EXPECT_EQ(ResultProblems(*value), "") << what;
+  }
+  // Both kinds of run were tried.
+  EXPECT_GT(refused, kFlagRuns / 8);
+  EXPECT_LT(refused, kFlagRuns * 7 / 8);
+}
+
+TEST(CliFuzz, RandomAndMutatedBatchRows) {
+  Dice dice(kSeed + 1);
+  std::string csv = "name,date,time,lon,lat,zone,dst\n";
+  std::vector<std::string> rows;
+  std::vector<bool> valid;
+  while (static_cast<int>(rows.size()) < kBatchRows) {
+    const std::vector<std::string> birth = RandomBirth(dice);
+    std::string row;
+    for (const std::string& field : birth)
+      row += (row.empty() ? "" : ",") + field;
+    const bool mutate = dice.OneIn(2);
+    if (mutate) row = Mutate(row, dice, false);
+    // A blank line is no row.
+    if (row.find_first_not_of(" \t") == std::string::npos) continue;
+    rows.push_back(row);
+    valid.push_back(!mutate);
+    csv += row + "\n";
+  }
+  std::istringstream in(csv);
+  std::ostringstream out;
+  const cli::BatchSummary summary = cli::RunBatch(in, out);
+  EXPECT_EQ(summary.rows, kBatchRows);
+  EXPECT_EQ(summary.stop, cli::BatchStop::kEnd);
+
+  const std::vector<std::string> lines = Lines(out.str());
+  ASSERT_EQ(lines.size(), rows.size());
+  long refused = 0;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const std::string what = "row " + std::to_string(i + 2) + ": " + rows[i];
+    JsonReader reader(lines[i]);
+    const auto value = reader.ReadDocument();
+    ASSERT_TRUE(value) << what << ": " << reader.Error();
+    if (value->Find("error")) {
+      ++refused;
+      EXPECT_FALSE(valid[i]) << what << ": " << (*value)["error"].text;
+      EXPECT_EQ(value->members.size(), 2u) << what;
+      EXPECT_EQ((*value)["line"].number, static_cast<double>(i + 2)) << what;
+      EXPECT_FALSE((*value)["error"].text.empty()) << what;
+      continue;
+    }
+    EXPECT_EQ(ResultProblems(*value), "") << what;
+  }
+  EXPECT_EQ(summary.badRows, refused);
+  // The mutations refuse a good share of the rows, and let some through.
+  EXPECT_GT(refused, kBatchRows / 8);
+  EXPECT_LT(refused, kBatchRows / 2);
+}
+
+}  // namespace
+}  // namespace tarvelin::cli_test
