@@ -75,26 +75,25 @@ const FlagRule kFlags[] = {
      "compute a saved birth (NAME or #ID, see --library)",
      [](CliOptions& o, const std::string& v) { o.libraryName = v; }},
     {"--library", "[TEXT]", Group::kLibrary,
-     "list the saved births (whose name, place or date has TEXT)",
+     "list saved births (with TEXT in name, place or date)",
      [](CliOptions& o, const std::string& v) {
        if (o.mode == Mode::kSingle) o.mode = Mode::kLibraryList;
        o.libraryFilter = v;
      }},
     {"--export-library", "FILE", Group::kLibrary,
-     "write the saved births (or those --library TEXT lists) to FILE.csv "
-     "(--batch columns) or FILE.json",
+     "write saved births to FILE.csv or FILE.json",
      [](CliOptions& o, const std::string& v) {
        o.mode = Mode::kLibraryExport;
        o.exchangePath = v;
      }},
     {"--import-library", "FILE", Group::kLibrary,
-     "add the births of FILE.csv or FILE.json to the library",
+     "add the births of FILE.csv or FILE.json",
      [](CliOptions& o, const std::string& v) {
        o.mode = Mode::kLibraryImport;
        o.exchangePath = v;
      }},
     {"--library-file", "PATH", Group::kLibraryFile,
-     "use the birth library in PATH instead of the per-user one",
+     "the birth library to use (default: the per-user one)",
      [](CliOptions& o, const std::string& v) { o.libraryFile = v; }},
     {"--zones", nullptr, Group::kAlone, "list the 71 time zones with indexes",
      [](CliOptions& o, const std::string&) { o.mode = Mode::kZones; }},
@@ -274,7 +273,7 @@ std::string HelpText() {
          "               --place TEXT [any flag above] [--json]\n"
          "  tarvelin-cli --batch FILE.csv [--jobs N] [--json]\n"
          "  tarvelin-cli --places TEXT [--json]\n"
-         "  tarvelin-cli ... --save        also save the birth computed\n"
+         "  tarvelin-cli [a birth as above] --save [--json]\n"
          "  tarvelin-cli --from-library NAME [--json]\n"
          "  tarvelin-cli --library [TEXT] [--json]\n"
          "  tarvelin-cli --export-library FILE.csv|FILE.json [--library TEXT]\n"
