@@ -1,11 +1,12 @@
 # Two entry points: `make run` builds and starts Tarvelin, `make test` builds
 # the checked build (warnings as errors, address and undefined-behaviour
-# sanitizers) and runs every test headless.
+# sanitizers) and runs every test headless. `make package` builds the .deb
+# from the release build.
 JOBS ?= $(shell nproc)
 BUILD_RELEASE := build/release
 BUILD_TEST := build/test
 
-.PHONY: run test deps build-release build-test bench clean
+.PHONY: run test deps build-release build-test bench package clean
 
 deps:
 	@scripts/install-deps
@@ -26,6 +27,10 @@ test: build-test
 
 bench: build-release
 	$(BUILD_RELEASE)/bench/tarvelin-bench
+
+package: build-release
+	cd $(BUILD_RELEASE) && cpack -G DEB -B $(CURDIR)/build/package
+	@ls build/package/*.deb
 
 clean:
 	rm -rf build

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "engine/angles.h"
+#include "tables/bodies.h"
 
 namespace tarvelin {
 namespace {
@@ -12,11 +13,6 @@ namespace {
 // (ninth lord of Virgo and of Aquarius) also 10.
 constexpr std::array<int, 12> kKalaBySign = {10, 1,  1,  10, 6,  10,
                                              8,  16, 30, 8,  10, 6};
-
-// The lord of each sign from Aries, as a body of the planet table.
-constexpr std::array<BodyIndex, 12> kSignLordBodies = {
-    kMars,  kVenus, kMercury, kMoon,   kSun,    kMercury,
-    kVenus, kMars,  kJupiter, kSaturn, kSaturn, kJupiter};
 
 // Degrees the time-based lagnas move per minute after sunrise: one sign
 // (30 degrees) per 24 minutes, per hour and per two hours.

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <sstream>
 
+#include "tarvelin_version.h"
+
 namespace tarvelin::cli {
 namespace {
 
@@ -99,6 +101,8 @@ const FlagRule kFlags[] = {
      [](CliOptions& o, const std::string&) { o.mode = Mode::kZones; }},
     {"--help", nullptr, Group::kAlone, "show this help",
      [](CliOptions& o, const std::string&) { o.mode = Mode::kHelp; }},
+    {"--version", nullptr, Group::kAlone, "show the version",
+     [](CliOptions& o, const std::string&) { o.mode = Mode::kVersion; }},
 };
 
 // Flags a single birth cannot do without. A missing --name is left to the
@@ -222,6 +226,10 @@ ParseOutcome ParseCommandLine(const std::vector<std::string>& args) {
     options.mode = Mode::kHelp;
     return {options, ""};
   }
+  if (options.given.count("--version")) {
+    options.mode = Mode::kVersion;
+    return {options, ""};
+  }
   if (options.mode == Mode::kZones) {
     if (options.given.size() > 1) return Fail("--zones takes no other flags");
     return {options, ""};
@@ -279,7 +287,7 @@ std::string HelpText() {
          "  tarvelin-cli --export-library FILE.csv|FILE.json [--library TEXT]\n"
          "  tarvelin-cli --import-library FILE.csv|FILE.json\n"
          "  tarvelin-cli --zones\n"
-         "  tarvelin-cli --help\n"
+         "  tarvelin-cli --help | --version\n"
          "\n"
          "Computes the Hora Lagna of a birth: the chart, the planetary\n"
          "positions, the house and the sign attributes of the Hora Lagna.\n"
@@ -330,6 +338,10 @@ std::string HelpText() {
          "given by its flags is still computed and printed); 141 the reader\n"
          "closed the pipe.\n";
   return out.str();
+}
+
+std::string VersionText() {
+  return std::string("tarvelin-cli ") + TARVELIN_VERSION + "\n";
 }
 
 }  // namespace tarvelin::cli

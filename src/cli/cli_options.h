@@ -24,6 +24,7 @@ enum class Mode {
   kZones,          // --zones
   kPlaces,         // --places TEXT
   kHelp,           // --help
+  kVersion,        // --version
   kLibraryList,    // --library [TEXT]
   kLibraryExport,  // --export-library FILE
   kLibraryImport,  // --import-library FILE
@@ -62,5 +63,8 @@ ParseOutcome ParseCommandLine(const std::vector<std::string>& args);
 
 // The text printed for --help.
 std::string HelpText();
+
+// The line printed for --version: "tarvelin-cli" and the version.
+std::string VersionText();
 
 }  // namespace tarvelin::cli

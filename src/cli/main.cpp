@@ -126,6 +126,9 @@ int Run(const std::vector<std::string>& args, OutputStream& out) {
     case Mode::kHelp:
       out.stream() << HelpText();
       return kExitOk;
+    case Mode::kVersion:
+      std::cout << VersionText();
+      return kExitOk;
     case Mode::kZones:
       out.stream() << ZoneListText();
       return kExitOk;

@@ -5,6 +5,11 @@
 #include <tuple>
 
 namespace tarvelin {
+
+const std::array<const char*, 12> kMonthNames = {
+    "January", "February", "March",     "April",   "May",      "June",
+    "July",    "August",   "September", "October", "November", "December"};
+
 namespace {
 
 constexpr std::int64_t kSecondsPerDay = 86400;
@@ -14,10 +19,6 @@ std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
   if ((a % b != 0) && ((a < 0) != (b < 0))) --q;
   return q;
 }
-
-const std::array<const char*, 12> kMonthNames = {
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December"};
 
 auto Key(const CivilDateTime& t) {
   return std::tie(t.year, t.month, t.day, t.hour, t.minute, t.second);

@@ -3,6 +3,7 @@
 // seconds with carries both ways, differences, weekday and day of the year.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -45,6 +46,8 @@ int DaysInMonth(int year, int month);
 // 1 for 1 January.
 int DayOfYear(int year, int month, int day);
 
+// "January" ... "December".
+extern const std::array<const char*, 12> kMonthNames;
 // "January" ... "December" for 1..12; empty otherwise.
 std::string MonthName(int month);
 

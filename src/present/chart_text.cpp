@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "tables/bodies.h"
+
 namespace tarvelin {
 namespace {
 
@@ -18,10 +20,6 @@ constexpr int kLayout[4][4] = {{11, 0, 1, 2},
                                {10, kCentre, kCentre, 3},
                                {9, kCentre, kCentre, 4},
                                {8, 7, 6, 5}};
-
-const char* const kSignNames[12] = {
-    "Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
-    "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
 
 // The non-empty lines of a "\r\n"-separated label, trailing blanks removed
 // (a retrograde name ends in " (R) ").

@@ -10,13 +10,12 @@
 #include <string_view>
 
 #include "engine/angles.h"
+#include "tables/bodies.h"
 
 namespace tarvelin {
 
 namespace {
 
-// Sign s has the three letters from position 3s.
-constexpr char kSignAbbreviations[] = "AriTauGemCanLeoVirLibScoSagCapAquPis";
 constexpr const char* kDegreeSign = "\u00B0";  // UTF-8, two bytes
 constexpr char kMinuteMark = '\'';
 constexpr char kSecondsMark = '"';
@@ -121,7 +120,7 @@ std::string FormatSignPosition(double x) {
   const double sign = parts.sign;
   const std::string_view abbreviation =
       (sign >= 0.0 && sign < kSignCount)
-          ? std::string_view(kSignAbbreviations + 3 * static_cast<int>(sign), 3)
+          ? std::string_view(kSignNames[static_cast<int>(sign)], 3)
           : std::string_view();
   std::string text;
   text.reserve(24);
@@ -148,8 +147,7 @@ std::string ChartNotationOf(double x) {
   // Filled in place: two-digit degrees, the sign, two-digit minutes.
   char chart[] = "dd Sss mm";
   WriteTwoDigits(chart, static_cast<int>(parts.degrees));
-  std::memcpy(chart + 3, kSignAbbreviations + 3 * static_cast<int>(parts.sign),
-              3);
+  std::memcpy(chart + 3, kSignNames[static_cast<int>(parts.sign)], 3);
   WriteTwoDigits(chart + 7, static_cast<int>(parts.minutes));
   return std::string(chart, sizeof chart - 1);
 }

@@ -12,4 +12,11 @@ using PlanetNameTable = std::array<std::string, kBodyCount>;
 
 PlanetNameTable PlainPlanetNames();
 
+// "Aries" ... "Pisces"; the first three letters are the sign's abbreviation
+// in chart notation ("Ari" ... "Pis").
+extern const std::array<const char*, 12> kSignNames;
+
+// The lord of each sign from Aries, as a body of the planet table.
+extern const std::array<BodyIndex, 12> kSignLordBodies;
+
 }  // namespace tarvelin

@@ -1,5 +1,6 @@
 #include "tables/sign_tables.h"
 
+#include "tables/bodies.h"
 #include "tables/sign_readings.h"
 
 namespace tarvelin {
@@ -9,11 +10,11 @@ SignTables FillSignTables() {
   // Names, ruler and symbol.
   t.VedicName = {"Mesha", "Vrishabha", "Mithuna", "Kataka", "Simha",  "Kanya",
                  "Thula", "Vrischika", "Dhanus",  "Makara", "Kumbha", "Meena"};
-  t.EnglishName = {"Aries",       "Taurus",    "Gemini",   "Cancer",
-                   "Leo",         "Virgo",     "Libra",    "Scorpio",
-                   "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
-  t.RulingPlanet = {"Mars",  "Venus", "Mercury", "Moon",   "Sun",    "Mercury",
-                    "Venus", "Mars",  "Jupiter", "Saturn", "Saturn", "Jupiter"};
+  const PlanetNameTable bodies = PlainPlanetNames();
+  for (int s = 0; s < 12; ++s) {
+    t.EnglishName[s] = kSignNames[s];
+    t.RulingPlanet[s] = bodies[kSignLordBodies[s]];
+  }
   t.Symbol = {"The Ram",       "The Bull",          "The Twins",
               "The Crab",      "The Lion",          "The Virgin",
               "The Balance",   "The Scorpion",      "The Archer",

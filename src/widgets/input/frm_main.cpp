@@ -38,10 +38,6 @@ constexpr int kFirstYear = 1901, kLastYear = 2050;
 constexpr int kDaysInList = 31;  // whatever the month
 constexpr int kHours = 24, kMinutes = 60, kSeconds = 60;
 
-constexpr const char* kMonthNames[] = {
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December"};
-
 // A label that acts when clicked, drawn as a link.
 class LinkLabel : public QLabel {
  public:
