@@ -8,6 +8,9 @@
 // damaged, of a newer schema, or another program's database) is reported with
 // one message and left exactly as it is: it is never replaced by a fresh one.
 //
+// A BirthLibrary is used from the thread that opened it (Qt's rule for a
+// database connection); each copy of the program opens its own.
+//
 // Two saved births are the same birth when they have the same name (upper and
 // lower case do not matter), the same local date and time to the second and
 // the same place (latitude and longitude, with their hemispheres).
