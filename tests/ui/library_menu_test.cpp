@@ -152,6 +152,19 @@ class LibraryMenuTest : public QObject {
     });
     window.Action("mnuOpenBirth")->trigger();
     QCOMPARE(window.shown.size(), std::size_t{2});  // nothing more opened
+
+    // A double click opens the birth clicked.
+    WhenDialogOpens([](OpenBirthDialog* dialog) {
+      QVERIFY(QTest::qWaitForWindowExposed(dialog));
+      auto* list = dialog->findChild<QTreeWidget*>("lstBirths");
+      const QRect row = list->visualItemRect(list->topLevelItem(1));
+      // The first click of the two, then the second as a double click.
+      QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row.center());
+      QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row.center());
+    });
+    window.Action("mnuOpenBirth")->trigger();
+    QCOMPARE(window.shown.size(), std::size_t{3});
+    QCOMPARE(window.shown.back().name, std::string("SITA"));
   }
 
   void ADamagedLibraryGetsItsMessageAndNothingElse() {

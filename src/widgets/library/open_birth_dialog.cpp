@@ -80,7 +80,7 @@ OpenBirthDialog::OpenBirthDialog(library::BirthLibrary& library,
   connect(filter_, &QLineEdit::textChanged, this, &OpenBirthDialog::Reload);
   connect(order_, &QComboBox::currentIndexChanged, this,
           &OpenBirthDialog::Reload);
-  connect(list_, &QTreeWidget::itemActivated, this,
+  connect(list_, &QTreeWidget::itemDoubleClicked, this,
           &OpenBirthDialog::OpenCurrent);
   connect(open_, &QPushButton::clicked, this, &OpenBirthDialog::OpenCurrent);
   connect(delete_, &QPushButton::clicked, this,
