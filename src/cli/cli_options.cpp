@@ -12,6 +12,7 @@ namespace {
 enum class Group {
   kBirth,
   kOutput,
+  kPage,
   kBatch,
   kPlaces,
   kAlone,
@@ -55,6 +56,11 @@ const FlagRule kFlags[] = {
      [](CliOptions& o, const std::string& v) { o.place = v; }},
     {"--json", nullptr, Group::kOutput, "write the result as JSON",
      [](CliOptions& o, const std::string&) { o.json = true; }},
+    {"--pdf", "FILE", Group::kPage,
+     "also write the result page as a one-page PDF",
+     [](CliOptions& o, const std::string& v) { o.pdfPath = v; }},
+    {"--png", "FILE", Group::kPage, "also write the result page as a PNG image",
+     [](CliOptions& o, const std::string& v) { o.pngPath = v; }},
     {"--batch", "FILE.csv", Group::kBatch,
      "one JSON line per row of FILE (\"-\": standard input)",
      [](CliOptions& o, const std::string& v) {
@@ -234,6 +240,9 @@ ParseOutcome ParseCommandLine(const std::vector<std::string>& args) {
     if (options.given.size() > 1) return Fail("--zones takes no other flags");
     return {options, ""};
   }
+  if (options.mode != Mode::kSingle && groups.count(Group::kPage)) {
+    return Fail("--pdf and --png write the page of a single birth");
+  }
   if (options.given.count("--jobs")) {
     const std::string& n = options.jobsText;
     const bool digits = !n.empty() && n.size() <= 3 &&
@@ -277,6 +286,7 @@ std::string HelpText() {
          "               --lon DDD:MM{E|W} --lat DD:MM{N|S} --zone INDEX\n"
          "               [--dst] [--city TEXT --state TEXT --country TEXT]"
          " [--json]\n"
+         "               [--pdf FILE] [--png FILE]\n"
          "  tarvelin-cli --name TEXT --date YYYY-MM-DD --time HH:MM[:SS]\n"
          "               --place TEXT [any flag above] [--json]\n"
          "  tarvelin-cli --batch FILE.csv [--jobs N] [--json]\n"

@@ -37,12 +37,13 @@ struct CliOptions {
   Mode mode = Mode::kSingle;
   bool json = false;
   BirthTexts birth;
-  std::string batchPath;        // "-" reads standard input
-  std::string jobsText;         // --jobs as given
-  int jobs = 0;                 // batch threads; 0: one per core
-  std::string place;            // --place: the atlas fills the place
-  std::string placesQuery;      // --places: the atlas's matches are listed
-  std::set<std::string> given;  // every flag on the command line
+  std::string batchPath;         // "-" reads standard input
+  std::string jobsText;          // --jobs as given
+  int jobs = 0;                  // batch threads; 0: one per core
+  std::string place;             // --place: the atlas fills the place
+  std::string placesQuery;       // --places: the atlas's matches are listed
+  std::string pdfPath, pngPath;  // --pdf, --png: the result page as files
+  std::set<std::string> given;   // every flag on the command line
   // The birth library (cli/library_commands.h).
   std::string libraryFile;    // --library-file; empty: the per-user one
   std::string libraryFilter;  // --library TEXT

@@ -12,6 +12,8 @@
 #include "cli/input_file.h"
 #include "cli/library_commands.h"
 #include "cli/output_stream.h"
+#include "cli/page_output.h"
+#include "present/explanation.h"
 #include "present/json_writer.h"
 #include "present/result_json.h"
 #include "present/terminal_text.h"
@@ -66,6 +68,13 @@ int RunSingle(const CliOptions& options, std::ostream& out) {
   } else {
     if (place) out << PlaceReport(*place) << "\n";
     out << TextReport(birth, result, view);
+  }
+  std::string problem;
+  if (!WritePageFiles(
+          {view, HoraLagnaSummary(result), HowItWasFound(birth, result)},
+          options.pdfPath, options.pngPath, problem)) {
+    Complain(problem);
+    return kExitWriteError;
   }
   // Saved after the result is out: a library that cannot be used costs the
   // saving, never the chart.

@@ -152,4 +152,9 @@ std::string ChartNotationOf(double x) {
   return std::string(chart, sizeof chart - 1);
 }
 
+std::string_view SignAbbreviation(int signIndex) {
+  if (signIndex < 0 || signIndex >= kSignCount) return {};
+  return std::string_view(kSignNames[static_cast<std::size_t>(signIndex)], 3);
+}
+
 }  // namespace tarvelin

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace tarvelin {
 
@@ -18,5 +19,9 @@ std::string FormatSignPosition(double x);
 // sign's abbreviation, two-digit minutes, each truncated. From 360 on (where
 // the position text names no sign) the abbreviation is left out.
 std::string ChartNotationOf(double x);
+
+// The three letters of sign index 0..11 ("Ari" ... "Pis"), as the position
+// texts write them; empty for any other index.
+std::string_view SignAbbreviation(int signIndex);
 
 }  // namespace tarvelin

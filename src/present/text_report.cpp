@@ -1,9 +1,11 @@
 #include "present/text_report.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <sstream>
 
 #include "present/chart_text.h"
+#include "present/explanation.h"
 #include "present/position_text.h"
 #include "present/terminal_text.h"
 #include "present/text_encoding.h"
@@ -25,29 +27,14 @@ void Row(std::ostringstream& out, const std::string& caption,
       << " : " << value << "\n";
 }
 
-std::string TwoDigits(int value) {
-  char text[8];
-  std::snprintf(text, sizeof text, "%02d", value);
-  return text;
-}
-
-std::string DateText(int year, int month, int day) {
-  return std::to_string(day) + " " + MonthName(month) + " " +
-         std::to_string(year);
-}
-
-std::string ClockText(int hour, int minute, int second) {
-  return TwoDigits(hour) + ":" + TwoDigits(minute) + ":" + TwoDigits(second);
-}
-
 void Details(std::ostringstream& out, const Birth& birth,
              const ResultView& view) {
   const CivilDateTime& t = birth.local;
   constexpr std::size_t kWidth = 13;  // "Date of Birth"
   out << "Your Details\n";
   Row(out, "Name", TerminalSafe(view.lblName), kWidth);
-  Row(out, "Date of Birth", DateText(t.year, t.month, t.day), kWidth);
-  Row(out, "Time of Birth", ClockText(t.hour, t.minute, t.second), kWidth);
+  Row(out, "Date of Birth", LongDateText(t), kWidth);
+  Row(out, "Time of Birth", ClockTimeText(t), kWidth);
   Row(out, "Longitude", view.lblLongitude, kWidth);
   Row(out, "Latitude", view.lblLatitude, kWidth);
   if (!view.lblCity.empty())
@@ -87,9 +74,8 @@ void HoraLagnaBlock(std::ostringstream& out, const ChartResult& result,
   // The reference sunrise never lies after the birth.
   const CivilDateTime& sunrise = result.timing->sunrise;
   out << "  Born " << result.timing->elapsedMinutes
-      << " minutes after the sunrise of "
-      << DateText(sunrise.year, sunrise.month, sunrise.day) << ", "
-      << ClockText(sunrise.hour, sunrise.minute, sunrise.second) << "\n";
+      << " minutes after the sunrise of " << LongDateText(sunrise) << ", "
+      << ClockTimeText(sunrise) << "\n";
   constexpr std::size_t kWidth = 27;  // "Hora Lagna Present In House"
   Row(out, "Hora Lagna Present In Sign",
       view.attributes.lblArudhaLagnaPresentInSign + "  (" +
@@ -125,16 +111,27 @@ void SignAttributes(std::ostringstream& out, const ResultView& view) {
 
 std::string Wrapped(const std::string& text, std::size_t indent,
                     std::size_t width) {
+  // Widths count characters: "°" and "′" take one place, not two or three
+  // bytes.
+  const auto characters = [](const std::string& s) {
+    return static_cast<std::size_t>(std::count_if(
+        s.begin(), s.end(),
+        [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+  };
   std::string out;
   std::string line;
+  std::size_t lineWidth = 0;
   std::istringstream words(text);
   std::string word;
   const std::string margin(indent, ' ');
   while (words >> word) {
-    if (!line.empty() && indent + line.size() + 1 + word.size() > width) {
+    const std::size_t wordWidth = characters(word);
+    if (!line.empty() && indent + lineWidth + 1 + wordWidth > width) {
       out += margin + line + "\n";
       line.clear();
+      lineWidth = 0;
     }
+    lineWidth += (line.empty() ? 0 : 1) + wordWidth;
     line += (line.empty() ? "" : " ") + word;
   }
   if (!line.empty()) out += margin + line + "\n";
@@ -146,6 +143,7 @@ std::string TextReport(const Birth& birth, const ChartResult& result,
   std::ostringstream out;
   const std::string heading = "Hora Lagna of " + TerminalSafe(view.lblName);
   out << heading << "\n" << std::string(heading.size(), '=') << "\n\n";
+  out << Wrapped(HoraLagnaSummary(result), 0, kReportWidth) << "\n";
   Details(out, birth, view);
   out << "\n";
 
@@ -159,6 +157,10 @@ std::string TextReport(const Birth& birth, const ChartResult& result,
   PlanetTable(out, result, view);
   out << "\n";
   HoraLagnaBlock(out, result, view);
+  out << "\n" << kHowItWasFoundTitle << "\n";
+  for (const std::string& line : HowItWasFound(birth, result)) {
+    out << Wrapped(line, 2, kReportWidth);
+  }
   if (view.hasHoraLagna) {
     out << "\n";
     SignAttributes(out, view);

@@ -1,7 +1,8 @@
 // The plain-text result of one calculation, as a person reads it in a
-// terminal: the birth details, the chart, the planetary positions, the Hora
-// Lagna with its house sentence (or the notice when there is none) and the
-// attributes and readings of its sign. Also the zone list of --zones.
+// terminal: the summary, the birth details, the chart, the planetary
+// positions, the Hora Lagna with its house sentence (or the notice when
+// there is none), "How it was found", and the attributes and readings of its
+// sign. Also the zone list of --zones.
 #pragma once
 
 #include <string>
@@ -22,8 +23,9 @@ std::string TextReport(const Birth& birth, const ChartResult& result,
 // One line per zone: its list index, two blanks, its list text.
 std::string ZoneListText();
 
-// `text` broken into lines of at most `width` characters (words longer than
-// that stand alone), each line starting with `indent` blanks.
+// `text` broken into lines of at most `width` characters (counted as
+// characters, not UTF-8 bytes; words longer than that stand alone), each
+// line starting with `indent` blanks.
 std::string Wrapped(const std::string& text, std::size_t indent,
                     std::size_t width);
 

@@ -4,6 +4,7 @@
 
 #include "chart/calculate.h"
 #include "library/birth_library.h"
+#include "present/explanation.h"
 #include "present/result_view.h"
 #include "shell/end_program.h"
 #include "shell/form_library.h"
@@ -54,7 +55,9 @@ bool Application::StartApplication(const QDate& today) {
 }
 
 void Application::OnCalculationRequested(const Birth& birth) {
-  const ResultView view = PresentResult(birth, Calculate(birth));
+  const ChartResult result = Calculate(birth);
+  ResultPage page{PresentResult(birth, result), HoraLagnaSummary(result),
+                  HowItWasFound(birth, result)};
 
   // A fresh window for every calculation; an old one still open goes
   // without bringing up the exit screen.
@@ -63,7 +66,9 @@ void Application::OnCalculationRequested(const Birth& birth) {
     mdi_->close();
   }
   mdi_ = new MDI;
-  mdi_->frmDisplay()->Show(view);
+  mdi_->frmDisplay()->Show(page.view);
+  mdi_->frmDisplay()->ShowExplanation(page.summary, page.howItWasFound);
+  mdi_->SetResultPage(std::move(page));
   connect(mdi_, &MDI::backRequested, this, &Application::BackToInputForm);
   connect(mdi_, &MDI::exitRequested, this, &Application::ShowExitScreen);
   connect(mdi_, &MDI::aboutRequested, this, &Application::ShowAbout);

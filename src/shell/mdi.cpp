@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFont>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -10,10 +11,16 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
+#include <QShowEvent>
+#include <QStandardPaths>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 
+#include "print/print_dialog.h"
 #include "widgets/common/app_seams.h"
 #include "widgets/common/twips.h"
 #include "widgets/common/ui_widgets.h"
@@ -29,6 +36,15 @@ constexpr int kBottomBarHeightTwips = 585;
 // The buttons of the top bar keep these gaps on every resize, twips.
 constexpr int kExitRightGapTwips = 300;
 constexpr int kBackToExitGapTwips = 100;
+
+// The form is never drawn smaller than this share of its design size (the
+// area scrolls instead): below it its 8-point text would be too small.
+constexpr double kMinimumScale = 0.8;
+// The area's frame and a little room around the child, pixels.
+constexpr int kAreaMarginPixels = 4;
+// Room left for the window system's frame before it is known, pixels.
+constexpr int kFrameReserveWidth = 16;
+constexpr int kFrameReserveHeight = 40;
 
 constexpr const char kOfferText[] =
     "Home Business Opportunity. Start your own Internet business and make "
@@ -98,35 +114,105 @@ MDI::MDI(QWidget* parent) : QMainWindow(parent) {
       Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   displayWindow_->setWindowTitle(kAppTitle);
   displayWindow_->setFixedSize(displayWindow_->sizeHint());
+  chrome_ = displayWindow_->size() - frmDisplay_->size();
   frmDisplay_->fraBirthchart->setVisible(true);
   frmDisplay_->fraBirthchart->raise();
   frmDisplay_->fraDetails->raise();
   displayWindow_->show();
+  mdiArea->installEventFilter(this);
 
-  // Open big enough for the whole form, within the screen.
-  const QSize wanted(displayWindow_->width() + 4,
-                     menuBar()->sizeHint().height() +
-                         Twips(kTopBarHeightTwips) + displayWindow_->height() +
-                         4 + Twips(kBottomBarHeightTwips));
-  QSize size = wanted;
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    size = size.boundedTo(screen->availableGeometry().size());
-  }
-  resize(size);
+  FitToScreen();
 }
 
-QSize MDI::FittingSize() const {
-  // The area's frame and a little room around the child, pixels.
-  constexpr int kAreaMarginPixels = 4;
-  return QSize(displayWindow_->width() + kAreaMarginPixels,
+QSize MDI::SizeForScale(double scale) const {
+  const QSize form = FrmDisplay::DesignSize() * scale;
+  return QSize(form.width() + chrome_.width() + kAreaMarginPixels,
                menuBar()->sizeHint().height() + Twips(kTopBarHeightTwips) +
-                   displayWindow_->height() + kAreaMarginPixels +
+                   form.height() + chrome_.height() + kAreaMarginPixels +
                    Twips(kBottomBarHeightTwips));
+}
+
+QSize MDI::FittingSize() const { return SizeForScale(frmDisplay_->Scale()); }
+
+void MDI::FitToScreen() {
+  const QScreen* screen = this->screen();
+  if (!screen) screen = QGuiApplication::primaryScreen();
+  if (!screen) return;
+  const QRect free = screen->availableGeometry();
+  // The window's size grows with the scale in step with the form's.
+  const QSize fixed = SizeForScale(0);
+  const QSize design = FrmDisplay::DesignSize();
+  const double scale =
+      std::max(kMinimumScale,
+               std::min((free.width() - kFrameReserveWidth - fixed.width()) /
+                            static_cast<double>(design.width()),
+                        (free.height() - kFrameReserveHeight - fixed.height()) /
+                            static_cast<double>(design.height())));
+  const QSize size = SizeForScale(scale).boundedTo(
+      free.size() - QSize(kFrameReserveWidth, kFrameReserveHeight));
+  resize(size);
+  move(free.left() + (free.width() - size.width() - kFrameReserveWidth) / 2,
+       free.top() + (free.height() - size.height() - kFrameReserveHeight) / 2);
+}
+
+void MDI::KeepFrameOnScreen() {
+  const QScreen* screen = this->screen();
+  if (!screen) return;
+  const QRect free = screen->availableGeometry();
+  const QRect frame = frameGeometry();
+  if (free.contains(frame)) return;
+  // The frame as the window system drew it: shrink the window by what
+  // sticks out, then move it in.
+  const QSize decoration = frame.size() - size();
+  resize(size().boundedTo(free.size() - decoration));
+  const QRect fitted = frameGeometry();
+  move(std::clamp(fitted.left(), free.left(),
+                  std::max(free.left(), free.right() + 1 - fitted.width())),
+       std::clamp(fitted.top(), free.top(),
+                  std::max(free.top(), free.bottom() + 1 - fitted.height())));
+}
+
+void MDI::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  KeepFrameOnScreen();
+  // Where the window system adds its frame later, look again then.
+  QTimer::singleShot(0, this, &MDI::KeepFrameOnScreen);
+}
+
+bool MDI::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == mdiArea && event->type() == QEvent::Resize) ScaleToArea();
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void MDI::ScaleToArea() {
+  // The whole area counts, scroll bars or not: at the fitting scale they
+  // go.
+  const QSize room =
+      mdiArea->size() - chrome_ - QSize(kAreaMarginPixels, kAreaMarginPixels);
+  const QSize design = FrmDisplay::DesignSize();
+  const double scale =
+      std::max(kMinimumScale,
+               std::min(room.width() / static_cast<double>(design.width()),
+                        room.height() / static_cast<double>(design.height())));
+  if (std::abs(scale - frmDisplay_->Scale()) > 1e-4) {
+    frmDisplay_->SetScale(scale);
+  }
+  displayWindow_->setFixedSize(frmDisplay_->size() + chrome_);
+  MDIForm_Resize();
 }
 
 void MDI::BuildMenus() {
   QMenu* mnuFile = menuBar()->addMenu("&File");
   mnuFile->setObjectName("mnuFile");
+  mnuPrint = mnuFile->addAction("&Print\u2026", this, &MDI::Print);
+  mnuPrint->setShortcut(QKeySequence::Print);
+  mnuExportPdf = mnuFile->addAction("Export P&DF\u2026", this, &MDI::ExportPdf);
+  mnuExportImage =
+      mnuFile->addAction("Export &Image\u2026", this, &MDI::ExportImage);
+  for (QAction* action : {mnuPrint, mnuExportPdf, mnuExportImage}) {
+    action->setEnabled(false);
+  }
+  mnuFile->addSeparator();
   mnuBack = mnuFile->addAction("&Back", this, &MDI::cmdBack_Click);
   mnuExit = mnuFile->addAction("E&xit", this, &MDI::cmdExit_Click);
 
@@ -150,20 +236,67 @@ void MDI::resizeEvent(QResizeEvent* event) {
 }
 
 void MDI::MDIForm_Resize() {
-  // The child is centred on the width of the whole screen, kept inside the
-  // area so that it never slides out of reach on a wide screen.
-  if (const QScreen* screen = this->screen()) {
-    const double centred =
-        (screen->geometry().width() - displayWindow_->width()) / 2.0;
-    const int room =
-        std::max(0, mdiArea->viewport()->width() - displayWindow_->width());
-    const int left = std::clamp(static_cast<int>(centred), 0, room);
-    displayWindow_->move(left, displayWindow_->y());
-  }
+  // The child is centred in the area, never further left than its edge.
+  const int room =
+      mdiArea->width() - kAreaMarginPixels - displayWindow_->width();
+  displayWindow_->move(std::max(0, room / 2), 0);
   const int exitLeft = width() - cmdExit->width() - Twips(kExitRightGapTwips);
   cmdExit->move(exitLeft, cmdExit->y());
   cmdBack->move(exitLeft - cmdExit->width() - Twips(kBackToExitGapTwips),
                 cmdBack->y());
+}
+
+void MDI::SetResultPage(ResultPage page) {
+  page_ = std::move(page);
+  for (QAction* action : {mnuPrint, mnuExportPdf, mnuExportImage}) {
+    action->setEnabled(true);
+  }
+}
+
+namespace {
+
+// "<documents>/RAM.pdf": the person's name as the file's.
+QString SuggestedPath(const ResultPage& page, const char* extension) {
+  QString name = QString::fromStdString(page.view.lblName).trimmed();
+  name.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|]")), "_");
+  if (name.isEmpty()) name = QStringLiteral("Hora Lagna");
+  const QString folder =
+      QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  return QDir(folder).filePath(name + "." + extension);
+}
+
+}  // namespace
+
+void MDI::Print() {
+  if (!page_) return;
+  if (PrintResultPage(*page_, this) == PrintOutcome::Failed) {
+    ShowMessage("The page could not be printed.", MessageIcon::Error,
+                MessageButtons::Ok, this);
+  }
+}
+
+void MDI::ExportPdf() {
+  if (!page_) return;
+  const QString path = AskSaveFileName(
+      {"Export PDF", SuggestedPath(*page_, "pdf"), "PDF files (*.pdf)"}, this);
+  if (path.isEmpty()) return;
+  QString error;
+  if (!WriteResultPdf(path, *page_, LocalPageSize(), &error)) {
+    ShowMessage(error, MessageIcon::Error, MessageButtons::Ok, this);
+  }
+}
+
+void MDI::ExportImage() {
+  if (!page_) return;
+  const QString path = AskSaveFileName(
+      {"Export Image", SuggestedPath(*page_, "png"), "PNG images (*.png)"},
+      this);
+  if (path.isEmpty()) return;
+  QString error;
+  if (!WriteResultPng(path, *page_, LocalPageSize(), kImageDotsPerInch,
+                      &error)) {
+    ShowMessage(error, MessageIcon::Error, MessageButtons::Ok, this);
+  }
 }
 
 void MDI::cmdBack_Click() {

@@ -4,6 +4,9 @@
 #pragma once
 
 #include <QMainWindow>
+#include <optional>
+
+#include "print/result_page.h"
 
 class QAction;
 class QLabel;
@@ -22,14 +25,22 @@ class MDI : public QMainWindow {
   explicit MDI(QWidget* parent = nullptr);
 
   FrmDisplay* frmDisplay() const { return frmDisplay_; }
+  // The page that "Print…", "Export PDF…" and "Export Image…" put out;
+  // until it is given they are disabled.
+  void SetResultPage(ResultPage page);
   QMdiSubWindow* displayWindow() const { return displayWindow_; }
-  // The size at which the whole result form shows without scrolling.
+  // The size at which the whole result form shows without scrolling at
+  // its current scale.
   QSize FittingSize() const;
+  // The window's size (frame not counted) with the form at `scale`.
+  QSize SizeForScale(double scale) const;
 
   QWidget *picTop = nullptr, *Picture1 = nullptr;
   QLabel *Label2 = nullptr, *Label10 = nullptr;
   QPushButton *cmdBack = nullptr, *cmdExit = nullptr;
   QMdiArea* mdiArea = nullptr;
+  QAction *mnuPrint = nullptr, *mnuExportPdf = nullptr,
+          *mnuExportImage = nullptr;
   QAction *mnuBack = nullptr, *mnuExit = nullptr, *mnuOnline = nullptr,
           *mnuVisit = nullptr, *mnuUpdate = nullptr, *mnuAbout = nullptr,
           *mnuDonate = nullptr, *mm = nullptr;
@@ -46,18 +57,32 @@ class MDI : public QMainWindow {
  public slots:
   void cmdBack_Click();
   void cmdExit_Click();
+  void Print();
+  void ExportPdf();
+  void ExportImage();
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
   void MDIForm_Resize();
+  // The form at the largest scale the area holds, centred in it.
+  void ScaleToArea();
+  // Opens at the size whose form scale fits the screen's free area.
+  void FitToScreen();
+  // Pulls the window, frame and all, inside the screen's free area.
+  void KeepFrameOnScreen();
   void BuildMenus();
 
   FrmDisplay* frmDisplay_ = nullptr;
   QMdiSubWindow* displayWindow_ = nullptr;
   bool leavingByBack_ = false;
+  // The sub-window's title bar and borders around the form.
+  QSize chrome_;
+  std::optional<ResultPage> page_;
 };
 
 }  // namespace tarvelin

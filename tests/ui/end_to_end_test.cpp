@@ -160,6 +160,8 @@ void EndToEndTest::fromInputToResultAndBack() {
   QVERIFY(test::SaveScreenshot(app.resultWindow(), "e2e_result_chart_tab"));
   app.resultWindow()->frmDisplay()->SSTab1->setCurrentIndex(1);
   QVERIFY(test::SaveScreenshot(app.resultWindow(), "e2e_result_details_tab"));
+  app.resultWindow()->frmDisplay()->SSTab1->setCurrentIndex(2);
+  QVERIFY(test::SaveScreenshot(app.resultWindow(), "e2e_result_found_tab"));
 
   // Back: the input form returns with its entries as typed.
   app.resultWindow()->cmdBack->click();

@@ -45,6 +45,7 @@ class FrmDisplayTest : public QObject {
   void hlStaysVisibleBehindEmptyMarkerLines_data();
   void hlStaysVisibleBehindEmptyMarkerLines();
   void showsDetailsAndHouseText();
+  void showsSummaryOnTopAndHowItWasFoundOnTheThirdTab();
   void showsAllTwentyEightSignFields();
   void secondViewReplacesTheFirst();
   void readingBoxesRefuseEditing();
@@ -59,6 +60,7 @@ void FrmDisplayTest::opensOnTheChartTabWithFixedCaptions() {
   QCOMPARE(form.SSTab1->currentIndex(), 0);
   QCOMPARE(form.SSTab1->tabText(0), QString("Hora Lagna Chart"));
   QCOMPARE(form.SSTab1->tabText(1), QString("Hora Lagna Details"));
+  QCOMPARE(form.SSTab1->tabText(2), QString("How it was found"));
   QCOMPARE(form.dsd1->text(), QString("Significance"));
   QCOMPARE(form.Label10->text(),
            QString("Hora Lagna Present In House Significance"));
@@ -66,9 +68,17 @@ void FrmDisplayTest::opensOnTheChartTabWithFixedCaptions() {
   for (int s = 0; s < 12; ++s) {
     QCOMPARE(form.Hno[s]->text(), QString::number(s + 1));
     QCOMPARE(form.Hno[s]->font().family(), QString("Courier New"));
-    // The number stands in its own cell.
+    // The number stands in its own cell, the sign's three letters beside
+    // it, clear of the number and of the marker line that shows "HL".
     QVERIFY2(form.shpHora[s]->geometry().contains(form.Hno[s]->geometry()),
              qPrintable(QString("cell %1").arg(s + 1)));
+    auto* name = form.findChild<QLabel*>(QString("lblSignName%1").arg(s));
+    QVERIFY(name);
+    QCOMPARE(name->text(),
+             QString("AriTauGemCanLeoVirLibScoSagCapAquPis").mid(3 * s, 3));
+    QVERIFY(form.shpHora[s]->geometry().contains(name->geometry()));
+    QVERIFY(!name->geometry().intersects(form.Hno[s]->geometry()));
+    QVERIFY(!name->geometry().intersects(form.lblArudha[s]->geometry()));
   }
   const char* captions[] = {
       "Surya/Sun",       "Chandra/Moon", "Budha/Mercury", "Shukra/Venus",
@@ -144,6 +154,28 @@ void FrmDisplayTest::showsDetailsAndHouseText() {
     QCOMPARE(label->text(), QString::fromStdString(want));
   }
   QCOMPARE(form.lblLatitude->text(), QString::fromUtf8("28° 38' N"));
+}
+
+void FrmDisplayTest::showsSummaryOnTopAndHowItWasFoundOnTheThirdTab() {
+  FrmDisplay form;
+  form.Show(test::SampleView());
+  const std::string summary =
+      "Hora Lagna: Virgo 12\u00B0 34\u2032 \u2014 6th house from the "
+      "ascendant (Aries)";
+  form.ShowExplanation(summary, {"Timed from the birth day's sunrise.",
+                                 "Minutes elapsed: 868."});
+  auto* label = form.findChild<QLabel*>("lblSummary");
+  QVERIFY(label);
+  QCOMPARE(label->text(), QString::fromStdString(summary));
+  // Above everything else on the form.
+  for (QLabel* other : {form.dsd1, form.Label5, form.lblHoraDesc}) {
+    QVERIFY(label->geometry().bottom() < other->geometry().top());
+  }
+  auto* steps = form.findChild<QLabel*>("lblHowItWasFound");
+  QVERIFY(steps);
+  QCOMPARE(steps->text(), QString("Timed from the birth day's sunrise.\n\n"
+                                  "Minutes elapsed: 868."));
+  QVERIFY(form.SSTab1->widget(2)->isAncestorOf(steps));
 }
 
 void FrmDisplayTest::showsAllTwentyEightSignFields() {

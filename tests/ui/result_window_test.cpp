@@ -3,12 +3,16 @@
 // the right edge, the menus open their pages and About is modal.
 #include <QAction>
 #include <QApplication>
+#include <QImage>
 #include <QLabel>
 #include <QMdiSubWindow>
+#include <QPrinter>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
+#include "print/print_dialog.h"
 #include "shell/application.h"
 #include "shell/frm_about.h"
 #include "shell/frm_exit_screen.h"
@@ -67,6 +71,7 @@ class ResultWindowTest : public QObject {
   void buttonsFollowTheRightEdge();
   void menusAndOfferOpenTheirPages();
   void aboutIsModal();
+  void printAndExportPutOutThePage();
 };
 
 void ResultWindowTest::calculationSwapsInputFormForResultWindow() {
@@ -199,6 +204,58 @@ void ResultWindowTest::aboutIsModal() {
   QCOMPARE(s.seams.pages,
            (QStringList{address::kFullBrandPage, address::kForumHome}));
   QVERIFY(QApplication::activeModalWidget() == nullptr);
+}
+
+void ResultWindowTest::printAndExportPutOutThePage() {
+  test::SeamRecorder seams;
+  QTemporaryDir dir;
+  MDI window;
+  const QList<QAction*> actions = {window.mnuPrint, window.mnuExportPdf,
+                                   window.mnuExportImage};
+  QCOMPARE(window.mnuPrint->text(), QString("&Print\u2026"));
+  QCOMPARE(window.mnuPrint->shortcut(), QKeySequence(QKeySequence::Print));
+  QCOMPARE(window.mnuExportPdf->text(), QString("Export P&DF\u2026"));
+  QCOMPARE(window.mnuExportImage->text(), QString("Export &Image\u2026"));
+  // Nothing to put out before a result is there.
+  for (QAction* action : actions) QVERIFY(!action->isEnabled());
+  ResultPage page{test::SampleView(), "Hora Lagna: summary", {"step"}};
+  window.SetResultPage(page);
+  for (QAction* action : actions) QVERIFY(action->isEnabled());
+
+  // Each export asks where, suggesting the person's name, and writes there.
+  seams.saveAs = dir.filePath("out.pdf");
+  window.mnuExportPdf->trigger();
+  QCOMPARE(seams.saveRequests.size(), std::size_t{1});
+  QVERIFY(seams.saveRequests[0].suggestedPath.endsWith("/ASHA VERMA.pdf"));
+  QFile pdf(seams.saveAs);
+  QVERIFY(pdf.open(QIODevice::ReadOnly));
+  QVERIFY(pdf.read(5) == "%PDF-");
+  seams.saveAs = dir.filePath("out.png");
+  window.mnuExportImage->trigger();
+  QVERIFY(seams.saveRequests.back().suggestedPath.endsWith(".png"));
+  QCOMPARE(QImage(seams.saveAs).size(),
+           LocalPageSize().sizePixels(kImageDotsPerInch));
+
+  // Cancelled: nothing written, nothing said.
+  seams.saveAs.clear();
+  window.mnuExportPdf->trigger();
+  QVERIFY(seams.messages.empty());
+  // A place that cannot be written to: said, with the file's name.
+  seams.saveAs = "/nonexistent-folder/out.pdf";
+  window.mnuExportPdf->trigger();
+  QCOMPARE(seams.messages.size(), std::size_t{1});
+  QVERIFY(seams.messages[0].text.contains(seams.saveAs));
+
+  // Print: through the dialog's seam, here to a file.
+  const QString printed = dir.filePath("printed.pdf");
+  SetPrintDialogRunner([&](QPrinter& printer, QWidget*) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(printed);
+    return true;
+  });
+  window.mnuPrint->trigger();
+  SetPrintDialogRunner({});
+  QVERIFY(QFileInfo(printed).size() > 0);
 }
 
 QTEST_MAIN(ResultWindowTest)

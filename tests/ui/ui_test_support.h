@@ -1,4 +1,4 @@
-// What the window tests share: the three seams replaced by recorders (no
+// What the window tests share: the seams replaced by recorders (no
 // message box blocks, no page opens, no real settings are touched), a
 // hand-made result view, and the screenshot writer.
 #pragma once
@@ -28,7 +28,7 @@ class MemoryStore : public SettingsStore {
   QMap<QString, QVariant> values;
 };
 
-// Installs recorders in all three seams for the life of the object.
+// Installs recorders in all the seams for the life of the object.
 class SeamRecorder {
  public:
   SeamRecorder() {
@@ -37,6 +37,10 @@ class SeamRecorder {
       return answer;
     });
     SetWebPageOpener([this](const QString& url) { pages << url; });
+    SetSaveFileAsker([this](const SaveFileRequest& request) {
+      saveRequests.push_back(request);
+      return saveAs;
+    });
     auto owned = std::make_unique<MemoryStore>();
     store = owned.get();
     SetSettingsStore(std::move(owned));
@@ -44,6 +48,7 @@ class SeamRecorder {
   ~SeamRecorder() {
     SetMessageHandler({});
     SetWebPageOpener({});
+    SetSaveFileAsker({});
     SetSettingsStore(std::make_unique<MemoryStore>());
   }
   SeamRecorder(const SeamRecorder&) = delete;
@@ -59,6 +64,10 @@ class SeamRecorder {
   QStringList pages;
   MemoryStore* store = nullptr;
   MessageAnswer answer = MessageAnswer::Ok;
+  // What the save-file "dialog" answers (empty: cancelled), and what it was
+  // asked.
+  QString saveAs;
+  std::vector<SaveFileRequest> saveRequests;
 };
 
 // A view as the core would hand it over, filled by hand: every text is

@@ -1,6 +1,7 @@
 #include "widgets/common/app_seams.h"
 
 #include <QDesktopServices>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QSettings>
 #include <QUrl>
@@ -16,6 +17,11 @@ MessageHandler& CurrentMessageHandler() {
 WebPageOpener& CurrentWebPageOpener() {
   static WebPageOpener opener;
   return opener;
+}
+
+SaveFileAsker& CurrentSaveFileAsker() {
+  static SaveFileAsker asker;
+  return asker;
 }
 
 class QSettingsStore : public SettingsStore {
@@ -75,6 +81,18 @@ void OpenWebPage(const QString& url) {
 WebPageOpener SetWebPageOpener(WebPageOpener opener) {
   WebPageOpener previous = std::move(CurrentWebPageOpener());
   CurrentWebPageOpener() = std::move(opener);
+  return previous;
+}
+
+QString AskSaveFileName(const SaveFileRequest& request, QWidget* parent) {
+  if (CurrentSaveFileAsker()) return CurrentSaveFileAsker()(request);
+  return QFileDialog::getSaveFileName(parent, request.caption,
+                                      request.suggestedPath, request.filter);
+}
+
+SaveFileAsker SetSaveFileAsker(SaveFileAsker asker) {
+  SaveFileAsker previous = std::move(CurrentSaveFileAsker());
+  CurrentSaveFileAsker() = std::move(asker);
   return previous;
 }
 

@@ -1,7 +1,7 @@
-// The three seams between Tarvelin and the desktop: message boxes, opening a
-// web page and the per-user settings store. Windows call these functions;
-// tests replace the handlers so that nothing modal blocks and nothing leaves
-// the machine.
+// The seams between Tarvelin and the desktop: message boxes, opening a web
+// page, the save-file dialog and the per-user settings store. Windows call
+// these functions; tests replace the handlers so that nothing modal blocks and
+// nothing leaves the machine.
 #pragma once
 
 #include <QString>
@@ -43,6 +43,20 @@ using WebPageOpener = std::function<void(const QString& url)>;
 // opener). A browser that cannot be started is not reported.
 void OpenWebPage(const QString& url);
 WebPageOpener SetWebPageOpener(WebPageOpener opener);
+
+// Where to save a file: the dialog's caption, the suggested path and the
+// file-type filter ("PDF files (*.pdf)").
+struct SaveFileRequest {
+  QString caption;
+  QString suggestedPath;
+  QString filter;
+};
+using SaveFileAsker = std::function<QString(const SaveFileRequest&)>;
+// Asks with a save-file dialog (or the installed asker); empty when the
+// user cancels.
+QString AskSaveFileName(const SaveFileRequest& request,
+                        QWidget* parent = nullptr);
+SaveFileAsker SetSaveFileAsker(SaveFileAsker asker);
 
 // The per-user settings store, keyed by section and key.
 class SettingsStore {

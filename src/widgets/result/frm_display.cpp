@@ -4,9 +4,13 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
+#include <QStackedWidget>
 #include <QStringList>
 #include <QTabWidget>
+#include <cmath>
 
+#include "present/explanation.h"  // kHowItWasFoundTitle
+#include "present/position_text.h"
 #include "widgets/common/app_seams.h"
 #include "widgets/common/twips.h"
 #include "widgets/common/ui_widgets.h"
@@ -16,9 +20,12 @@
 namespace tarvelin {
 namespace {
 
+// The summary line at the very top, twips; everything else sits below it.
+constexpr int kSummaryTwips = 360;
+
 // Client area of the form, twips.
 constexpr int kFormWidthTwips = 12735;
-constexpr int kFormHeightTwips = 8880;
+constexpr int kFormHeightTwips = 8880 + kSummaryTwips;
 
 // Controls on a tab page are placed relative to the tab control, whose tab
 // strip takes the top of it; a page starts this far down, twips.
@@ -33,6 +40,10 @@ constexpr std::array<int, 4> kCellTopTwips = {135, 1815, 3495, 5175};
 constexpr int kNumberWidthTwips = 255;
 constexpr int kNumberHeightTwips = 240;
 constexpr int kNumberInsetTwips = 45;
+// The sign's three letters stand left of its number, clear of the marker
+// line below the number so that "HL" stays whole, twips.
+constexpr int kSignNameWidthTwips = 390;
+constexpr int kSignNameGapTwips = 15;
 
 // Where each sign stands in the chart, Aries first: its cell (row, column),
 // its planet label and its marker label (left, top in twips).
@@ -165,36 +176,94 @@ FrmDisplay::FrmDisplay(QWidget* parent) : QWidget(parent) {
 
   SSTab1 = new QTabWidget(this);
   SSTab1->setObjectName("SSTab1");
-  SSTab1->setGeometry(TwipsRect(120, 1080, 12255, 7680));
+  SSTab1->setGeometry(TwipsRect(120, 1080 + kSummaryTwips, 12255, 7680));
   auto* chartPage = new QWidget;
   auto* detailsPage = new QWidget;
+  auto* foundPage = new QWidget;
   SSTab1->addTab(chartPage, "Hora Lagna Chart");
   SSTab1->addTab(detailsPage, "Hora Lagna Details");
+  SSTab1->addTab(foundPage, kHowItWasFoundTitle);
   BuildChartTab(chartPage);
   BuildDetailsTab(detailsPage);
+  BuildFoundTab(foundPage);
   SSTab1->setCurrentIndex(0);
+  RecordDesign();
+  SetScale(1.0);
+}
+
+QSize FrmDisplay::DesignSize() {
+  return QSize(Twips(kFormWidthTwips), Twips(kFormHeightTwips));
+}
+
+void FrmDisplay::RecordDesign() {
+  designFont_ = font();
+  for (QWidget* widget : findChildren<QWidget*>()) {
+    // Only the controls placed here: Qt's own parts (tab bar, page stack,
+    // scroll bars, viewports) and the tab pages follow their owners.
+    const QString name = widget->objectName();
+    if (name.isEmpty() || name.startsWith(QLatin1String("qt_")) ||
+        qobject_cast<QStackedWidget*>(widget->parentWidget())) {
+      continue;
+    }
+    design_.push_back({widget, widget->geometry(),
+                       widget->testAttribute(Qt::WA_SetFont), widget->font()});
+  }
+}
+
+void FrmDisplay::SetScale(double scale) {
+  scale_ = scale;
+  const auto scaled = [scale](int v) {
+    return static_cast<int>(std::lround(v * scale));
+  };
+  const auto scaledFont = [scale](QFont font) {
+    font.setPointSizeF(font.pointSizeF() * scale);
+    return font;
+  };
+  setFont(scaledFont(designFont_));
+  const QSize design = DesignSize();
+  setFixedSize(scaled(design.width()), scaled(design.height()));
+  for (const Placed& placed : design_) {
+    if (!placed.widget) continue;
+    if (placed.ownFont) placed.widget->setFont(scaledFont(placed.font));
+    const QRect& r = placed.rect;
+    // Edges are scaled, not sizes, so neighbours stay flush.
+    const int left = scaled(r.left()), top = scaled(r.top());
+    QRect rect(left, top, scaled(r.left() + r.width()) - left,
+               scaled(r.top() + r.height()) - top);
+    if (auto* box = qobject_cast<ReadingBox*>(placed.widget)) {
+      rect.setHeight(box->WholeLinesHeight(rect.height()));
+    }
+    placed.widget->setGeometry(rect);
+  }
 }
 
 void FrmDisplay::BuildBand() {
   const QFont bold = BoldFont(font());
-  dsd1 = MakeLabel(this, "dsd1", "Significance", TwipsRect(120, 0, 2000, 240));
+  lblSummary_ = MakeLabel(this, "lblSummary", QString(),
+                          TwipsRect(120, 30, 12255, kSummaryTwips - 30));
+  QFont summaryFont = bold;
+  summaryFont.setPointSize(10);
+  lblSummary_->setFont(summaryFont);
+  lblSummary_->setStyleSheet("color: #a00000;");
+  dsd1 = MakeLabel(this, "dsd1", "Significance",
+                   TwipsRect(120, kSummaryTwips, 2000, 240));
   dsd1->setFont(bold);
   Label8 = MakeLabel(this, "Label8",
                      "Hora Lagna signifies the importance of self in terms of "
                      "money, wealth and prosperity.",
-                     TwipsRect(120, 240, 7215, 240));
+                     TwipsRect(120, 240 + kSummaryTwips, 7215, 240));
   Label10 =
       MakeLabel(this, "Label10", "Hora Lagna Present In House Significance",
-                TwipsRect(120, 480, 4545, 240));
+                TwipsRect(120, 480 + kSummaryTwips, 4545, 240));
   Label10->setFont(bold);
   lblHoraDesc = MakeLabel(this, "lblHoraDesc", QString(),
-                          TwipsRect(120, 720, 12255, 375));
+                          TwipsRect(120, 720 + kSummaryTwips, 12255, 375));
   lblHoraDesc->setWordWrap(true);
-  Label5 =
-      MakeLabel(this, "Label5", kForumCaption, TwipsRect(8760, 0, 3690, 240));
+  Label5 = MakeLabel(this, "Label5", kForumCaption,
+                     TwipsRect(8760, kSummaryTwips, 3690, 240));
   Label5->setAlignment(Qt::AlignRight | Qt::AlignTop);
   Label6 = MakeLink(this, "Label6", address::kForumHome,
-                    TwipsRect(9360, 240, 2565, 240));
+                    TwipsRect(9360, 240 + kSummaryTwips, 2565, 240));
   Label6->setAlignment(Qt::AlignRight | Qt::AlignTop);
   connect(Label6, &QLabel::linkActivated, this, &FrmDisplay::Label6_Click);
 }
@@ -252,6 +321,13 @@ void FrmDisplay::BuildChart(QWidget* chart) {
                             cellTop, kNumberWidthTwips, kNumberHeightTwips));
     Hno[s]->setFont(numberFont);
     Hno[s]->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    QLabel* signName = MakeLabel(
+        chart, QStringLiteral("lblSignName%1").arg(s),
+        QString::fromLatin1(SignAbbreviation(s).data(), 3),
+        ChartRect(cell.markerLeft - kSignNameGapTwips - kSignNameWidthTwips,
+                  cellTop, kSignNameWidthTwips, kNumberHeightTwips));
+    signName->setFont(numberFont);
+    signName->setAlignment(Qt::AlignRight | Qt::AlignTop);
     lblArudha[s] = MakeLabel(chart, QStringLiteral("lblArudha%1").arg(s), "A12",
                              ChartRect(cell.markerLeft, cell.markerTop,
                                        kMarkerWidthTwips, kMarkerHeightTwips));
@@ -337,6 +413,36 @@ void FrmDisplay::BuildDetailsTab(QWidget* page) {
     box->setGeometry(TwipsRect(cell.left, cell.top, cell.width, cell.height));
     this->*cell.box = box;
   }
+}
+
+void FrmDisplay::BuildFoundTab(QWidget* page) {
+  auto* frame = new QFrame(page);
+  frame->setObjectName("foundFrame");
+  frame->setFrameShape(QFrame::Box);
+  frame->setFrameShadow(QFrame::Sunken);
+  frame->setGeometry(PageRect(120, 360, 12015, 7215));
+  lblHowItWasFound_ = MakeLabel(frame, "lblHowItWasFound", QString(),
+                                TwipsRect(240, 240, 11535, 6735), Wrap::Yes);
+  lblHowItWasFound_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  QFont steps = font();
+  steps.setPointSize(9);
+  lblHowItWasFound_->setFont(steps);
+}
+
+void FrmDisplay::ShowExplanation(
+    const std::string& summary, const std::vector<std::string>& howItWasFound) {
+  lblSummary_->setText(QString::fromStdString(summary));
+  QStringList lines;
+  for (const std::string& line : howItWasFound) {
+    lines << QString::fromStdString(line);
+  }
+  // A blank line between the steps.
+  lblHowItWasFound_->setText(lines.join(QStringLiteral("\n\n")));
+}
+
+QString FrmDisplay::SummaryText() const { return lblSummary_->text(); }
+QString FrmDisplay::HowItWasFoundText() const {
+  return lblHowItWasFound_->text();
 }
 
 QString FrmDisplay::VisibleMarkerText(const std::string& markers) {

@@ -5,8 +5,13 @@
 // Show() puts a ResultView on screen.
 #pragma once
 
+#include <QFont>
+#include <QPointer>
+#include <QRect>
 #include <QWidget>
 #include <array>
+#include <string>
+#include <vector>
 
 #include "present/result_view.h"
 
@@ -28,6 +33,21 @@ class FrmDisplay : public QWidget {
   // Displays a calculation's view: chart, planet table, details, house text
   // and the 28 sign fields. Nothing is computed here.
   void Show(const ResultView& view);
+
+  // The form's size as laid out in twips, at 96 dots per inch.
+  static QSize DesignSize();
+  // Draws the form at `scale` times its design size: every control's place
+  // and size and every font follow; the reading boxes then take whole lines
+  // of text. 1 is the design size.
+  void SetScale(double scale);
+  double Scale() const { return scale_; }
+
+  // The one-line answer at the top, and the steps of "How it was found"
+  // on the third tab, as made by the explanation.
+  void ShowExplanation(const std::string& summary,
+                       const std::vector<std::string>& howItWasFound);
+  QString SummaryText() const;
+  QString HowItWasFoundText() const;
 
   // A marker cell's text as it is displayed: the empty marker lines are left
   // out so that "HL" shows in the small cell however many come before it.
@@ -70,6 +90,22 @@ class FrmDisplay : public QWidget {
   void BuildPlanetTable(QWidget* frame);
   void BuildDetails(QWidget* frame);
   void BuildDetailsTab(QWidget* page);
+  void BuildFoundTab(QWidget* page);
+  // Notes every control's design place and font, for SetScale.
+  void RecordDesign();
+
+  // A control as laid out at the design size.
+  struct Placed {
+    QPointer<QWidget> widget;
+    QRect rect;
+    bool ownFont;
+    QFont font;
+  };
+  QLabel* lblSummary_ = nullptr;
+  QLabel* lblHowItWasFound_ = nullptr;
+  std::vector<Placed> design_;
+  QFont designFont_;
+  double scale_ = 1.0;
 };
 
 }  // namespace tarvelin

@@ -5,6 +5,10 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QTextCursor>
+#include <QTextDocument>
+#include <QTextLayout>
+#include <algorithm>
+#include <cmath>
 
 namespace tarvelin {
 namespace {
@@ -28,6 +32,23 @@ ReadingBox::ReadingBox(QWidget* parent) : QPlainTextEdit(parent) {
   setLineWrapMode(QPlainTextEdit::WidgetWidth);
   setAcceptDrops(false);
   setUndoRedoEnabled(false);
+}
+
+int ReadingBox::WholeLinesHeight(int height) const {
+  // A line as the box lays it out: leading included, whole pixels.
+  QTextLayout probe(QStringLiteral("X"), font());
+  probe.beginLayout();
+  QTextLine first = probe.createLine();
+  first.setLeadingIncluded(true);
+  first.setLineWidth(1000);
+  probe.endLayout();
+  const double line = first.height();
+  // Above the lines the frame and the document's margin; below them only
+  // the frame, since the next line, not the margin, would show there.
+  const double chrome = 2.0 * frameWidth() + document()->documentMargin();
+  const int lines =
+      std::max(1, static_cast<int>(std::floor((height - chrome) / line)));
+  return static_cast<int>(std::ceil(chrome + lines * line));
 }
 
 bool ReadingBox::event(QEvent* event) {

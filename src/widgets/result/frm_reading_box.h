@@ -17,6 +17,10 @@ class ReadingBox : public QPlainTextEdit {
  public:
   explicit ReadingBox(QWidget* parent = nullptr);
 
+  // The largest height up to `height` (pixels) at which the box shows a
+  // whole number of lines in its current font, never less than one line.
+  int WholeLinesHeight(int height) const;
+
  protected:
   bool event(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;

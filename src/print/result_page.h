@@ -1,0 +1,51 @@
+// The result on one page of paper: the summary, the chart with "HL" and
+// the sign names, the person's details, the planet table, the house
+// sentence, "How it was found", and the Hora Lagna sign's attributes and
+// readings. The same painting makes the PDF (text stays text), the PNG and
+// the printout. It only lays out texts made elsewhere; nothing is computed
+// here.
+#pragma once
+
+#include <QPageSize>
+#include <QString>
+#include <string>
+#include <vector>
+
+#include "present/result_view.h"
+
+class QImage;
+class QPainter;
+
+namespace tarvelin {
+
+struct ResultPage {
+  ResultView view;
+  std::string summary;                     // HoraLagnaSummary
+  std::vector<std::string> howItWasFound;  // HowItWasFound, one per line
+};
+
+// A4, or Letter where the system's locale measures in US units.
+QPageSize LocalPageSize();
+
+// Paints the page on `painter`, whose device's (0, 0) is the paper's
+// top-left corner and whose paper is `pageSize`. The text shrinks as far
+// as needed for everything to fit on the one page.
+void PaintResultPage(QPainter& painter, const QPageSize& pageSize,
+                     const ResultPage& page);
+
+// A one-page PDF. False, with the reason in `error`, when the file cannot
+// be written.
+bool WriteResultPdf(const QString& path, const ResultPage& page,
+                    const QPageSize& pageSize, QString* error);
+
+// The same page as an image of `dotsPerInch`, white paper.
+QImage RenderResultImage(const ResultPage& page, const QPageSize& pageSize,
+                         int dotsPerInch);
+// ... written as PNG. False, with the reason in `error`, on failure.
+bool WriteResultPng(const QString& path, const ResultPage& page,
+                    const QPageSize& pageSize, int dotsPerInch, QString* error);
+
+// The resolution of exported images.
+constexpr int kImageDotsPerInch = 150;
+
+}  // namespace tarvelin

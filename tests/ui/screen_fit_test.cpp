@@ -1,0 +1,191 @@
+// The windows on common screens: run once per screen size and display
+// scaling (TARVELIN_SCREEN names the case; the offscreen platform is given
+// the screen and QT_SCALE_FACTOR the scaling). The result window opens
+// inside the screen with the whole form in view, grows with the window, and
+// its reading boxes show whole lines; the input form fits too. Screenshots
+// of each case go to build/screenshots for people to look at.
+#include <QAbstractTextDocumentLayout>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTextBlock>
+#include <QTextLayout>
+#include <QtTest>
+
+#include "shell/mdi.h"
+#include "ui_test_support.h"
+#include "widgets/input/frm_main.h"
+#include "widgets/result/frm_display.h"
+#include "widgets/result/frm_reading_box.h"
+
+using namespace tarvelin;
+
+namespace {
+
+QString CaseName() {
+  const QString name = qEnvironmentVariable("TARVELIN_SCREEN");
+  return name.isEmpty() ? QStringLiteral("default") : name;
+}
+
+QString Describe(const QRect& r) {
+  return QStringLiteral("%1,%2 %3x%4")
+      .arg(r.x())
+      .arg(r.y())
+      .arg(r.width())
+      .arg(r.height());
+}
+
+// The window, frame included, lies inside the screen's free area.
+void VerifyOnScreen(QWidget* window) {
+  const QRect free = window->screen()->availableGeometry();
+  QVERIFY2(
+      free.contains(window->frameGeometry()),
+      qPrintable(QStringLiteral("frame %1 outside the screen's %2")
+                     .arg(Describe(window->frameGeometry()), Describe(free))));
+}
+
+// `child` shows whole inside `window`.
+void VerifyInside(QWidget* window, QWidget* child) {
+  const QRect where(child->mapTo(window, QPoint(0, 0)), child->size());
+  QVERIFY2(window->rect().contains(where),
+           qPrintable(QStringLiteral("%1 at %2, window %3")
+                          .arg(child->objectName(), Describe(where),
+                               Describe(window->rect()))));
+}
+
+void Settle(QWidget* window) {
+  window->show();
+  QVERIFY(QTest::qWaitForWindowExposed(window));
+  QApplication::processEvents();
+  QApplication::processEvents();
+}
+
+}  // namespace
+
+class ScreenFitTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void resultWindowShowsWholeInsideTheScreen();
+  void resultFormGrowsWithTheWindow();
+  void readingBoxesShowWholeLines();
+  void inputFormFitsTheScreen();
+};
+
+void ScreenFitTest::resultWindowShowsWholeInsideTheScreen() {
+  MDI window;
+  window.frmDisplay()->Show(test::SampleView());
+  window.frmDisplay()->ShowExplanation(
+      "Hora Lagna: Virgo 12\u00B0 34\u2032 \u2014 6th house from the "
+      "ascendant (Aries)",
+      {"Birth: 15 March 1980, 21:05:30 local clock time.",
+       "Timed from the birth day's sunrise: 15 March 1980 at 06:37:00.",
+       "Sun at sunrise + 0.5\u00B0 \u00D7 minutes = Hora Lagna:"});
+  Settle(&window);
+  qInfo("%s: screen %s, form scale %.3f", qPrintable(CaseName()),
+        qPrintable(Describe(window.screen()->availableGeometry())),
+        window.frmDisplay()->Scale());
+
+  VerifyOnScreen(&window);
+  // No scrolling: the sub-window lies whole in the area's view.
+  QVERIFY(!window.mdiArea->horizontalScrollBar()->isVisible());
+  QVERIFY(!window.mdiArea->verticalScrollBar()->isVisible());
+  QVERIFY(window.mdiArea->viewport()->rect().contains(
+      window.displayWindow()->geometry()));
+  VerifyInside(&window, window.Picture1);
+  VerifyInside(&window, window.cmdExit);
+  // Not drawn below the smallest readable scale.
+  QVERIFY(window.frmDisplay()->Scale() >= 0.8);
+
+  const QString name = "result_window_" + CaseName();
+  window.frmDisplay()->SSTab1->setCurrentIndex(0);
+  QVERIFY(test::SaveScreenshot(&window, name + "_chart"));
+  window.frmDisplay()->SSTab1->setCurrentIndex(1);
+  QVERIFY(test::SaveScreenshot(&window, name + "_details"));
+  window.frmDisplay()->SSTab1->setCurrentIndex(2);
+  QVERIFY(test::SaveScreenshot(&window, name + "_found"));
+}
+
+void ScreenFitTest::resultFormGrowsWithTheWindow() {
+  MDI window;
+  window.frmDisplay()->Show(test::SampleView());
+  Settle(&window);
+  FrmDisplay& form = *window.frmDisplay();
+  const double scale = form.Scale();
+  const int cellWidth = form.shpHora[0]->width();
+  const double textSize = form.lblHoraDesc->font().pointSizeF();
+  const double numberSize = form.Hno[0]->font().pointSizeF();
+
+  window.resize(window.SizeForScale(scale * 1.5));
+  QApplication::processEvents();
+  QVERIFY2(
+      std::abs(form.Scale() - scale * 1.5) < 0.02,
+      qPrintable(QString("scale %1 from %2").arg(form.Scale()).arg(scale)));
+  QVERIFY(form.shpHora[0]->width() >= cellWidth * 1.45);
+  // Text follows, both the inherited font and the fonts set on a control.
+  const double grown = form.Scale() / scale;
+  QCOMPARE(form.lblHoraDesc->font().pointSizeF(), textSize * grown);
+  QCOMPARE(form.Hno[0]->font().pointSizeF(), numberSize * grown);
+  // The numbers still stand in their cells.
+  for (int s = 0; s < 12; ++s) {
+    QVERIFY(form.shpHora[s]->geometry().contains(form.Hno[s]->geometry()));
+  }
+
+  // And back: the same places as before.
+  window.resize(window.SizeForScale(scale));
+  QApplication::processEvents();
+  QCOMPARE(form.shpHora[0]->width(), cellWidth);
+}
+
+void ScreenFitTest::readingBoxesShowWholeLines() {
+  MDI window;
+  window.frmDisplay()->Show(test::SampleView());
+  Settle(&window);
+  window.frmDisplay()->SSTab1->setCurrentIndex(1);
+  QApplication::processEvents();
+  const auto boxes = window.frmDisplay()->findChildren<ReadingBox*>();
+  QCOMPARE(boxes.size(), 5);
+  for (ReadingBox* box : boxes) {
+    box->setPlainText(QString("word ").repeated(400));
+    QApplication::processEvents();
+    const int bottom = box->viewport()->height();
+    int whole = 0;
+    // Every laid-out line is either wholly in view or wholly below it.
+    const QTextBlock block = box->document()->firstBlock();
+    QTextLayout* layout = block.layout();
+    for (int i = 0; i < layout->lineCount(); ++i) {
+      QTextCursor at(block);
+      at.setPosition(block.position() + layout->lineAt(i).textStart());
+      const QRect line = box->cursorRect(at);
+      if (line.top() >= bottom) break;
+      QVERIFY2(line.bottom() < bottom,
+               qPrintable(QString("%1: line %2 at %3..%4, view ends at %5")
+                              .arg(box->objectName())
+                              .arg(i)
+                              .arg(line.top())
+                              .arg(line.bottom())
+                              .arg(bottom)));
+      ++whole;
+    }
+    QVERIFY2(whole >= 2, qPrintable(box->objectName()));
+  }
+}
+
+void ScreenFitTest::inputFormFitsTheScreen() {
+  test::SeamRecorder seams;
+  FrmMain form;
+  Settle(&form);
+  VerifyOnScreen(&form);
+  VerifyInside(&form, form.cmdRashi);
+  VerifyInside(&form, form.txtName);
+  QVERIFY(test::SaveScreenshot(&form, "input_form_" + CaseName()));
+}
+
+QTEST_MAIN(ScreenFitTest)
+#include "screen_fit_test.moc"
