@@ -9,11 +9,21 @@ namespace tarvelin::cli {
 namespace {
 
 // Which kind of run a flag belongs to; used to refuse mixtures.
-enum class Group { kBirth, kOutput, kPage, kBatch, kPlaces, kAlone };
+enum class Group {
+  kBirth,
+  kOutput,
+  kPage,
+  kBatch,
+  kPlaces,
+  kAlone,
+  kLibrary,      // a run on the birth library
+  kFromLibrary,  // the birth comes from the library
+  kLibraryFile,  // which library file, with any library flag
+};
 
 struct FlagRule {
   const char* flag;
-  const char* valueName;  // nullptr: the flag takes no value
+  const char* valueName;  // nullptr: no value; "[...]": a value may follow
   Group group;
   const char* help;
   void (*apply)(CliOptions& options, const std::string& value);
@@ -72,6 +82,33 @@ const FlagRule kFlags[] = {
        o.mode = Mode::kPlaces;
        o.placesQuery = v;
      }},
+    {"--save", nullptr, Group::kBirth,
+     "also save the birth in the birth library",
+     [](CliOptions& o, const std::string&) { o.save = true; }},
+    {"--from-library", "NAME", Group::kFromLibrary,
+     "compute a saved birth (NAME or #ID, see --library)",
+     [](CliOptions& o, const std::string& v) { o.libraryName = v; }},
+    {"--library", "[TEXT]", Group::kLibrary,
+     "list saved births (with TEXT in name, place or date)",
+     [](CliOptions& o, const std::string& v) {
+       if (o.mode == Mode::kSingle) o.mode = Mode::kLibraryList;
+       o.libraryFilter = v;
+     }},
+    {"--export-library", "FILE", Group::kLibrary,
+     "write saved births to FILE.csv or FILE.json",
+     [](CliOptions& o, const std::string& v) {
+       o.mode = Mode::kLibraryExport;
+       o.exchangePath = v;
+     }},
+    {"--import-library", "FILE", Group::kLibrary,
+     "add the births of FILE.csv or FILE.json",
+     [](CliOptions& o, const std::string& v) {
+       o.mode = Mode::kLibraryImport;
+       o.exchangePath = v;
+     }},
+    {"--library-file", "PATH", Group::kLibraryFile,
+     "the birth library to use (default: the per-user one)",
+     [](CliOptions& o, const std::string& v) { o.libraryFile = v; }},
     {"--zones", nullptr, Group::kAlone, "list the 71 time zones with indexes",
      [](CliOptions& o, const std::string&) { o.mode = Mode::kZones; }},
     {"--help", nullptr, Group::kAlone, "show this help",
@@ -95,6 +132,73 @@ const FlagRule* FindFlag(const std::string& flag) {
 }
 
 ParseOutcome Fail(const std::string& error) { return {std::nullopt, error}; }
+
+// Flags missing from a single birth, for its error message; --place stands
+// in for the coordinates and the zone.
+std::string MissingBirthFlags(const CliOptions& options) {
+  const bool placeGiven = options.given.count("--place") > 0;
+  const bool offsetGiven = options.given.count("--utc-offset") > 0;
+  std::string missing;
+  for (const char* flag : kRequiredBirthFlags) {
+    // --utc-offset stands for the zone.
+    if (offsetGiven && std::string(flag) == "--zone") continue;
+    const bool filledByPlace =
+        placeGiven &&
+        std::find_if(std::begin(kPlaceFilledFlags), std::end(kPlaceFilledFlags),
+                     [flag](const char* f) {
+                       return std::string(f) == flag;
+                     }) != std::end(kPlaceFilledFlags);
+    if (!options.given.count(flag) && !filledByPlace) {
+      missing += missing.empty() ? "" : ", ";
+      missing += flag;
+    }
+  }
+  return missing;
+}
+
+// The library's flags go with each other as follows: --library lists (or,
+// beside --export-library, chooses what is written); --export-library and
+// --import-library go alone; --from-library replaces the birth flags;
+// --save goes with a birth given by its flags; --library-file with any of
+// them. --json goes with a birth and with --library.
+ParseOutcome CheckLibraryFlags(const CliOptions& options,
+                               const std::set<Group>& groups) {
+  const bool birthFlags = std::any_of(
+      options.given.begin(), options.given.end(), [](const std::string& f) {
+        return f != "--save" && FindFlag(f)->group == Group::kBirth;
+      });
+  if (groups.count(Group::kBatch) || groups.count(Group::kPlaces)) {
+    return Fail("the birth library's flags go with no --batch or --places");
+  }
+  if (options.given.count("--export-library") &&
+      options.given.count("--import-library")) {
+    return Fail("--export-library and --import-library go one at a time");
+  }
+  if (groups.count(Group::kLibrary)) {
+    if (birthFlags || groups.count(Group::kFromLibrary) || options.save) {
+      return Fail(
+          "--library, --export-library and --import-library take no birth");
+    }
+    if (options.json && options.mode != Mode::kLibraryList) {
+      return Fail("--json goes with --library, not with the file flags");
+    }
+    return {options, ""};
+  }
+  if (groups.count(Group::kFromLibrary)) {
+    if (birthFlags || options.save) {
+      return Fail(
+          "--from-library takes the whole birth from the library; "
+          "it takes no birth flags and no --save");
+    }
+    return {options, ""};
+  }
+  if (!options.save) {
+    return Fail("--library-file goes with a flag of the birth library");
+  }
+  const std::string missing = MissingBirthFlags(options);
+  if (!missing.empty()) return Fail("missing " + missing + " (try --help)");
+  return {options, ""};
+}
 
 }  // namespace
 
@@ -124,6 +228,8 @@ ParseOutcome ParseCommandLine(const std::vector<std::string>& args) {
       value = arg.substr(equals + 1);
     } else if (i + 1 < args.size() && args[i + 1].rfind("--", 0) != 0) {
       value = args[++i];
+    } else if (rule->valueName[0] == '[') {
+      value.clear();  // the value is optional
     } else {
       return Fail(flag + " needs a value " + rule->valueName);
     }
@@ -157,6 +263,10 @@ ParseOutcome ParseCommandLine(const std::vector<std::string>& args) {
     }
     if (options.mode != Mode::kBatch) return Fail("--jobs goes with --batch");
   }
+  if (groups.count(Group::kLibrary) || groups.count(Group::kFromLibrary) ||
+      groups.count(Group::kLibraryFile) || options.save) {
+    return CheckLibraryFlags(options, groups);
+  }
   if (options.mode == Mode::kBatch) {
     if (groups.count(Group::kBirth)) {
       return Fail(
@@ -171,7 +281,6 @@ ParseOutcome ParseCommandLine(const std::vector<std::string>& args) {
     }
     return {options, ""};
   }
-  const bool placeGiven = options.given.count("--place") > 0;
   const bool offsetGiven = options.given.count("--utc-offset") > 0;
   if (options.given.count("--dst") && options.given.count("--no-dst")) {
     return Fail("--dst and --no-dst contradict each other");
@@ -184,20 +293,7 @@ ParseOutcome ParseCommandLine(const std::vector<std::string>& args) {
       }
     }
   }
-  std::string missing;
-  for (const char* flag : kRequiredBirthFlags) {
-    if (offsetGiven && std::string(flag) == "--zone") continue;
-    const bool filledByPlace =
-        placeGiven &&
-        std::find_if(std::begin(kPlaceFilledFlags), std::end(kPlaceFilledFlags),
-                     [flag](const char* f) {
-                       return std::string(f) == flag;
-                     }) != std::end(kPlaceFilledFlags);
-    if (!options.given.count(flag) && !filledByPlace) {
-      missing += missing.empty() ? "" : ", ";
-      missing += flag;
-    }
-  }
+  const std::string missing = MissingBirthFlags(options);
   if (!missing.empty()) {
     return Fail("missing " + missing + " (try --help)");
   }
@@ -216,6 +312,11 @@ std::string HelpText() {
          "               --place TEXT [any flag above] [--json]\n"
          "  tarvelin-cli --batch FILE.csv [--jobs N] [--json]\n"
          "  tarvelin-cli --places TEXT [--json]\n"
+         "  tarvelin-cli [a birth as above] --save [--json]\n"
+         "  tarvelin-cli --from-library NAME [--json]\n"
+         "  tarvelin-cli --library [TEXT] [--json]\n"
+         "  tarvelin-cli --export-library FILE.csv|FILE.json [--library TEXT]\n"
+         "  tarvelin-cli --import-library FILE.csv|FILE.json\n"
          "  tarvelin-cli --zones\n"
          "  tarvelin-cli --help | --version\n"
          "\n"
@@ -255,12 +356,22 @@ std::string HelpText() {
          "Rows are computed on every core (--jobs to choose); the output is\n"
          "the same, in the same order, whatever the number of jobs.\n"
          "\n"
+         "The birth library is one SQLite file (--library-file PATH, or the\n"
+         "per-user one); --save keeps a birth already saved as it is. An\n"
+         "exported CSV runs through --batch; births it cannot hold (an exact\n"
+         "UTC offset no zone-list entry has, letters outside A-Z) are left\n"
+         "out and named. An import says of every row whether it was added,\n"
+         "skipped as a duplicate, or refused and why.\n"
+         "\n"
          "Exit status: 0 done; 1 some batch rows could not be read, or the\n"
-         "output could not be written (\"write error\"); 2 a bad flag or a\n"
-         "bad birth, an unknown place, a place whose zone the time-zone\n"
-         "database does not know, a batch file that cannot be read or has no\n"
-         "header (one line on standard error); 141 the reader closed the\n"
-         "pipe.\n";
+         "output could not be written (\"write error\"), or births were left\n"
+         "out of an export or refused by an import; 2 a bad flag or a bad\n"
+         "birth, an unknown place, a place whose zone the time-zone database\n"
+         "does not know, a batch file that cannot be read or has no header, a\n"
+         "saved birth's name that is unknown or ambiguous (one line on\n"
+         "standard error); 3 the birth library could not be used (a birth\n"
+         "given by its flags is still computed and printed); 141 the reader\n"
+         "closed the pipe.\n";
   return out.str();
 }
 

@@ -16,14 +16,18 @@ namespace tarvelin::cli {
 constexpr int kExitOk = 0;
 constexpr int kExitBadRows = 1;   // a batch ran, some rows could not be read
 constexpr int kExitBadInput = 2;  // a bad flag or a bad single birth
+constexpr int kExitLibrary = 3;   // the birth library could not be used
 
 enum class Mode {
-  kSingle,   // one birth from the birth flags
-  kBatch,    // --batch FILE.csv
-  kZones,    // --zones
-  kPlaces,   // --places TEXT
-  kHelp,     // --help
-  kVersion,  // --version
+  kSingle,         // one birth from the birth flags
+  kBatch,          // --batch FILE.csv
+  kZones,          // --zones
+  kPlaces,         // --places TEXT
+  kHelp,           // --help
+  kVersion,        // --version
+  kLibraryList,    // --library [TEXT]
+  kLibraryExport,  // --export-library FILE
+  kLibraryImport,  // --import-library FILE
 };
 
 // The most threads --jobs takes.
@@ -40,6 +44,12 @@ struct CliOptions {
   std::string placesQuery;       // --places: the atlas's matches are listed
   std::string pdfPath, pngPath;  // --pdf, --png: the result page as files
   std::set<std::string> given;   // every flag on the command line
+  // The birth library (cli/library_commands.h).
+  std::string libraryFile;    // --library-file; empty: the per-user one
+  std::string libraryFilter;  // --library TEXT
+  std::string libraryName;    // --from-library NAME
+  std::string exchangePath;   // --export-library / --import-library FILE
+  bool save = false;          // --save
 };
 
 // The options, or one line saying what is wrong with the command line.

@@ -10,6 +10,7 @@
 #include "cli/birth_place.h"
 #include "cli/cli_options.h"
 #include "cli/input_file.h"
+#include "cli/library_commands.h"
 #include "cli/output_stream.h"
 #include "cli/page_output.h"
 #include "present/explanation.h"
@@ -27,25 +28,41 @@ void Complain(const std::string& message) {
   std::cerr << TerminalSafe(message) << "\n";
 }
 
-int RunSingle(const CliOptions& options, std::ostream& out) {
+// The birth of the flags, or (--from-library) the saved one; nothing with
+// the message printed and `status` set.
+std::optional<Birth> SingleBirth(const CliOptions& options,
+                                 std::optional<PlaceTaken>& place,
+                                 int& status) {
+  if (options.given.count("--from-library")) {
+    return BirthFromLibrary(options, status);
+  }
   BirthTexts texts = options.birth;
-  std::optional<PlaceTaken> place;
+  status = kExitBadInput;
   if (options.given.count("--place")) {
     PlaceOutcome outcome = ApplyPlace(options.place, options.given, texts);
     if (!outcome.taken) {
       Complain(outcome.problem);
-      return kExitBadInput;
+      return std::nullopt;
     }
     place = std::move(outcome.taken);
   }
-  const BirthEntry entry = ReadBirth(texts);
+  BirthEntry entry = ReadBirth(texts);
   if (!entry.birth) {
     Complain(entry.problem);
-    return kExitBadInput;
+    return std::nullopt;
   }
-  Birth birth = *entry.birth;
-  if (place && place->offsetFromAtlas)
-    birth.atlasZone = place->place.city.ianaZone;
+  if (place && place->offsetFromAtlas) {
+    entry.birth->atlasZone = place->place.city.ianaZone;
+  }
+  return std::move(entry.birth);
+}
+
+int RunSingle(const CliOptions& options, std::ostream& out) {
+  std::optional<PlaceTaken> place;
+  int status = kExitOk;
+  const std::optional<Birth> entry = SingleBirth(options, place, status);
+  if (!entry) return status;
+  const Birth& birth = *entry;
   // Warnings go to standard error, one line each; the result still comes.
   std::vector<std::string> warnings;
   if (place) warnings = PlaceWarnings(*place);
@@ -77,7 +94,9 @@ int RunSingle(const CliOptions& options, std::ostream& out) {
     Complain(problem);
     return kExitWriteError;
   }
-  return kExitOk;
+  // Saved after the result is out: a library that cannot be used costs the
+  // saving, never the chart.
+  return options.save ? SaveToLibrary(options, birth) : kExitOk;
 }
 
 int RunPlaces(const CliOptions& options, std::ostream& out) {
@@ -144,6 +163,12 @@ int Run(const std::vector<std::string>& args, OutputStream& out) {
       return RunBatchFile(options, out);
     case Mode::kPlaces:
       return RunPlaces(options, out.stream());
+    case Mode::kLibraryList:
+      return RunLibraryList(options, out.stream());
+    case Mode::kLibraryExport:
+      return RunLibraryExport(options, out.stream());
+    case Mode::kLibraryImport:
+      return RunLibraryImport(options, out.stream());
     case Mode::kSingle:
       return RunSingle(options, out.stream());
   }

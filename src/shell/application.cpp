@@ -3,9 +3,11 @@
 #include <QApplication>
 
 #include "chart/calculate.h"
+#include "library/birth_library.h"
 #include "present/explanation.h"
 #include "present/result_view.h"
 #include "shell/end_program.h"
+#include "shell/form_library.h"
 #include "shell/frm_about.h"
 #include "shell/frm_exit_screen.h"
 #include "shell/mdi.h"
@@ -18,8 +20,12 @@ namespace tarvelin {
 
 constexpr const char kAlreadyRunning[] = "Application is already running";
 
-Application::Application(const QString& lockPath, QObject* parent)
-    : QObject(parent), lock_(lockPath) {
+Application::Application(const QString& lockPath, QObject* parent,
+                         QString libraryPath)
+    : QObject(parent),
+      lock_(lockPath),
+      libraryPath_(libraryPath.isEmpty() ? library::BirthLibrary::DefaultPath()
+                                         : std::move(libraryPath)) {
   connect(&lock_, &SingleInstanceLock::raiseRequested, this,
           &Application::BringToFront);
 }
@@ -37,6 +43,7 @@ bool Application::StartApplication(const QDate& today) {
   UpdateReminder(today);
 
   frmMain_ = std::make_unique<FrmMain>();
+  AttachLibraryMenu(frmMain_.get(), libraryPath_);
   connect(frmMain_.get(), &FrmMain::calculationRequested, this,
           &Application::OnCalculationRequested);
   connect(frmMain_.get(), &FrmMain::aboutRequested, this,

@@ -21,9 +21,11 @@ class Application : public QObject {
   Q_OBJECT
 
  public:
+  // `libraryPath`: the birth library the input form's File menu uses
+  // (empty: the per-user one).
   explicit Application(
       const QString& lockPath = SingleInstanceLock::DefaultPath(),
-      QObject* parent = nullptr);
+      QObject* parent = nullptr, QString libraryPath = {});
   ~Application() override;
 
   // The start-up sequence. When another copy is running it says so and
@@ -48,6 +50,7 @@ class Application : public QObject {
 
  private:
   SingleInstanceLock lock_;
+  QString libraryPath_;
   std::unique_ptr<FrmMain> frmMain_;
   QPointer<MDI> mdi_;
   QPointer<FrmExitScreen> exitScreen_;

@@ -337,6 +337,7 @@ QGroupBox* FrmMain::BuildPromotion() {
 
 void FrmMain::BuildMenus() {
   QMenu* file = menuBar()->addMenu("&File");
+  file->setObjectName("mnuFile");
   mnuNext = file->addAction("Get My Hora Lagna");
   mnuExit = file->addAction("E&xit");
 

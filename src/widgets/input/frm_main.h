@@ -36,6 +36,13 @@ class FrmMain : public QMainWindow {
   // first problem's message has been shown, the focus moved, and nothing.
   std::optional<Birth> ValidatedInput();
 
+  // Fills every box with `birth` (a saved one being opened), ready for "Get
+  // My Hora Lagna"; a city chosen from the atlas before is forgotten. The
+  // birth must carry a zone-list entry: the form has no box for an exact
+  // offset, so without one nothing changes and false comes back.
+  // (frm_main_birth.cpp)
+  bool ShowBirth(const Birth& birth);
+
   // The controls, named as the system names them, for the shell and tests.
   QLineEdit* txtName = nullptr;
   QComboBox *cboMonth = nullptr, *cboDate = nullptr, *cboYear = nullptr;

@@ -32,6 +32,9 @@ class FrmMainAtlas : public QObject {
   // The city last chosen from that list; empty once City, State or Country
   // no longer name it.
   const std::optional<AtlasCity>& chosenCity() const { return chosen_; }
+  // The boxes were filled from elsewhere: a later change of the birth date
+  // or time leaves the zone alone.
+  void ForgetCity() { chosen_.reset(); }
 
  public slots:
   // Offers the cities that match what is now in the City box.

@@ -1,0 +1,45 @@
+// "Open Birth…": the saved births (name, date, place), filtered as one
+// types and sorted by name or by most recent use. Enter or a double click
+// opens the chosen birth; Delete removes it after a confirmation.
+#pragma once
+
+#include <QDialog>
+#include <optional>
+
+#include "library/birth_library.h"
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QTreeWidget;
+
+namespace tarvelin {
+
+class OpenBirthDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  OpenBirthDialog(library::BirthLibrary& library, QWidget* parent = nullptr);
+
+  // The birth opened (after exec() answered Accepted).
+  const std::optional<library::SavedBirth>& chosen() const { return chosen_; }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void Reload();
+  void OpenCurrent();
+  void DeleteCurrent();
+
+  library::BirthLibrary& library_;
+  std::vector<library::SavedBirth> births_;  // as listed
+  std::optional<library::SavedBirth> chosen_;
+  QLineEdit* filter_ = nullptr;
+  QComboBox* order_ = nullptr;
+  QTreeWidget* list_ = nullptr;
+  QPushButton *open_ = nullptr, *delete_ = nullptr;
+};
+
+}  // namespace tarvelin
