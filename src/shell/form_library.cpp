@@ -1,7 +1,5 @@
 #include "shell/form_library.h"
 
-#include <QMenu>
-
 #include "widgets/input/frm_main.h"
 #include "widgets/library/library_menu.h"
 
@@ -9,7 +7,7 @@ namespace tarvelin {
 
 LibraryMenu* AttachLibraryMenu(FrmMain* form, const QString& path) {
   return new LibraryMenu(
-      form, form->findChild<QMenu*>("mnuFile"), path,
+      form, form->fileMenu(), path,
       // The form's own checks and messages come first.
       [form] { return form->ValidatedInput(); },
       [form](const Birth& birth) { return form->ShowBirth(birth); });

@@ -47,28 +47,29 @@ const TypedBirth kSecond{
     "Lima",     "Lima", "Peru"};
 
 void Type(FrmMain& f, const TypedBirth& b) {
-  for (QLineEdit* box : {f.txtName, f.txtLonD, f.txtLonM, f.txtLatD, f.txtLatM,
-                         f.txtMCity, f.txtMState, f.txtMCountry}) {
+  const test::InputFormControls c(&f);
+  for (QLineEdit* box : {c.txtName, c.txtLonD, c.txtLonM, c.txtLatD, c.txtLatM,
+                         c.txtMCity, c.txtMState, c.txtMCountry}) {
     box->clear();
   }
-  QTest::keyClicks(f.txtName, b.name);
-  QTest::keyClicks(f.txtLonD, b.lonDeg);
-  QTest::keyClicks(f.txtLonM, b.lonMin);
-  QTest::keyClicks(f.txtLatD, b.latDeg);
-  QTest::keyClicks(f.txtLatM, b.latMin);
-  (b.west ? f.optLongWest : f.optLongEast)->setChecked(true);
-  (b.south ? f.optLatSouth : f.optLatNorth)->setChecked(true);
-  f.chkDST->setChecked(b.dst);
-  f.cboMonth->setCurrentIndex(b.monthPosition);
-  f.cboDate->setCurrentText(b.day);
-  f.cboYear->setCurrentText(b.year);
-  f.cboHH->setCurrentText(b.hour);
-  f.cboMM->setCurrentText(b.minute);
-  f.cboSS->setCurrentText(b.second);
-  f.cmbTimeZone->setCurrentIndex(b.zonePosition);
-  QTest::keyClicks(f.txtMCity, b.city);
-  QTest::keyClicks(f.txtMState, b.state);
-  QTest::keyClicks(f.txtMCountry, b.country);
+  QTest::keyClicks(c.txtName, b.name);
+  QTest::keyClicks(c.txtLonD, b.lonDeg);
+  QTest::keyClicks(c.txtLonM, b.lonMin);
+  QTest::keyClicks(c.txtLatD, b.latDeg);
+  QTest::keyClicks(c.txtLatM, b.latMin);
+  (b.west ? c.optLongWest : c.optLongEast)->setChecked(true);
+  (b.south ? c.optLatSouth : c.optLatNorth)->setChecked(true);
+  c.chkDST->setChecked(b.dst);
+  c.cboMonth->setCurrentIndex(b.monthPosition);
+  c.cboDate->setCurrentText(b.day);
+  c.cboYear->setCurrentText(b.year);
+  c.cboHH->setCurrentText(b.hour);
+  c.cboMM->setCurrentText(b.minute);
+  c.cboSS->setCurrentText(b.second);
+  c.cmbTimeZone->setCurrentIndex(b.zonePosition);
+  QTest::keyClicks(c.txtMCity, b.city);
+  QTest::keyClicks(c.txtMState, b.state);
+  QTest::keyClicks(c.txtMCountry, b.country);
 }
 
 QString Shown(const std::string& text) {
@@ -134,12 +135,13 @@ void EndToEndTest::fromInputToResultAndBack() {
   qInfo("felt speed: start to input form shown: %lld ms", startMs);
 
   FrmMain& form = *app.inputForm();
+  const test::InputFormControls controls(&form);
   Type(form, kFirst);
   QVERIFY(test::SaveScreenshot(&form, "input_form"));
   QSignalSpy requested(&form, &FrmMain::calculationRequested);
 
   clock.restart();
-  QTest::mouseClick(form.cmdRashi, Qt::LeftButton);
+  QTest::mouseClick(controls.cmdRashi, Qt::LeftButton);
   QVERIFY(app.resultWindow() != nullptr);
   QVERIFY(QTest::qWaitForWindowExposed(app.resultWindow()));
   const qint64 clickMs = clock.elapsed();
@@ -169,16 +171,16 @@ void EndToEndTest::fromInputToResultAndBack() {
   QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   QVERIFY(form.isVisible());
   QVERIFY(!(app.exitScreen() && app.exitScreen()->isVisible()));
-  QCOMPARE(form.txtName->text(), QString("ASHA VERMA"));
-  QCOMPARE(form.txtLonD->text(), QString(kFirst.lonDeg));
-  QCOMPARE(form.txtLatM->text(), QString(kFirst.latMin));
-  QCOMPARE(form.cboMonth->currentIndex(), kFirst.monthPosition);
-  QCOMPARE(form.cboYear->currentText(), QString(kFirst.year));
-  QCOMPARE(form.txtMCity->text(), QString(kFirst.city));
+  QCOMPARE(controls.txtName->text(), QString("ASHA VERMA"));
+  QCOMPARE(controls.txtLonD->text(), QString(kFirst.lonDeg));
+  QCOMPARE(controls.txtLatM->text(), QString(kFirst.latMin));
+  QCOMPARE(controls.cboMonth->currentIndex(), kFirst.monthPosition);
+  QCOMPARE(controls.cboYear->currentText(), QString(kFirst.year));
+  QCOMPARE(controls.txtMCity->text(), QString(kFirst.city));
 
   // A second birth: the fresh window shows it alone.
   Type(form, kSecond);
-  QTest::mouseClick(form.cmdRashi, Qt::LeftButton);
+  QTest::mouseClick(controls.cmdRashi, Qt::LeftButton);
   QVERIFY(app.resultWindow() != nullptr);
   QCOMPARE(requested.count(), 2);
   const Birth second = requested.at(1).at(0).value<Birth>();

@@ -45,45 +45,47 @@ const TypedBirth kBirths[] = {
 };
 
 void Type(FrmMain& f, const TypedBirth& b) {
-  for (QLineEdit* box : {f.txtName, f.txtLonD, f.txtLonM, f.txtLatD, f.txtLatM,
-                         f.txtMCity, f.txtMState, f.txtMCountry}) {
+  const test::InputFormControls c(&f);
+  for (QLineEdit* box : {c.txtName, c.txtLonD, c.txtLonM, c.txtLatD, c.txtLatM,
+                         c.txtMCity, c.txtMState, c.txtMCountry}) {
     box->clear();
   }
-  QTest::keyClicks(f.txtName, b.name);
-  QTest::keyClicks(f.txtLonD, b.lonDeg);
-  QTest::keyClicks(f.txtLonM, b.lonMin);
-  QTest::keyClicks(f.txtLatD, b.latDeg);
-  QTest::keyClicks(f.txtLatM, b.latMin);
-  (b.west ? f.optLongWest : f.optLongEast)->setChecked(true);
-  (b.south ? f.optLatSouth : f.optLatNorth)->setChecked(true);
-  f.cboMonth->setCurrentIndex(b.monthPosition);
-  f.cboDate->setCurrentText(b.day);
-  f.cboYear->setCurrentText(b.year);
-  f.cboHH->setCurrentText(b.hour);
-  f.cboMM->setCurrentText(b.minute);
-  f.cboSS->setCurrentText(b.second);
-  f.cmbTimeZone->setCurrentIndex(b.zonePosition);
-  f.chkDST->setChecked(b.dst);
-  QTest::keyClicks(f.txtMCity, b.city);
-  QTest::keyClicks(f.txtMState, b.state);
-  QTest::keyClicks(f.txtMCountry, b.country);
+  QTest::keyClicks(c.txtName, b.name);
+  QTest::keyClicks(c.txtLonD, b.lonDeg);
+  QTest::keyClicks(c.txtLonM, b.lonMin);
+  QTest::keyClicks(c.txtLatD, b.latDeg);
+  QTest::keyClicks(c.txtLatM, b.latMin);
+  (b.west ? c.optLongWest : c.optLongEast)->setChecked(true);
+  (b.south ? c.optLatSouth : c.optLatNorth)->setChecked(true);
+  c.cboMonth->setCurrentIndex(b.monthPosition);
+  c.cboDate->setCurrentText(b.day);
+  c.cboYear->setCurrentText(b.year);
+  c.cboHH->setCurrentText(b.hour);
+  c.cboMM->setCurrentText(b.minute);
+  c.cboSS->setCurrentText(b.second);
+  c.cmbTimeZone->setCurrentIndex(b.zonePosition);
+  c.chkDST->setChecked(b.dst);
+  QTest::keyClicks(c.txtMCity, b.city);
+  QTest::keyClicks(c.txtMState, b.state);
+  QTest::keyClicks(c.txtMCountry, b.country);
 }
 
 // Every box of the form, as one text.
 QString Boxes(const FrmMain& f) {
+  const test::InputFormControls c(&f);
   QStringList texts;
   for (const QLineEdit* box :
-       {f.txtName, f.txtLonD, f.txtLonM, f.txtLatD, f.txtLatM, f.txtMCity,
-        f.txtMState, f.txtMCountry}) {
+       {c.txtName, c.txtLonD, c.txtLonM, c.txtLatD, c.txtLatM, c.txtMCity,
+        c.txtMState, c.txtMCountry}) {
     texts << box->text();
   }
-  for (const QComboBox* list : {f.cboMonth, f.cboDate, f.cboYear, f.cboHH,
-                                f.cboMM, f.cboSS, f.cmbTimeZone}) {
+  for (const QComboBox* list : {c.cboMonth, c.cboDate, c.cboYear, c.cboHH,
+                                c.cboMM, c.cboSS, c.cmbTimeZone}) {
     texts << list->currentText();
   }
-  texts << QString::number(f.optLongWest->isChecked())
-        << QString::number(f.optLatSouth->isChecked())
-        << QString::number(f.chkDST->isChecked());
+  texts << QString::number(c.optLongWest->isChecked())
+        << QString::number(c.optLatSouth->isChecked())
+        << QString::number(c.chkDST->isChecked());
   return texts.join("|");
 }
 
@@ -128,13 +130,14 @@ class FormLibraryTest : public QObject {
       Application app(dir.filePath("lock"), nullptr, library);
       QVERIFY(app.StartApplication(QDate(2024, 3, 15)));
       FrmMain& form = *app.inputForm();
+      const test::InputFormControls controls(&form);
       QVERIFY(QTest::qWaitForWindowActive(&form));
       for (const TypedBirth& birth : kBirths) {
         Type(form, birth);
         PressCtrl(&form, Qt::Key_S);
         if (&birth == &kBirths[1]) {
           boxesOfSecond = Boxes(form);
-          form.cmdRashi->click();
+          controls.cmdRashi->click();
           chartOfSecond = Chart(app);
           app.BackToInputForm();
           QVERIFY(QTest::qWaitForWindowActive(&form));
@@ -150,7 +153,7 @@ class FormLibraryTest : public QObject {
       QVERIFY(seams.messages[0].text.contains("Overwrite"));
 
       // A bad entry is the form's to report, and nothing is saved.
-      form.txtName->clear();
+      controls.txtName->clear();
       PressCtrl(&form, Qt::Key_S);
       QCOMPARE(seams.messages.back().text, QString("Please Enter Name"));
     }
@@ -158,6 +161,7 @@ class FormLibraryTest : public QObject {
     Application app(dir.filePath("lock"), nullptr, library);
     QVERIFY(app.StartApplication(QDate(2024, 3, 15)));
     FrmMain& form = *app.inputForm();
+    const test::InputFormControls controls(&form);
     QVERIFY(QTest::qWaitForWindowActive(&form));
     QVERIFY(Boxes(form) != boxesOfSecond);
     WhenDialogOpens([](OpenBirthDialog* dialog) {
@@ -173,8 +177,8 @@ class FormLibraryTest : public QObject {
     PressCtrl(&form, Qt::Key_O);
     QCOMPARE(Boxes(form), boxesOfSecond);
     // "Get My Hora Lagna" has the focus once the form is active again.
-    QCOMPARE(form.focusWidget(), form.cmdRashi);
-    QTest::keyClick(form.cmdRashi, Qt::Key_Return);
+    QCOMPARE(form.focusWidget(), controls.cmdRashi);
+    QTest::keyClick(controls.cmdRashi, Qt::Key_Return);
     QVERIFY(app.resultWindow() != nullptr);
     QCOMPARE(Chart(app), chartOfSecond);
     app.BackToInputForm();
@@ -204,6 +208,7 @@ class FormLibraryTest : public QObject {
     Application app(dir.filePath("lock"), nullptr, path);
     QVERIFY(app.StartApplication(QDate(2024, 3, 15)));
     FrmMain& form = *app.inputForm();
+    const test::InputFormControls controls(&form);
     const QString before = Boxes(form);
     WhenDialogOpens([](OpenBirthDialog* dialog) {
       QTest::keyClick(dialog->findChild<QTreeWidget*>("lstBirths"),

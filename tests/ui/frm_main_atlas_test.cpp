@@ -10,6 +10,7 @@
 #include <QtTest>
 
 #include "tables/zone_table.h"
+#include "ui_test_support.h"
 #include "widgets/common/app_seams.h"
 #include "widgets/input/frm_main.h"
 
@@ -37,6 +38,7 @@ class FrmMainAtlasTest : public QObject {
   void Choose(const QString& typed, const QString& label);
 
   std::unique_ptr<FrmMain> form_;
+  std::unique_ptr<test::InputFormControls> ui_;  // form_'s, by name
   QStringList messages_;
   QStringList openedPages_;
 };
@@ -50,29 +52,31 @@ void FrmMainAtlasTest::init() {
   });
   SetWebPageOpener([this](const QString& url) { openedPages_.append(url); });
   form_ = std::make_unique<FrmMain>();
+  ui_ = std::make_unique<test::InputFormControls>(form_.get());
   form_->show();
   QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
 }
 
 void FrmMainAtlasTest::cleanup() {
+  ui_.reset();
   form_.reset();
   SetMessageHandler({});
   SetWebPageOpener({});
 }
 
 void FrmMainAtlasTest::SetBirth(int year, int month, int day, int hour) {
-  form_->cboYear->setCurrentText(QString::number(year));
-  form_->cboMonth->setCurrentIndex(month - 1);
-  form_->cboDate->setCurrentText(QString::number(day));
-  form_->cboHH->setCurrentText(QString::number(hour));
-  QCOMPARE(form_->cboYear->currentText(), QString::number(year));
-  QCOMPARE(form_->cboHH->currentText(), QString::number(hour));
+  ui_->cboYear->setCurrentText(QString::number(year));
+  ui_->cboMonth->setCurrentIndex(month - 1);
+  ui_->cboDate->setCurrentText(QString::number(day));
+  ui_->cboHH->setCurrentText(QString::number(hour));
+  QCOMPARE(ui_->cboYear->currentText(), QString::number(year));
+  QCOMPARE(ui_->cboHH->currentText(), QString::number(hour));
 }
 
 void FrmMainAtlasTest::Choose(const QString& typed, const QString& label) {
-  form_->txtMCity->setFocus();
-  form_->txtMCity->clear();
-  QTest::keyClicks(form_->txtMCity, typed);
+  ui_->txtMCity->setFocus();
+  ui_->txtMCity->clear();
+  QTest::keyClicks(ui_->txtMCity, typed);
   auto* completer = form_->findChild<QCompleter*>("cityCompleter");
   QVERIFY(completer != nullptr);
   QAbstractItemView* popup = completer->popup();
@@ -129,43 +133,42 @@ void FrmMainAtlasTest::choosingACityFillsEveryBox() {
   SetBirth(1990, 7, 15, 12);
   Choose(typed, label);
 
-  QCOMPARE(form_->txtMCity->text(), place[0]);
-  QCOMPARE(form_->txtMState->text(), place[1]);
-  QCOMPARE(form_->txtMCountry->text(), place[2]);
-  QCOMPARE(form_->txtLonD->text(), angles[0]);
-  QCOMPARE(form_->txtLonM->text(), angles[1]);
-  QCOMPARE(form_->optLongWest->isChecked(), angles[2] == "W");
-  QCOMPARE(form_->optLongEast->isChecked(), angles[2] == "E");
-  QCOMPARE(form_->txtLatD->text(), angles[3]);
-  QCOMPARE(form_->txtLatM->text(), angles[4]);
-  QCOMPARE(form_->optLatSouth->isChecked(), angles[5] == "S");
-  QCOMPARE(form_->optLatNorth->isChecked(), angles[5] == "N");
-  QCOMPARE(form_->cmbTimeZone->currentText(), zone);
-  QCOMPARE(form_->chkDST->isChecked(), dst);
+  QCOMPARE(ui_->txtMCity->text(), place[0]);
+  QCOMPARE(ui_->txtMState->text(), place[1]);
+  QCOMPARE(ui_->txtMCountry->text(), place[2]);
+  QCOMPARE(ui_->txtLonD->text(), angles[0]);
+  QCOMPARE(ui_->txtLonM->text(), angles[1]);
+  QCOMPARE(ui_->optLongWest->isChecked(), angles[2] == "W");
+  QCOMPARE(ui_->optLongEast->isChecked(), angles[2] == "E");
+  QCOMPARE(ui_->txtLatD->text(), angles[3]);
+  QCOMPARE(ui_->txtLatM->text(), angles[4]);
+  QCOMPARE(ui_->optLatSouth->isChecked(), angles[5] == "S");
+  QCOMPARE(ui_->optLatNorth->isChecked(), angles[5] == "N");
+  QCOMPARE(ui_->cmbTimeZone->currentText(), zone);
+  QCOMPARE(ui_->chkDST->isChecked(), dst);
   QVERIFY2(messages_.isEmpty(), qPrintable(messages_.join("\n")));
 }
 
 void FrmMainAtlasTest::dateChangeWorksTheZoneOutAgain() {
   SetBirth(1990, 7, 15, 12);
   Choose("Lond", "London, England, United Kingdom");
-  QVERIFY(form_->chkDST->isChecked());
+  QVERIFY(ui_->chkDST->isChecked());
 
-  form_->cboMonth->setCurrentIndex(0);  // January: winter time
-  QVERIFY(!form_->chkDST->isChecked());
-  QCOMPARE(form_->cmbTimeZone->currentText(),
+  ui_->cboMonth->setCurrentIndex(0);  // January: winter time
+  QVERIFY(!ui_->chkDST->isChecked());
+  QCOMPARE(ui_->cmbTimeZone->currentText(),
            QString("Greenwich Mean Time,GMT,0.0"));
 
   // Sydney's summer is London's winter.
   Choose("Sydney", "Sydney, New South Wales, Australia");
-  QVERIFY(form_->chkDST->isChecked());
-  form_->cboMonth->setCurrentIndex(6);
-  QVERIFY(!form_->chkDST->isChecked());
+  QVERIFY(ui_->chkDST->isChecked());
+  ui_->cboMonth->setCurrentIndex(6);
+  QVERIFY(!ui_->chkDST->isChecked());
 
   // Kathmandu kept India's time until 1986: the entry follows the year.
   SetBirth(1980, 1, 15, 12);
   Choose("Kathmandu", "Kathmandu, Bagmati Province, Nepal");
-  QCOMPARE(form_->cmbTimeZone->currentText(),
-           QString("Indian Time, IST, +5.3"));
+  QCOMPARE(ui_->cmbTimeZone->currentText(), QString("Indian Time, IST, +5.3"));
   QVERIFY(messages_.isEmpty());
 }
 
@@ -174,19 +177,18 @@ void FrmMainAtlasTest::dateChangeWorksTheZoneOutAgain() {
 void FrmMainAtlasTest::offsetWithoutEntryIsTakenExactly() {
   SetBirth(1980, 1, 15, 12);
   Choose("Kathmandu", "Kathmandu, Bagmati Province, Nepal");
-  QCOMPARE(form_->cmbTimeZone->currentText(),
-           QString("Indian Time, IST, +5.3"));
+  QCOMPARE(ui_->cmbTimeZone->currentText(), QString("Indian Time, IST, +5.3"));
 
-  form_->cboYear->setCurrentText("1990");  // +5:45 by then
-  QCOMPARE(form_->cmbTimeZone->currentText(),
+  ui_->cboYear->setCurrentText("1990");  // +5:45 by then
+  QCOMPARE(ui_->cmbTimeZone->currentText(),
            QString("UTC+05:45 at the birth (Asia/Kathmandu)"));
-  QCOMPARE(form_->cmbTimeZone->currentIndex(), kZoneCount);
-  QCOMPARE(form_->cmbTimeZone->itemText(34), QString("Indian Time, IST, +5.3"));
-  QVERIFY(!form_->chkDST->isChecked());
-  QVERIFY(!form_->chkDST->isEnabled());
+  QCOMPARE(ui_->cmbTimeZone->currentIndex(), kZoneCount);
+  QCOMPARE(ui_->cmbTimeZone->itemText(34), QString("Indian Time, IST, +5.3"));
+  QVERIFY(!ui_->chkDST->isChecked());
+  QVERIFY(!ui_->chkDST->isEnabled());
   QVERIFY(messages_.isEmpty());
 
-  form_->txtName->setText("RAM");
+  ui_->txtName->setText("RAM");
   const std::optional<Birth> birth = form_->ValidatedInput();
   QVERIFY(birth.has_value());
   QCOMPARE(birth->utcOffsetSeconds, 5 * 3600 + 45 * 60);
@@ -194,8 +196,8 @@ void FrmMainAtlasTest::offsetWithoutEntryIsTakenExactly() {
   QCOMPARE(birth->atlasZone, std::string("Asia/Kathmandu"));
 
   // Choosing a list entry frees the box again.
-  form_->cmbTimeZone->setCurrentIndex(29);
-  QVERIFY(form_->chkDST->isEnabled());
+  ui_->cmbTimeZone->setCurrentIndex(29);
+  QVERIFY(ui_->chkDST->isEnabled());
 }
 
 // Double summer time is an entry of its own with the box clear; half an
@@ -227,8 +229,8 @@ void FrmMainAtlasTest::summerTimesOfOtherLengthsTakeTheirEntry() {
   QFETCH(bool, dst);
   SetBirth(year, 6, 15, 12);
   Choose(typed, label);
-  QCOMPARE(form_->cmbTimeZone->currentText(), zone);
-  QCOMPARE(form_->chkDST->isChecked(), dst);
+  QCOMPARE(ui_->cmbTimeZone->currentText(), zone);
+  QCOMPARE(ui_->chkDST->isChecked(), dst);
 }
 
 // Editing City, State or Country drops what the atlas filled, unless the
@@ -236,40 +238,39 @@ void FrmMainAtlasTest::summerTimesOfOtherLengthsTakeTheirEntry() {
 void FrmMainAtlasTest::retypedPlaceDropsTheAtlasValues() {
   SetBirth(1990, 7, 15, 12);
   Choose("Chenn", "Chennai, Tamil Nadu, India");
-  QCOMPARE(form_->txtLonD->text(), QString("80"));
+  QCOMPARE(ui_->txtLonD->text(), QString("80"));
 
   // Still Chennai: its former name, typed letter by letter.
-  form_->txtMCity->selectAll();
-  QTest::keyClicks(form_->txtMCity, "madras");
-  emit form_->txtMCity->editingFinished();
-  QCOMPARE(form_->txtLonD->text(), QString("80"));
-  QCOMPARE(form_->cmbTimeZone->currentText(),
-           QString("Indian Time, IST, +5.3"));
+  ui_->txtMCity->selectAll();
+  QTest::keyClicks(ui_->txtMCity, "madras");
+  emit ui_->txtMCity->editingFinished();
+  QCOMPARE(ui_->txtLonD->text(), QString("80"));
+  QCOMPARE(ui_->cmbTimeZone->currentText(), QString("Indian Time, IST, +5.3"));
 
   // Mumbai typed over it without choosing: Chennai's values go.
-  form_->txtMCity->selectAll();
-  QTest::keyClicks(form_->txtMCity, "Mumbai");
-  QCOMPARE(form_->txtLonD->text(), QString("80"));  // until the edit ends
-  emit form_->txtMCity->editingFinished();
+  ui_->txtMCity->selectAll();
+  QTest::keyClicks(ui_->txtMCity, "Mumbai");
+  QCOMPARE(ui_->txtLonD->text(), QString("80"));  // until the edit ends
+  emit ui_->txtMCity->editingFinished();
   for (const QLineEdit* box :
-       {form_->txtLonD, form_->txtLonM, form_->txtLatD, form_->txtLatM}) {
+       {ui_->txtLonD, ui_->txtLonM, ui_->txtLatD, ui_->txtLatM}) {
     QVERIFY2(box->text().isEmpty(), qPrintable(box->objectName()));
   }
-  QCOMPARE(form_->cmbTimeZone->currentIndex(), 0);
-  QVERIFY(!form_->chkDST->isChecked());
+  QCOMPARE(ui_->cmbTimeZone->currentIndex(), 0);
+  QVERIFY(!ui_->chkDST->isChecked());
 
   // The country edited after a pick drops it too, at the latest when the
   // birth is computed.
   Choose("Lond", "London, England, United Kingdom");
-  QVERIFY(form_->chkDST->isChecked());
-  form_->txtMCountry->setFocus();
-  QTest::keyClicks(form_->txtMCountry, "x");
-  form_->txtName->setText("RAM");
+  QVERIFY(ui_->chkDST->isChecked());
+  ui_->txtMCountry->setFocus();
+  QTest::keyClicks(ui_->txtMCountry, "x");
+  ui_->txtName->setText("RAM");
   QVERIFY(!form_->ValidatedInput());  // no longitude any more
-  QVERIFY(form_->txtLonD->text().isEmpty());
-  QVERIFY(!form_->chkDST->isChecked());
-  form_->cboMonth->setCurrentIndex(0);  // no city to work out again
-  QVERIFY(!form_->chkDST->isChecked());
+  QVERIFY(ui_->txtLonD->text().isEmpty());
+  QVERIFY(!ui_->chkDST->isChecked());
+  ui_->cboMonth->setCurrentIndex(0);  // no city to work out again
+  QVERIFY(!ui_->chkDST->isChecked());
 }
 
 // Mumbai before 1955: the recorded time may be Bombay Time.
@@ -281,7 +282,7 @@ void FrmMainAtlasTest::cityTimeIsNotedOnce() {
                                         "Mumbai before 1955 may be Bombay "
                                         "Time"),
            qPrintable(messages_.front()));
-  form_->cboHH->setCurrentText("11");
+  ui_->cboHH->setCurrentText("11");
   QCOMPARE(messages_.size(), 1);
 }
 
@@ -289,20 +290,20 @@ void FrmMainAtlasTest::filledBoxesStayEditableAndTheWebSearchStays() {
   SetBirth(1990, 7, 15, 12);
   Choose("Lond", "London, England, United Kingdom");
   for (QLineEdit* box :
-       {form_->txtMCity, form_->txtMState, form_->txtMCountry, form_->txtLonD,
-        form_->txtLonM, form_->txtLatD, form_->txtLatM}) {
+       {ui_->txtMCity, ui_->txtMState, ui_->txtMCountry, ui_->txtLonD,
+        ui_->txtLonM, ui_->txtLatD, ui_->txtLatM}) {
     QVERIFY2(!box->isReadOnly() && box->isEnabled(),
              qPrintable(box->objectName()));
   }
-  QVERIFY(form_->cmbTimeZone->isEnabled());
-  QVERIFY(form_->chkDST->isEnabled());
+  QVERIFY(ui_->cmbTimeZone->isEnabled());
+  QVERIFY(ui_->chkDST->isEnabled());
 
-  form_->txtLatM->setText("30");
-  form_->chkDST->setChecked(false);
-  QCOMPARE(form_->txtLatM->text(), QString("30"));
-  QVERIFY(!form_->chkDST->isChecked());
+  ui_->txtLatM->setText("30");
+  ui_->chkDST->setChecked(false);
+  QCOMPARE(ui_->txtLatM->text(), QString("30"));
+  QVERIFY(!ui_->chkDST->isChecked());
 
-  form_->cmdBrowser->click();
+  ui_->cmdBrowser->click();
   QCOMPARE(openedPages_.size(), 1);
   QVERIFY2(openedPages_.front().contains("London"),
            qPrintable(openedPages_.front()));

@@ -23,6 +23,7 @@
 #include <memory>
 
 #include "tables/zone_table.h"
+#include "ui_test_support.h"
 #include "widgets/common/app_seams.h"
 #include "widgets/common/web_links.h"
 #include "widgets/input/zone_choice.h"
@@ -102,6 +103,7 @@ class FrmMainTest : public QObject {
   void FillValid();
 
   std::unique_ptr<FrmMain> form_;
+  std::unique_ptr<tarvelin::test::InputFormControls> ui_;  // form_'s, by name
   struct Shown {
     QString text;
     MessageIcon icon;
@@ -120,9 +122,11 @@ void FrmMainTest::init() {
   });
   tarvelin::SetWebPageOpener([this](const QString& url) { opened_ << url; });
   form_ = std::make_unique<FrmMain>();
+  ui_ = std::make_unique<tarvelin::test::InputFormControls>(form_.get());
 }
 
 void FrmMainTest::cleanup() {
+  ui_.reset();
   form_.reset();
   tarvelin::SetMessageHandler({});
   tarvelin::SetWebPageOpener({});
@@ -135,12 +139,12 @@ void FrmMainTest::ShowActive() {
 }
 
 void FrmMainTest::FillValid() {
-  form_->txtName->setText("RAM");
-  form_->txtLonD->setText("77");
-  form_->txtLonM->setText("13");
-  form_->txtLatD->setText("28");
-  form_->txtLatM->setText("40");
-  form_->cmbTimeZone->setCurrentIndex(34);  // Indian Time, near 77° E
+  ui_->txtName->setText("RAM");
+  ui_->txtLonD->setText("77");
+  ui_->txtLonM->setText("13");
+  ui_->txtLatD->setText("28");
+  ui_->txtLatM->setText("40");
+  ui_->cmbTimeZone->setCurrentIndex(34);  // Indian Time, near 77° E
 }
 
 void FrmMainTest::freshFormShowsTheFirstEntries() {
@@ -150,49 +154,50 @@ void FrmMainTest::freshFormShowsTheFirstEntries() {
   QStringList months = {"January",   "February", "March",    "April",
                         "May",       "June",     "July",     "August",
                         "September", "October",  "November", "December"};
-  QCOMPARE(ItemTexts(f.cboMonth), months);
-  QCOMPARE(ItemTexts(f.cboDate), Numbers(1, 31));
-  QCOMPARE(ItemTexts(f.cboYear), Numbers(1901, 2050));
-  QCOMPARE(ItemTexts(f.cboHH), Numbers(0, 23));
-  QCOMPARE(ItemTexts(f.cboMM), Numbers(0, 59));
-  QCOMPARE(ItemTexts(f.cboSS), Numbers(0, 59));
+  QCOMPARE(ItemTexts(ui_->cboMonth), months);
+  QCOMPARE(ItemTexts(ui_->cboDate), Numbers(1, 31));
+  QCOMPARE(ItemTexts(ui_->cboYear), Numbers(1901, 2050));
+  QCOMPARE(ItemTexts(ui_->cboHH), Numbers(0, 23));
+  QCOMPARE(ItemTexts(ui_->cboMM), Numbers(0, 59));
+  QCOMPARE(ItemTexts(ui_->cboSS), Numbers(0, 59));
   // The 71 entries, then the way to type any offset.
-  QCOMPARE(f.cmbTimeZone->count(), tarvelin::kZoneCount + 1);
-  QCOMPARE(f.cmbTimeZone->itemText(34), QString("Indian Time, IST, +5.3"));
-  QCOMPARE(f.cmbTimeZone->itemText(tarvelin::kZoneCount),
+  QCOMPARE(ui_->cmbTimeZone->count(), tarvelin::kZoneCount + 1);
+  QCOMPARE(ui_->cmbTimeZone->itemText(34), QString("Indian Time, IST, +5.3"));
+  QCOMPARE(ui_->cmbTimeZone->itemText(tarvelin::kZoneCount),
            QString::fromUtf8("Other offset\u2026"));
 
-  QCOMPARE(f.cboMonth->currentText(), QString("January"));
-  QCOMPARE(f.cboDate->currentText(), QString("1"));
-  QCOMPARE(f.cboYear->currentText(), QString("1901"));
-  QCOMPARE(f.cboHH->currentText(), QString("0"));
-  QCOMPARE(f.cboMM->currentText(), QString("0"));
-  QCOMPARE(f.cboSS->currentText(), QString("0"));
-  QCOMPARE(f.cmbTimeZone->currentText(),
+  QCOMPARE(ui_->cboMonth->currentText(), QString("January"));
+  QCOMPARE(ui_->cboDate->currentText(), QString("1"));
+  QCOMPARE(ui_->cboYear->currentText(), QString("1901"));
+  QCOMPARE(ui_->cboHH->currentText(), QString("0"));
+  QCOMPARE(ui_->cboMM->currentText(), QString("0"));
+  QCOMPARE(ui_->cboSS->currentText(), QString("0"));
+  QCOMPARE(ui_->cmbTimeZone->currentText(),
            QString("Alaska/Hawaii Daylight Time,AHDT,-9.0"));
-  for (const QComboBox* list : {f.cboMonth, f.cboDate, f.cboYear, f.cboHH,
-                                f.cboMM, f.cboSS, f.cmbTimeZone}) {
+  for (const QComboBox* list :
+       {ui_->cboMonth, ui_->cboDate, ui_->cboYear, ui_->cboHH, ui_->cboMM,
+        ui_->cboSS, ui_->cmbTimeZone}) {
     QVERIFY2(!list->isEditable(), qPrintable(list->objectName()));
   }
 
-  QVERIFY(f.optLongEast->isChecked());
-  QVERIFY(!f.optLongWest->isChecked());
-  QVERIFY(f.optLatNorth->isChecked());
-  QVERIFY(!f.optLatSouth->isChecked());
-  QVERIFY(!f.chkDST->isChecked());
-  QCOMPARE(f.chkDST->text(), QString("Daylight Saving Time"));
+  QVERIFY(ui_->optLongEast->isChecked());
+  QVERIFY(!ui_->optLongWest->isChecked());
+  QVERIFY(ui_->optLatNorth->isChecked());
+  QVERIFY(!ui_->optLatSouth->isChecked());
+  QVERIFY(!ui_->chkDST->isChecked());
+  QCOMPARE(ui_->chkDST->text(), QString("Daylight Saving Time"));
   for (const QLineEdit* box :
-       {f.txtName, f.txtMCity, f.txtMState, f.txtMCountry, f.txtLonD, f.txtLonM,
-        f.txtLatD, f.txtLatM}) {
+       {ui_->txtName, ui_->txtMCity, ui_->txtMState, ui_->txtMCountry,
+        ui_->txtLonD, ui_->txtLonM, ui_->txtLatD, ui_->txtLatM}) {
     QVERIFY2(box->text().isEmpty(), qPrintable(box->objectName()));
   }
-  QCOMPARE(f.txtLonD->maxLength(), 3);
-  QCOMPARE(f.txtLonM->maxLength(), 2);
-  QCOMPARE(f.txtLatD->maxLength(), 2);
-  QCOMPARE(f.txtLatM->maxLength(), 2);
-  QCOMPARE(f.cmdRashi->text(), QString("Get My Hora Lagna"));
-  QVERIFY(f.cmdRashi->isDefault());
-  QCOMPARE(f.cmdBrowser->text(), QString("Click for Latitude && Longitude"));
+  QCOMPARE(ui_->txtLonD->maxLength(), 3);
+  QCOMPARE(ui_->txtLonM->maxLength(), 2);
+  QCOMPARE(ui_->txtLatD->maxLength(), 2);
+  QCOMPARE(ui_->txtLatM->maxLength(), 2);
+  QCOMPARE(ui_->cmdRashi->text(), QString("Get My Hora Lagna"));
+  QVERIFY(ui_->cmdRashi->isDefault());
+  QCOMPARE(ui_->cmdBrowser->text(), QString("Click for Latitude && Longitude"));
 }
 
 void FrmMainTest::menusHoldTheirEntries() {
@@ -206,13 +211,13 @@ void FrmMainTest::menusHoldTheirEntries() {
   QCOMPARE(MenuEntries(actions[1]->menu()),
            QStringList({"&Online Help", "&Visit Us Online", "-",
                         "Check for Software &Update", "-", "&About Software"}));
-  QCOMPARE(actions[2], form_->mnuDonate);
-  QCOMPARE(actions[3], form_->mkmoney);
-  QVERIFY(!form_->mnuDonate->menu());
+  QCOMPARE(actions[2], ui_->mnuDonate);
+  QCOMPARE(actions[3], ui_->mkmoney);
+  QVERIFY(!ui_->mnuDonate->menu());
 }
 
 void FrmMainTest::nameBoxUpperCasesAndRefusesOtherCharacters() {
-  QLineEdit* name = form_->txtName;
+  QLineEdit* name = ui_->txtName;
   QTest::keyClicks(name, "ram");
   QCOMPARE(name->text(), QString("RAM"));
   QVERIFY(messages_.isEmpty());
@@ -281,7 +286,7 @@ void FrmMainTest::degreeBoxesTakeDigitsOnly() {
 
 void FrmMainTest::pastedTextIsFilteredLikeTyping() {
   QClipboard* clipboard = QGuiApplication::clipboard();
-  QLineEdit* name = form_->txtName;
+  QLineEdit* name = ui_->txtName;
   clipboard->setText("sita devi");
   QTest::keyClick(name, Qt::Key_V, Qt::ControlModifier);
   QCOMPARE(name->text(), QString("SITA DEVI"));
@@ -299,7 +304,7 @@ void FrmMainTest::pastedTextIsFilteredLikeTyping() {
   QCOMPARE(name->text(), QString("SITA DEVI"));
   QCOMPARE(messages_.size(), 2);
 
-  QLineEdit* lonDeg = form_->txtLonD;
+  QLineEdit* lonDeg = ui_->txtLonD;
   clipboard->setText("7.5");
   QTest::keyClick(lonDeg, Qt::Key_V, Qt::ControlModifier);
   QCOMPARE(lonDeg->text(), QString());
@@ -313,8 +318,8 @@ void FrmMainTest::pastedTextIsFilteredLikeTyping() {
   // The plain paste slot (the road of other paste entries) is refused by
   // the box itself; its message follows once the edit is over.
   clipboard->setText("9z");
-  form_->txtLatM->paste();
-  QCOMPARE(form_->txtLatM->text(), QString());
+  ui_->txtLatM->paste();
+  QCOMPARE(ui_->txtLatM->text(), QString());
   QTRY_COMPARE(messages_.size(), 4);
   QCOMPARE(messages_[3].text, QString(kNumbersOnly));
   clipboard->setText("ab");
@@ -344,25 +349,25 @@ void DropText(QWidget* box, const QString& text) {
 }  // namespace
 
 void FrmMainTest::dropsAndInputMethodCommitsAreFiltered() {
-  DropText(form_->txtName, "r2d2");
-  QCOMPARE(form_->txtName->text(), QString());
+  DropText(ui_->txtName, "r2d2");
+  QCOMPARE(ui_->txtName->text(), QString());
   QCOMPARE(messages_.size(), 1);
   QCOMPARE(messages_[0].text, QString(kLettersOnly));
 
-  DropText(form_->txtName, "ravi");
-  QCOMPARE(form_->txtName->text(), QString("RAVI"));
+  DropText(ui_->txtName, "ravi");
+  QCOMPARE(ui_->txtName->text(), QString("RAVI"));
   QCOMPARE(messages_.size(), 1);
 
   QInputMethodEvent junk;
   junk.setCommitString("7.");
-  QApplication::sendEvent(form_->txtLatD, &junk);
-  QCOMPARE(form_->txtLatD->text(), QString());
+  QApplication::sendEvent(ui_->txtLatD, &junk);
+  QCOMPARE(ui_->txtLatD->text(), QString());
   QCOMPARE(messages_.size(), 2);
   QCOMPARE(messages_[1].text, QString(kNumbersOnly));
   QInputMethodEvent letters;
   letters.setCommitString("kumar");
-  QApplication::sendEvent(form_->txtName, &letters);
-  QCOMPARE(form_->txtName->text(), QString("RAVIKUMAR"));
+  QApplication::sendEvent(ui_->txtName, &letters);
+  QCOMPARE(ui_->txtName->text(), QString("RAVIKUMAR"));
   QCOMPARE(messages_.size(), 2);
 }
 
@@ -407,16 +412,16 @@ void FrmMainTest::validationShowsItsMessageAndMovesFocus() {
   FillValid();
   if (box == "date") {
     const QStringList parts = value.split(' ');
-    form_->cboMonth->setCurrentText(parts[0]);
-    form_->cboDate->setCurrentText(parts[1]);
-    form_->cboYear->setCurrentText(parts[2]);
+    ui_->cboMonth->setCurrentText(parts[0]);
+    ui_->cboDate->setCurrentText(parts[1]);
+    ui_->cboYear->setCurrentText(parts[2]);
   } else {
     form_->findChild<QLineEdit*>(box)->setText(value);
   }
-  form_->cboYear->setFocus();
+  ui_->cboYear->setFocus();
 
   QSignalSpy requested(form_.get(), &FrmMain::calculationRequested);
-  QTest::mouseClick(form_->cmdRashi, Qt::LeftButton);
+  QTest::mouseClick(ui_->cmdRashi, Qt::LeftButton);
   QCOMPARE(requested.count(), 0);
   QCOMPARE(messages_.size(), 1);
   QCOMPARE(messages_[0].text, message);
@@ -430,27 +435,27 @@ void FrmMainTest::validationShowsItsMessageAndMovesFocus() {
 
 void FrmMainTest::validEntryIsHandedOverOnce() {
   FrmMain& f = *form_;
-  QTest::keyClicks(f.txtName, "asha rao");
-  QTest::keyClicks(f.txtLonD, "73");
-  QTest::keyClicks(f.txtLonM, "51");
-  QTest::keyClicks(f.txtLatD, "18");
-  QTest::keyClicks(f.txtLatM, "31");
-  f.optLongWest->setChecked(true);
-  f.optLatSouth->setChecked(true);
-  f.cboMonth->setCurrentIndex(1);  // February
-  f.cboDate->setCurrentText("29");
-  f.cboYear->setCurrentText("2004");
-  f.cboHH->setCurrentText("23");
-  f.cboMM->setCurrentText("5");
-  f.cboSS->setCurrentText("59");
-  f.cmbTimeZone->setCurrentIndex(27);  // Eastern Standard Time
-  f.chkDST->setChecked(true);
-  f.txtMCity->setText("Pune");
-  f.txtMState->setText(" ");
-  f.txtMCountry->setText("India");
+  QTest::keyClicks(ui_->txtName, "asha rao");
+  QTest::keyClicks(ui_->txtLonD, "73");
+  QTest::keyClicks(ui_->txtLonM, "51");
+  QTest::keyClicks(ui_->txtLatD, "18");
+  QTest::keyClicks(ui_->txtLatM, "31");
+  ui_->optLongWest->setChecked(true);
+  ui_->optLatSouth->setChecked(true);
+  ui_->cboMonth->setCurrentIndex(1);  // February
+  ui_->cboDate->setCurrentText("29");
+  ui_->cboYear->setCurrentText("2004");
+  ui_->cboHH->setCurrentText("23");
+  ui_->cboMM->setCurrentText("5");
+  ui_->cboSS->setCurrentText("59");
+  ui_->cmbTimeZone->setCurrentIndex(27);  // Eastern Standard Time
+  ui_->chkDST->setChecked(true);
+  ui_->txtMCity->setText("Pune");
+  ui_->txtMState->setText(" ");
+  ui_->txtMCountry->setText("India");
 
   QSignalSpy requested(&f, &FrmMain::calculationRequested);
-  QTest::mouseClick(f.cmdRashi, Qt::LeftButton);
+  QTest::mouseClick(ui_->cmdRashi, Qt::LeftButton);
   QVERIFY(messages_.isEmpty());
   QCOMPARE(requested.count(), 1);
   const auto input = requested.at(0).at(0).value<Birth>();
@@ -471,21 +476,21 @@ void FrmMainTest::menuAndEnterStartTheCalculationToo() {
   ShowActive();
   FillValid();
   QSignalSpy requested(form_.get(), &FrmMain::calculationRequested);
-  form_->mnuNext->trigger();
+  ui_->mnuNext->trigger();
   QCOMPARE(requested.count(), 1);
 
   // Enter in the name box is an accepted key; it presses the default button.
-  form_->txtName->setFocus();
-  QTest::keyClick(form_->txtName, Qt::Key_Return);
+  ui_->txtName->setFocus();
+  QTest::keyClick(ui_->txtName, Qt::Key_Return);
   QCOMPARE(requested.count(), 2);
-  QCOMPARE(form_->txtName->text(), QString("RAM"));
-  QTest::keyClick(form_->cboHH, Qt::Key_Enter, Qt::KeypadModifier);
+  QCOMPARE(ui_->txtName->text(), QString("RAM"));
+  QTest::keyClick(ui_->cboHH, Qt::Key_Enter, Qt::KeypadModifier);
   QCOMPARE(requested.count(), 3);
   QVERIFY(messages_.isEmpty());
 
   // Enter on the lookup button presses that button instead.
-  form_->cmdBrowser->setFocus();
-  QTest::keyClick(form_->cmdBrowser, Qt::Key_Return);
+  ui_->cmdBrowser->setFocus();
+  QTest::keyClick(ui_->cmdBrowser, Qt::Key_Return);
   QCOMPARE(requested.count(), 3);
   QCOMPARE(messages_.size(), 1);
   QCOMPARE(messages_[0].text, QString("Please Enter City"));
@@ -496,7 +501,7 @@ void FrmMainTest::menuAndEnterStartTheCalculationToo() {
 void FrmMainTest::farZoneIsAskedAboutFirst() {
   ShowActive();
   FillValid();
-  form_->cmbTimeZone->setCurrentIndex(0);
+  ui_->cmbTimeZone->setCurrentIndex(0);
   QSignalSpy requested(form_.get(), &FrmMain::calculationRequested);
   form_->cmdRashi_Click();
   QCOMPARE(requested.count(), 0);
@@ -505,7 +510,7 @@ void FrmMainTest::farZoneIsAskedAboutFirst() {
            QString::fromUtf8("The zone UTC-09:00 (Alaska/Hawaii Daylight "
                              "Time,AHDT,-9.0) is far from longitude "
                              "77\u00b013' E; calculate anyway?"));
-  QCOMPARE(QApplication::focusWidget(), form_->cmbTimeZone);
+  QCOMPARE(QApplication::focusWidget(), ui_->cmbTimeZone);
 
   tarvelin::SetMessageHandler([](const tarvelin::MessageRequest& r) {
     return r.buttons == tarvelin::MessageButtons::YesNo
@@ -529,15 +534,15 @@ void FrmMainTest::otherOffsetIsTypedExactly() {
         return answers.isEmpty() ? std::nullopt
                                  : std::optional<QString>(answers.takeFirst());
       });
-  QComboBox* list = form_->cmbTimeZone;
+  QComboBox* list = ui_->cmbTimeZone;
   const int other = tarvelin::kZoneCount;
   list->setCurrentIndex(other);
   emit list->activated(other);
   QCOMPARE(asked, (QStringList{"+", "+5:3"}));
   QCOMPARE(messages_.size(), 1);  // the malformed one
   QCOMPARE(list->currentText(), QString("UTC+05:53:20"));
-  QVERIFY(!form_->chkDST->isChecked());
-  QVERIFY(!form_->chkDST->isEnabled());
+  QVERIFY(!ui_->chkDST->isChecked());
+  QVERIFY(!ui_->chkDST->isEnabled());
 
   QSignalSpy requested(form_.get(), &FrmMain::calculationRequested);
   form_->cmdRashi_Click();
@@ -553,7 +558,7 @@ void FrmMainTest::otherOffsetIsTypedExactly() {
   QCOMPARE(list->currentText(), QString("UTC+05:53:20"));
   // Back on a list entry the box is free again.
   list->setCurrentIndex(34);
-  QVERIFY(form_->chkDST->isEnabled());
+  QVERIFY(ui_->chkDST->isEnabled());
   SetOffsetPrompt(previous);
 }
 
@@ -587,10 +592,10 @@ void FrmMainTest::browserLookupWantsAllThreePlaceTexts() {
   QFETCH(QString, message);
   QFETCH(QString, focus);
   ShowActive();
-  form_->txtMCity->setText(city);
-  form_->txtMState->setText(state);
-  form_->txtMCountry->setText(country);
-  QTest::mouseClick(form_->cmdBrowser, Qt::LeftButton);
+  ui_->txtMCity->setText(city);
+  ui_->txtMState->setText(state);
+  ui_->txtMCountry->setText(country);
+  QTest::mouseClick(ui_->cmdBrowser, Qt::LeftButton);
   QVERIFY(opened_.isEmpty());
   QCOMPARE(messages_.size(), 1);
   QCOMPARE(messages_[0].text, message);
@@ -600,17 +605,17 @@ void FrmMainTest::browserLookupWantsAllThreePlaceTexts() {
 }
 
 void FrmMainTest::browserLookupSearchesForThePlace() {
-  form_->txtMCity->setText("Pune");
-  form_->txtMState->setText("Maharashtra");
-  form_->txtMCountry->setText("India");
-  QTest::mouseClick(form_->cmdBrowser, Qt::LeftButton);
+  ui_->txtMCity->setText("Pune");
+  ui_->txtMState->setText("Maharashtra");
+  ui_->txtMCountry->setText("India");
+  QTest::mouseClick(ui_->cmdBrowser, Qt::LeftButton);
   QCOMPARE(opened_, QStringList(tarvelin::WebSearchAddress(
                         "Pune Maharashtra India Latitude Longitude")));
 
   // Blanks are a text: only an empty box is missing.
   opened_.clear();
-  form_->txtMState->setText("  ");
-  QTest::mouseClick(form_->cmdBrowser, Qt::LeftButton);
+  ui_->txtMState->setText("  ");
+  QTest::mouseClick(ui_->cmdBrowser, Qt::LeftButton);
   QVERIFY(messages_.isEmpty());
   QCOMPARE(opened_, QStringList(tarvelin::WebSearchAddress(
                         "Pune    India Latitude Longitude")));
@@ -622,11 +627,11 @@ void FrmMainTest::linksOpenTheirPages() {
     QAction* action;
     const char* page;
   };
-  const Link menus[] = {{form_->mnuOnline, address::kOnlineHelp},
-                        {form_->mnuVisit, address::kForumHome},
-                        {form_->mnuUpdate, address::kDownloadPage},
-                        {form_->mnuDonate, address::kDonatePage},
-                        {form_->mkmoney, address::kFullBrandPage}};
+  const Link menus[] = {{ui_->mnuOnline, address::kOnlineHelp},
+                        {ui_->mnuVisit, address::kForumHome},
+                        {ui_->mnuUpdate, address::kDownloadPage},
+                        {ui_->mnuDonate, address::kDonatePage},
+                        {ui_->mkmoney, address::kFullBrandPage}};
   for (const Link& link : menus) {
     opened_.clear();
     link.action->trigger();
@@ -638,9 +643,9 @@ void FrmMainTest::linksOpenTheirPages() {
     QLabel* label;
     const char* page;
   };
-  const Label labels[] = {{form_->lblCobrand, address::kCoBrandPage},
-                          {form_->lblFullBrand, address::kFullBrandPage},
-                          {form_->Label61, address::kForumHome}};
+  const Label labels[] = {{ui_->lblCobrand, address::kCoBrandPage},
+                          {ui_->lblFullBrand, address::kFullBrandPage},
+                          {ui_->Label61, address::kForumHome}};
   for (const Label& link : labels) {
     opened_.clear();
     QVERIFY(!link.label->text().isEmpty());
@@ -649,7 +654,7 @@ void FrmMainTest::linksOpenTheirPages() {
   }
 
   QSignalSpy about(form_.get(), &FrmMain::aboutRequested);
-  form_->mnuAbout->trigger();
+  ui_->mnuAbout->trigger();
   QCOMPARE(about.count(), 1);
 }
 
@@ -662,7 +667,7 @@ void FrmMainTest::closingByTheUserIsReportedHidingIsNot() {
   QCOMPARE(closed.count(), 0);
 
   ShowActive();
-  form_->mnuExit->trigger();
+  ui_->mnuExit->trigger();
   QCOMPARE(closed.count(), 1);
   QVERIFY(!form_->isVisible());
 }
@@ -676,7 +681,7 @@ void FrmMainTest::tabFollowsReadingOrder() {
       "optLong0",   "txtLatD",     "txtLatM",  "optLat0",   "cmdRashi",
       "txtName"};
   ShowActive();
-  form_->txtName->setFocus();
+  ui_->txtName->setFocus();
   QStringList visited;
   for (int i = 0; i < order.size(); ++i) {
     QWidget* focused = QApplication::focusWidget();

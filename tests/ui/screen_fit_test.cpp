@@ -180,10 +180,11 @@ void ScreenFitTest::readingBoxesShowWholeLines() {
 void ScreenFitTest::inputFormFitsTheScreen() {
   test::SeamRecorder seams;
   FrmMain form;
+  const test::InputFormControls controls(&form);
   Settle(&form);
   VerifyOnScreen(&form);
-  VerifyInside(&form, form.cmdRashi);
-  VerifyInside(&form, form.txtName);
+  VerifyInside(&form, controls.cmdRashi);
+  VerifyInside(&form, controls.txtName);
   QVERIFY(test::SaveScreenshot(&form, "input_form_" + CaseName()));
 }
 

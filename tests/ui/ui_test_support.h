@@ -3,11 +3,20 @@
 // hand-made result view, and the screenshot writer.
 #pragma once
 
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMap>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+#include <QtGlobal>
 #include <memory>
 #include <vector>
 
@@ -15,6 +24,72 @@
 #include "widgets/common/app_seams.h"
 
 namespace tarvelin::test {
+
+// The child of `parent` named `name`; a missing one stops the test run, so
+// a renamed control is reported rather than crashing later.
+template <class T>
+T* Child(const QObject* parent, const char* name) {
+  T* child = parent->findChild<T*>(QString::fromLatin1(name));
+  if (child == nullptr) {
+    qFatal("no %s named \"%s\"", T::staticMetaObject.className(), name);
+  }
+  return child;
+}
+
+// The input form's controls, found by their object names.
+struct InputFormControls {
+  explicit InputFormControls(const QObject* form)
+      : txtName(Child<QLineEdit>(form, "txtName")),
+        cboMonth(Child<QComboBox>(form, "cboMonth")),
+        cboDate(Child<QComboBox>(form, "cboDate")),
+        cboYear(Child<QComboBox>(form, "cboYear")),
+        cboHH(Child<QComboBox>(form, "cboHH")),
+        cboMM(Child<QComboBox>(form, "cboMM")),
+        cboSS(Child<QComboBox>(form, "cboSS")),
+        cmdRashi(Child<QPushButton>(form, "cmdRashi")),
+        txtMCity(Child<QLineEdit>(form, "txtMCity")),
+        txtMState(Child<QLineEdit>(form, "txtMState")),
+        txtMCountry(Child<QLineEdit>(form, "txtMCountry")),
+        cmdBrowser(Child<QPushButton>(form, "cmdBrowser")),
+        cmbTimeZone(Child<QComboBox>(form, "cmbTimeZone")),
+        chkDST(Child<QCheckBox>(form, "chkDST")),
+        txtLonD(Child<QLineEdit>(form, "txtLonD")),
+        txtLonM(Child<QLineEdit>(form, "txtLonM")),
+        optLongEast(Child<QRadioButton>(form, "optLong0")),
+        optLongWest(Child<QRadioButton>(form, "optLong1")),
+        txtLatD(Child<QLineEdit>(form, "txtLatD")),
+        txtLatM(Child<QLineEdit>(form, "txtLatM")),
+        optLatNorth(Child<QRadioButton>(form, "optLat0")),
+        optLatSouth(Child<QRadioButton>(form, "optLat1")),
+        lblCobrand(Child<QLabel>(form, "lblCobrand")),
+        lblFullBrand(Child<QLabel>(form, "lblFullBrand")),
+        Label61(Child<QLabel>(form, "Label61")),
+        mnuFile(Child<QMenu>(form, "mnuFile")),
+        mnuNext(Child<QAction>(form, "mnuNext")),
+        mnuExit(Child<QAction>(form, "mnuExit")),
+        mnuOnline(Child<QAction>(form, "mnuOnline")),
+        mnuVisit(Child<QAction>(form, "mnuVisit")),
+        mnuUpdate(Child<QAction>(form, "mnuUpdate")),
+        mnuAbout(Child<QAction>(form, "mnuAbout")),
+        mnuDonate(Child<QAction>(form, "mnuDonate")),
+        mkmoney(Child<QAction>(form, "mkmoney")) {}
+
+  QLineEdit* txtName;
+  QComboBox *cboMonth, *cboDate, *cboYear, *cboHH, *cboMM, *cboSS;
+  QPushButton* cmdRashi;
+  QLineEdit *txtMCity, *txtMState, *txtMCountry;
+  QPushButton* cmdBrowser;
+  QComboBox* cmbTimeZone;
+  QCheckBox* chkDST;
+  QLineEdit *txtLonD, *txtLonM;
+  QRadioButton *optLongEast, *optLongWest;
+  QLineEdit *txtLatD, *txtLatM;
+  QRadioButton *optLatNorth, *optLatSouth;
+  QLabel *lblCobrand, *lblFullBrand, *Label61;
+  QMenu* mnuFile;
+  QAction *mnuNext, *mnuExit, *mnuOnline, *mnuVisit, *mnuUpdate, *mnuAbout,
+      *mnuDonate, *mkmoney;
+};
 
 class MemoryStore : public SettingsStore {
  public:

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCompleter>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -169,6 +170,19 @@ FrmMain::FrmMain(QWidget* parent) : QMainWindow(parent) {
   // Cities offered under the City box fill the place, zone and daylight
   // saving; the lists are filled first so that loading is no date change.
   atlas_ = new FrmMainAtlas(this);
+  atlas_->cityCompleter()->setWidget(txtMCity);
+  connect(txtMCity, &QLineEdit::textEdited, atlas_,
+          &FrmMainAtlas::txtMCity_TextEdited);
+  // Checked when an edit is finished (and before computing), so that
+  // retyping the name letter by letter is judged by what it ends as.
+  for (QLineEdit* box : {txtMCity, txtMState, txtMCountry}) {
+    connect(box, &QLineEdit::editingFinished, atlas_,
+            &FrmMainAtlas::DropPlaceUnlessStillNamed);
+  }
+  for (QComboBox* list : {cboMonth, cboDate, cboYear, cboHH, cboMM, cboSS}) {
+    connect(list, &QComboBox::currentIndexChanged, atlas_,
+            &FrmMainAtlas::BirthTimeChanged);
+  }
   // A fixed form: as large as its contents, no larger.
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   txtName->setFocus();
@@ -336,12 +350,13 @@ QGroupBox* FrmMain::BuildPromotion() {
 }
 
 void FrmMain::BuildMenus() {
-  QMenu* file = menuBar()->addMenu("&File");
-  file->setObjectName("mnuFile");
-  mnuNext = file->addAction("Get My Hora Lagna");
-  mnuExit = file->addAction("E&xit");
+  mnuFile = menuBar()->addMenu("&File");
+  mnuFile->setObjectName("mnuFile");
+  mnuNext = mnuFile->addAction("Get My Hora Lagna");
+  mnuExit = mnuFile->addAction("E&xit");
 
   QMenu* help = menuBar()->addMenu("&Help");
+  help->setObjectName("mnuHelp");
   mnuOnline = help->addAction("&Online Help");
   mnuVisit = help->addAction("&Visit Us Online");
   help->addSeparator();

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QMetaType>
 #include <optional>
+#include <string>
 
 #include "chart/birth.h"
 #include "rules/validation.h"
@@ -15,6 +16,7 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QRadioButton;
 
@@ -43,26 +45,30 @@ class FrmMain : public QMainWindow {
   // (frm_main_birth.cpp)
   bool ShowBirth(const Birth& birth);
 
-  // The controls, named as the system names them, for the shell and tests.
-  QLineEdit* txtName = nullptr;
-  QComboBox *cboMonth = nullptr, *cboDate = nullptr, *cboYear = nullptr;
-  QComboBox *cboHH = nullptr, *cboMM = nullptr, *cboSS = nullptr;
-  QPushButton* cmdRashi = nullptr;
-  QLineEdit *txtMCity = nullptr, *txtMState = nullptr, *txtMCountry = nullptr;
-  QPushButton* cmdBrowser = nullptr;
-  QComboBox* cmbTimeZone = nullptr;
-  QCheckBox* chkDST = nullptr;
-  ZoneChoice* zoneChoice = nullptr;  // the list and box, exact offsets too
-  QLineEdit *txtLonD = nullptr, *txtLonM = nullptr;
-  QRadioButton *optLongEast = nullptr,
-               *optLongWest = nullptr;  // optLong(0), (1)
-  QLineEdit *txtLatD = nullptr, *txtLatM = nullptr;
-  QRadioButton *optLatNorth = nullptr,
-               *optLatSouth = nullptr;  // optLat(0), (1)
-  QLabel *lblCobrand = nullptr, *lblFullBrand = nullptr, *Label61 = nullptr;
-  QAction *mnuNext = nullptr, *mnuExit = nullptr, *mnuOnline = nullptr,
-          *mnuVisit = nullptr, *mnuUpdate = nullptr, *mnuAbout = nullptr,
-          *mnuDonate = nullptr, *mkmoney = nullptr;
+  // The "File" menu, for the shell to add its entries to.
+  QMenu* fileMenu() const { return mnuFile; }
+
+  // What the atlas (FrmMainAtlas) reads and fills; every box stays
+  // editable.
+  // The City, State and Country boxes as typed.
+  QString cityText() const;
+  QString stateText() const;
+  QString countryText() const;
+  // The birth date and time as the lists show them; a list without a
+  // selection reads as its first entry.
+  CivilDateTime ListedBirthTime() const;
+  // Fills City, State, Country and the longitude and latitude boxes.
+  void ShowPlace(const QString& city, const QString& state,
+                 const QString& country, const DegreesMinutes& longitude,
+                 const DegreesMinutes& latitude);
+  // Empties the longitude and latitude boxes (East, North) and puts the
+  // zone back to the first entry with the daylight-saving box clear.
+  void ClearCoordinatesAndZone();
+  // Selects a zone-list entry (0..70) and sets the daylight-saving box.
+  void SelectZoneEntry(int position, bool daylightSaving);
+  // Selects an exact offset of the atlas's zone `atlasZone`.
+  void SelectExactOffset(int utcOffsetSeconds, int daylightSavingSeconds,
+                         const std::string& atlasZone);
 
  signals:
   // "Get My Hora Lagna" with a valid birth.
@@ -97,6 +103,29 @@ class FrmMain : public QMainWindow {
   QWidget* FocusTarget(InputField field) const;
 
   FrmMainAtlas* atlas_ = nullptr;
+
+  // The controls, named as the system names them; tests find them by
+  // their object names.
+  QLineEdit* txtName = nullptr;
+  QComboBox *cboMonth = nullptr, *cboDate = nullptr, *cboYear = nullptr;
+  QComboBox *cboHH = nullptr, *cboMM = nullptr, *cboSS = nullptr;
+  QPushButton* cmdRashi = nullptr;
+  QLineEdit *txtMCity = nullptr, *txtMState = nullptr, *txtMCountry = nullptr;
+  QPushButton* cmdBrowser = nullptr;
+  QComboBox* cmbTimeZone = nullptr;
+  QCheckBox* chkDST = nullptr;
+  ZoneChoice* zoneChoice = nullptr;  // the list and box, exact offsets too
+  QLineEdit *txtLonD = nullptr, *txtLonM = nullptr;
+  QRadioButton *optLongEast = nullptr,
+               *optLongWest = nullptr;  // optLong(0), (1)
+  QLineEdit *txtLatD = nullptr, *txtLatM = nullptr;
+  QRadioButton *optLatNorth = nullptr,
+               *optLatSouth = nullptr;  // optLat(0), (1)
+  QLabel *lblCobrand = nullptr, *lblFullBrand = nullptr, *Label61 = nullptr;
+  QMenu* mnuFile = nullptr;
+  QAction *mnuNext = nullptr, *mnuExit = nullptr, *mnuOnline = nullptr,
+          *mnuVisit = nullptr, *mnuUpdate = nullptr, *mnuAbout = nullptr,
+          *mnuDonate = nullptr, *mkmoney = nullptr;
 };
 
 }  // namespace tarvelin

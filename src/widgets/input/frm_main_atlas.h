@@ -24,7 +24,8 @@ class FrmMainAtlas : public QObject {
   Q_OBJECT
 
  public:
-  // Wires itself into `form`'s boxes and lists; `form` owns it.
+  // Works for `form`, which owns it and connects its City box, place
+  // boxes and date and time lists to the slots below.
   explicit FrmMainAtlas(FrmMain* form);
 
   // The list of cities under the City box.
@@ -55,7 +56,6 @@ class FrmMainAtlas : public QObject {
   // form's birth date and time. `newCity`: the message about a missing
   // zone-list entry is shown even if the last working-out had none either.
   void WorkOutZone(bool newCity);
-  CivilDateTime LocalBirth() const;
   bool StillNamesChosenCity() const;
 
   FrmMain* form_;

@@ -1,14 +1,16 @@
 // FrmMain::ShowBirth: the input form filled with a birth, box by box, as
-// the user would have typed it.
+// the user would have typed it; and the reading and filling the atlas does.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 
 #include "tables/zone_table.h"
 #include "widgets/input/frm_main.h"
 #include "widgets/input/frm_main_atlas.h"
+#include "widgets/input/zone_choice.h"
 
 namespace tarvelin {
 namespace {
@@ -17,13 +19,23 @@ namespace {
 constexpr int kMaxLonDegrees = 179;
 constexpr int kMaxLatDegrees = 89;
 
-void SetAngle(double degrees, int maxDegrees, QLineEdit* degreeBox,
+void SetAngle(const DegreesMinutes& angle, QLineEdit* degreeBox,
               QLineEdit* minuteBox, QRadioButton* positive,
               QRadioButton* negative) {
-  const DegreesMinutes angle = ToDegreesMinutes(degrees, maxDegrees);
   degreeBox->setText(QString::number(angle.degrees));
   minuteBox->setText(QString::number(angle.minutes));
   (angle.negative ? negative : positive)->setChecked(true);
+}
+
+void SetAngle(double degrees, int maxDegrees, QLineEdit* degreeBox,
+              QLineEdit* minuteBox, QRadioButton* positive,
+              QRadioButton* negative) {
+  SetAngle(ToDegreesMinutes(degrees, maxDegrees), degreeBox, minuteBox,
+           positive, negative);
+}
+
+int ListNumber(const QComboBox* list) {
+  return list->currentText().trimmed().toInt();
 }
 
 void SelectNumber(QComboBox* list, int number) {
@@ -35,7 +47,7 @@ void SelectNumber(QComboBox* list, int number) {
 bool FrmMain::ShowBirth(const Birth& birth) {
   if (birth.zoneIndex < 0 || birth.zoneIndex >= kZoneCount) return false;
   // The place is the saved one, not a city the atlas would work out again.
-  if (auto* atlas = findChild<FrmMainAtlas*>()) atlas->ForgetCity();
+  if (atlas_ != nullptr) atlas_->ForgetCity();
 
   txtName->setText(QString::fromStdString(birth.name));
   SelectNumber(cboYear, birth.local.year);
@@ -55,6 +67,48 @@ bool FrmMain::ShowBirth(const Birth& birth) {
   chkDST->setChecked(birth.daylightSavingSeconds != 0);
   cmdRashi->setFocus();
   return true;
+}
+
+QString FrmMain::cityText() const { return txtMCity->text(); }
+QString FrmMain::stateText() const { return txtMState->text(); }
+QString FrmMain::countryText() const { return txtMCountry->text(); }
+
+CivilDateTime FrmMain::ListedBirthTime() const {
+  CivilDateTime birth;
+  birth.year = ListNumber(cboYear);
+  birth.month = std::max(cboMonth->currentIndex(), 0) + 1;
+  birth.day = std::max(ListNumber(cboDate), 1);
+  birth.hour = ListNumber(cboHH);
+  birth.minute = ListNumber(cboMM);
+  birth.second = ListNumber(cboSS);
+  return birth;
+}
+
+void FrmMain::ShowPlace(const QString& city, const QString& state,
+                        const QString& country, const DegreesMinutes& longitude,
+                        const DegreesMinutes& latitude) {
+  txtMCity->setText(city);
+  txtMState->setText(state);
+  txtMCountry->setText(country);
+  SetAngle(longitude, txtLonD, txtLonM, optLongEast, optLongWest);
+  SetAngle(latitude, txtLatD, txtLatM, optLatNorth, optLatSouth);
+}
+
+void FrmMain::ClearCoordinatesAndZone() {
+  for (QLineEdit* box : {txtLonD, txtLonM, txtLatD, txtLatM}) box->clear();
+  optLongEast->setChecked(true);
+  optLatNorth->setChecked(true);
+  zoneChoice->Reset();
+}
+
+void FrmMain::SelectZoneEntry(int position, bool daylightSaving) {
+  zoneChoice->SelectEntry(position, daylightSaving);
+}
+
+void FrmMain::SelectExactOffset(int utcOffsetSeconds, int daylightSavingSeconds,
+                                const std::string& atlasZone) {
+  zoneChoice->SelectExactOffset(utcOffsetSeconds, daylightSavingSeconds,
+                                atlasZone);
 }
 
 }  // namespace tarvelin
