@@ -1,6 +1,7 @@
 // What the window tests share: the seams replaced by recorders (no
 // message box blocks, no page opens, no real settings are touched), a
-// hand-made result view, and the screenshot writer.
+// hand-made result view, the screenshot writer, and the input form's
+// controls found by their object names.
 #pragma once
 
 #include <QAction>

@@ -49,7 +49,7 @@ class FrmMain : public QMainWindow {
   QMenu* fileMenu() const { return mnuFile; }
 
   // What the atlas (FrmMainAtlas) reads and fills; every box stays
-  // editable.
+  // editable. (frm_main_birth.cpp)
   // The City, State and Country boxes as typed.
   QString cityText() const;
   QString stateText() const;
