@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QMap>
+#include <QObject>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -15,6 +16,19 @@
 #include "widgets/common/app_seams.h"
 
 namespace tarvelin::test {
+
+// The child of `parent` of type T with that objectName, searched
+// recursively. A missing one ends the test program with its name: the
+// window lost or renamed a control the test relies on.
+template <class T>
+T* FindChild(const QObject* parent, const QString& name) {
+  T* child = parent->findChild<T*>(name);
+  if (child == nullptr) {
+    qFatal("no %s named \"%s\" under %s", T::staticMetaObject.className(),
+           qPrintable(name), qPrintable(parent->objectName()));
+  }
+  return child;
+}
 
 class MemoryStore : public SettingsStore {
  public:
