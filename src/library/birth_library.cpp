@@ -7,6 +7,7 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QStandardPaths>
+#include <QThread>
 #include <algorithm>
 #include <atomic>
 #include <cmath>
@@ -205,7 +206,17 @@ Expected<std::unique_ptr<BirthLibrary>> BirthLibrary::Open(const QString& path,
       new BirthLibrary(path, connection, readOnly));
   QSqlDatabase db = QSqlDatabase::database(connection, false);
   if (!db.open()) return library->Fail(db.lastError());
-  const Status prepared = library->Prepare(options);
+  // SQLite answers "busy" at once, without waiting, while another copy
+  // turns the same file to write-ahead logging or makes it a library: look
+  // again a little later, within the busy timeout.
+  constexpr int kRetryMs = 25;
+  Status prepared = library->Prepare(options);
+  for (int waited = 0;
+       prepared.fault == Fault::kLocked && waited < options.busyTimeoutMs;
+       waited += kRetryMs) {
+    QThread::msleep(kRetryMs);
+    prepared = library->Prepare(options);
+  }
   if (!prepared.ok()) return prepared;
   return library;
 }
@@ -220,6 +231,10 @@ Status BirthLibrary::Prepare(const Options& options) {
   // schema this build reads.
   if (!Run(q, "PRAGMA user_version") || !q.next()) return Fail(q.lastError());
   const int version = q.value(0).toInt();
+  // Every read is finished at once: a statement left open keeps a read
+  // snapshot, and a write transaction begun on a stale snapshot fails at
+  // once with "busy" instead of waiting for the other copy.
+  q.finish();
   if (version > kSchemaVersion) {
     return Problem(Fault::kNewerSchema,
                    "The birth library " + Quoted(path_) +
@@ -231,10 +246,12 @@ Status BirthLibrary::Prepare(const Options& options) {
   if (!Run(q, "PRAGMA quick_check(1)") || !q.next()) {
     return Fail(q.lastError());
   }
-  if (q.value(0).toString() != "ok") {
-    return Problem(Fault::kCorrupt,
-                   "The birth library " + Quoted(path_) + " is damaged (" +
-                       q.value(0).toString() + ") and is left as it is.");
+  const QString check = q.value(0).toString();
+  q.finish();
+  if (check != "ok") {
+    return Problem(Fault::kCorrupt, "The birth library " + Quoted(path_) +
+                                        " is damaged (" + check +
+                                        ") and is left as it is.");
   }
   if (version == 0) {
     const Status foreign = RefuseForeign();
@@ -253,7 +270,9 @@ Status BirthLibrary::Prepare(const Options& options) {
   if (!Run(q, "PRAGMA journal_mode = WAL") || !q.next()) {
     return Fail(q.lastError());
   }
+  q.finish();
   if (!Run(q, "PRAGMA synchronous = FULL")) return Fail(q.lastError());
+  q.finish();
   if (version < kSchemaVersion) return Migrate();
   return Status::Ok();
 }
@@ -264,6 +283,12 @@ Status BirthLibrary::RefuseForeign() const {
     return Fail(q.lastError());
   }
   if (q.value(0).toInt() == 0) return Status::Ok();
+  q.finish();
+  // Tables and no version: unless another copy has just made this new file
+  // a library (its tables and version come in one transaction, and the
+  // version read before the tables may predate it).
+  if (!Run(q, "PRAGMA user_version") || !q.next()) return Fail(q.lastError());
+  if (q.value(0).toInt() > 0) return Status::Ok();
   return Problem(Fault::kNotALibrary,
                  Quoted(path_) +
                      " is a database of another program, not a birth "

@@ -14,13 +14,15 @@ class FrmAbout : public QDialog {
  public:
   explicit FrmAbout(QWidget* parent = nullptr);
 
-  QLabel *lblTitle = nullptr, *lblDescription = nullptr, *lblOffer = nullptr,
-         *lblCoBrand = nullptr, *lblHomePage = nullptr;
-  QPushButton* cmdOK = nullptr;
-
  private slots:
   void lblCoBrand_Click();
   void lblHomePage_Click();
+
+ private:
+  // Controls, each with its name as its objectName.
+  QLabel *lblTitle = nullptr, *lblDescription = nullptr, *lblOffer = nullptr,
+         *lblCoBrand = nullptr, *lblHomePage = nullptr;
+  QPushButton* cmdOK = nullptr;
 };
 
 }  // namespace tarvelin

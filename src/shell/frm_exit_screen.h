@@ -29,14 +29,6 @@ class FrmExitScreen : public QWidget {
   // The field values of the last "Refer A Friend Now", trimmed.
   const ReferAFriendFields& storedFields() const { return stored_; }
 
-  QLabel *lblTitle = nullptr, *lblMessage = nullptr, *lblGoToHome = nullptr;
-  QCheckBox* Check1 = nullptr;
-  QGroupBox *fraCatalog = nullptr, *fraReferAFriend = nullptr;
-  QLineEdit *txtName = nullptr, *txtEmail = nullptr, *txtFriendName = nullptr,
-            *txtFriendEmail = nullptr;
-  QPlainTextEdit* txtMessage = nullptr;
-  QPushButton *cmdSubmit = nullptr, *cmdClose = nullptr;
-
  public slots:
   void cmdSubmit_Click();
   void cmdClose_Click();
@@ -56,6 +48,15 @@ class FrmExitScreen : public QWidget {
   void SetTextOf(QObject* box, const QString& text);
 
   ReferAFriendFields stored_;
+
+  // Controls, each with its name as its objectName.
+  QLabel *lblTitle = nullptr, *lblMessage = nullptr, *lblGoToHome = nullptr;
+  QCheckBox* Check1 = nullptr;
+  QGroupBox *fraCatalog = nullptr, *fraReferAFriend = nullptr;
+  QLineEdit *txtName = nullptr, *txtEmail = nullptr, *txtFriendName = nullptr,
+            *txtFriendEmail = nullptr;
+  QPlainTextEdit* txtMessage = nullptr;
+  QPushButton *cmdSubmit = nullptr, *cmdClose = nullptr;
 };
 
 }  // namespace tarvelin

@@ -19,6 +19,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "print/print_dialog.h"
 #include "widgets/common/app_seams.h"
@@ -60,6 +61,7 @@ MDI::MDI(QWidget* parent) : QMainWindow(parent) {
   setFont(NamedFont("Verdana", 8));
 
   auto* central = new QWidget(this);
+  central->setObjectName("central");
   auto* layout = new QVBoxLayout(central);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
@@ -112,12 +114,10 @@ MDI::MDI(QWidget* parent) : QMainWindow(parent) {
   displayWindow_ = mdiArea->addSubWindow(
       frmDisplay_,
       Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+  displayWindow_->setObjectName("displayWindow");
   displayWindow_->setWindowTitle(kAppTitle);
   displayWindow_->setFixedSize(displayWindow_->sizeHint());
   chrome_ = displayWindow_->size() - frmDisplay_->size();
-  frmDisplay_->fraBirthchart->setVisible(true);
-  frmDisplay_->fraBirthchart->raise();
-  frmDisplay_->fraDetails->raise();
   displayWindow_->show();
   mdiArea->installEventFilter(this);
 
@@ -228,6 +228,19 @@ void MDI::BuildMenus() {
 
   mnuDonate = menuBar()->addAction("&Donate", [] { OpenDonatePage(); });
   mm = menuBar()->addAction("Make Money &Online", [] { OpenFullBrandPage(); });
+  const std::pair<QAction*, const char*> named[] = {
+      {mnuPrint, "mnuPrint"},
+      {mnuExportPdf, "mnuExportPdf"},
+      {mnuExportImage, "mnuExportImage"},
+      {mnuBack, "mnuBack"},
+      {mnuExit, "mnuExit"},
+      {mnuOnline, "mnuOnline"},
+      {mnuVisit, "mnuVisit"},
+      {mnuUpdate, "mnuUpdate"},
+      {mnuAbout, "mnuAbout"},
+      {mnuDonate, "mnuDonate"},
+      {mm, "mm"}};
+  for (const auto& [action, name] : named) action->setObjectName(name);
 }
 
 void MDI::resizeEvent(QResizeEvent* event) {

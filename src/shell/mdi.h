@@ -35,16 +35,6 @@ class MDI : public QMainWindow {
   // The window's size (frame not counted) with the form at `scale`.
   QSize SizeForScale(double scale) const;
 
-  QWidget *picTop = nullptr, *Picture1 = nullptr;
-  QLabel *Label2 = nullptr, *Label10 = nullptr;
-  QPushButton *cmdBack = nullptr, *cmdExit = nullptr;
-  QMdiArea* mdiArea = nullptr;
-  QAction *mnuPrint = nullptr, *mnuExportPdf = nullptr,
-          *mnuExportImage = nullptr;
-  QAction *mnuBack = nullptr, *mnuExit = nullptr, *mnuOnline = nullptr,
-          *mnuVisit = nullptr, *mnuUpdate = nullptr, *mnuAbout = nullptr,
-          *mnuDonate = nullptr, *mm = nullptr;
-
  signals:
   // The window closed by "Back": the input form should come back.
   void backRequested();
@@ -76,6 +66,17 @@ class MDI : public QMainWindow {
   // Pulls the window, frame and all, inside the screen's free area.
   void KeepFrameOnScreen();
   void BuildMenus();
+
+  // Controls and menu items, each with its name as its objectName.
+  QWidget *picTop = nullptr, *Picture1 = nullptr;
+  QLabel *Label2 = nullptr, *Label10 = nullptr;
+  QPushButton *cmdBack = nullptr, *cmdExit = nullptr;
+  QMdiArea* mdiArea = nullptr;
+  QAction *mnuPrint = nullptr, *mnuExportPdf = nullptr,
+          *mnuExportImage = nullptr;
+  QAction *mnuBack = nullptr, *mnuExit = nullptr, *mnuOnline = nullptr,
+          *mnuVisit = nullptr, *mnuUpdate = nullptr, *mnuAbout = nullptr,
+          *mnuDonate = nullptr, *mm = nullptr;
 
   FrmDisplay* frmDisplay_ = nullptr;
   QMdiSubWindow* displayWindow_ = nullptr;

@@ -16,6 +16,7 @@
 #include <QtTest>
 
 #include "chart/calculate.h"
+#include "result_form_access.h"
 #include "shell/application.h"
 #include "shell/mdi.h"
 #include "ui_test_support.h"
@@ -79,23 +80,33 @@ QString Shown(const std::string& text) {
 // Every text of the result form against the view the core computed.
 void CompareWithCore(const FrmDisplay& form, const ResultView& want) {
   for (int i = 0; i < kBodyCount; ++i) {
-    QCOMPARE(form.planet[i]->text(), Shown(want.planet[i]));
+    QCOMPARE(test::RowLabel(&form, "planet", i)->text(), Shown(want.planet[i]));
   }
   for (int s = 0; s < 12; ++s) {
-    QCOMPARE(form.signPlanets[s]->text(), Shown(want.chartLabels[s]));
-    QCOMPARE(form.lblArudha[s]->text(),
+    QCOMPARE(test::SignPlanets(&form, s)->text(), Shown(want.chartLabels[s]));
+    QCOMPARE(test::RowLabel(&form, "lblArudha", s)->text(),
              FrmDisplay::VisibleMarkerText(want.lblArudha[s]));
   }
-  QCOMPARE(form.lblName->text(), Shown(want.lblName));
-  QCOMPARE(form.lblDOB->text(), Shown(want.lblDOB));
-  QCOMPARE(form.lblTOB->text(), Shown(want.lblTOB));
-  QCOMPARE(form.lblLatitude->text(), Shown(want.lblLatitude));
-  QCOMPARE(form.lblLongitude->text(), Shown(want.lblLongitude));
-  QCOMPARE(form.lblCity->text(), Shown(want.lblCity));
-  QCOMPARE(form.lblState->text(), Shown(want.lblState));
-  QCOMPARE(form.lblCountry->text(), Shown(want.lblCountry));
-  QCOMPARE(form.lblZone->text(), Shown(want.lblZone));
-  QCOMPARE(form.lblHoraDesc->text(), Shown(want.lblHoraDesc));
+  QCOMPARE(test::FindChild<QLabel>(&form, "lblName")->text(),
+           Shown(want.lblName));
+  QCOMPARE(test::FindChild<QLabel>(&form, "lblDOB")->text(),
+           Shown(want.lblDOB));
+  QCOMPARE(test::FindChild<QLabel>(&form, "lblTOB")->text(),
+           Shown(want.lblTOB));
+  QCOMPARE(test::FindChild<QLabel>(&form, "lblLatitude")->text(),
+           Shown(want.lblLatitude));
+  QCOMPARE(test::FindChild<QLabel>(&form, "lblLongitude")->text(),
+           Shown(want.lblLongitude));
+  QCOMPARE(test::FindChild<QLabel>(&form, "lblCity")->text(),
+           Shown(want.lblCity));
+  QCOMPARE(test::FindChild<QLabel>(&form, "lblState")->text(),
+           Shown(want.lblState));
+  QCOMPARE(test::FindChild<QLabel>(&form, "lblCountry")->text(),
+           Shown(want.lblCountry));
+  QCOMPARE(test::FindChild<QLabel>(&form, "lblZone")->text(),
+           Shown(want.lblZone));
+  QCOMPARE(test::FindChild<QLabel>(&form, "lblHoraDesc")->text(),
+           Shown(want.lblHoraDesc));
   for (const SignFieldRef& ref : kSignAttributeFieldRefs) {
     QWidget* field = form.SignField(ref.name);
     QVERIFY2(field, ref.name);
@@ -109,7 +120,9 @@ void CompareWithCore(const FrmDisplay& form, const ResultView& want) {
 
 int CellsShowing(const FrmDisplay& form, const QString& text) {
   int count = 0;
-  for (const QLabel* cell : form.lblArudha) count += cell->text() == text;
+  for (int s = 0; s < 12; ++s) {
+    count += test::RowLabel(&form, "lblArudha", s)->text() == text;
+  }
   return count;
 }
 
@@ -156,18 +169,18 @@ void EndToEndTest::fromInputToResultAndBack() {
   const FrmDisplay& display = *app.resultWindow()->frmDisplay();
   CompareWithCore(display, firstView);
   if (firstView.hasHoraLagna) QCOMPARE(CellsShowing(display, "HL"), 1);
-  QCOMPARE(display.SSTab1->currentIndex(), 0);
+  QCOMPARE(test::Tabs(&display)->currentIndex(), 0);
   // Both tabs of a real result, for a person to look at.
   app.resultWindow()->resize(app.resultWindow()->FittingSize());
   QApplication::processEvents();
   QVERIFY(test::SaveScreenshot(app.resultWindow(), "e2e_result_chart_tab"));
-  app.resultWindow()->frmDisplay()->SSTab1->setCurrentIndex(1);
+  test::Tabs(app.resultWindow()->frmDisplay())->setCurrentIndex(1);
   QVERIFY(test::SaveScreenshot(app.resultWindow(), "e2e_result_details_tab"));
-  app.resultWindow()->frmDisplay()->SSTab1->setCurrentIndex(2);
+  test::Tabs(app.resultWindow()->frmDisplay())->setCurrentIndex(2);
   QVERIFY(test::SaveScreenshot(app.resultWindow(), "e2e_result_found_tab"));
 
   // Back: the input form returns with its entries as typed.
-  app.resultWindow()->cmdBack->click();
+  test::FindChild<QPushButton>(app.resultWindow(), "cmdBack")->click();
   QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   QVERIFY(form.isVisible());
   QVERIFY(!(app.exitScreen() && app.exitScreen()->isVisible()));
@@ -189,7 +202,8 @@ void EndToEndTest::fromInputToResultAndBack() {
   if (secondView.hasHoraLagna) {
     QCOMPARE(CellsShowing(*app.resultWindow()->frmDisplay(), "HL"), 1);
   }
-  QVERIFY(app.resultWindow()->frmDisplay()->lblName->text() != "ASHA VERMA");
+  QVERIFY(test::FindChild<QLabel>(app.resultWindow()->frmDisplay(), "lblName")
+              ->text() != "ASHA VERMA");
 
   app.resultWindow()->hide();
   form.hide();

@@ -36,12 +36,25 @@ class ExitScreenTest : public QObject {
 
 namespace {
 
+// The five boxes of "Refer A Friend", found by name.
+struct Boxes {
+  explicit Boxes(const FrmExitScreen& screen)
+      : name(test::FindChild<QLineEdit>(&screen, "txtName")),
+        email(test::FindChild<QLineEdit>(&screen, "txtEmail")),
+        friendName(test::FindChild<QLineEdit>(&screen, "txtFriendName")),
+        friendEmail(test::FindChild<QLineEdit>(&screen, "txtFriendEmail")),
+        message(test::FindChild<QPlainTextEdit>(&screen, "txtMessage")) {}
+  QLineEdit *name, *email, *friendName, *friendEmail;
+  QPlainTextEdit* message;
+};
+
 void Fill(FrmExitScreen& screen, const ReferAFriendFields& f) {
-  screen.txtName->setText(f.name);
-  screen.txtEmail->setText(f.email);
-  screen.txtMessage->setPlainText(f.message);
-  screen.txtFriendName->setText(f.friendName);
-  screen.txtFriendEmail->setText(f.friendEmail);
+  const Boxes boxes(screen);
+  boxes.name->setText(f.name);
+  boxes.email->setText(f.email);
+  boxes.message->setPlainText(f.message);
+  boxes.friendName->setText(f.friendName);
+  boxes.friendEmail->setText(f.friendEmail);
 }
 
 const ReferAFriendFields kGood{"Asha", "asha@example.org",
@@ -54,7 +67,7 @@ void ExitScreenTest::showsOneOfFourMessagesOnTopWithoutFocus() {
   QSet<QString> seen;
   for (int i = 0; i < 60; ++i) {
     FrmExitScreen screen;
-    seen.insert(screen.lblMessage->text());
+    seen.insert(test::FindChild<QLabel>(&screen, "lblMessage")->text());
   }
   QSet<QString> all;
   for (const char* message : FrmExitScreen::kMessages) all.insert(message);
@@ -64,52 +77,58 @@ void ExitScreenTest::showsOneOfFourMessagesOnTopWithoutFocus() {
 
   FrmExitScreen screen;
   QCOMPARE(screen.windowTitle(), QString("Tarvelin v1.25"));
-  QCOMPARE(screen.lblTitle->text(), QString("Tarvelin v1.25"));
+  QCOMPARE(test::FindChild<QLabel>(&screen, "lblTitle")->text(),
+           QString("Tarvelin v1.25"));
   QVERIFY(screen.windowFlags() & Qt::WindowStaysOnTopHint);
   QVERIFY(screen.testAttribute(Qt::WA_ShowWithoutActivating));
-  QCOMPARE(screen.fraReferAFriend->title(), QString("Refer A Friend"));
-  QCOMPARE(screen.cmdSubmit->text(), QString("Refer A Friend &Now"));
-  QCOMPARE(screen.cmdClose->text(), QString("E&xit"));
+  QCOMPARE(test::FindChild<QGroupBox>(&screen, "fraReferAFriend")->title(),
+           QString("Refer A Friend"));
+  QCOMPARE(test::FindChild<QPushButton>(&screen, "cmdSubmit")->text(),
+           QString("Refer A Friend &Now"));
+  QCOMPARE(test::FindChild<QPushButton>(&screen, "cmdClose")->text(),
+           QString("E&xit"));
 }
 
 void ExitScreenTest::placeholdersLeaveOnFocusAndComeBackWhenEmpty() {
   test::SeamRecorder seams;
   FrmExitScreen screen;
+  const Boxes boxes(screen);
   screen.show();
   QVERIFY(QTest::qWaitForWindowExposed(&screen));
   screen.activateWindow();
   QVERIFY(QTest::qWaitForWindowActive(&screen));
 
-  QCOMPARE(screen.txtName->text(), QString("Your Name"));
-  screen.txtName->setFocus();
-  QCOMPARE(screen.txtName->text(), QString());
-  screen.txtMessage->setFocus();  // leaves txtName empty
-  QCOMPARE(screen.txtName->text(), QString("Your Name"));
-  QCOMPARE(screen.txtMessage->toPlainText(), QString());
-  QTest::keyClicks(screen.txtMessage, "hello");
-  screen.txtName->setFocus();
-  QCOMPARE(screen.txtMessage->toPlainText(), QString("hello"));
+  QCOMPARE(boxes.name->text(), QString("Your Name"));
+  boxes.name->setFocus();
+  QCOMPARE(boxes.name->text(), QString());
+  boxes.message->setFocus();  // leaves txtName empty
+  QCOMPARE(boxes.name->text(), QString("Your Name"));
+  QCOMPARE(boxes.message->toPlainText(), QString());
+  QTest::keyClicks(boxes.message, "hello");
+  boxes.name->setFocus();
+  QCOMPARE(boxes.message->toPlainText(), QString("hello"));
   // A box holding only blanks counts as empty.
-  screen.txtName->setText("   ");
-  screen.txtFriendName->setFocus();
-  QCOMPARE(screen.txtName->text(), QString("Your Name"));
-  QCOMPARE(screen.txtFriendName->text(), QString());
-  screen.txtEmail->setFocus();
-  QCOMPARE(screen.txtFriendName->text(), QString("Friend's Name"));
-  QCOMPARE(screen.txtEmail->text(), QString());
-  screen.txtFriendEmail->setFocus();
-  QCOMPARE(screen.txtEmail->text(), QString("Your Email Address"));
-  QCOMPARE(screen.txtFriendEmail->text(), QString());
+  boxes.name->setText("   ");
+  boxes.friendName->setFocus();
+  QCOMPARE(boxes.name->text(), QString("Your Name"));
+  QCOMPARE(boxes.friendName->text(), QString());
+  boxes.email->setFocus();
+  QCOMPARE(boxes.friendName->text(), QString("Friend's Name"));
+  QCOMPARE(boxes.email->text(), QString());
+  boxes.friendEmail->setFocus();
+  QCOMPARE(boxes.email->text(), QString("Your Email Address"));
+  QCOMPARE(boxes.friendEmail->text(), QString());
 }
 
 void ExitScreenTest::emailBoxesRefuseABlank() {
   test::SeamRecorder seams;
   FrmExitScreen screen;
+  const Boxes boxes(screen);
   screen.show();
   QVERIFY(QTest::qWaitForWindowExposed(&screen));
   screen.activateWindow();
   QVERIFY(QTest::qWaitForWindowActive(&screen));
-  for (QLineEdit* box : {screen.txtEmail, screen.txtFriendEmail}) {
+  for (QLineEdit* box : {boxes.email, boxes.friendEmail}) {
     seams.messages.clear();
     box->setFocus();
     QTest::keyClicks(box, "a b");
@@ -120,23 +139,23 @@ void ExitScreenTest::emailBoxesRefuseABlank() {
     QVERIFY(box->hasFocus());
   }
   // Other boxes take blanks.
-  screen.txtName->setFocus();
-  QTest::keyClicks(screen.txtName, "A B");
-  QCOMPARE(screen.txtName->text(), QString("A B"));
+  boxes.name->setFocus();
+  QTest::keyClicks(boxes.name, "A B");
+  QCOMPARE(boxes.name->text(), QString("A B"));
 }
 
 void ExitScreenTest::forumBoxUnticksAndOpensTheForum() {
   test::SeamRecorder seams;
   FrmExitScreen screen;
-  screen.Check1->click();
-  QVERIFY(!screen.Check1->isChecked());
+  test::FindChild<QCheckBox>(&screen, "Check1")->click();
+  QVERIFY(!test::FindChild<QCheckBox>(&screen, "Check1")->isChecked());
   QCOMPARE(seams.pages, QStringList{address::kForumHome});
 }
 
 void ExitScreenTest::catalogueLinkOpensTheCatalogue() {
   test::SeamRecorder seams;
   FrmExitScreen screen;
-  emit screen.lblGoToHome->linkActivated("#");
+  emit test::FindChild<QLabel>(&screen, "lblGoToHome")->linkActivated("#");
   QCOMPARE(seams.pages, QStringList{address::kCatalogPage});
 }
 
@@ -170,12 +189,13 @@ void ExitScreenTest::checksRunInOrder() {
   QFETCH(QString, message);
   test::SeamRecorder seams;
   FrmExitScreen screen;
-  if (!fields[0].isEmpty()) screen.txtName->setText(fields[0]);
-  if (!fields[1].isEmpty()) screen.txtEmail->setText(fields[1]);
-  if (!fields[2].isEmpty()) screen.txtMessage->setPlainText(fields[2]);
-  if (!fields[3].isEmpty()) screen.txtFriendName->setText(fields[3]);
-  if (!fields[4].isEmpty()) screen.txtFriendEmail->setText(fields[4]);
-  screen.cmdSubmit->click();
+  const Boxes boxes(screen);
+  if (!fields[0].isEmpty()) boxes.name->setText(fields[0]);
+  if (!fields[1].isEmpty()) boxes.email->setText(fields[1]);
+  if (!fields[2].isEmpty()) boxes.message->setPlainText(fields[2]);
+  if (!fields[3].isEmpty()) boxes.friendName->setText(fields[3]);
+  if (!fields[4].isEmpty()) boxes.friendEmail->setText(fields[4]);
+  test::FindChild<QPushButton>(&screen, "cmdSubmit")->click();
   QCOMPARE(seams.messageTexts(), QStringList{message});
   QCOMPARE(seams.messages.front().icon, MessageIcon::Error);
   QVERIFY(seams.pages.isEmpty());
@@ -212,7 +232,7 @@ void ExitScreenTest::submitOpensTheEncodedAddressAndStaysOpen() {
   ReferAFriendFields padded = kGood;
   padded.name = "  Asha  ";
   Fill(screen, padded);
-  screen.cmdSubmit->click();
+  test::FindChild<QPushButton>(&screen, "cmdSubmit")->click();
   QVERIFY(seams.messages.empty());
   QCOMPARE(seams.pages, QStringList{ReferAFriendAddress(kGood)});
   QCOMPARE(screen.storedFields().name, QString("Asha"));

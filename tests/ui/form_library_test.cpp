@@ -15,6 +15,7 @@
 #include <QtTest>
 
 #include "library/birth_library.h"
+#include "result_form_access.h"
 #include "shell/application.h"
 #include "shell/mdi.h"
 #include "ui_test_support.h"
@@ -93,9 +94,13 @@ QString Boxes(const FrmMain& f) {
 QString Chart(const Application& app) {
   QStringList texts;
   const FrmDisplay& display = *app.resultWindow()->frmDisplay();
-  for (const QLabel* label : display.planet) texts << label->text();
-  for (const QLabel* label : display.signPlanets) texts << label->text();
-  for (const QLabel* label : display.lblArudha) texts << label->text();
+  for (int i = 0; i < kBodyCount; ++i) {
+    texts << test::RowLabel(&display, "planet", i)->text();
+  }
+  for (int s = 0; s < 12; ++s) texts << test::SignPlanets(&display, s)->text();
+  for (int s = 0; s < 12; ++s) {
+    texts << test::RowLabel(&display, "lblArudha", s)->text();
+  }
   return texts.join("|");
 }
 

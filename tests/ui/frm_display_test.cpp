@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -14,6 +15,7 @@
 #include <QTabWidget>
 #include <QtTest>
 
+#include "result_form_access.h"
 #include "shell/mdi.h"
 #include "ui_test_support.h"
 #include "widgets/result/frm_reading_box.h"
@@ -57,35 +59,42 @@ class FrmDisplayTest : public QObject {
 
 void FrmDisplayTest::opensOnTheChartTabWithFixedCaptions() {
   FrmDisplay form;
-  QCOMPARE(form.SSTab1->currentIndex(), 0);
-  QCOMPARE(form.SSTab1->tabText(0), QString("Hora Lagna Chart"));
-  QCOMPARE(form.SSTab1->tabText(1), QString("Hora Lagna Details"));
-  QCOMPARE(form.SSTab1->tabText(2), QString("How it was found"));
-  QCOMPARE(form.dsd1->text(), QString("Significance"));
-  QCOMPARE(form.Label10->text(),
+  const QTabWidget* tabs = test::Tabs(&form);
+  QCOMPARE(tabs->currentIndex(), 0);
+  QCOMPARE(tabs->tabText(0), QString("Hora Lagna Chart"));
+  QCOMPARE(tabs->tabText(1), QString("Hora Lagna Details"));
+  QCOMPARE(tabs->tabText(2), QString("How it was found"));
+  QCOMPARE(test::FindChild<QLabel>(&form, "dsd1")->text(),
+           QString("Significance"));
+  QCOMPARE(test::FindChild<QLabel>(&form, "Label10")->text(),
            QString("Hora Lagna Present In House Significance"));
-  QCOMPARE(form.fraBirthchart->title(), QString("Hora"));
+  QCOMPARE(test::FindChild<QGroupBox>(&form, "fraBirthchart")->title(),
+           QString("Hora"));
   for (int s = 0; s < 12; ++s) {
-    QCOMPARE(form.Hno[s]->text(), QString::number(s + 1));
-    QCOMPARE(form.Hno[s]->font().family(), QString("Courier New"));
+    const QLabel* number = test::RowLabel(&form, "Hno", s);
+    const QFrame* cell = test::ChartCell(&form, s);
+    QCOMPARE(number->text(), QString::number(s + 1));
+    QCOMPARE(number->font().family(), QString("Courier New"));
     // The number stands in its own cell, the sign's three letters beside
     // it, clear of the number and of the marker line that shows "HL".
-    QVERIFY2(form.shpHora[s]->geometry().contains(form.Hno[s]->geometry()),
+    QVERIFY2(cell->geometry().contains(number->geometry()),
              qPrintable(QString("cell %1").arg(s + 1)));
     auto* name = form.findChild<QLabel*>(QString("lblSignName%1").arg(s));
     QVERIFY(name);
     QCOMPARE(name->text(),
              QString("AriTauGemCanLeoVirLibScoSagCapAquPis").mid(3 * s, 3));
-    QVERIFY(form.shpHora[s]->geometry().contains(name->geometry()));
-    QVERIFY(!name->geometry().intersects(form.Hno[s]->geometry()));
-    QVERIFY(!name->geometry().intersects(form.lblArudha[s]->geometry()));
+    QVERIFY(cell->geometry().contains(name->geometry()));
+    QVERIFY(!name->geometry().intersects(number->geometry()));
+    QVERIFY(!name->geometry().intersects(
+        test::RowLabel(&form, "lblArudha", s)->geometry()));
   }
   const char* captions[] = {
       "Surya/Sun",       "Chandra/Moon", "Budha/Mercury", "Shukra/Venus",
       "Mangala/Mars",    "Guru/Jupiter", "Shani/Saturn",  "Rahu/North Node",
       "Ketu/South node", "Asc/Lagna"};
   for (int i = 0; i < kBodyCount; ++i) {
-    QCOMPARE(form.PlanetName[i]->text(), QString(captions[i]));
+    QCOMPARE(test::RowLabel(&form, "PlanetName", i)->text(),
+             QString(captions[i]));
   }
 }
 
@@ -94,14 +103,16 @@ void FrmDisplayTest::showsChartLabelsAndPlanetTable() {
   FrmDisplay form;
   form.Show(view);
   for (int s = 0; s < 12; ++s) {
-    QCOMPARE(form.signPlanets[s]->text(), Displayed(view.chartLabels[s]));
+    QCOMPARE(test::SignPlanets(&form, s)->text(),
+             Displayed(view.chartLabels[s]));
   }
   for (int i = 0; i < kBodyCount; ++i) {
-    QCOMPARE(form.planet[i]->text(), QString::fromStdString(view.planet[i]));
+    QCOMPARE(test::RowLabel(&form, "planet", i)->text(),
+             QString::fromStdString(view.planet[i]));
   }
   // Several bodies in one sign: one per line, in table order.
-  QCOMPARE(form.signPlanets[0]->text(), QString("\nSun\nMercury"));
-  QCOMPARE(form.signPlanets[3]->text(), QString("\nMars (R) "));
+  QCOMPARE(test::SignPlanets(&form, 0)->text(), QString("\nSun\nMercury"));
+  QCOMPARE(test::SignPlanets(&form, 3)->text(), QString("\nMars (R) "));
 }
 
 void FrmDisplayTest::hlStaysVisibleBehindEmptyMarkerLines_data() {
@@ -121,7 +132,7 @@ void FrmDisplayTest::hlStaysVisibleBehindEmptyMarkerLines() {
   QVERIFY(QTest::qWaitForWindowExposed(&form));
   form.Show(view);
 
-  QLabel* cell = form.lblArudha[7];
+  QLabel* cell = test::RowLabel(&form, "lblArudha", 7);
   QCOMPARE(cell->text(), QString("HL"));
   QVERIFY(cell->isVisible());
   // The whole of "HL" fits inside the small cell.
@@ -133,7 +144,7 @@ void FrmDisplayTest::hlStaysVisibleBehindEmptyMarkerLines() {
                           .arg(cell->width())
                           .arg(cell->height())));
   // The other cells, holding only empty markers, show nothing.
-  QCOMPARE(form.lblArudha[0]->text(), QString());
+  QCOMPARE(test::RowLabel(&form, "lblArudha", 0)->text(), QString());
 }
 
 void FrmDisplayTest::showsDetailsAndHouseText() {
@@ -141,20 +152,21 @@ void FrmDisplayTest::showsDetailsAndHouseText() {
   FrmDisplay form;
   form.Show(view);
   const QList<QPair<QLabel*, std::string>> fields = {
-      {form.lblName, view.lblName},
-      {form.lblDOB, view.lblDOB},
-      {form.lblTOB, view.lblTOB},
-      {form.lblLatitude, view.lblLatitude},
-      {form.lblLongitude, view.lblLongitude},
-      {form.lblCity, view.lblCity},
-      {form.lblState, view.lblState},
-      {form.lblCountry, view.lblCountry},
-      {form.lblZone, view.lblZone},
-      {form.lblHoraDesc, view.lblHoraDesc}};
+      {test::FindChild<QLabel>(&form, "lblName"), view.lblName},
+      {test::FindChild<QLabel>(&form, "lblDOB"), view.lblDOB},
+      {test::FindChild<QLabel>(&form, "lblTOB"), view.lblTOB},
+      {test::FindChild<QLabel>(&form, "lblLatitude"), view.lblLatitude},
+      {test::FindChild<QLabel>(&form, "lblLongitude"), view.lblLongitude},
+      {test::FindChild<QLabel>(&form, "lblCity"), view.lblCity},
+      {test::FindChild<QLabel>(&form, "lblState"), view.lblState},
+      {test::FindChild<QLabel>(&form, "lblCountry"), view.lblCountry},
+      {test::FindChild<QLabel>(&form, "lblZone"), view.lblZone},
+      {test::FindChild<QLabel>(&form, "lblHoraDesc"), view.lblHoraDesc}};
   for (const auto& [label, want] : fields) {
     QCOMPARE(label->text(), QString::fromStdString(want));
   }
-  QCOMPARE(form.lblLatitude->text(), QString::fromUtf8("28° 38' N"));
+  QCOMPARE(test::FindChild<QLabel>(&form, "lblLatitude")->text(),
+           QString::fromUtf8("28° 38' N"));
 }
 
 void FrmDisplayTest::showsSummaryOnTopAndHowItWasFoundOnTheThirdTab() {
@@ -169,14 +181,16 @@ void FrmDisplayTest::showsSummaryOnTopAndHowItWasFoundOnTheThirdTab() {
   QVERIFY(label);
   QCOMPARE(label->text(), QString::fromStdString(summary));
   // Above everything else on the form.
-  for (QLabel* other : {form.dsd1, form.Label5, form.lblHoraDesc}) {
+  for (QLabel* other : {test::FindChild<QLabel>(&form, "dsd1"),
+                        test::FindChild<QLabel>(&form, "Label5"),
+                        test::FindChild<QLabel>(&form, "lblHoraDesc")}) {
     QVERIFY(label->geometry().bottom() < other->geometry().top());
   }
   auto* steps = form.findChild<QLabel*>("lblHowItWasFound");
   QVERIFY(steps);
   QCOMPARE(steps->text(), QString("Timed from the birth day's sunrise.\n\n"
                                   "Minutes elapsed: 868."));
-  QVERIFY(form.SSTab1->widget(2)->isAncestorOf(steps));
+  QVERIFY(test::Tabs(&form)->widget(2)->isAncestorOf(steps));
 }
 
 void FrmDisplayTest::showsAllTwentyEightSignFields() {
@@ -201,11 +215,13 @@ void FrmDisplayTest::secondViewReplacesTheFirst() {
   second.lblArudha[2] = "\r\nHL";
   form.Show(second);
   for (int s = 0; s < 12; ++s) {
-    QCOMPARE(form.signPlanets[s]->text(), QString());
-    QCOMPARE(form.lblArudha[s]->text(), s == 2 ? QString("HL") : QString());
-    QCOMPARE(form.Hno[s]->text(), QString::number(s + 1));
+    QCOMPARE(test::SignPlanets(&form, s)->text(), QString());
+    QCOMPARE(test::RowLabel(&form, "lblArudha", s)->text(),
+             s == 2 ? QString("HL") : QString());
+    QCOMPARE(test::RowLabel(&form, "Hno", s)->text(), QString::number(s + 1));
   }
-  QCOMPARE(form.txtNature->toPlainText(), QString());
+  QCOMPARE(test::FindChild<ReadingBox>(&form, "txtNature")->toPlainText(),
+           QString());
   QCOMPARE(FieldText(form.SignField("lblVedicName")), QString());
 }
 
@@ -214,13 +230,14 @@ void FrmDisplayTest::readingBoxesRefuseEditing() {
   form.Show(test::SampleView());
   form.show();
   QVERIFY(QTest::qWaitForWindowExposed(&form));
-  form.SSTab1->setCurrentIndex(1);
-  const QString before = form.txtLooks->toPlainText();
-  form.txtLooks->setFocus();
-  QTest::keyClicks(form.txtLooks, "typed");
-  QTest::keyClick(form.txtLooks, Qt::Key_Backspace);
-  QTest::keyClick(form.txtLooks, Qt::Key_V, Qt::ControlModifier);
-  QCOMPARE(form.txtLooks->toPlainText(), before);
+  test::Tabs(&form)->setCurrentIndex(1);
+  ReadingBox* looks = test::FindChild<ReadingBox>(&form, "txtLooks");
+  const QString before = looks->toPlainText();
+  looks->setFocus();
+  QTest::keyClicks(looks, "typed");
+  QTest::keyClick(looks, Qt::Key_Backspace);
+  QTest::keyClick(looks, Qt::Key_V, Qt::ControlModifier);
+  QCOMPARE(looks->toPlainText(), before);
 }
 
 void FrmDisplayTest::readingBoxesLeaveTheClipboardAlone() {
@@ -233,10 +250,13 @@ void FrmDisplayTest::readingBoxesLeaveTheClipboardAlone() {
   form.Show(test::SampleView());  // writing the readings changes nothing
   QCOMPARE(QApplication::clipboard()->text(), kept);
 
-  form.SSTab1->setCurrentIndex(1);
+  test::Tabs(&form)->setCurrentIndex(1);
   for (ReadingBox* box :
-       {form.txtLooks, form.txtNature, form.txtCareerAndFinance,
-        form.txtLoveAndDomesticLife, form.txtHealth}) {
+       {test::FindChild<ReadingBox>(&form, "txtLooks"),
+        test::FindChild<ReadingBox>(&form, "txtNature"),
+        test::FindChild<ReadingBox>(&form, "txtCareerAndFinance"),
+        test::FindChild<ReadingBox>(&form, "txtLoveAndDomesticLife"),
+        test::FindChild<ReadingBox>(&form, "txtHealth")}) {
     // Select with the mouse, then try every copy path.
     QWidget* viewport = box->viewport();
     QTest::mousePress(viewport, Qt::LeftButton, {}, QPoint(4, 4));
@@ -274,9 +294,10 @@ void FrmDisplayTest::readingBoxScrollsALongReading() {
   form.Show(test::SampleView());
   form.show();
   QVERIFY(QTest::qWaitForWindowExposed(&form));
-  form.SSTab1->setCurrentIndex(1);
+  test::Tabs(&form)->setCurrentIndex(1);
   QApplication::processEvents();
-  QScrollBar* bar = form.txtNature->verticalScrollBar();
+  QScrollBar* bar =
+      test::FindChild<ReadingBox>(&form, "txtNature")->verticalScrollBar();
   QVERIFY(bar->isVisible());
   QVERIFY2(bar->maximum() > 0, "an 883-character reading overflows its box");
 }
@@ -284,8 +305,8 @@ void FrmDisplayTest::readingBoxScrollsALongReading() {
 void FrmDisplayTest::forumLinksOpenTheForum() {
   test::SeamRecorder seams;
   FrmDisplay form;
-  emit form.Label6->linkActivated("x");
-  emit form.Label7->linkActivated("x");
+  emit test::FindChild<QLabel>(&form, "Label6")->linkActivated("x");
+  emit test::FindChild<QLabel>(&form, "Label7")->linkActivated("x");
   QCOMPARE(seams.pages.size(), 2);
   QCOMPARE(seams.pages[0], seams.pages[1]);
   QVERIFY(seams.pages[0].startsWith("https://"));
@@ -298,11 +319,11 @@ void FrmDisplayTest::screenshotsOfBothTabs() {
   QVERIFY(QTest::qWaitForWindowExposed(&window));
   window.resize(window.FittingSize());  // the test screen is small
   QApplication::processEvents();
-  window.frmDisplay()->SSTab1->setCurrentIndex(0);
+  test::Tabs(window.frmDisplay())->setCurrentIndex(0);
   QVERIFY(test::SaveScreenshot(&window, "result_chart_tab"));
-  window.frmDisplay()->SSTab1->setCurrentIndex(1);
+  test::Tabs(window.frmDisplay())->setCurrentIndex(1);
   QVERIFY(test::SaveScreenshot(&window, "result_details_tab"));
-  window.frmDisplay()->SSTab1->setCurrentIndex(0);
+  test::Tabs(window.frmDisplay())->setCurrentIndex(0);
   QVERIFY(test::SaveScreenshot(window.frmDisplay(), "result_form"));
 }
 

@@ -8,11 +8,13 @@
 #include <QMdiSubWindow>
 #include <QPrinter>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
 #include "print/print_dialog.h"
+#include "result_form_access.h"
 #include "shell/application.h"
 #include "shell/frm_about.h"
 #include "shell/frm_exit_screen.h"
@@ -56,6 +58,24 @@ struct Started {
   Application app;
 };
 
+// The names that more than one control or menu item of `window` carries,
+// not counting Qt's own parts ("qt_...") nor those inside `skip`.
+QStringList DuplicateNames(const QObject* window, const QObject* skip) {
+  QStringList seen, duplicates;
+  for (const QObject* child : window->findChildren<QObject*>()) {
+    const QString name = child->objectName();
+    if (name.isEmpty() || name.startsWith(QLatin1String("qt_"))) continue;
+    bool inSkipped = false;
+    for (const QObject* up = child; up && !inSkipped; up = up->parent()) {
+      inSkipped = up == skip;
+    }
+    if (inSkipped) continue;
+    if (seen.contains(name) && !duplicates.contains(name)) duplicates << name;
+    seen << name;
+  }
+  return duplicates;
+}
+
 }  // namespace
 
 class ResultWindowTest : public QObject {
@@ -72,6 +92,7 @@ class ResultWindowTest : public QObject {
   void menusAndOfferOpenTheirPages();
   void aboutIsModal();
   void printAndExportPutOutThePage();
+  void controlNamesAreUnique();
 };
 
 void ResultWindowTest::calculationSwapsInputFormForResultWindow() {
@@ -81,19 +102,23 @@ void ResultWindowTest::calculationSwapsInputFormForResultWindow() {
   QVERIFY(!s.app.inputForm()->isVisible());
   MDI* window = s.app.resultWindow();
   QCOMPARE(window->windowTitle(), QString("Tarvelin v1.25"));
-  QCOMPARE(window->Label2->text(), QString("Tarvelin"));
-  QCOMPARE(window->cmdBack->text(), QString("&Back"));
-  QCOMPARE(window->cmdExit->text(), QString("E&xit"));
+  QCOMPARE(test::FindChild<QLabel>(window, "Label2")->text(),
+           QString("Tarvelin"));
+  QCOMPARE(test::FindChild<QPushButton>(window, "cmdBack")->text(),
+           QString("&Back"));
+  QCOMPARE(test::FindChild<QPushButton>(window, "cmdExit")->text(),
+           QString("E&xit"));
   QVERIFY(window->displayWindow()->isVisible());
-  QCOMPARE(window->frmDisplay()->SSTab1->currentIndex(), 0);
+  QCOMPARE(test::Tabs(window->frmDisplay())->currentIndex(), 0);
   // The window shows what the calculation gave.
-  QCOMPARE(window->frmDisplay()->lblName->text(), QString("ASHA VERMA"));
+  QCOMPARE(test::FindChild<QLabel>(window->frmDisplay(), "lblName")->text(),
+           QString("ASHA VERMA"));
 }
 
 void ResultWindowTest::backShowsTheInputFormAndNoExitScreen() {
   Started s;
   QPointer<MDI> window = s.app.resultWindow();
-  window->cmdBack->click();
+  test::FindChild<QPushButton>(window, "cmdBack")->click();
   QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   QVERIFY(window.isNull());
   QVERIFY(s.app.inputForm()->isVisible());
@@ -109,7 +134,7 @@ void ResultWindowTest::backShowsTheInputFormAndNoExitScreen() {
 void ResultWindowTest::exitShowsTheExitScreen() {
   Started s;
   QPointer<MDI> window = s.app.resultWindow();
-  window->cmdExit->click();
+  test::FindChild<QPushButton>(window, "cmdExit")->click();
   QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   QVERIFY(window.isNull());
   QVERIFY(s.app.exitScreen() != nullptr);
@@ -130,13 +155,13 @@ void ResultWindowTest::closeBoxBehavesLikeExit() {
 void ResultWindowTest::menuBackAndExitAreTheButtons() {
   {
     Started s;
-    s.app.resultWindow()->mnuBack->trigger();
+    test::FindChild<QAction>(s.app.resultWindow(), "mnuBack")->trigger();
     QVERIFY(s.app.inputForm()->isVisible());
     QVERIFY(!(s.app.exitScreen() && s.app.exitScreen()->isVisible()));
   }
   {
     Started s;
-    s.app.resultWindow()->mnuExit->trigger();
+    test::FindChild<QAction>(s.app.resultWindow(), "mnuExit")->trigger();
     QVERIFY(s.app.exitScreen() && s.app.exitScreen()->isVisible());
   }
 }
@@ -155,14 +180,15 @@ void ResultWindowTest::buttonsFollowTheRightEdge() {
   QVERIFY(QTest::qWaitForWindowExposed(&window));
   if (widthPixels > 0) window.resize(widthPixels, window.height());
   QApplication::processEvents();
-  const int exitWant = window.width() - window.cmdExit->width() - Twips(300);
-  QCOMPARE(window.cmdExit->x(), exitWant);
-  QCOMPARE(window.cmdBack->x(),
-           exitWant - window.cmdExit->width() - Twips(100));
-  QCOMPARE(window.cmdBack->width(), window.cmdExit->width());
+  const QPushButton* back = test::FindChild<QPushButton>(&window, "cmdBack");
+  const QPushButton* exit = test::FindChild<QPushButton>(&window, "cmdExit");
+  const int exitWant = window.width() - exit->width() - Twips(300);
+  QCOMPARE(exit->x(), exitWant);
+  QCOMPARE(back->x(), exitWant - exit->width() - Twips(100));
+  QCOMPARE(back->width(), exit->width());
   // Vertical places never move.
-  QCOMPARE(window.cmdExit->y(), Twips(120));
-  QCOMPARE(window.cmdBack->y(), Twips(120));
+  QCOMPARE(exit->y(), Twips(120));
+  QCOMPARE(back->y(), Twips(120));
   window.hide();
 }
 
@@ -170,18 +196,20 @@ void ResultWindowTest::menusAndOfferOpenTheirPages() {
   test::SeamRecorder seams;
   MDI window;
   const QList<QPair<QAction*, const char*>> items = {
-      {window.mnuOnline, address::kOnlineHelp},
-      {window.mnuVisit, address::kForumHome},
-      {window.mnuUpdate, address::kDownloadPage},
-      {window.mnuDonate, address::kDonatePage},
-      {window.mm, address::kFullBrandPage}};
+      {test::FindChild<QAction>(&window, "mnuOnline"), address::kOnlineHelp},
+      {test::FindChild<QAction>(&window, "mnuVisit"), address::kForumHome},
+      {test::FindChild<QAction>(&window, "mnuUpdate"), address::kDownloadPage},
+      {test::FindChild<QAction>(&window, "mnuDonate"), address::kDonatePage},
+      {test::FindChild<QAction>(&window, "mm"), address::kFullBrandPage}};
   for (const auto& [action, page] : items) {
     seams.pages.clear();
     action->trigger();
     QCOMPARE(seams.pages, QStringList{page});
   }
   seams.pages.clear();
-  emit window.Label10->linkActivated("#");
+  emit test::FindChild<QLabel>(test::FindChild<QWidget>(&window, "Picture1"),
+                               "Label10")
+      ->linkActivated("#");
   QCOMPARE(seams.pages, QStringList{address::kFullBrandPage});
 }
 
@@ -192,14 +220,16 @@ void ResultWindowTest::aboutIsModal() {
     auto* about = qobject_cast<FrmAbout*>(QApplication::activeModalWidget());
     if (about) {
       sawModalAbout = about->isModal() && about->isVisible();
-      QCOMPARE(about->lblTitle->text(), QString("Tarvelin v1.25"));
+      QCOMPARE(test::FindChild<QLabel>(about, "lblTitle")->text(),
+               QString("Tarvelin v1.25"));
       test::SaveScreenshot(about, "about_box");
-      emit about->lblCoBrand->linkActivated("#");
-      emit about->lblHomePage->linkActivated("#");
-      about->cmdOK->click();
+      emit test::FindChild<QLabel>(about, "lblCoBrand")->linkActivated("#");
+      emit test::FindChild<QLabel>(about, "lblHomePage")->linkActivated("#");
+      test::FindChild<QPushButton>(about, "cmdOK")->click();
     }
   });
-  s.app.resultWindow()->mnuAbout->trigger();  // returns once OK is pressed
+  test::FindChild<QAction>(s.app.resultWindow(), "mnuAbout")
+      ->trigger();  // returns once OK is pressed
   QVERIFY(sawModalAbout);
   QCOMPARE(s.seams.pages,
            (QStringList{address::kFullBrandPage, address::kForumHome}));
@@ -210,12 +240,18 @@ void ResultWindowTest::printAndExportPutOutThePage() {
   test::SeamRecorder seams;
   QTemporaryDir dir;
   MDI window;
-  const QList<QAction*> actions = {window.mnuPrint, window.mnuExportPdf,
-                                   window.mnuExportImage};
-  QCOMPARE(window.mnuPrint->text(), QString("&Print\u2026"));
-  QCOMPARE(window.mnuPrint->shortcut(), QKeySequence(QKeySequence::Print));
-  QCOMPARE(window.mnuExportPdf->text(), QString("Export P&DF\u2026"));
-  QCOMPARE(window.mnuExportImage->text(), QString("Export &Image\u2026"));
+  const QList<QAction*> actions = {
+      test::FindChild<QAction>(&window, "mnuPrint"),
+      test::FindChild<QAction>(&window, "mnuExportPdf"),
+      test::FindChild<QAction>(&window, "mnuExportImage")};
+  QCOMPARE(test::FindChild<QAction>(&window, "mnuPrint")->text(),
+           QString("&Print\u2026"));
+  QCOMPARE(test::FindChild<QAction>(&window, "mnuPrint")->shortcut(),
+           QKeySequence(QKeySequence::Print));
+  QCOMPARE(test::FindChild<QAction>(&window, "mnuExportPdf")->text(),
+           QString("Export P&DF\u2026"));
+  QCOMPARE(test::FindChild<QAction>(&window, "mnuExportImage")->text(),
+           QString("Export &Image\u2026"));
   // Nothing to put out before a result is there.
   for (QAction* action : actions) QVERIFY(!action->isEnabled());
   ResultPage page{test::SampleView(), "Hora Lagna: summary", {"step"}};
@@ -224,25 +260,25 @@ void ResultWindowTest::printAndExportPutOutThePage() {
 
   // Each export asks where, suggesting the person's name, and writes there.
   seams.saveAs = dir.filePath("out.pdf");
-  window.mnuExportPdf->trigger();
+  test::FindChild<QAction>(&window, "mnuExportPdf")->trigger();
   QCOMPARE(seams.saveRequests.size(), std::size_t{1});
   QVERIFY(seams.saveRequests[0].suggestedPath.endsWith("/ASHA VERMA.pdf"));
   QFile pdf(seams.saveAs);
   QVERIFY(pdf.open(QIODevice::ReadOnly));
   QVERIFY(pdf.read(5) == "%PDF-");
   seams.saveAs = dir.filePath("out.png");
-  window.mnuExportImage->trigger();
+  test::FindChild<QAction>(&window, "mnuExportImage")->trigger();
   QVERIFY(seams.saveRequests.back().suggestedPath.endsWith(".png"));
   QCOMPARE(QImage(seams.saveAs).size(),
            LocalPageSize().sizePixels(kImageDotsPerInch));
 
   // Cancelled: nothing written, nothing said.
   seams.saveAs.clear();
-  window.mnuExportPdf->trigger();
+  test::FindChild<QAction>(&window, "mnuExportPdf")->trigger();
   QVERIFY(seams.messages.empty());
   // A place that cannot be written to: said, with the file's name.
   seams.saveAs = "/nonexistent-folder/out.pdf";
-  window.mnuExportPdf->trigger();
+  test::FindChild<QAction>(&window, "mnuExportPdf")->trigger();
   QCOMPARE(seams.messages.size(), std::size_t{1});
   QVERIFY(seams.messages[0].text.contains(seams.saveAs));
 
@@ -253,9 +289,27 @@ void ResultWindowTest::printAndExportPutOutThePage() {
     printer.setOutputFileName(printed);
     return true;
   });
-  window.mnuPrint->trigger();
+  test::FindChild<QAction>(&window, "mnuPrint")->trigger();
   SetPrintDialogRunner({});
   QVERIFY(QFileInfo(printed).size() > 0);
+}
+
+// The tests reach every control by its name; a name used twice would
+// send them to whichever control comes first. The result form inside the
+// result window is checked on its own.
+void ResultWindowTest::controlNamesAreUnique() {
+  test::SeamRecorder seams;
+  MDI window;
+  FrmAbout about;
+  FrmExitScreen exitScreen;
+  const QList<QPair<const QObject*, const QObject*>> windows = {
+      {window.frmDisplay(), nullptr},
+      {&window, window.frmDisplay()},
+      {&about, nullptr},
+      {&exitScreen, nullptr}};
+  for (const auto& [form, skip] : windows) {
+    QCOMPARE(DuplicateNames(form, skip), QStringList());
+  }
 }
 
 QTEST_MAIN(ResultWindowTest)

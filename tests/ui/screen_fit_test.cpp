@@ -6,6 +6,7 @@
 // of each case go to build/screenshots for people to look at.
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -18,6 +19,7 @@
 #include <QTextLayout>
 #include <QtTest>
 
+#include "result_form_access.h"
 #include "shell/mdi.h"
 #include "ui_test_support.h"
 #include "widgets/input/frm_main.h"
@@ -94,21 +96,22 @@ void ScreenFitTest::resultWindowShowsWholeInsideTheScreen() {
 
   VerifyOnScreen(&window);
   // No scrolling: the sub-window lies whole in the area's view.
-  QVERIFY(!window.mdiArea->horizontalScrollBar()->isVisible());
-  QVERIFY(!window.mdiArea->verticalScrollBar()->isVisible());
-  QVERIFY(window.mdiArea->viewport()->rect().contains(
-      window.displayWindow()->geometry()));
-  VerifyInside(&window, window.Picture1);
-  VerifyInside(&window, window.cmdExit);
+  const QMdiArea* area = test::FindChild<QMdiArea>(&window, "mdiArea");
+  QVERIFY(!area->horizontalScrollBar()->isVisible());
+  QVERIFY(!area->verticalScrollBar()->isVisible());
+  QVERIFY(
+      area->viewport()->rect().contains(window.displayWindow()->geometry()));
+  VerifyInside(&window, test::FindChild<QWidget>(&window, "Picture1"));
+  VerifyInside(&window, test::FindChild<QPushButton>(&window, "cmdExit"));
   // Not drawn below the smallest readable scale.
   QVERIFY(window.frmDisplay()->Scale() >= 0.8);
 
   const QString name = "result_window_" + CaseName();
-  window.frmDisplay()->SSTab1->setCurrentIndex(0);
+  test::Tabs(window.frmDisplay())->setCurrentIndex(0);
   QVERIFY(test::SaveScreenshot(&window, name + "_chart"));
-  window.frmDisplay()->SSTab1->setCurrentIndex(1);
+  test::Tabs(window.frmDisplay())->setCurrentIndex(1);
   QVERIFY(test::SaveScreenshot(&window, name + "_details"));
-  window.frmDisplay()->SSTab1->setCurrentIndex(2);
+  test::Tabs(window.frmDisplay())->setCurrentIndex(2);
   QVERIFY(test::SaveScreenshot(&window, name + "_found"));
 }
 
@@ -118,36 +121,41 @@ void ScreenFitTest::resultFormGrowsWithTheWindow() {
   Settle(&window);
   FrmDisplay& form = *window.frmDisplay();
   const double scale = form.Scale();
-  const int cellWidth = form.shpHora[0]->width();
-  const double textSize = form.lblHoraDesc->font().pointSizeF();
-  const double numberSize = form.Hno[0]->font().pointSizeF();
+  const auto cell = [&form](int s) { return test::ChartCell(&form, s); };
+  const auto number = [&form](int s) {
+    return test::RowLabel(&form, "Hno", s);
+  };
+  const QLabel* houseText = test::FindChild<QLabel>(&form, "lblHoraDesc");
+  const int cellWidth = cell(0)->width();
+  const double textSize = houseText->font().pointSizeF();
+  const double numberSize = number(0)->font().pointSizeF();
 
   window.resize(window.SizeForScale(scale * 1.5));
   QApplication::processEvents();
   QVERIFY2(
       std::abs(form.Scale() - scale * 1.5) < 0.02,
       qPrintable(QString("scale %1 from %2").arg(form.Scale()).arg(scale)));
-  QVERIFY(form.shpHora[0]->width() >= cellWidth * 1.45);
+  QVERIFY(cell(0)->width() >= cellWidth * 1.45);
   // Text follows, both the inherited font and the fonts set on a control.
   const double grown = form.Scale() / scale;
-  QCOMPARE(form.lblHoraDesc->font().pointSizeF(), textSize * grown);
-  QCOMPARE(form.Hno[0]->font().pointSizeF(), numberSize * grown);
+  QCOMPARE(houseText->font().pointSizeF(), textSize * grown);
+  QCOMPARE(number(0)->font().pointSizeF(), numberSize * grown);
   // The numbers still stand in their cells.
   for (int s = 0; s < 12; ++s) {
-    QVERIFY(form.shpHora[s]->geometry().contains(form.Hno[s]->geometry()));
+    QVERIFY(cell(s)->geometry().contains(number(s)->geometry()));
   }
 
   // And back: the same places as before.
   window.resize(window.SizeForScale(scale));
   QApplication::processEvents();
-  QCOMPARE(form.shpHora[0]->width(), cellWidth);
+  QCOMPARE(cell(0)->width(), cellWidth);
 }
 
 void ScreenFitTest::readingBoxesShowWholeLines() {
   MDI window;
   window.frmDisplay()->Show(test::SampleView());
   Settle(&window);
-  window.frmDisplay()->SSTab1->setCurrentIndex(1);
+  test::Tabs(window.frmDisplay())->setCurrentIndex(1);
   QApplication::processEvents();
   const auto boxes = window.frmDisplay()->findChildren<ReadingBox*>();
   QCOMPARE(boxes.size(), 5);

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMap>
 #include <QMenu>
+#include <QObject>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QString>
@@ -26,13 +27,15 @@
 
 namespace tarvelin::test {
 
-// The child of `parent` named `name`; a missing one stops the test run, so
-// a renamed control is reported rather than crashing later.
+// The child of `parent` of type T with that objectName, searched
+// recursively. A missing one ends the test program with its name: the
+// window lost or renamed a control the test relies on.
 template <class T>
-T* Child(const QObject* parent, const char* name) {
-  T* child = parent->findChild<T*>(QString::fromLatin1(name));
+T* FindChild(const QObject* parent, const QString& name) {
+  T* child = parent->findChild<T*>(name);
   if (child == nullptr) {
-    qFatal("no %s named \"%s\"", T::staticMetaObject.className(), name);
+    qFatal("no %s named \"%s\" under %s", T::staticMetaObject.className(),
+           qPrintable(name), qPrintable(parent->objectName()));
   }
   return child;
 }
@@ -40,40 +43,40 @@ T* Child(const QObject* parent, const char* name) {
 // The input form's controls, found by their object names.
 struct InputFormControls {
   explicit InputFormControls(const QObject* form)
-      : txtName(Child<QLineEdit>(form, "txtName")),
-        cboMonth(Child<QComboBox>(form, "cboMonth")),
-        cboDate(Child<QComboBox>(form, "cboDate")),
-        cboYear(Child<QComboBox>(form, "cboYear")),
-        cboHH(Child<QComboBox>(form, "cboHH")),
-        cboMM(Child<QComboBox>(form, "cboMM")),
-        cboSS(Child<QComboBox>(form, "cboSS")),
-        cmdRashi(Child<QPushButton>(form, "cmdRashi")),
-        txtMCity(Child<QLineEdit>(form, "txtMCity")),
-        txtMState(Child<QLineEdit>(form, "txtMState")),
-        txtMCountry(Child<QLineEdit>(form, "txtMCountry")),
-        cmdBrowser(Child<QPushButton>(form, "cmdBrowser")),
-        cmbTimeZone(Child<QComboBox>(form, "cmbTimeZone")),
-        chkDST(Child<QCheckBox>(form, "chkDST")),
-        txtLonD(Child<QLineEdit>(form, "txtLonD")),
-        txtLonM(Child<QLineEdit>(form, "txtLonM")),
-        optLongEast(Child<QRadioButton>(form, "optLong0")),
-        optLongWest(Child<QRadioButton>(form, "optLong1")),
-        txtLatD(Child<QLineEdit>(form, "txtLatD")),
-        txtLatM(Child<QLineEdit>(form, "txtLatM")),
-        optLatNorth(Child<QRadioButton>(form, "optLat0")),
-        optLatSouth(Child<QRadioButton>(form, "optLat1")),
-        lblCobrand(Child<QLabel>(form, "lblCobrand")),
-        lblFullBrand(Child<QLabel>(form, "lblFullBrand")),
-        Label61(Child<QLabel>(form, "Label61")),
-        mnuFile(Child<QMenu>(form, "mnuFile")),
-        mnuNext(Child<QAction>(form, "mnuNext")),
-        mnuExit(Child<QAction>(form, "mnuExit")),
-        mnuOnline(Child<QAction>(form, "mnuOnline")),
-        mnuVisit(Child<QAction>(form, "mnuVisit")),
-        mnuUpdate(Child<QAction>(form, "mnuUpdate")),
-        mnuAbout(Child<QAction>(form, "mnuAbout")),
-        mnuDonate(Child<QAction>(form, "mnuDonate")),
-        mkmoney(Child<QAction>(form, "mkmoney")) {}
+      : txtName(FindChild<QLineEdit>(form, "txtName")),
+        cboMonth(FindChild<QComboBox>(form, "cboMonth")),
+        cboDate(FindChild<QComboBox>(form, "cboDate")),
+        cboYear(FindChild<QComboBox>(form, "cboYear")),
+        cboHH(FindChild<QComboBox>(form, "cboHH")),
+        cboMM(FindChild<QComboBox>(form, "cboMM")),
+        cboSS(FindChild<QComboBox>(form, "cboSS")),
+        cmdRashi(FindChild<QPushButton>(form, "cmdRashi")),
+        txtMCity(FindChild<QLineEdit>(form, "txtMCity")),
+        txtMState(FindChild<QLineEdit>(form, "txtMState")),
+        txtMCountry(FindChild<QLineEdit>(form, "txtMCountry")),
+        cmdBrowser(FindChild<QPushButton>(form, "cmdBrowser")),
+        cmbTimeZone(FindChild<QComboBox>(form, "cmbTimeZone")),
+        chkDST(FindChild<QCheckBox>(form, "chkDST")),
+        txtLonD(FindChild<QLineEdit>(form, "txtLonD")),
+        txtLonM(FindChild<QLineEdit>(form, "txtLonM")),
+        optLongEast(FindChild<QRadioButton>(form, "optLong0")),
+        optLongWest(FindChild<QRadioButton>(form, "optLong1")),
+        txtLatD(FindChild<QLineEdit>(form, "txtLatD")),
+        txtLatM(FindChild<QLineEdit>(form, "txtLatM")),
+        optLatNorth(FindChild<QRadioButton>(form, "optLat0")),
+        optLatSouth(FindChild<QRadioButton>(form, "optLat1")),
+        lblCobrand(FindChild<QLabel>(form, "lblCobrand")),
+        lblFullBrand(FindChild<QLabel>(form, "lblFullBrand")),
+        Label61(FindChild<QLabel>(form, "Label61")),
+        mnuFile(FindChild<QMenu>(form, "mnuFile")),
+        mnuNext(FindChild<QAction>(form, "mnuNext")),
+        mnuExit(FindChild<QAction>(form, "mnuExit")),
+        mnuOnline(FindChild<QAction>(form, "mnuOnline")),
+        mnuVisit(FindChild<QAction>(form, "mnuVisit")),
+        mnuUpdate(FindChild<QAction>(form, "mnuUpdate")),
+        mnuAbout(FindChild<QAction>(form, "mnuAbout")),
+        mnuDonate(FindChild<QAction>(form, "mnuDonate")),
+        mkmoney(FindChild<QAction>(form, "mkmoney")) {}
 
   QLineEdit* txtName;
   QComboBox *cboMonth, *cboDate, *cboYear, *cboHH, *cboMM, *cboSS;

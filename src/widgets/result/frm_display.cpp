@@ -113,18 +113,15 @@ constexpr int kCaptionToValueTwips = 240;
 constexpr int kLineHeightTwips = 240;
 
 struct ReadingCell {
-  ReadingBox* FrmDisplay::*box;
   const char* field;
   int left, top, width, height;
 };
 const std::array<ReadingCell, 5> kReadingCells = {{
-    {&FrmDisplay::txtLooks, "txtLooks", 120, 5280, 3735, 855},
-    {&FrmDisplay::txtNature, "txtNature", 3960, 5280, 4215, 855},
-    {&FrmDisplay::txtCareerAndFinance, "txtCareerAndFinance", 8280, 5280, 3615,
-     855},
-    {&FrmDisplay::txtLoveAndDomesticLife, "txtLoveAndDomesticLife", 120, 6480,
-     6015, 615},
-    {&FrmDisplay::txtHealth, "txtHealth", 6240, 6480, 5655, 615},
+    {"txtLooks", 120, 5280, 3735, 855},
+    {"txtNature", 3960, 5280, 4215, 855},
+    {"txtCareerAndFinance", 8280, 5280, 3615, 855},
+    {"txtLoveAndDomesticLife", 120, 6480, 6015, 615},
+    {"txtHealth", 6240, 6480, 5655, 615},
 }};
 
 // Texts left to us: the forum advertisement and its links.
@@ -180,6 +177,9 @@ FrmDisplay::FrmDisplay(QWidget* parent) : QWidget(parent) {
   auto* chartPage = new QWidget;
   auto* detailsPage = new QWidget;
   auto* foundPage = new QWidget;
+  chartPage->setObjectName("chartPage");
+  detailsPage->setObjectName("detailsPage");
+  foundPage->setObjectName("foundPage");
   SSTab1->addTab(chartPage, "Hora Lagna Chart");
   SSTab1->addTab(detailsPage, "Hora Lagna Details");
   SSTab1->addTab(foundPage, kHowItWasFoundTitle);
@@ -187,6 +187,9 @@ FrmDisplay::FrmDisplay(QWidget* parent) : QWidget(parent) {
   BuildDetailsTab(detailsPage);
   BuildFoundTab(foundPage);
   SSTab1->setCurrentIndex(0);
+  fraBirthchart->setVisible(true);
+  fraBirthchart->raise();
+  fraDetails->raise();
   RecordDesign();
   SetScale(1.0);
 }
@@ -421,7 +424,6 @@ void FrmDisplay::BuildDetailsTab(QWidget* page) {
     auto* box = new ReadingBox(frame);
     box->setObjectName(cell.field);
     box->setGeometry(TwipsRect(cell.left, cell.top, cell.width, cell.height));
-    this->*cell.box = box;
   }
 }
 

@@ -57,7 +57,25 @@ class FrmDisplay : public QWidget {
   // "txtLooks", ...), or nullptr.
   QWidget* SignField(const QString& name) const;
 
-  // Controls, named as the system names them.
+ private slots:
+  void Label6_Click();
+  void Label7_Click();
+
+ private:
+  void BuildBand();
+  void BuildChartTab(QWidget* page);
+  void BuildChart(QWidget* chart);
+  void BuildPlanetTable(QWidget* frame);
+  void BuildDetails(QWidget* frame);
+  void BuildDetailsTab(QWidget* page);
+  void BuildFoundTab(QWidget* page);
+  // Notes every control's design place and font, for SetScale.
+  void RecordDesign();
+
+  // Controls, named as the system names them; each carries its name as its
+  // objectName (arrays with the index appended: "planet0", "Hno11", ...;
+  // the sign labels as "lblAries" .. "lblPisces"). The five reading boxes
+  // are found by name alone ("txtLooks", ...).
   QLabel *dsd1 = nullptr, *Label8 = nullptr, *Label10 = nullptr;
   QLabel *lblHoraDesc = nullptr, *Label5 = nullptr, *Label6 = nullptr;
   QTabWidget* SSTab1 = nullptr;
@@ -75,24 +93,6 @@ class FrmDisplay : public QWidget {
   QLabel *lblName = nullptr, *lblDOB = nullptr, *lblTOB = nullptr,
          *lblLongitude = nullptr, *lblLatitude = nullptr, *lblCity = nullptr,
          *lblState = nullptr, *lblCountry = nullptr, *lblZone = nullptr;
-  ReadingBox *txtLooks = nullptr, *txtNature = nullptr,
-             *txtCareerAndFinance = nullptr, *txtLoveAndDomesticLife = nullptr,
-             *txtHealth = nullptr;
-
- private slots:
-  void Label6_Click();
-  void Label7_Click();
-
- private:
-  void BuildBand();
-  void BuildChartTab(QWidget* page);
-  void BuildChart(QWidget* chart);
-  void BuildPlanetTable(QWidget* frame);
-  void BuildDetails(QWidget* frame);
-  void BuildDetailsTab(QWidget* page);
-  void BuildFoundTab(QWidget* page);
-  // Notes every control's design place and font, for SetScale.
-  void RecordDesign();
 
   // A control as laid out at the design size.
   struct Placed {
