@@ -27,51 +27,16 @@ using namespace tarvelin;
 
 namespace {
 
-struct TypedBirth {
-  const char *name, *lonDeg, *lonMin, *latDeg, *latMin;
-  bool west, south, dst;
-  int monthPosition;
-  const char *day, *year, *hour, *minute, *second;
-  int zonePosition;
-  const char *city, *state, *country;
-};
-
-const TypedBirth kFirst{
+const test::TypedBirth kFirst{
     "asha verma", "77",    "12",   "28", "38",
     false,        false,   false,  2,    "15",
     "1980",       "9",     "5",    "30", 34 /* Indian Time */,
     "New Delhi",  "Delhi", "India"};
-const TypedBirth kSecond{
+const test::TypedBirth kSecond{
     "ravi rao", "77",   "2",   "12", "3",
     true,       true,   false, 10,   "2",
     "1995",     "23",   "40",  "0",  27 /* Eastern Standard Time */,
     "Lima",     "Lima", "Peru"};
-
-void Type(FrmMain& f, const TypedBirth& b) {
-  const test::InputFormControls c(&f);
-  for (QLineEdit* box : {c.txtName, c.txtLonD, c.txtLonM, c.txtLatD, c.txtLatM,
-                         c.txtMCity, c.txtMState, c.txtMCountry}) {
-    box->clear();
-  }
-  QTest::keyClicks(c.txtName, b.name);
-  QTest::keyClicks(c.txtLonD, b.lonDeg);
-  QTest::keyClicks(c.txtLonM, b.lonMin);
-  QTest::keyClicks(c.txtLatD, b.latDeg);
-  QTest::keyClicks(c.txtLatM, b.latMin);
-  (b.west ? c.optLongWest : c.optLongEast)->setChecked(true);
-  (b.south ? c.optLatSouth : c.optLatNorth)->setChecked(true);
-  c.chkDST->setChecked(b.dst);
-  c.cboMonth->setCurrentIndex(b.monthPosition);
-  c.cboDate->setCurrentText(b.day);
-  c.cboYear->setCurrentText(b.year);
-  c.cboHH->setCurrentText(b.hour);
-  c.cboMM->setCurrentText(b.minute);
-  c.cboSS->setCurrentText(b.second);
-  c.cmbTimeZone->setCurrentIndex(b.zonePosition);
-  QTest::keyClicks(c.txtMCity, b.city);
-  QTest::keyClicks(c.txtMState, b.state);
-  QTest::keyClicks(c.txtMCountry, b.country);
-}
 
 QString Shown(const std::string& text) {
   return QString::fromStdString(text).replace("\r\n", "\n");
@@ -149,7 +114,7 @@ void EndToEndTest::fromInputToResultAndBack() {
 
   FrmMain& form = *app.inputForm();
   const test::InputFormControls controls(&form);
-  Type(form, kFirst);
+  test::Type(form, kFirst);
   QVERIFY(test::SaveScreenshot(&form, "input_form"));
   QSignalSpy requested(&form, &FrmMain::calculationRequested);
 
@@ -192,7 +157,7 @@ void EndToEndTest::fromInputToResultAndBack() {
   QCOMPARE(controls.txtMCity->text(), QString(kFirst.city));
 
   // A second birth: the fresh window shows it alone.
-  Type(form, kSecond);
+  test::Type(form, kSecond);
   QTest::mouseClick(controls.cmdRashi, Qt::LeftButton);
   QVERIFY(app.resultWindow() != nullptr);
   QCOMPARE(requested.count(), 2);

@@ -27,16 +27,7 @@ using namespace tarvelin;
 
 namespace {
 
-struct TypedBirth {
-  const char *name, *lonDeg, *lonMin, *latDeg, *latMin;
-  bool west, south, dst;
-  int monthPosition;
-  const char *day, *year, *hour, *minute, *second;
-  int zonePosition;
-  const char *city, *state, *country;
-};
-
-const TypedBirth kBirths[] = {
+const test::TypedBirth kBirths[] = {
     {"ASHA VERMA", "77", "12", "28", "38", false, false, false, 2, "15", "1980",
      "9", "5", "30", 34, "New Delhi", "Delhi", "India"},
     {"RAVI RAO", "77", "2", "12", "3", true, true, true, 10, "2", "1995", "23",
@@ -44,32 +35,6 @@ const TypedBirth kBirths[] = {
     {"GITA", "0", "0", "0", "0", true, true, false, 1, "29", "2000", "0", "0",
      "0", 29, "", "", ""},
 };
-
-void Type(FrmMain& f, const TypedBirth& b) {
-  const test::InputFormControls c(&f);
-  for (QLineEdit* box : {c.txtName, c.txtLonD, c.txtLonM, c.txtLatD, c.txtLatM,
-                         c.txtMCity, c.txtMState, c.txtMCountry}) {
-    box->clear();
-  }
-  QTest::keyClicks(c.txtName, b.name);
-  QTest::keyClicks(c.txtLonD, b.lonDeg);
-  QTest::keyClicks(c.txtLonM, b.lonMin);
-  QTest::keyClicks(c.txtLatD, b.latDeg);
-  QTest::keyClicks(c.txtLatM, b.latMin);
-  (b.west ? c.optLongWest : c.optLongEast)->setChecked(true);
-  (b.south ? c.optLatSouth : c.optLatNorth)->setChecked(true);
-  c.cboMonth->setCurrentIndex(b.monthPosition);
-  c.cboDate->setCurrentText(b.day);
-  c.cboYear->setCurrentText(b.year);
-  c.cboHH->setCurrentText(b.hour);
-  c.cboMM->setCurrentText(b.minute);
-  c.cboSS->setCurrentText(b.second);
-  c.cmbTimeZone->setCurrentIndex(b.zonePosition);
-  c.chkDST->setChecked(b.dst);
-  QTest::keyClicks(c.txtMCity, b.city);
-  QTest::keyClicks(c.txtMState, b.state);
-  QTest::keyClicks(c.txtMCountry, b.country);
-}
 
 // Every box of the form, as one text.
 QString Boxes(const FrmMain& f) {
@@ -137,8 +102,8 @@ class FormLibraryTest : public QObject {
       FrmMain& form = *app.inputForm();
       const test::InputFormControls controls(&form);
       QVERIFY(QTest::qWaitForWindowActive(&form));
-      for (const TypedBirth& birth : kBirths) {
-        Type(form, birth);
+      for (const test::TypedBirth& birth : kBirths) {
+        test::Type(form, birth);
         PressCtrl(&form, Qt::Key_S);
         if (&birth == &kBirths[1]) {
           boxesOfSecond = Boxes(form);

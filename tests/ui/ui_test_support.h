@@ -17,6 +17,7 @@
 #include <QRadioButton>
 #include <QString>
 #include <QStringList>
+#include <QTest>
 #include <QWidget>
 #include <QtGlobal>
 #include <memory>
@@ -24,6 +25,7 @@
 
 #include "present/result_view.h"
 #include "widgets/common/app_seams.h"
+#include "widgets/input/frm_main.h"
 
 namespace tarvelin::test {
 
@@ -94,6 +96,42 @@ struct InputFormControls {
   QAction *mnuNext, *mnuExit, *mnuOnline, *mnuVisit, *mnuUpdate, *mnuAbout,
       *mnuDonate, *mkmoney;
 };
+
+// A birth as a person types it into the input form, and the typing.
+struct TypedBirth {
+  const char *name, *lonDeg, *lonMin, *latDeg, *latMin;
+  bool west, south, dst;
+  int monthPosition;
+  const char *day, *year, *hour, *minute, *second;
+  int zonePosition;
+  const char *city, *state, *country;
+};
+
+inline void Type(FrmMain& f, const TypedBirth& b) {
+  const test::InputFormControls c(&f);
+  for (QLineEdit* box : {c.txtName, c.txtLonD, c.txtLonM, c.txtLatD, c.txtLatM,
+                         c.txtMCity, c.txtMState, c.txtMCountry}) {
+    box->clear();
+  }
+  QTest::keyClicks(c.txtName, b.name);
+  QTest::keyClicks(c.txtLonD, b.lonDeg);
+  QTest::keyClicks(c.txtLonM, b.lonMin);
+  QTest::keyClicks(c.txtLatD, b.latDeg);
+  QTest::keyClicks(c.txtLatM, b.latMin);
+  (b.west ? c.optLongWest : c.optLongEast)->setChecked(true);
+  (b.south ? c.optLatSouth : c.optLatNorth)->setChecked(true);
+  c.cboMonth->setCurrentIndex(b.monthPosition);
+  c.cboDate->setCurrentText(b.day);
+  c.cboYear->setCurrentText(b.year);
+  c.cboHH->setCurrentText(b.hour);
+  c.cboMM->setCurrentText(b.minute);
+  c.cboSS->setCurrentText(b.second);
+  c.cmbTimeZone->setCurrentIndex(b.zonePosition);
+  c.chkDST->setChecked(b.dst);
+  QTest::keyClicks(c.txtMCity, b.city);
+  QTest::keyClicks(c.txtMState, b.state);
+  QTest::keyClicks(c.txtMCountry, b.country);
+}
 
 class MemoryStore : public SettingsStore {
  public:
