@@ -56,10 +56,9 @@ struct Stretch {
   int signIndex;
 };
 
-// The spans of a result as stretches, in seconds from `origin`.
-void AppendStretches(const ChartResult& result, const CivilDateTime& origin,
-                     std::vector<Stretch>& out) {
-  const HoraLagnaDay day = HoraLagnaThroughTheDay(result);
+// The spans of a result's day as stretches, in seconds from `origin`.
+void AppendStretches(const ChartResult& result, const HoraLagnaDay& day,
+                     const CivilDateTime& origin, std::vector<Stretch>& out) {
   const std::int64_t start = SecondsBetween(origin, result.timing->sunrise);
   for (int i = 0; i < day.count; ++i) {
     const std::int64_t to =
@@ -136,36 +135,59 @@ CivilDateTime AfterReferenceSunrise(const ChartResult& result,
 
 std::optional<HoraLagnaMargin> MarginOfBirth(const Birth& birth,
                                              const ChartResult& result,
-                                             const HoraLagnaDay& day,
-                                             bool acrossSunrise) {
+                                             const HoraLagnaDay& day) {
   if (!result.timing || !result.horaLagna || day.birthSpan < 0) {
     return std::nullopt;
   }
-  const int i = day.birthSpan;
-  const std::int64_t from = day.spans[i].fromSeconds;
-  const std::int64_t to =
-      i + 1 < day.count ? day.spans[i + 1].fromSeconds : day.endSeconds;
-  const std::int64_t born = result.timing->elapsedSeconds;
-
-  HoraLagnaMargin m;
-  m.signIndex = day.spans[i].signIndex;
-  m.from = AfterReferenceSunrise(result, from);
-  m.to = AfterReferenceSunrise(result, to);
-  m.secondsSinceChange = born - from;
-  m.secondsToChange = to - born;
-  // Across the reference sunrise and the next one a birth is timed from
-  // another sunrise: ask the calculation itself.
-  if (i > 0) {
-    m.signBefore = day.spans[i - 1].signIndex;
-  } else if (acrossSunrise) {
-    m.signBefore = SignOfBirth(
-        Calculate(Moved(birth, -m.secondsSinceChange - 1), result.options));
+  // The stretches of the birth's day in seconds from the birth, and, where
+  // the birth's sign touches a sunrise, those of the day across it: a birth
+  // there is timed from that other sunrise, and its sign may well be the
+  // same.
+  const CivilDateTime& origin = birth.local;
+  std::vector<Stretch> stretches;
+  AppendStretches(result, day, origin, stretches);
+  if (day.birthSpan == 0) {
+    const std::int64_t sunrise = stretches.front().from;
+    const ChartResult before =
+        Calculate(Moved(birth, sunrise - 1), result.options);
+    if (before.horaLagna) {
+      std::vector<Stretch> earlier;
+      AppendStretches(before, HoraLagnaThroughTheDay(before), origin, earlier);
+      stretches.insert(stretches.begin(), earlier.begin(), earlier.end());
+    }
   }
-  if (i + 1 < day.count) {
-    m.signAfter = day.spans[i + 1].signIndex;
-  } else if (acrossSunrise) {
-    m.signAfter = SignOfBirth(
-        Calculate(Moved(birth, m.secondsToChange), result.options));
+  if (day.birthSpan == day.count - 1) {
+    const std::int64_t nextSunrise = stretches.back().to;
+    const ChartResult after = Calculate(Moved(birth, nextSunrise), result.options);
+    if (after.horaLagna) {
+      AppendStretches(after, HoraLagnaThroughTheDay(after), origin, stretches);
+    }
+  }
+  // One sign without a break is one stretch.
+  std::vector<Stretch> merged;
+  for (const Stretch& s : stretches) {
+    if (!merged.empty() && merged.back().to >= s.from) {
+      if (merged.back().signIndex == s.signIndex) {
+        merged.back().to = std::max(merged.back().to, s.to);
+        continue;
+      }
+      if (merged.back().to > s.from) continue;  // overlaps: the first holds
+    }
+    merged.push_back(s);
+  }
+  const auto at = std::find_if(merged.begin(), merged.end(),
+                               [](const Stretch& s) { return s.to > 0; });
+  HoraLagnaMargin m;
+  m.signIndex = at->signIndex;
+  m.from = AddSeconds(origin, at->from);
+  m.to = AddSeconds(origin, at->to);
+  m.secondsSinceChange = -at->from;
+  m.secondsToChange = at->to;
+  if (at != merged.begin() && (at - 1)->to == at->from) {
+    m.signBefore = (at - 1)->signIndex;
+  }
+  if (at + 1 != merged.end() && (at + 1)->from == at->to) {
+    m.signAfter = (at + 1)->signIndex;
   }
   return m;
 }
@@ -180,17 +202,18 @@ std::vector<SignShare> SignSharesInWindow(const Birth& birth,
   const std::int64_t half = minutes * kSecondsPerMinute;
   const CivilDateTime& origin = birth.local;  // the window is [-half, half)
   std::vector<Stretch> stretches;
-  AppendStretches(result, origin, stretches);
+  AppendStretches(result, HoraLagnaThroughTheDay(result), origin, stretches);
   // Where the window reaches past the birth's day, the days of its ends.
   if (stretches.front().from > -half) {
     const ChartResult earlier = Calculate(Moved(birth, -half), result.options);
     if (!earlier.horaLagna) return {};
-    AppendStretches(earlier, origin, stretches);
+    AppendStretches(earlier, HoraLagnaThroughTheDay(earlier), origin,
+                    stretches);
   }
   if (stretches.back().to < half) {
     const ChartResult later = Calculate(Moved(birth, half - 1), result.options);
     if (!later.horaLagna) return {};
-    AppendStretches(later, origin, stretches);
+    AppendStretches(later, HoraLagnaThroughTheDay(later), origin, stretches);
   }
   std::sort(stretches.begin(), stretches.end(),
             [](const Stretch& a, const Stretch& b) { return a.from < b.from; });
@@ -233,8 +256,7 @@ HoraLagnaReading ReadHoraLagna(const Birth& birth, const ChartResult& result,
                                const ReadingRequest& request) {
   HoraLagnaReading reading;
   reading.day = HoraLagnaThroughTheDay(result);
-  reading.margin =
-      MarginOfBirth(birth, result, reading.day, request.acrossSunrise);
+  reading.margin = MarginOfBirth(birth, result, reading.day);
   if (request.uncertaintyMinutes > 0) {
     reading.uncertaintyMinutes = request.uncertaintyMinutes;
     reading.shares =

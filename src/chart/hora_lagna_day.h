@@ -74,20 +74,20 @@ struct HoraLagnaMargin {
   CivilDateTime from, to;  // the birth's sign holds from `from` until `to`
   std::int64_t secondsSinceChange = 0;  // from `from` to the birth
   std::int64_t secondsToChange = 0;     // from the birth to `to`
-  // The sign just before `from` and from `to` on, as a birth then would
-  // get it (before the reference sunrise or from the next one on, timed
-  // from that sunrise); nothing where no sunrise times such a birth.
+  // The sign just before `from` and from `to` on; nothing where no sunrise
+  // times a birth then (polar day or night).
   std::optional<int> signBefore, signAfter;
 };
 
 // MarginOfBirth: the margin of a result with a Hora Lagna; nothing without.
-// At the ends of the day, with `acrossSunrise`, it computes the
-// neighbouring birth (Calculate with the same options) to name the sign
-// across the sunrise; without, those signs stay empty.
+// A birth before the reference sunrise or from the next sunrise on is timed
+// from that sunrise, and its Hora Lagna is most often in the same sign as
+// just across it: where the birth's span touches a sunrise, the
+// neighbouring day is calculated (Calculate with the same options) and the
+// sign followed across.
 std::optional<HoraLagnaMargin> MarginOfBirth(const Birth& birth,
                                              const ChartResult& result,
-                                             const HoraLagnaDay& day,
-                                             bool acrossSunrise);
+                                             const HoraLagnaDay& day);
 
 // The share of a window of time in which the Hora Lagna stands in one sign.
 struct SignShare {
@@ -127,7 +127,6 @@ struct HoraLagnaReading {
 // What to work out beyond the day and the margin.
 struct ReadingRequest {
   int uncertaintyMinutes = 0;  // 0 or 1 .. kMaxTimeUncertaintyMinutes
-  bool acrossSunrise = true;   // name the signs across the sunrise
   bool centreRule = true;      // the sign under the centre rule
 };
 

@@ -98,8 +98,8 @@ TEST(HoraLagnaDay, AgreesWithTheCalculationAtEveryStep) {
 TEST(HoraLagnaDay, MarginOnBothSides) {
   // 07:23:20 is in Taurus from 06:40:00 to 07:40:00.
   const ChartResult r = MadeUpDay(10.0, SunriseRule::kClassic, 5000);
-  const std::optional<HoraLagnaMargin> m = MarginOfBirth(
-      BirthAfterSunrise(5000), r, HoraLagnaThroughTheDay(r), false);
+  const std::optional<HoraLagnaMargin> m =
+      MarginOfBirth(BirthAfterSunrise(5000), r, HoraLagnaThroughTheDay(r));
   ASSERT_TRUE(m);
   EXPECT_EQ(m->signIndex, 1);
   EXPECT_EQ(m->from, (CivilDateTime{2000, 1, 1, 6, 40, 0}));
@@ -157,13 +157,22 @@ TEST(HoraLagnaDay, AcrossTheSunriseTheNeighbouringBirthSpeaks) {
     const HoraLagnaDay day = HoraLagnaThroughTheDay(r);
     ASSERT_EQ(day.birthSpan, 0);
 
-    const std::optional<HoraLagnaMargin> m = MarginOfBirth(b, r, day, true);
+    // The sign holds back to where a birth's calculation first gives it.
+    const std::optional<HoraLagnaMargin> m = MarginOfBirth(b, r, day);
     ASSERT_TRUE(m);
-    EXPECT_EQ(m->secondsSinceChange, 5 * 60 + 7);
+    const int sign = r.horaLagna->signIndex;
+    const auto signAt = [&](const CivilDateTime& t) {
+      const ChartResult at = Calculate(Delhi(t), options);
+      return at.horaLagna ? at.horaLagna->signIndex : -1;
+    };
+    EXPECT_EQ(signAt(m->from), sign) << NameOf(rule);
+    EXPECT_EQ(signAt(AddSeconds(m->from, -1)), m->signBefore) << NameOf(rule);
+    EXPECT_NE(m->signBefore, sign) << NameOf(rule);
+    EXPECT_EQ(signAt(m->to), m->signAfter) << NameOf(rule);
+    EXPECT_EQ(m->secondsSinceChange, SecondsBetween(m->from, b.local));
     const ChartResult before =
         Calculate(Delhi(AddSeconds(r.timing->sunrise, -1)), options);
     ASSERT_TRUE(before.horaLagna);
-    EXPECT_EQ(m->signBefore, before.horaLagna->signIndex);
 
     // A window of ten minutes either side: 4 53 of it before the sunrise.
     const std::vector<SignShare> shares = SignSharesInWindow(b, r, 10);
