@@ -13,6 +13,9 @@ namespace {
 
 constexpr std::int64_t kSecondsPerMinute = 60;
 constexpr std::int64_t kMaxDaySeconds = 48 * 3600;
+// A change of sign this far (in steps) from a whole step needs no check
+// against the calculation's own sign.
+constexpr double kClearOfAStep = 1e-6;
 
 // The time since sunrise as the rule counts it, in the steps it counts.
 std::int64_t StepSeconds(SunriseRule rule) {
@@ -25,9 +28,8 @@ double DegreesPerStep(SunriseRule rule) {
 }
 
 int SignAfterSteps(double sun, SunriseRule rule, std::int64_t steps) {
-  const double minutes = CountsSeconds(rule)
-                             ? static_cast<double>(steps) / 60.0
-                             : static_cast<double>(steps);
+  const double minutes = CountsSeconds(rule) ? static_cast<double>(steps) / 60.0
+                                             : static_cast<double>(steps);
   const int sign = SignIndexOfLongitude(HoraLagnaStep(sun, minutes));
   return sign < 0 ? 0 : sign;  // exactly 360 is 0° Aries
 }
@@ -77,8 +79,7 @@ int HoraLagnaSignAt(double sunriseSunLongitude, SunriseRule rule,
 }
 
 HoraLagnaDay SpansOfTheDay(double sun, SunriseRule rule,
-                           std::int64_t endSeconds,
-                           std::int64_t birthSeconds) {
+                           std::int64_t endSeconds, std::int64_t birthSeconds) {
   HoraLagnaDay day;
   const std::int64_t step = StepSeconds(rule);
   const double perStep = DegreesPerStep(rule);
@@ -94,9 +95,16 @@ HoraLagnaDay SpansOfTheDay(double sun, SunriseRule rule,
     // as the calculation finds it really changes.
     const double now = sun + perStep * static_cast<double>(at);
     const double boundary = (std::floor(now / 30.0) + 1.0) * 30.0;
-    std::int64_t next = static_cast<std::int64_t>(
-        std::ceil((boundary - sun) / perStep));
+    const double steps = (boundary - sun) / perStep;
+    std::int64_t next = static_cast<std::int64_t>(std::ceil(steps));
     if (next <= at) next = at + 1;
+    if (std::fabs(steps - std::round(steps)) > kClearOfAStep && next > at + 1) {
+      // Clear of a step either way: the rounding of the calculation's own
+      // sum (1e-13 degree) cannot move the change.
+      at = next;
+      sign = static_cast<int>(boundary / 30.0) % 12;
+      continue;
+    }
     while (next < lastStep && SignAfterSteps(sun, rule, next) == sign) ++next;
     while (next - 1 > at && SignAfterSteps(sun, rule, next - 1) != sign) --next;
     at = next;
@@ -139,6 +147,22 @@ std::optional<HoraLagnaMargin> MarginOfBirth(const Birth& birth,
   if (!result.timing || !result.horaLagna || day.birthSpan < 0) {
     return std::nullopt;
   }
+  const int i = day.birthSpan;
+  if (i > 0 && i + 1 < day.count) {
+    // Inside the day: the spans before and after are the neighbours.
+    const std::int64_t from = day.spans[i].fromSeconds;
+    const std::int64_t to = day.spans[i + 1].fromSeconds;
+    const std::int64_t born = result.timing->elapsedSeconds;
+    HoraLagnaMargin m;
+    m.signIndex = day.spans[i].signIndex;
+    m.from = AfterReferenceSunrise(result, from);
+    m.to = AfterReferenceSunrise(result, to);
+    m.secondsSinceChange = born - from;
+    m.secondsToChange = to - born;
+    m.signBefore = day.spans[i - 1].signIndex;
+    m.signAfter = day.spans[i + 1].signIndex;
+    return m;
+  }
   // The stretches of the birth's day in seconds from the birth, and, where
   // the birth's sign touches a sunrise, those of the day across it: a birth
   // there is timed from that other sunrise, and its sign may well be the
@@ -158,7 +182,8 @@ std::optional<HoraLagnaMargin> MarginOfBirth(const Birth& birth,
   }
   if (day.birthSpan == day.count - 1) {
     const std::int64_t nextSunrise = stretches.back().to;
-    const ChartResult after = Calculate(Moved(birth, nextSunrise), result.options);
+    const ChartResult after =
+        Calculate(Moved(birth, nextSunrise), result.options);
     if (after.horaLagna) {
       AppendStretches(after, HoraLagnaThroughTheDay(after), origin, stretches);
     }

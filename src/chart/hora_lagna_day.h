@@ -111,7 +111,8 @@ std::vector<SignShare> SignSharesInWindow(const Birth& birth,
 // CentreRuleSign: the Hora Lagna's sign under the centre rule, with the
 // same ayanamsa, when the result was found under another rule and the two
 // differ; nothing otherwise.
-std::optional<int> CentreRuleSign(const Birth& birth, const ChartResult& result);
+std::optional<int> CentreRuleSign(const Birth& birth,
+                                  const ChartResult& result);
 
 // What is said about the Hora Lagna beyond the chart, worked out from a
 // result (and, across sunrises and for the other rule, from the
@@ -119,9 +120,9 @@ std::optional<int> CentreRuleSign(const Birth& birth, const ChartResult& result)
 struct HoraLagnaReading {
   HoraLagnaDay day;  // no spans without a Hora Lagna
   std::optional<HoraLagnaMargin> margin;
-  int uncertaintyMinutes = 0;      // 0: the birth time is taken as exact
-  std::vector<SignShare> shares;   // with an uncertainty
-  std::optional<int> centreSign;   // when asked for and it differs
+  int uncertaintyMinutes = 0;     // 0: the birth time is taken as exact
+  std::vector<SignShare> shares;  // with an uncertainty
+  std::optional<int> centreSign;  // when asked for and it differs
 };
 
 // What to work out beyond the day and the margin.

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "chart/calculate.h"
+#include "chart/hora_lagna_day.h"
 #include "cli/batch_input.h"
 #include "cli/birth_entry.h"
 #include "present/result_json.h"
@@ -25,7 +26,8 @@ struct Answered {
 };
 
 // One row's answer, computed on its own: the row holds everything it needs.
-void Answer(Answered& a, JsonWriter& json) {
+void Answer(Answered& a, JsonWriter& json,
+            const BatchCalculation& calculation) {
   json.Clear();
   std::string problem = a.row.problem;
   BirthEntry entry;
@@ -34,9 +36,11 @@ void Answer(Answered& a, JsonWriter& json) {
     problem = entry.problem;
   }
   if (entry.birth) {
-    const ChartResult result = Calculate(*entry.birth);
+    const ChartResult result = Calculate(*entry.birth, calculation.options);
     WriteResultJson(json, *entry.birth, result,
-                    PresentResult(*entry.birth, result));
+                    PresentResult(*entry.birth, result),
+                    ReadHoraLagna(*entry.birth, result,
+                                  {calculation.timeUncertaintyMinutes, false}));
   } else {
     a.bad = true;
     WriteRowErrorJson(json, a.row.line, problem);
@@ -46,11 +50,14 @@ void Answer(Answered& a, JsonWriter& json) {
 
 // Answers every row of a chunk on `jobs` threads, each taking every jobs-th
 // row.
-void AnswerAll(std::vector<Answered>& rows, std::size_t count, int jobs) {
+void AnswerAll(std::vector<Answered>& rows, std::size_t count, int jobs,
+               const BatchCalculation& calculation) {
   jobs = std::max(1, std::min(jobs, static_cast<int>(count)));
-  const auto work = [&rows, count, jobs](int first) {
+  const auto work = [&rows, count, jobs, &calculation](int first) {
     JsonWriter json(JsonLayout::kOneLine);
-    for (std::size_t i = first; i < count; i += jobs) Answer(rows[i], json);
+    for (std::size_t i = first; i < count; i += jobs) {
+      Answer(rows[i], json, calculation);
+    }
   };
   std::vector<std::thread> threads;
   for (int t = 1; t < jobs; ++t) threads.emplace_back(work, t);
@@ -60,7 +67,8 @@ void AnswerAll(std::vector<Answered>& rows, std::size_t count, int jobs) {
 
 }  // namespace
 
-BatchSummary RunBatch(std::istream& csv, std::ostream& out, int jobs) {
+BatchSummary RunBatch(std::istream& csv, std::ostream& out, int jobs,
+                      const BatchCalculation& calculation) {
   if (jobs < 1) jobs = static_cast<int>(std::thread::hardware_concurrency());
   BatchSummary summary;
   BatchReader reader(csv);
@@ -73,7 +81,7 @@ BatchSummary RunBatch(std::istream& csv, std::ostream& out, int jobs) {
       rows[count].bad = false;
       ++count;
     }
-    AnswerAll(rows, count, jobs);
+    AnswerAll(rows, count, jobs, calculation);
     for (std::size_t i = 0; i < count && out; ++i) {
       ++summary.rows;
       if (rows[i].bad) ++summary.badRows;

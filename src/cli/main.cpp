@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "chart/calculate.h"
+#include "chart/hora_lagna_day.h"
 #include "cli/batch.h"
 #include "cli/birth_entry.h"
 #include "cli/birth_place.h"
@@ -14,6 +15,7 @@
 #include "cli/output_stream.h"
 #include "cli/page_output.h"
 #include "present/explanation.h"
+#include "present/hora_lagna_text.h"
 #include "present/json_writer.h"
 #include "present/result_json.h"
 #include "present/terminal_text.h"
@@ -68,8 +70,12 @@ int RunSingle(const CliOptions& options, std::ostream& out) {
   if (place) warnings = PlaceWarnings(*place);
   if (const auto far = FarZoneWarning(birth)) warnings.push_back(*far);
   for (const std::string& line : warnings) Complain("tarvelin-cli: " + line);
-  const ChartResult result = Calculate(birth);
+  const ChartResult result = Calculate(birth, options.calculation);
   const ResultView view = PresentResult(birth, result);
+  // The centre rule's sign is said in the texts only.
+  const HoraLagnaReading reading = ReadHoraLagna(
+      birth, result, {options.timeUncertaintyMinutes, !options.json});
+  const HoraLagnaTexts horaLagna = PresentHoraLagna(result, reading);
   if (options.json) {
     // A clock time skipped or repeated is a notice for scripts too.
     ResultView shown = view;
@@ -79,13 +85,14 @@ int RunSingle(const CliOptions& options, std::ostream& out) {
       }
     }
     JsonWriter json(JsonLayout::kIndented);
-    WriteResultJson(json, birth, result, shown, [&place](JsonWriter& out) {
-      if (place) WritePlaceJson(out, *place);
-    });
+    WriteResultJson(json, birth, result, shown, reading,
+                    [&place](JsonWriter& out) {
+                      if (place) WritePlaceJson(out, *place);
+                    });
     out << json.Text() << "\n";
   } else {
     if (place) out << PlaceReport(*place) << "\n";
-    out << TextReport(birth, result, view);
+    out << TextReport(birth, result, view, horaLagna);
   }
   std::string problem;
   if (!WritePageFiles(
@@ -119,7 +126,8 @@ int RunBatchFile(const CliOptions& options, OutputStream& out) {
     return kExitBadInput;
   }
   const BatchSummary summary =
-      RunBatch(input.stream(), out.stream(), options.jobs);
+      RunBatch(input.stream(), out.stream(), options.jobs,
+               {options.calculation, options.timeUncertaintyMinutes});
   // A failed output is reported by FinishOutput, and nothing else is.
   if (out.Flush() != 0) return kExitWriteError;
   switch (summary.stop) {

@@ -4,8 +4,9 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "present/chart_text.h"   // SignName
-#include "present/result_view.h"  // kNoSunriseNotice
+#include "present/chart_text.h"       // SignName
+#include "present/hora_lagna_text.h"  // SunriseRuleLine, AyanamsaLine
+#include "present/result_view.h"      // kNoSunriseNotice
 #include "tables/zone_table.h"
 
 namespace tarvelin {
@@ -17,6 +18,10 @@ namespace {
 // The Hora Lagna moves half a degree for every minute after sunrise.
 constexpr const char kRuleText[] =
     "Sun at sunrise + 0.5\u00B0 \u00D7 minutes = Hora Lagna";
+// ... counted to the second under the limb and centre rules.
+constexpr const char kRuleTextSeconds[] =
+    "Sun at sunrise + 0.5\u00B0 \u00D7 minutes (1/120\u00B0 a second) = "
+    "Hora Lagna";
 constexpr const char kDegree[] = "\u00B0";
 constexpr const char kPrime[] = "\u2032";  // the minutes of an angle
 constexpr const char kDash[] = " \u2014 ";
@@ -162,6 +167,8 @@ std::vector<std::string> HowItWasFound(const Birth& birth,
   lines.push_back("Birth: " + LongDateText(birth.local) + ", " +
                   ClockTimeText(birth.local) + " local clock time.");
   lines.push_back(ZoneLine(birth));
+  lines.push_back(SunriseRuleLine(result.options.sunrise) + ".");
+  lines.push_back(AyanamsaLine(result) + ".");
   if (!result.timing || !result.horaLagna) {
     lines.push_back(MissingEventLine(birth, result));
     lines.push_back(kNoSunriseNotice);
@@ -182,17 +189,31 @@ std::vector<std::string> HowItWasFound(const Birth& birth,
   const double sun = result.sunriseSunLongitude;
   lines.push_back("The Sun's sidereal longitude at that sunrise: " +
                   AngleText(sun) + " (" + SignPositionText(sun) + ").");
-  lines.push_back("Minutes elapsed from that sunrise to the birth: " +
-                  std::to_string(timing.elapsedMinutes) +
-                  " (whole minutes; the seconds do not count).");
-
-  lines.push_back(std::string(kRuleText) + ":");
-  const double added = 0.5 * static_cast<double>(timing.elapsedMinutes);
+  double added = 0;
+  std::string arithmetic;
+  if (CountsSeconds(result.options.sunrise)) {
+    const std::int64_t seconds = timing.elapsedSeconds;
+    lines.push_back("Time elapsed from that sunrise to the birth: " +
+                    std::to_string(seconds) + " seconds (" +
+                    std::to_string(seconds / 60) + " minutes " +
+                    std::to_string(seconds % 60) + " seconds).");
+    lines.push_back(std::string(kRuleTextSeconds) + ":");
+    added = static_cast<double>(seconds) / 120.0;
+    arithmetic = AngleText(sun) + " + " + std::to_string(seconds) +
+                 " s \u00F7 120 = " + AngleText(sun) + " + " +
+                 AngleText(added) + " = " + AngleText(sun + added);
+  } else {
+    lines.push_back("Minutes elapsed from that sunrise to the birth: " +
+                    std::to_string(timing.elapsedMinutes) +
+                    " (whole minutes; the seconds do not count).");
+    lines.push_back(std::string(kRuleText) + ":");
+    added = 0.5 * static_cast<double>(timing.elapsedMinutes);
+    arithmetic = AngleText(sun) + " + 0.5" + kDegree + " \u00D7 " +
+                 std::to_string(timing.elapsedMinutes) + " = " +
+                 AngleText(sun) + " + " + AngleText(added) + " = " +
+                 AngleText(sun + added);
+  }
   const double sum = sun + added;
-  std::string arithmetic = AngleText(sun) + " + 0.5" + kDegree + " \u00D7 " +
-                           std::to_string(timing.elapsedMinutes) + " = " +
-                           AngleText(sun) + " + " + AngleText(added) + " = " +
-                           AngleText(sum);
   const double hora = result.lagnas.hora;
   const long long circles = std::llround((sum - hora) / 360.0);
   if (circles > 0) {

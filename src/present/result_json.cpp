@@ -1,5 +1,6 @@
 #include "present/result_json.h"
 
+#include "present/hora_lagna_text.h"
 #include "present/position_text.h"
 #include "present/zone_text.h"
 #include "sunrise/retrograde.h"
@@ -8,30 +9,6 @@
 
 namespace tarvelin {
 namespace {
-
-// "YYYY-MM-DDTHH:MM:SS", as IsoText writes it; built digit by digit since a
-// batch writes seven of these per row.
-std::string DateTimeText(const CivilDateTime& t) {
-  const bool plain = t.year >= 0 && t.year <= 9999 && t.month >= 0 &&
-                     t.month <= 99 && t.day >= 0 && t.day <= 99 &&
-                     t.hour >= 0 && t.hour <= 99 && t.minute >= 0 &&
-                     t.minute <= 99 && t.second >= 0 && t.second <= 99;
-  if (!plain) return IsoText(t);
-  std::string text = "0000-00-00T00:00:00";
-  const auto put = [&text](std::size_t at, int value, int digits) {
-    for (int i = digits - 1; i >= 0; --i) {
-      text[at + i] = static_cast<char>('0' + value % 10);
-      value /= 10;
-    }
-  };
-  put(0, t.year, 4);
-  put(5, t.month, 2);
-  put(8, t.day, 2);
-  put(11, t.hour, 2);
-  put(14, t.minute, 2);
-  put(17, t.second, 2);
-  return text;
-}
 
 void DateTimeOrNull(JsonWriter& out,
                     const std::optional<CivilDateTime>& moment) {
@@ -209,8 +186,41 @@ void Attributes(JsonWriter& out, const std::optional<HoraLagna>& hl,
 
 }  // namespace
 
+// Built digit by digit: a batch writes about sixty of these per row.
+void AppendDateTimeText(std::string& text, const CivilDateTime& t) {
+  const bool plain = t.year >= 0 && t.year <= 9999 && t.month >= 0 &&
+                     t.month <= 99 && t.day >= 0 && t.day <= 99 &&
+                     t.hour >= 0 && t.hour <= 99 && t.minute >= 0 &&
+                     t.minute <= 99 && t.second >= 0 && t.second <= 99;
+  if (!plain) {
+    text += IsoText(t);
+    return;
+  }
+  char digits[] = "0000-00-00T00:00:00";
+  const auto put = [&digits](std::size_t at, int value, int count) {
+    for (int i = count - 1; i >= 0; --i) {
+      digits[at + i] = static_cast<char>('0' + value % 10);
+      value /= 10;
+    }
+  };
+  put(0, t.year, 4);
+  put(5, t.month, 2);
+  put(8, t.day, 2);
+  put(11, t.hour, 2);
+  put(14, t.minute, 2);
+  put(17, t.second, 2);
+  text.append(digits, sizeof digits - 1);
+}
+
+std::string DateTimeText(const CivilDateTime& t) {
+  std::string text;
+  AppendDateTimeText(text, t);
+  return text;
+}
+
 void WriteResultJson(JsonWriter& out, const Birth& birth,
                      const ChartResult& result, const ResultView& view,
+                     const HoraLagnaReading& reading,
                      const std::function<void(JsonWriter&)>& moreMembers) {
   const bool timed = result.timing.has_value();
   const PlanetNameTable bodies = PlainPlanetNames();
@@ -331,6 +341,7 @@ void WriteResultJson(JsonWriter& out, const Birth& birth,
   Attributes(out, result.horaLagna, view);
   out.Key("notice");
   out.OptionalString(view.notice);
+  WriteHoraLagnaJson(out, result, reading);
   if (moreMembers) moreMembers(out);
   out.EndObject();
 }

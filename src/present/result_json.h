@@ -10,18 +10,26 @@
 
 #include "chart/birth.h"
 #include "chart/chart_result.h"
+#include "chart/hora_lagna_day.h"
 #include "present/json_writer.h"
 #include "present/result_view.h"
 
 namespace tarvelin {
 
 // Writes the result object of one birth; `view` is PresentResult(birth,
+// result), `reading` ReadHoraLagna of them (the options, the day's table,
+// the margin and any uncertainty go after the members of the classic
 // result). `moreMembers`, when set, writes further members at its end (the
 // place --place took).
 void WriteResultJson(
     JsonWriter& out, const Birth& birth, const ChartResult& result,
-    const ResultView& view,
+    const ResultView& view, const HoraLagnaReading& reading,
     const std::function<void(JsonWriter&)>& moreMembers = nullptr);
+
+// "YYYY-MM-DDTHH:MM:SS", as the JSON writes every date and time; the
+// second form appends it to `text`.
+std::string DateTimeText(const CivilDateTime& t);
+void AppendDateTimeText(std::string& text, const CivilDateTime& t);
 
 // Writes {"line": N, "error": "message"} for a batch row that was not read.
 void WriteRowErrorJson(JsonWriter& out, long line, const std::string& message);

@@ -75,9 +75,16 @@ void HoraLagnaBlock(std::ostringstream& out, const ChartResult& result,
   out << Wrapped(kHoraLagnaMeaning, 2, kReportWidth);
   // The reference sunrise never lies after the birth.
   const CivilDateTime& sunrise = result.timing->sunrise;
-  out << "  Born " << result.timing->elapsedMinutes
-      << " minutes after the sunrise of " << LongDateText(sunrise) << ", "
-      << ClockTimeText(sunrise) << "\n";
+  if (CountsSeconds(result.options.sunrise)) {
+    const std::int64_t seconds = result.timing->elapsedSeconds;
+    out << "  Born " << seconds / 60 << " minutes " << seconds % 60
+        << " seconds after the sunrise of " << LongDateText(sunrise) << ", "
+        << ClockTimeText(sunrise) << "\n";
+  } else {
+    out << "  Born " << result.timing->elapsedMinutes
+        << " minutes after the sunrise of " << LongDateText(sunrise) << ", "
+        << ClockTimeText(sunrise) << "\n";
+  }
   constexpr std::size_t kWidth = 27;  // "Hora Lagna Present In House"
   Row(out, "Hora Lagna Present In Sign",
       view.attributes.lblArudhaLagnaPresentInSign + "  (" +
@@ -89,6 +96,38 @@ void HoraLagnaBlock(std::ostringstream& out, const ChartResult& result,
           SignName(result.ascendantSignIndex) + ")",
       kWidth);
   out << Wrapped(view.lblHoraDesc, 2, kReportWidth);
+}
+
+void OtherLagnas(std::ostringstream& out, const HoraLagnaTexts& texts) {
+  constexpr std::size_t kWidth = 13;  // "Varnada Lagna"
+  out << kOtherLagnasTitle << "\n";
+  for (const LagnaText& lagna : texts.otherLagnas) {
+    Row(out, lagna.name, lagna.position, kWidth);
+  }
+}
+
+// The day's table: from, to, sign; the birth's row marked, and the date
+// where a row starts on the next one.
+void ThroughTheDay(std::ostringstream& out, const HoraLagnaTexts& texts) {
+  out << kThroughTheDayTitle << "\n";
+  constexpr std::size_t kTimeWidth = 10;  // "HH:MM:SS" and two blanks
+  const auto padded = [](const std::string& text, std::size_t width) {
+    return text +
+           std::string(width > text.size() ? width - text.size() : 1, ' ');
+  };
+  out << "  " << padded(kDayFromCaption, kTimeWidth)
+      << padded(kDayToCaption, kTimeWidth) << kDaySignCaption << "\n";
+  for (const DayRowText& row : texts.day) {
+    if (!row.date.empty()) out << "  " << row.date << "\n";
+    std::string line = "  " + padded(row.from, kTimeWidth) +
+                       padded(row.to, kTimeWidth) + row.sign;
+    if (row.birth) {
+      line +=
+          std::string(row.sign.size() < 12 ? 12 - row.sign.size() : 1, ' ') +
+          "\u2190 " + kBirthRowMark;
+    }
+    out << line << "\n";
+  }
 }
 
 void SignAttributes(std::ostringstream& out, const ResultView& view) {
@@ -141,11 +180,17 @@ std::string Wrapped(const std::string& text, std::size_t indent,
 }
 
 std::string TextReport(const Birth& birth, const ChartResult& result,
-                       const ResultView& view) {
+                       const ResultView& view,
+                       const HoraLagnaTexts& horaLagna) {
   std::ostringstream out;
   const std::string heading = "Hora Lagna of " + TerminalSafe(view.lblName);
   out << heading << "\n" << std::string(heading.size(), '=') << "\n\n";
-  out << Wrapped(HoraLagnaSummary(result), 0, kReportWidth) << "\n";
+  out << Wrapped(HoraLagnaSummary(result), 0, kReportWidth);
+  for (const std::string* line :
+       {&horaLagna.margin, &horaLagna.uncertainty, &horaLagna.centreRule}) {
+    if (!line->empty()) out << Wrapped(*line, 0, kReportWidth);
+  }
+  out << "\n";
   Details(out, birth, view);
   out << "\n";
 
@@ -158,10 +203,16 @@ std::string TextReport(const Birth& birth, const ChartResult& result,
 
   PlanetTable(out, result, view);
   out << "\n";
+  OtherLagnas(out, horaLagna);
+  out << "\n";
   HoraLagnaBlock(out, result, view);
   out << "\n" << kHowItWasFoundTitle << "\n";
   for (const std::string& line : HowItWasFound(birth, result)) {
     out << Wrapped(line, 2, kReportWidth);
+  }
+  if (!horaLagna.day.empty()) {
+    out << "\n";
+    ThroughTheDay(out, horaLagna);
   }
   if (view.hasHoraLagna) {
     out << "\n";

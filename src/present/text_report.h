@@ -1,14 +1,16 @@
 // The plain-text result of one calculation, as a person reads it in a
-// terminal: the summary, the birth details, the chart, the planetary
-// positions, the Hora Lagna with its house sentence (or the notice when
-// there is none), "How it was found", and the attributes and readings of its
-// sign. Also the zone list of --zones.
+// terminal: the summary with how close the sign is to changing, the birth
+// details, the chart, the planetary positions and the other special lagnas,
+// the Hora Lagna with its house sentence (or the notice when there is none),
+// "How it was found", the Hora Lagna through the day, and the attributes and
+// readings of its sign. Also the zone list of --zones.
 #pragma once
 
 #include <string>
 
 #include "chart/birth.h"
 #include "chart/chart_result.h"
+#include "present/hora_lagna_text.h"
 #include "present/result_view.h"
 
 namespace tarvelin {
@@ -16,9 +18,11 @@ namespace tarvelin {
 // Width the report's running text is wrapped to.
 constexpr std::size_t kReportWidth = 78;
 
-// `view` is PresentResult(birth, result).
+// `view` is PresentResult(birth, result); `horaLagna` is PresentHoraLagna of
+// the result and its reading (the margin, the day's table, the other
+// lagnas).
 std::string TextReport(const Birth& birth, const ChartResult& result,
-                       const ResultView& view);
+                       const ResultView& view, const HoraLagnaTexts& horaLagna);
 
 // One line per zone: its list index, two blanks, its list text.
 std::string ZoneListText();

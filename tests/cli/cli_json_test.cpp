@@ -88,7 +88,10 @@ TEST(CliJson, DelhiBirthHasEveryKeyOfTheRightKind) {
                                                "hora_lagna",
                                                "ascendant_sign",
                                                "attributes",
-                                               "notice"}));
+                                               "notice",
+                                               "options",
+                                               "hora_lagna_day",
+                                               "hora_lagna_margin"}));
 
   const Json& input = r["input"];
   EXPECT_EQ(Keys(input),

@@ -11,6 +11,7 @@
 #include <thread>
 #include <vector>
 
+#include "chart/hora_lagna_day.h"
 #include "engine/ayanamsa.h"
 #include "present/result_json.h"
 #include "present/result_view.h"
@@ -173,9 +174,11 @@ TEST(CalculateOptions, AnAyanamsaMovesEveryPositionByItsDifference) {
   const ChartResult classic = Calculate(kDelhiEvening);
   const UniversalInstant instant =
       InstantOf({1980, 3, 15, 21, 5, 0}, {19800, 0});
-  for (const Ayanamsa kind : {Ayanamsa::kLahiri, Ayanamsa::kRaman,
-                              Ayanamsa::kKrishnamurti, Ayanamsa::kFaganBradley}) {
-    const ChartResult r = Calculate(kDelhiEvening, {SunriseRule::kClassic, kind});
+  for (const Ayanamsa kind :
+       {Ayanamsa::kLahiri, Ayanamsa::kRaman, Ayanamsa::kKrishnamurti,
+        Ayanamsa::kFaganBradley}) {
+    const ChartResult r =
+        Calculate(kDelhiEvening, {SunriseRule::kClassic, kind});
     const double ayanamsa = MeanAyanamsaDegrees(kind, JulianDate(instant));
     EXPECT_NEAR(r.ayanamsa, ayanamsa, 1e-12) << NameOf(kind);
     for (const int body : {kSun, kMars, kSaturn, kRahu, kAscendant}) {
@@ -190,10 +193,10 @@ TEST(CalculateOptions, AnAyanamsaMovesEveryPositionByItsDifference) {
         << NameOf(kind);
   }
   // Lahiri lies within a few arcseconds of the classic ayanamsa.
-  EXPECT_NEAR(Calculate(kDelhiEvening, {SunriseRule::kClassic,
-                                        Ayanamsa::kLahiri})
-                  .ayanamsa,
-              classic.ayanamsa, 10.0 / 3600);
+  EXPECT_NEAR(
+      Calculate(kDelhiEvening, {SunriseRule::kClassic, Ayanamsa::kLahiri})
+          .ayanamsa,
+      classic.ayanamsa, 10.0 / 3600);
 }
 
 // In India the disc's centre reaches the horizon 3.3 to 4.7 minutes after
@@ -249,7 +252,7 @@ TEST(Calculate, KeepsNothingBetweenCallsAndRunsOnManyThreads) {
   const auto json = [](const Birth& b) {
     const ChartResult r = Calculate(b);
     JsonWriter out(JsonLayout::kOneLine);
-    WriteResultJson(out, b, r, PresentResult(b, r));
+    WriteResultJson(out, b, r, PresentResult(b, r), ReadHoraLagna(b, r, {}));
     return std::string(out.Text());
   };
   std::vector<std::string> alone;

@@ -44,8 +44,8 @@ Birth BirthAfterSunrise(std::int64_t elapsed) {
 // minutes, then a sign every hour; 360° (Aries again) after 700 minutes and
 // 720° after 1420.
 TEST(HoraLagnaDay, HandWorkedClassicDay) {
-  const HoraLagnaDay day = HoraLagnaThroughTheDay(
-      MadeUpDay(10.0, SunriseRule::kClassic, 5000));
+  const HoraLagnaDay day =
+      HoraLagnaThroughTheDay(MadeUpDay(10.0, SunriseRule::kClassic, 5000));
   ASSERT_EQ(day.count, 25);
   EXPECT_EQ(day.endSeconds, kDay);
   EXPECT_EQ(day.spans[0].signIndex, 0);
@@ -64,9 +64,9 @@ TEST(HoraLagnaDay, TheRulesCountMinutesOrSeconds) {
     SunriseRule rule;
     std::int64_t taurusFrom;
   };
-  for (const Case& c : {Case{SunriseRule::kClassic, 2400},
-                        Case{SunriseRule::kLimb, 2370},
-                        Case{SunriseRule::kCentre, 2370}}) {
+  for (const Case& c :
+       {Case{SunriseRule::kClassic, 2400}, Case{SunriseRule::kLimb, 2370},
+        Case{SunriseRule::kCentre, 2370}}) {
     const HoraLagnaDay day = SpansOfTheDay(10.25, c.rule, kDay, 0);
     ASSERT_GE(day.count, 2);
     EXPECT_EQ(day.spans[1].signIndex, 1);
@@ -78,8 +78,14 @@ TEST(HoraLagnaDay, TheRulesCountMinutesOrSeconds) {
 // At every step the rule counts (minute or second), the table names the
 // sign the calculation gives, also for Suns on or a hair off a boundary.
 TEST(HoraLagnaDay, AgreesWithTheCalculationAtEveryStep) {
-  for (const double sun : {0.0, 0.1, 29.999999999999, 30.0, 123.456789,
-                           359.99999999, 359.5}) {
+  std::vector<double> suns = {
+      0.0, 0.1, 29.999999999999, 30.0, 123.456789, 359.99999999, 359.5};
+  std::uint64_t seed = 20;  // and some from a fixed generator
+  for (int i = 0; i < 12; ++i) {
+    seed = seed * 6364136223846793005ULL + 1442695040888963407ULL;
+    suns.push_back(static_cast<double>(seed >> 11) * 0x1.0p-53 * 360.0);
+  }
+  for (const double sun : suns) {
     for (const SunriseRule rule : {SunriseRule::kClassic, SunriseRule::kLimb}) {
       const HoraLagnaDay day = SpansOfTheDay(sun, rule, kDay, 0);
       int span = 0;
@@ -150,7 +156,8 @@ Birth Delhi(const CivilDateTime& local) {
 TEST(HoraLagnaDay, AcrossTheSunriseTheNeighbouringBirthSpeaks) {
   for (const SunriseRule rule : {SunriseRule::kClassic, SunriseRule::kCentre}) {
     const CalculationOptions options{rule, Ayanamsa::kClassic};
-    const ChartResult probe = Calculate(Delhi({1995, 8, 20, 12, 0, 0}), options);
+    const ChartResult probe =
+        Calculate(Delhi({1995, 8, 20, 12, 0, 0}), options);
     ASSERT_TRUE(probe.timing);
     const Birth b = Delhi(AddSeconds(probe.timing->sunrise, 5 * 60 + 7));
     const ChartResult r = Calculate(b, options);

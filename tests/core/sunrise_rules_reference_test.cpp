@@ -64,9 +64,9 @@ TEST(SunriseRulesAgainstReference, EverySunriseAndSunsetWithin15Seconds) {
         events[2] >> events[3];
     ASSERT_FALSE(in.fail()) << row;
     CivilDateTime day;
-    ASSERT_EQ(std::sscanf(date.c_str(), "%d-%d-%d", &day.year, &day.month,
-                          &day.day),
-              3);
+    ASSERT_EQ(
+        std::sscanf(date.c_str(), "%d-%d-%d", &day.year, &day.month, &day.day),
+        3);
     for (const HorizonAltitude altitude :
          {HorizonAltitude::kUpperLimb, HorizonAltitude::kCentre}) {
       const bool isLimb = altitude == HorizonAltitude::kUpperLimb;
@@ -90,8 +90,8 @@ TEST(SunriseRulesAgainstReference, EverySunriseAndSunsetWithin15Seconds) {
   }
   std::printf("limb: %d events, max error %.1f s, rms %.1f s\n", limb.count,
               limb.max, limb.Rms());
-  std::printf("centre: %d events, max error %.1f s, rms %.1f s\n",
-              centre.count, centre.max, centre.Rms());
+  std::printf("centre: %d events, max error %.1f s, rms %.1f s\n", centre.count,
+              centre.max, centre.Rms());
 }
 
 TEST(AyanamsaAgainstReference, EveryNamedAyanamsaWithinOneHundredthDegree) {
