@@ -71,11 +71,17 @@ int RunSingle(const CliOptions& options, std::ostream& out) {
   if (const auto far = FarZoneWarning(birth)) warnings.push_back(*far);
   for (const std::string& line : warnings) Complain("tarvelin-cli: " + line);
   const ChartResult result = Calculate(birth, options.calculation);
+  // The JSON keeps to English; the report and the page speak --lang.
   const ResultView view = PresentResult(birth, result);
+  const ResultView shownView =
+      options.language == Language::kEnglish
+          ? view
+          : PresentResult(birth, result, options.language);
   // The centre rule's sign is said in the texts only.
   const HoraLagnaReading reading = ReadHoraLagna(
       birth, result, {options.timeUncertaintyMinutes, !options.json});
-  const HoraLagnaTexts horaLagna = PresentHoraLagna(result, reading);
+  const HoraLagnaTexts horaLagna =
+      PresentHoraLagna(result, reading, options.language);
   if (options.json) {
     // A clock time skipped or repeated is a notice for scripts too.
     ResultView shown = view;
@@ -92,11 +98,12 @@ int RunSingle(const CliOptions& options, std::ostream& out) {
     out << json.Text() << "\n";
   } else {
     if (place) out << PlaceReport(*place) << "\n";
-    out << TextReport(birth, result, view, horaLagna);
+    out << TextReport(birth, result, shownView, horaLagna, options.chartStyle);
   }
   std::string problem;
   if (!WritePageFiles(
-          {view, HoraLagnaSummary(result), HowItWasFound(birth, result)},
+          {shownView, HoraLagnaSummary(result, options.language),
+           HowItWasFound(birth, result, options.language), options.chartStyle},
           options.pdfPath, options.pngPath, problem)) {
     Complain(problem);
     return kExitWriteError;

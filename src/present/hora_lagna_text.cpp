@@ -4,97 +4,182 @@
 #include <cstdio>
 #include <initializer_list>
 
-#include "present/chart_text.h"   // SignName
-#include "present/explanation.h"  // LongDateText, ClockTimeText
-#include "present/result_json.h"  // DateTimeText
+#include "present/chart_text.h"    // SignName
+#include "present/explanation.h"   // LongDateText, ClockTimeText
+#include "present/report_words.h"  // Fill, SignNameIn
+#include "present/result_json.h"   // DateTimeText
 
 namespace tarvelin {
-
-const std::array<const char*, kSunriseRuleCount> kSunriseRuleDescriptions = {
-    "The Sun's upper edge on the horizon, with refraction, from the classic "
-    "low-precision model, to the minute (as always).",
-    "The Sun's upper edge on the horizon, with 34\u2032 of refraction and the "
-    "Sun's semi-diameter, to the second.",
-    "The centre of the Sun's disc on the horizon, without refraction, to the "
-    "second: the traditional Hindu sunrise."};
-
-const std::array<const char*, kAyanamsaCount> kAyanamsaDescriptions = {
-    "Tarvelin's own ayanamsa, as always (within a few seconds of arc of "
-    "Lahiri).",
-    "Chitrapaksha: 23\u00B0 15\u2032 00.658\u2033 on 21 March 1956, the "
-    "Indian Astronomical Ephemeris's.",
-    "21\u00B0 00\u2032 52\u2033 at the start of 1900.",
-    "22\u00B0 21\u2032 50\u2033 at the start of 1900 (the KP ayanamsa).",
-    "24\u00B0 02\u2032 31.36\u2033 in 1950, the western sidereal zodiac."};
-
-const std::array<const char*, kAyanamsaCount> kAyanamsaTitles = {
-    "classic", "Lahiri", "Raman", "Krishnamurti", "Fagan-Bradley"};
-
-const char kThroughTheDayTitle[] = "The Hora Lagna through the day";
-const char kOtherLagnasTitle[] = "Other special lagnas";
-const char kDayFromCaption[] = "From";
-const char kDayToCaption[] = "To";
-const char kDaySignCaption[] = "Sign";
-const char kBirthRowMark[] = "birth";
-
 namespace {
 
-// The lines that name the rule in "How it was found", in the order of the
-// rules.
-constexpr std::array<const char*, kSunriseRuleCount> kSunriseRuleLines = {
-    "Sunrise: the Sun's upper edge on the horizon, with refraction, to the "
-    "minute (classic rule)",
-    "Sunrise: the Sun's upper edge on the horizon, with 34\u2032 refraction "
-    "and the Sun's semi-diameter, to the second (limb rule)",
-    "Sunrise: the centre of the Sun's disc on the horizon, without "
-    "refraction, to the second (centre rule)"};
-constexpr std::array<const char*, kSunriseRuleCount> kSunriseRuleShort = {
-    "classic rule", "limb rule", "centre rule"};
+// The phrases of this file, one set per language; {1}, {2} ... where the
+// parts go.
+struct HoraLagnaWords {
+  // "How it was found": the rule, and the rules' short names.
+  std::array<const char*, kSunriseRuleCount> ruleLines, ruleNames;
+  std::array<const char*, kAyanamsaCount> ayanamsaNames;
+  const char* ayanamsaLine;  // {1} ayanamsa, {2} its value
+  const char* optionsLine;   // {1} rule, {2} ayanamsa, {3} its value
+  // {1} sign, {2} from, {3} to, {4} minutes, {5} the other sign.
+  const char *marginAlone, *marginEarlier, *marginEarlierOne, *marginLater,
+      *marginLaterOne;
+  const char* uncertainty;         // {1} minutes, {2} the shares
+  const char* uncertaintyUnknown;  // {1} minutes
+  const char* centreRule;          // {1} sign
+  const char* secondsElapsed;      // {1} seconds, {2} minutes, {3} seconds
+  const char* bornAfterSunrise;    // {1} min, {2} s, {3} date, {4} time
+  const char* ruleSeconds;
+  const char* secondsUnit;  // in the arithmetic: "13173 s ÷ 120"
+  const char *throughTheDay, *otherLagnas, *from, *to, *sign, *birth, *none;
+  // Ghati, Bhava, Varnada, Sree, Indu Lagna, Pranapada.
+  std::array<const char*, 6> lagnaNames;
+};
 
-constexpr char kAyanamsaLine[] = "Ayanamsa: %1, %2 at the birth";
-constexpr char kOptionsLine[] =
-    "Sunrise: %1 \u00B7 Ayanamsa: %2, %3 at the birth";
-constexpr char kMarginAlone[] =
-    "The Hora Lagna stays in %1 for births from %2 to %3.";
-constexpr char kMarginEarlier[] =
-    "The Hora Lagna stays in %1 for births from %2 to %3; %4 minutes "
-    "earlier it is %5.";
-constexpr char kMarginEarlierOne[] =
-    "The Hora Lagna stays in %1 for births from %2 to %3; 1 minute earlier "
-    "it is %5.";
-constexpr char kMarginLater[] =
-    "The Hora Lagna stays in %1 for births from %2 to %3; %4 minutes later "
-    "it is %5.";
-constexpr char kMarginLaterOne[] =
-    "The Hora Lagna stays in %1 for births from %2 to %3; 1 minute later it "
-    "is %5.";
-constexpr char kUncertainty[] =
-    "With the birth time uncertain by \u00B1 %1 minutes, the Hora Lagna is "
-    "%2.";
-constexpr char kUncertaintyUnknown[] =
-    "With the birth time uncertain by \u00B1 %1 minutes, the Hora Lagna "
-    "cannot be found for all of that time: no sunrise times part of it.";
-constexpr char kCentreRule[] =
+const HoraLagnaWords kEnglishWords = {
+    {"Sunrise: the Sun's upper edge on the horizon, with refraction, to the "
+     "minute (classic rule)",
+     "Sunrise: the Sun's upper edge on the horizon, with 34\u2032 refraction "
+     "and the Sun's semi-diameter, to the second (limb rule)",
+     "Sunrise: the centre of the Sun's disc on the horizon, without "
+     "refraction, to the second (centre rule)"},
+    {"classic rule", "limb rule", "centre rule"},
+    {"classic", "Lahiri", "Raman", "Krishnamurti", "Fagan-Bradley"},
+    "Ayanamsa: {1}, {2} at the birth",
+    "Sunrise: {1} \u00B7 Ayanamsa: {2}, {3} at the birth",
+    "The Hora Lagna stays in {1} for births from {2} to {3}.",
+    "The Hora Lagna stays in {1} for births from {2} to {3}; {4} minutes "
+    "earlier it is {5}.",
+    "The Hora Lagna stays in {1} for births from {2} to {3}; 1 minute earlier "
+    "it is {5}.",
+    "The Hora Lagna stays in {1} for births from {2} to {3}; {4} minutes later "
+    "it is {5}.",
+    "The Hora Lagna stays in {1} for births from {2} to {3}; 1 minute later it "
+    "is {5}.",
+    "With the birth time uncertain by \u00B1 {1} minutes, the Hora Lagna is "
+    "{2}.",
+    "With the birth time uncertain by \u00B1 {1} minutes, the Hora Lagna "
+    "cannot be found for all of that time: no sunrise times part of it.",
     "Under the traditional Hindu sunrise (disc centre, no refraction) it is "
-    "%1.";
+    "{1}.",
+    "Time elapsed from that sunrise to the birth: {1} seconds ({2} minutes "
+    "{3} seconds).",
+    "Born {1} minutes {2} seconds after the sunrise of {3}, {4}",
+    "Sun at sunrise + 0.5\u00B0 \u00D7 minutes (1/120\u00B0 a second) = "
+    "Hora Lagna",
+    "s",
+    "The Hora Lagna through the day",
+    "Other special lagnas",
+    "From",
+    "To",
+    "Sign",
+    "birth",
+    "none",
+    {"Ghati Lagna", "Bhava Lagna", "Varnada Lagna", "Sree Lagna", "Indu Lagna",
+     "Pranapada"},
+};
+
+// Drafts, to be read over with the glossary.
+const HoraLagnaWords kHindiWords = {
+    {"सूर्योदय: क्षितिज पर सूर्य का ऊपरी किनारा, अपवर्तन सहित, मिनट तक "
+     "(पारंपरिक नियम)",
+     "सूर्योदय: क्षितिज पर सूर्य का ऊपरी किनारा, 34\u2032 अपवर्तन और सूर्य "
+     "की अर्ध-त्रिज्या सहित, सेकंड तक (किनारा नियम)",
+     "सूर्योदय: क्षितिज पर सूर्य-बिंब का केंद्र, अपवर्तन के बिना, सेकंड तक "
+     "(केंद्र नियम)"},
+    {"पारंपरिक नियम", "किनारा नियम", "केंद्र नियम"},
+    {"पारंपरिक", "लाहिड़ी", "रमन", "कृष्णमूर्ति", "फ़ेगन-ब्रैडली"},
+    "अयनांश: {1}, जन्म के समय {2}",
+    "सूर्योदय: {1} \u00B7 अयनांश: {2}, जन्म के समय {3}",
+    "{2} से {3} तक के जन्मों के लिए होरा लग्न {1} में रहता है।",
+    "{2} से {3} तक के जन्मों के लिए होरा लग्न {1} में रहता है; {4} मिनट "
+    "पहले यह {5} है।",
+    "{2} से {3} तक के जन्मों के लिए होरा लग्न {1} में रहता है; 1 मिनट "
+    "पहले यह {5} है।",
+    "{2} से {3} तक के जन्मों के लिए होरा लग्न {1} में रहता है; {4} मिनट "
+    "बाद यह {5} है।",
+    "{2} से {3} तक के जन्मों के लिए होरा लग्न {1} में रहता है; 1 मिनट बाद "
+    "यह {5} है।",
+    "जन्म के समय में \u00B1 {1} मिनट की अनिश्चितता के साथ होरा लग्न {2} "
+    "है।",
+    "जन्म के समय में \u00B1 {1} मिनट की अनिश्चितता के साथ होरा लग्न पूरे "
+    "समय के लिए नहीं मिल सकता: उसके कुछ भाग की गणना किसी सूर्योदय से नहीं "
+    "होती।",
+    "पारंपरिक हिंदू सूर्योदय (बिंब का केंद्र, अपवर्तन के बिना) के अनुसार यह "
+    "{1} है।",
+    "उस सूर्योदय से जन्म तक बीता समय: {1} सेकंड ({2} मिनट {3} सेकंड)।",
+    "जन्म {3}, {4} के सूर्योदय के {1} मिनट {2} सेकंड बाद",
+    "सूर्योदय पर सूर्य + 0.5\u00B0 \u00D7 मिनट (1/120\u00B0 प्रति सेकंड) = "
+    "होरा लग्न",
+    "सेकंड",
+    "दिन भर होरा लग्न",
+    "अन्य विशेष लग्न",
+    "से",
+    "तक",
+    "राशि",
+    "जन्म",
+    "कोई नहीं",
+    {"घटी लग्न", "भाव लग्न", "वर्णद लग्न", "श्री लग्न", "इंदु लग्न", "प्राणपद"},
+};
+
+// Drafts, to be read over with the glossary.
+const HoraLagnaWords kTamilWords = {
+    {"சூரிய உதயம்: அடிவானத்தில் சூரியனின் மேல் விளிம்பு, ஒளிவிலகலுடன், "
+     "நிமிடம் வரை (பாரம்பரிய விதி)",
+     "சூரிய உதயம்: அடிவானத்தில் சூரியனின் மேல் விளிம்பு, 34\u2032 "
+     "ஒளிவிலகல் மற்றும் சூரியனின் அரைவிட்டத்துடன், விநாடி வரை (விளிம்பு "
+     "விதி)",
+     "சூரிய உதயம்: அடிவானத்தில் சூரிய வட்டத்தின் மையம், ஒளிவிலகல் இன்றி, "
+     "விநாடி வரை (மைய விதி)"},
+    {"பாரம்பரிய விதி", "விளிம்பு விதி", "மைய விதி"},
+    {"பாரம்பரியம்", "லஹிரி", "ராமன்", "கிருஷ்ணமூர்த்தி", "ஃபேகன்-பிராட்லி"},
+    "அயனாம்சம்: {1}, பிறப்பின்போது {2}",
+    "சூரிய உதயம்: {1} \u00B7 அயனாம்சம்: {2}, பிறப்பின்போது {3}",
+    "{2} முதல் {3} வரையிலான பிறப்புகளுக்கு ஹோரா லக்னம் {1} இல் இருக்கும்.",
+    "{2} முதல் {3} வரையிலான பிறப்புகளுக்கு ஹோரா லக்னம் {1} இல் இருக்கும்; "
+    "{4} நிமிடங்கள் முன்பு அது {5}.",
+    "{2} முதல் {3} வரையிலான பிறப்புகளுக்கு ஹோரா லக்னம் {1} இல் இருக்கும்; "
+    "1 நிமிடம் முன்பு அது {5}.",
+    "{2} முதல் {3} வரையிலான பிறப்புகளுக்கு ஹோரா லக்னம் {1} இல் இருக்கும்; "
+    "{4} நிமிடங்கள் பின்பு அது {5}.",
+    "{2} முதல் {3} வரையிலான பிறப்புகளுக்கு ஹோரா லக்னம் {1} இல் இருக்கும்; "
+    "1 நிமிடம் பின்பு அது {5}.",
+    "பிறப்பு நேரம் \u00B1 {1} நிமிடங்கள் உறுதியற்றதாக இருந்தால், ஹோரா "
+    "லக்னம் {2}.",
+    "பிறப்பு நேரம் \u00B1 {1} நிமிடங்கள் உறுதியற்றதாக இருந்தால், அந்த "
+    "நேரம் முழுவதற்கும் ஹோரா லக்னத்தைக் காண இயலாது: அதன் ஒரு பகுதியை எந்தச் "
+    "சூரிய உதயத்திலிருந்தும் கணக்கிட முடியாது.",
+    "பாரம்பரிய இந்து சூரிய உதயப்படி (வட்டத்தின் மையம், ஒளிவிலகல் இன்றி) "
+    "அது {1}.",
+    "அந்தச் சூரிய உதயத்திலிருந்து பிறப்பு வரை கழிந்த நேரம்: {1} விநாடிகள் "
+    "({2} நிமிடங்கள் {3} விநாடிகள்).",
+    "{3}, {4} சூரிய உதயத்திற்கு {1} நிமிடங்கள் {2} விநாடிகள் பின் பிறப்பு",
+    "சூரிய உதயத்தில் சூரியன் + 0.5\u00B0 \u00D7 நிமிடங்கள் (விநாடிக்கு "
+    "1/120\u00B0) = ஹோரா லக்னம்",
+    "விநாடி",
+    "நாள் முழுவதும் ஹோரா லக்னம்",
+    "பிற சிறப்பு லக்னங்கள்",
+    "முதல்",
+    "வரை",
+    "ராசி",
+    "பிறப்பு",
+    "இல்லை",
+    {"கடி லக்னம்", "பாவ லக்னம்", "வர்ணத லக்னம்", "ஸ்ரீ லக்னம்", "இந்து லக்னம்", "பிராணபதம்"},
+};
+
+const HoraLagnaWords& WordsOf(Language language) {
+  switch (language) {
+    case Language::kHindi:
+      return kHindiWords;
+    case Language::kTamil:
+      return kTamilWords;
+    case Language::kEnglish:
+      break;
+  }
+  return kEnglishWords;
+}
 
 constexpr char kDegree[] = "\u00B0";
 constexpr char kPrime[] = "\u2032";
-
-// A template with %1 .. %9 replaced by the texts given, in order.
-std::string Fill(const char* pattern, std::initializer_list<std::string> args) {
-  std::string out;
-  for (const char* p = pattern; *p != '\0'; ++p) {
-    if (p[0] == '%' && p[1] >= '1' && p[1] <= '9') {
-      const std::size_t k = static_cast<std::size_t>(p[1] - '1');
-      if (k < args.size()) out += *(args.begin() + k);
-      ++p;
-    } else {
-      out += *p;
-    }
-  }
-  return out;
-}
 
 std::string TwoDigits(long long value) {
   char text[24];
@@ -112,11 +197,11 @@ std::string DegreesMinutesText(double x) {
 
 // "Leo 12° 34′": the sign and the degrees within it; a lagna of exactly 360
 // is 0° Aries.
-std::string SignDegreesText(double x) {
+std::string SignDegreesText(double x, Language language) {
   const double within = x >= 360.0 ? x - 360.0 : x;
   const int sign = static_cast<int>(std::floor(within / 30.0));
   if (sign < 0 || sign > 11) return DegreesMinutesText(x);
-  return std::string(SignName(sign)) + " " +
+  return SignNameIn(sign, language) + " " +
          DegreesMinutesText(within - 30.0 * sign);
 }
 
@@ -124,20 +209,21 @@ bool SameDate(const CivilDateTime& a, const CivilDateTime& b) {
   return a.year == b.year && a.month == b.month && a.day == b.day;
 }
 
-std::string MarginText(const HoraLagnaMargin& m) {
-  const std::string sign = SignName(m.signIndex);
+std::string MarginText(const HoraLagnaMargin& m, Language language) {
+  const HoraLagnaWords& words = WordsOf(language);
+  const std::string sign = SignNameIn(m.signIndex, language);
   const std::string from = ClockTimeText(m.from), to = ClockTimeText(m.to);
   // The nearer change: how far a birth must move to cross it.
   const bool earlier = m.secondsSinceChange < m.secondsToChange;
   const std::optional<int>& other = earlier ? m.signBefore : m.signAfter;
-  if (!other) return Fill(kMarginAlone, {sign, from, to});
+  if (!other) return Fill(words.marginAlone, {sign, from, to});
   const std::int64_t minutes =
       earlier ? m.secondsSinceChange / 60 + 1 : (m.secondsToChange + 59) / 60;
   const char* pattern =
-      earlier ? (minutes == 1 ? kMarginEarlierOne : kMarginEarlier)
-              : (minutes == 1 ? kMarginLaterOne : kMarginLater);
-  return Fill(pattern,
-              {sign, from, to, std::to_string(minutes), SignName(*other)});
+      earlier ? (minutes == 1 ? words.marginEarlierOne : words.marginEarlier)
+              : (minutes == 1 ? words.marginLaterOne : words.marginLater);
+  return Fill(pattern, {sign, from, to, std::to_string(minutes),
+                        SignNameIn(*other, language)});
 }
 
 void DateTime(JsonWriter& out, const CivilDateTime& t) {
@@ -188,47 +274,86 @@ double Minutes(std::int64_t seconds) {
 
 }  // namespace
 
-std::string SunriseRuleLine(SunriseRule rule) {
-  return kSunriseRuleLines[static_cast<int>(rule)];
+std::string SunriseRuleLine(SunriseRule rule, Language language) {
+  return WordsOf(language).ruleLines[static_cast<int>(rule)];
 }
 
-std::string AyanamsaLine(const ChartResult& result) {
-  return Fill(kAyanamsaLine,
-              {kAyanamsaTitles[static_cast<int>(result.options.ayanamsa)],
+std::string AyanamsaName(Ayanamsa ayanamsa, Language language) {
+  return WordsOf(language).ayanamsaNames[static_cast<int>(ayanamsa)];
+}
+
+std::string AyanamsaLine(const ChartResult& result, Language language) {
+  return Fill(WordsOf(language).ayanamsaLine,
+              {AyanamsaName(result.options.ayanamsa, language),
                DegreesMinutesText(result.ayanamsa)});
 }
 
-std::string OptionsLine(const ChartResult& result) {
-  return Fill(kOptionsLine,
-              {kSunriseRuleShort[static_cast<int>(result.options.sunrise)],
-               kAyanamsaTitles[static_cast<int>(result.options.ayanamsa)],
+std::string OptionsLine(const ChartResult& result, Language language) {
+  const HoraLagnaWords& words = WordsOf(language);
+  return Fill(words.optionsLine,
+              {words.ruleNames[static_cast<int>(result.options.sunrise)],
+               AyanamsaName(result.options.ayanamsa, language),
                DegreesMinutesText(result.ayanamsa)});
 }
 
-std::string SharesText(const std::vector<SignShare>& shares) {
+std::string SharesText(const std::vector<SignShare>& shares,
+                       Language language) {
   std::string text;
   for (const SignShare& s : shares) {
     if (!text.empty()) text += ", ";
     const long percent = std::lround(100.0 * s.share);
-    text += std::string(SignName(s.signIndex)) + " " +
+    text += SignNameIn(s.signIndex, language) + " " +
             (percent == 0 ? std::string("<1") : std::to_string(percent)) + " %";
   }
   return text;
 }
 
+std::string SecondsElapsedLine(std::int64_t seconds, Language language) {
+  return Fill(WordsOf(language).secondsElapsed,
+              {std::to_string(seconds), std::to_string(seconds / 60),
+               std::to_string(seconds % 60)});
+}
+
+std::string RuleSecondsText(Language language) {
+  return WordsOf(language).ruleSeconds;
+}
+
+std::string SecondsUnit(Language language) {
+  return WordsOf(language).secondsUnit;
+}
+
+std::string BornAfterSunriseSeconds(std::int64_t seconds,
+                                    const std::string& date,
+                                    const std::string& time,
+                                    Language language) {
+  return Fill(
+      WordsOf(language).bornAfterSunrise,
+      {std::to_string(seconds / 60), std::to_string(seconds % 60), date, time});
+}
+
 HoraLagnaTexts PresentHoraLagna(const ChartResult& result,
-                                const HoraLagnaReading& reading) {
+                                const HoraLagnaReading& reading,
+                                Language language) {
+  const HoraLagnaWords& words = WordsOf(language);
   HoraLagnaTexts texts;
-  if (reading.margin) texts.margin = MarginText(*reading.margin);
+  texts.dayTitle = words.throughTheDay;
+  texts.otherLagnasTitle = words.otherLagnas;
+  texts.fromCaption = words.from;
+  texts.toCaption = words.to;
+  texts.signCaption = words.sign;
+  texts.birthMark = words.birth;
+  if (reading.margin) texts.margin = MarginText(*reading.margin, language);
   if (reading.uncertaintyMinutes > 0 && result.horaLagna) {
     const std::string minutes = std::to_string(reading.uncertaintyMinutes);
     texts.uncertainty =
         reading.shares.empty()
-            ? Fill(kUncertaintyUnknown, {minutes})
-            : Fill(kUncertainty, {minutes, SharesText(reading.shares)});
+            ? Fill(words.uncertaintyUnknown, {minutes})
+            : Fill(words.uncertainty,
+                   {minutes, SharesText(reading.shares, language)});
   }
   if (reading.centreSign) {
-    texts.centreRule = Fill(kCentreRule, {SignName(*reading.centreSign)});
+    texts.centreRule =
+        Fill(words.centreRule, {SignNameIn(*reading.centreSign, language)});
   }
 
   const HoraLagnaDay& day = reading.day;
@@ -238,32 +363,38 @@ HoraLagnaTexts PresentHoraLagna(const ChartResult& result,
     const std::int64_t toSeconds =
         i + 1 < day.count ? day.spans[i + 1].fromSeconds : day.endSeconds;
     DayRowText row;
-    row.sign = SignName(day.spans[i].signIndex);
+    row.sign = SignNameIn(day.spans[i].signIndex, language);
     row.from = ClockTimeText(from);
     row.to = ClockTimeText(AfterReferenceSunrise(result, toSeconds));
     const CivilDateTime before =
         i == 0 ? result.timing->sunrise
                : AfterReferenceSunrise(result, day.spans[i - 1].fromSeconds);
-    if (i > 0 && !SameDate(before, from)) row.date = LongDateText(from);
+    if (i > 0 && !SameDate(before, from)) {
+      row.date = LongDateText(from, language);
+    }
     row.birth = i == day.birthSpan;
     texts.day.push_back(std::move(row));
   }
 
   const SpecialLagnas& l = result.lagnas;
   const bool timed = result.timing.has_value();
-  const auto sign = [](int index) {
-    return index >= 0 && index < 12 ? std::string(SignName(index))
-                                    : std::string("none");
+  const auto sign = [language, &words](int index) {
+    return index >= 0 && index < 12 ? SignNameIn(index, language)
+                                    : std::string(words.none);
   };
+  const auto degrees = [language](double x) {
+    return SignDegreesText(x, language);
+  };
+  const auto& names = words.lagnaNames;
   if (timed) {
-    texts.otherLagnas.push_back({"Ghati Lagna", SignDegreesText(l.ghati)});
-    texts.otherLagnas.push_back({"Bhava Lagna", SignDegreesText(l.bhava)});
-    texts.otherLagnas.push_back({"Varnada Lagna", SignDegreesText(l.varnada)});
+    texts.otherLagnas.push_back({names[0], degrees(l.ghati)});
+    texts.otherLagnas.push_back({names[1], degrees(l.bhava)});
+    texts.otherLagnas.push_back({names[2], degrees(l.varnada)});
   }
-  texts.otherLagnas.push_back({"Sree Lagna", SignDegreesText(l.sree)});
-  texts.otherLagnas.push_back({"Indu Lagna", sign(l.induSignIndex)});
+  texts.otherLagnas.push_back({names[3], degrees(l.sree)});
+  texts.otherLagnas.push_back({names[4], sign(l.induSignIndex)});
   if (timed) {
-    texts.otherLagnas.push_back({"Pranapada", sign(l.pranapadaSignIndex)});
+    texts.otherLagnas.push_back({names[5], sign(l.pranapadaSignIndex)});
   }
   return texts;
 }

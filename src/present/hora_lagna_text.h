@@ -2,7 +2,8 @@
 // chart: the rule and the ayanamsa named, how close the birth stands to a
 // change of sign, the signs of an uncertain birth time, the sign under the
 // traditional Hindu sunrise, the day's table and the other special lagnas.
-// Messages are whole templates with %1, %2 ... where the numbers go.
+// Messages are whole templates with {1}, {2} ... where the parts go (Fill of
+// report_words.h), one set per language.
 #pragma once
 
 #include <array>
@@ -12,24 +13,24 @@
 #include "chart/chart_result.h"
 #include "chart/hora_lagna_day.h"
 #include "present/json_writer.h"
+#include "tables/language.h"
 
 namespace tarvelin {
-
-// One line for each choice, as the options dialog and --help describe it.
-extern const std::array<const char*, kSunriseRuleCount>
-    kSunriseRuleDescriptions;
-extern const std::array<const char*, kAyanamsaCount> kAyanamsaDescriptions;
-// "classic", "Lahiri", "Raman", "Krishnamurti", "Fagan-Bradley".
-extern const std::array<const char*, kAyanamsaCount> kAyanamsaTitles;
 
 // "How it was found" lines: "Sunrise: the Sun's upper edge on the horizon,
 // with refraction, to the minute (classic rule)" and "Ayanamsa: classic,
 // 23° 35′ at the birth".
-std::string SunriseRuleLine(SunriseRule rule);
-std::string AyanamsaLine(const ChartResult& result);
+std::string SunriseRuleLine(SunriseRule rule,
+                            Language language = Language::kEnglish);
+std::string AyanamsaLine(const ChartResult& result,
+                         Language language = Language::kEnglish);
 // The options in one line, for the result window and the page: "Sunrise:
 // classic rule · Ayanamsa: classic, 23° 35′ at the birth".
-std::string OptionsLine(const ChartResult& result);
+std::string OptionsLine(const ChartResult& result,
+                        Language language = Language::kEnglish);
+// "classic", "Lahiri", "Raman", "Krishnamurti", "Fagan-Bradley".
+std::string AyanamsaName(Ayanamsa ayanamsa,
+                         Language language = Language::kEnglish);
 
 // One row of the day's table.
 struct DayRowText {
@@ -46,6 +47,10 @@ struct LagnaText {
 };
 
 struct HoraLagnaTexts {
+  // Headings and captions: "The Hora Lagna through the day", "Other special
+  // lagnas", "From", "To", "Sign", "birth".
+  std::string dayTitle, otherLagnasTitle, fromCaption, toCaption, signCaption,
+      birthMark;
   std::string margin;       // "The Hora Lagna stays in Leo for births ..."
   std::string uncertainty;  // with an uncertain birth time
   std::string centreRule;   // "Under the traditional Hindu sunrise ..."
@@ -54,7 +59,18 @@ struct HoraLagnaTexts {
 };
 
 HoraLagnaTexts PresentHoraLagna(const ChartResult& result,
-                                const HoraLagnaReading& reading);
+                                const HoraLagnaReading& reading,
+                                Language language = Language::kEnglish);
+
+// Under the limb and centre rules, which count seconds: the elapsed-time
+// line of "How it was found", its rule, and the report's "Born ... after
+// the sunrise of {date}, {time}".
+std::string SecondsElapsedLine(std::int64_t seconds, Language language);
+std::string RuleSecondsText(Language language);
+std::string SecondsUnit(Language language);  // "s", as in "13173 s ÷ 120"
+std::string BornAfterSunriseSeconds(std::int64_t seconds,
+                                    const std::string& date,
+                                    const std::string& time, Language language);
 
 // Headings and column captions of the day's table and the lagna list.
 extern const char kThroughTheDayTitle[];  // "The Hora Lagna through the day"
@@ -63,7 +79,8 @@ extern const char kDayFromCaption[], kDayToCaption[], kDaySignCaption[];
 extern const char kBirthRowMark[];  // "birth"
 
 // "Cancer 30 %, Leo 70 %": whole percents, a share below a half "<1 %".
-std::string SharesText(const std::vector<SignShare>& shares);
+std::string SharesText(const std::vector<SignShare>& shares,
+                       Language language = Language::kEnglish);
 
 // The JSON members "options", "hora_lagna_day", "hora_lagna_margin" and,
 // with an uncertain birth time, "hora_lagna_uncertainty".
