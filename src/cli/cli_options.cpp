@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <sstream>
 
+#include "chart/birth_limits.h"
 #include "tarvelin_version.h"
 
 namespace tarvelin::cli {
@@ -29,11 +30,21 @@ struct FlagRule {
   void (*apply)(CliOptions& options, const std::string& value);
 };
 
+const std::string kDateHelpText = "date of birth, " +
+                                  std::to_string(kFirstBirthYear) + ".." +
+                                  std::to_string(kLastBirthYear);
+const char* const kDateHelp = kDateHelpText.c_str();
+
+// Flags whose value names a file: an empty value names none.
+const char* const kFileFlags[] = {
+    "--pdf",          "--png",  "--export-library", "--import-library",
+    "--library-file", "--batch"};
+
 // Every flag tarvelin-cli knows, in the order --help lists them.
 const FlagRule kFlags[] = {
     {"--name", "TEXT", Group::kBirth, "name: letters and blanks (upper-cased)",
      [](CliOptions& o, const std::string& v) { o.birth.name = v; }},
-    {"--date", "YYYY-MM-DD", Group::kBirth, "date of birth, 1901..2050",
+    {"--date", "YYYY-MM-DD", Group::kBirth, kDateHelp,
      [](CliOptions& o, const std::string& v) { o.birth.date = v; }},
     {"--time", "HH:MM[:SS]", Group::kBirth, "local clock time of birth",
      [](CliOptions& o, const std::string& v) { o.birth.time = v; }},
@@ -50,7 +61,10 @@ const FlagRule kFlags[] = {
      [](CliOptions& o, const std::string&) { o.birth.dst = false; }},
     {"--utc-offset", "+HH:MM[:SS]", Group::kBirth,
      "exact UTC offset, saving included (for --zone, --dst)",
-     [](CliOptions& o, const std::string& v) { o.birth.utcOffset = v; }},
+     [](CliOptions& o, const std::string& v) {
+       o.birth.offsetGiven = true;
+       o.birth.utcOffset = v;
+     }},
     {"--city", "TEXT", Group::kBirth, "city of birth (shown only)",
      [](CliOptions& o, const std::string& v) { o.birth.city = v; }},
     {"--state", "TEXT", Group::kBirth, "state of birth (shown only)",
@@ -232,6 +246,11 @@ ParseOutcome ParseCommandLine(const std::vector<std::string>& args) {
       value.clear();  // the value is optional
     } else {
       return Fail(flag + " needs a value " + rule->valueName);
+    }
+    for (const char* fileFlag : kFileFlags) {
+      if (flag == fileFlag && value.empty()) {
+        return Fail(flag + " needs a file name");
+      }
     }
     rule->apply(options, value);
     groups.insert(rule->group);

@@ -28,9 +28,4 @@ std::vector<std::string> HowItWasFound(const Birth& birth,
 // The heading of that section, as the third tab and the reports name it.
 extern const char kHowItWasFoundTitle[];
 
-// "15 March 1980" and "06:37:00" (two digits each), as both texts write
-// dates and times.
-std::string LongDateText(const CivilDateTime& t);
-std::string ClockTimeText(const CivilDateTime& t);
-
 }  // namespace tarvelin

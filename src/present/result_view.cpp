@@ -4,6 +4,7 @@
 
 #include "engine/angles.h"
 #include "present/position_text.h"
+#include "present/quantity_text.h"
 #include "present/zone_text.h"
 #include "tables/house_significance.h"
 
@@ -17,14 +18,6 @@ namespace {
 
 // The mark after a retrograde planet's name.
 constexpr char kRetrogradeMark[] = " (R) ";
-
-// "28° 36' N": degrees, minutes and the hemisphere letter.
-std::string CoordinateText(double value, const char* positive,
-                           const char* negative) {
-  const DegreesMinutes dm = ToDegreesMinutes(value);
-  return std::to_string(dm.degrees) + "\u00B0 " + std::to_string(dm.minutes) +
-         "'" + (dm.negative ? negative : positive);
-}
 
 // The lines of one marker cell: empty lines, "HL" on the Hora Lagna's.
 std::string MarkerText(const MarkerCell& cell) {
@@ -63,11 +56,12 @@ ResultView PresentResult(const Birth& birth, const ChartResult& result) {
 
   const CivilDateTime& t = birth.local;
   view.lblName = birth.name;
-  view.lblDOB = MonthName(t.month) + "/" + std::to_string(t.day) + "/" +
-                std::to_string(t.year);
-  view.lblTOB = std::to_string(t.hour) + ":" + std::to_string(t.minute);
-  view.lblLatitude = CoordinateText(birth.latitudeDegrees, " N", " S");
-  view.lblLongitude = CoordinateText(birth.longitudeDegrees, " E", " W");
+  view.lblDOB = DateText(t, DateStyle::kForm);
+  view.lblTOB = TimeText(t, TimeStyle::kForm);
+  view.lblLatitude = CoordinateText(birth.latitudeDegrees, Axis::kLatitude,
+                                    CoordinateStyle::kLabel);
+  view.lblLongitude = CoordinateText(birth.longitudeDegrees, Axis::kLongitude,
+                                     CoordinateStyle::kLabel);
   view.lblCity = birth.city;
   view.lblState = birth.state;
   view.lblCountry = birth.country;

@@ -7,6 +7,7 @@
 #include "present/chart_text.h"
 #include "present/explanation.h"
 #include "present/position_text.h"
+#include "present/quantity_text.h"
 #include "present/terminal_text.h"
 #include "present/text_encoding.h"
 #include "present/zone_text.h"
@@ -34,8 +35,8 @@ void Details(std::ostringstream& out, const Birth& birth,
   constexpr std::size_t kWidth = 13;  // "Date of Birth"
   out << "Your Details\n";
   Row(out, "Name", TerminalSafe(view.lblName), kWidth);
-  Row(out, "Date of Birth", LongDateText(t), kWidth);
-  Row(out, "Time of Birth", ClockTimeText(t), kWidth);
+  Row(out, "Date of Birth", DateText(t, DateStyle::kLong), kWidth);
+  Row(out, "Time of Birth", TimeText(t, TimeStyle::kClock), kWidth);
   Row(out, "Longitude", view.lblLongitude, kWidth);
   Row(out, "Latitude", view.lblLatitude, kWidth);
   if (!view.lblCity.empty())
@@ -76,8 +77,8 @@ void HoraLagnaBlock(std::ostringstream& out, const ChartResult& result,
   // The reference sunrise never lies after the birth.
   const CivilDateTime& sunrise = result.timing->sunrise;
   out << "  Born " << result.timing->elapsedMinutes
-      << " minutes after the sunrise of " << LongDateText(sunrise) << ", "
-      << ClockTimeText(sunrise) << "\n";
+      << " minutes after the sunrise of " << DateText(sunrise, DateStyle::kLong)
+      << ", " << TimeText(sunrise, TimeStyle::kClock) << "\n";
   constexpr std::size_t kWidth = 27;  // "Hora Lagna Present In House"
   Row(out, "Hora Lagna Present In Sign",
       view.attributes.lblArudhaLagnaPresentInSign + "  (" +

@@ -1,6 +1,6 @@
 #include "present/zone_text.h"
 
-#include "tables/utc_offset.h"
+#include "present/quantity_text.h"
 #include "tables/zone_table.h"
 
 namespace tarvelin {
@@ -30,9 +30,8 @@ std::string ZoneSummaryText(const Birth& birth) {
     text += " (" + birth.atlasZone + ")";
   }
   if (birth.daylightSavingSeconds == 0) return text + ", no daylight saving";
-  // "UTC+01:00" without "UTC".
   return text + ", with daylight saving (" +
-         UtcOffsetText(birth.daylightSavingSeconds).substr(3) + ")";
+         OffsetText(birth.daylightSavingSeconds) + ")";
 }
 
 }  // namespace tarvelin
