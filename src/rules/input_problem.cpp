@@ -11,9 +11,9 @@ InputProblem Error(std::string message, InputField focus = InputField::None) {
   return InputProblem{std::move(message), MessageIcon::Error, focus};
 }
 
-InputProblem Information(std::string message) {
-  return InputProblem{std::move(message), MessageIcon::Information,
-                      InputField::None};
+InputProblem Information(std::string message,
+                         InputField focus = InputField::None) {
+  return InputProblem{std::move(message), MessageIcon::Information, focus};
 }
 
 const char* AxisName(bool longitude) {
@@ -50,12 +50,13 @@ InputProblem MinutesProblem(bool longitude) {
                longitude ? InputField::LonMin : InputField::LatMin);
 }
 
+// An impossible date is mended in the day list.
 InputProblem FebruaryProblem() {
-  return Information("Please Enter Correct Date Or Month!");
+  return Information("Please Enter Correct Date Or Month!", InputField::Day);
 }
 
 InputProblem ThirtyDayMonthProblem() {
-  return Information("Please Enter Correct Date Or Month !");
+  return Information("Please Enter Correct Date Or Month !", InputField::Day);
 }
 
 InputProblem NameTooLongProblem() {
