@@ -66,7 +66,12 @@ int RunSingle(const CliOptions& options, std::ostream& out) {
   if (const auto far = FarZoneWarning(birth)) warnings.push_back(*far);
   for (const std::string& line : warnings) Complain("tarvelin-cli: " + line);
   const ChartResult result = Calculate(birth);
+  // The JSON keeps to English; the report and the page speak --lang.
   const ResultView view = PresentResult(birth, result);
+  const ResultView shownView =
+      options.language == Language::kEnglish
+          ? view
+          : PresentResult(birth, result, options.language);
   if (options.json) {
     // A clock time skipped or repeated is a notice for scripts too.
     ResultView shown = view;
@@ -82,11 +87,12 @@ int RunSingle(const CliOptions& options, std::ostream& out) {
     out << json.Text() << "\n";
   } else {
     if (place) out << PlaceReport(*place) << "\n";
-    out << TextReport(birth, result, view);
+    out << TextReport(birth, result, shownView, options.chartStyle);
   }
   std::string problem;
   if (!WritePageFiles(
-          {view, HoraLagnaSummary(result), HowItWasFound(birth, result)},
+          {shownView, HoraLagnaSummary(result, options.language),
+           HowItWasFound(birth, result, options.language), options.chartStyle},
           options.pdfPath, options.pngPath, problem)) {
     Complain("tarvelin-cli: " + problem);
     return kExitWriteError;

@@ -2,10 +2,10 @@
 
 #include <cmath>
 
-#include "present/chart_text.h"  // SignName
 #include "present/position_text.h"
 #include "present/quantity_text.h"
-#include "present/result_view.h"  // kNoSunriseNotice
+#include "present/report_words.h"
+#include "tables/zone_names.h"
 #include "tables/zone_table.h"
 
 namespace tarvelin {
@@ -14,56 +14,33 @@ const char kHowItWasFoundTitle[] = "How it was found";
 
 namespace {
 
-// The Hora Lagna moves half a degree for every minute after sunrise.
-constexpr const char kRuleText[] =
-    "Sun at sunrise + 0.5\u00B0 \u00D7 minutes = Hora Lagna";
 constexpr const char kDegree[] = "\u00B0";
-constexpr const char kDash[] = " \u2014 ";
 
-std::string NameOfSign(int signIndex) { return SignName(signIndex); }
-
-std::string Ordinal(int n) {
-  const int lastTwo = n % 100;
-  const char* suffix = "th";
-  if (lastTwo < 11 || lastTwo > 13) {
-    switch (n % 10) {
-      case 1:
-        suffix = "st";
-        break;
-      case 2:
-        suffix = "nd";
-        break;
-      case 3:
-        suffix = "rd";
-        break;
-      default:
-        break;
-    }
-  }
-  return std::to_string(n) + suffix;
+std::string LongDate(const CivilDateTime& t, Language language) {
+  return DateText(t, DateStyle::kLong, language);
 }
 
-std::string ZoneLine(const Birth& birth) {
-  std::string line = "Zone offset: " + UtcOffsetText(birth.utcOffsetSeconds);
-  if (birth.zoneIndex >= 0 && birth.zoneIndex < kZoneCount) {
-    line += std::string(" (zone-list entry \"") +
-            kZoneTable[static_cast<std::size_t>(birth.zoneIndex)].text + "\")";
-  } else if (!birth.atlasZone.empty()) {
-    line += " (" + birth.atlasZone + ")";
-  }
-  line += "; daylight saving: ";
-  if (birth.daylightSavingSeconds == 0) return line + "none.";
-  const int dst = birth.daylightSavingSeconds;
-  return line + OffsetText(dst) + " included, standard time " +
-         UtcOffsetText(birth.utcOffsetSeconds - dst) + ".";
-}
-
-std::string LongDate(const CivilDateTime& t) {
-  return DateText(t, DateStyle::kLong);
-}
-
-std::string ClockTime(const CivilDateTime& t) {
+std::string Clock(const CivilDateTime& t) {
   return TimeText(t, TimeStyle::kClock);
+}
+
+std::string ZoneLine(const Birth& birth, Language language) {
+  const ReportWords& words = WordsIn(language);
+  std::string source;
+  if (birth.zoneIndex >= 0 && birth.zoneIndex < kZoneCount) {
+    source =
+        Fill(words.zoneFromList, {ZoneEntryText(birth.zoneIndex, language)});
+  } else if (!birth.atlasZone.empty()) {
+    source = Fill(words.zoneFromAtlas, {birth.atlasZone});
+  }
+  std::string saving = words.savingNone;
+  if (const int dst = birth.daylightSavingSeconds; dst != 0) {
+    saving =
+        Fill(words.savingIncluded,
+             {OffsetText(dst), UtcOffsetText(birth.utcOffsetSeconds - dst)});
+  }
+  return Fill(words.zoneLine,
+              {UtcOffsetText(birth.utcOffsetSeconds), source, saving});
 }
 
 bool SameDate(const CivilDateTime& a, const CivilDateTime& b) {
@@ -77,70 +54,67 @@ CivilDateTime WholeMinute(CivilDateTime t) {
 }
 
 // Why no sunrise times the birth: which sunrise or sunset is missing.
-std::string MissingEventLine(const Birth& birth, const ChartResult& result) {
+std::string MissingEventLine(const Birth& birth, const ChartResult& result,
+                             Language language) {
+  const ReportWords& words = WordsIn(language);
   const CivilDateTime& born = birth.local;
   const RiseSet& day = result.birthDay;
   if (!day.sunrise) {
-    return "The Sun does not rise at this place on the birth day, " +
-           LongDate(born) + ", so no sunrise times the birth.";
+    return Fill(words.noSunriseOnBirthDay, {LongDate(born, language)});
   }
   if (!(WholeMinute(born) < WholeMinute(*day.sunrise))) {
     if (!day.sunset) {
-      return "The Sun rises on the birth day at " + ClockTime(*day.sunrise) +
-             " but does not set, so the birth's day cannot be measured.";
+      return Fill(words.noSunsetOnBirthDay, {Clock(*day.sunrise)});
     }
   } else if (!result.dayBefore.sunrise) {
-    return "The birth is before the birth day's sunrise (" +
-           ClockTime(*day.sunrise) +
-           "), and the Sun does not rise on the day before, " +
-           LongDate(AddDays(born, -1)) + ".";
+    return Fill(words.noSunriseDayBefore,
+                {Clock(*day.sunrise), LongDate(AddDays(born, -1), language)});
   }
-  return "No sunrise from which to time the birth was found.";
+  return words.noTimingSunrise;
 }
 
 }  // namespace
 
-std::string HoraLagnaSummary(const ChartResult& result) {
+std::string HoraLagnaSummary(const ChartResult& result, Language language) {
+  const ReportWords& words = WordsIn(language);
   if (!result.timing || !result.horaLagna) {
-    return std::string("Hora Lagna: none") + kDash + kNoSunriseNotice;
+    return Fill(words.summaryNone, {words.noSunriseNotice});
   }
   const HoraLagna& hl = *result.horaLagna;
-  return "Hora Lagna: " + SignArcText(hl.longitude) + kDash +
-         Ordinal(hl.house) + " house from the ascendant (" +
-         NameOfSign(result.ascendantSignIndex) + ")";
+  return Fill(words.summary, {SignArcText(hl.longitude, language),
+                              HouseOrdinal(hl.house, language),
+                              SignNameIn(result.ascendantSignIndex, language)});
 }
 
 std::vector<std::string> HowItWasFound(const Birth& birth,
-                                       const ChartResult& result) {
+                                       const ChartResult& result,
+                                       Language language) {
+  const ReportWords& words = WordsIn(language);
   std::vector<std::string> lines;
-  lines.push_back("Birth: " + LongDate(birth.local) + ", " +
-                  ClockTime(birth.local) + " local clock time.");
-  lines.push_back(ZoneLine(birth));
+  lines.push_back(Fill(words.birthLine,
+                       {LongDate(birth.local, language), Clock(birth.local)}));
+  lines.push_back(ZoneLine(birth, language));
   if (!result.timing || !result.horaLagna) {
-    lines.push_back(MissingEventLine(birth, result));
-    lines.push_back(kNoSunriseNotice);
+    lines.push_back(MissingEventLine(birth, result, language));
+    lines.push_back(words.noSunriseNotice);
     return lines;
   }
 
   const ReferenceTiming& timing = *result.timing;
   const std::string when =
-      LongDate(timing.sunrise) + " at " + ClockTime(timing.sunrise);
-  if (SameDate(timing.sunrise, birth.local)) {
-    lines.push_back("Timed from the birth day's sunrise: " + when + ".");
-  } else {
-    lines.push_back(
-        "Born before the birth day's sunrise, so timed from the day "
-        "before's sunrise: " +
-        when + ".");
-  }
+      Fill(words.dateAtTime,
+           {LongDate(timing.sunrise, language), Clock(timing.sunrise)});
+  lines.push_back(Fill(SameDate(timing.sunrise, birth.local)
+                           ? words.timedFromBirthDay
+                           : words.timedFromDayBefore,
+                       {when}));
   const double sun = result.sunriseSunLongitude;
-  lines.push_back("The Sun's sidereal longitude at that sunrise: " +
-                  ArcText(sun) + " (" + SignArcText(sun) + ").");
-  lines.push_back("Minutes elapsed from that sunrise to the birth: " +
-                  std::to_string(timing.elapsedMinutes) +
-                  " (whole minutes; the seconds do not count).");
+  lines.push_back(
+      Fill(words.sunAtSunrise, {ArcText(sun), SignArcText(sun, language)}));
+  lines.push_back(
+      Fill(words.minutesElapsed, {std::to_string(timing.elapsedMinutes)}));
 
-  lines.push_back(std::string(kRuleText) + ":");
+  lines.push_back(std::string(words.rule) + ":");
   const double added = 0.5 * static_cast<double>(timing.elapsedMinutes);
   const double sum = sun + added;
   std::string arithmetic = ArcText(sun) + " + 0.5" + kDegree + " \u00D7 " +
@@ -150,15 +124,15 @@ std::vector<std::string> HowItWasFound(const Birth& birth,
   const double hora = result.lagnas.hora;
   const long long circles = std::llround((sum - hora) / 360.0);
   if (circles > 0) {
-    arithmetic += "; less " + std::to_string(360 * circles) + kDegree +
-                  " (whole circles) = " + ArcText(hora);
+    arithmetic += Fill(words.lessWholeCircles,
+                       {std::to_string(360 * circles), ArcText(hora)});
   }
-  lines.push_back(arithmetic + " = " + SignArcText(hora) + ".");
-  lines.push_back("Counted from the ascendant's sign, " +
-                  NameOfSign(result.ascendantSignIndex) +
-                  ", the Hora Lagna's sign " +
-                  NameOfSign(result.horaLagna->signIndex) + " is the " +
-                  Ordinal(result.horaLagna->house) + " house.");
+  lines.push_back(arithmetic + " = " + SignArcText(hora, language) +
+                  words.fullStop);
+  lines.push_back(Fill(words.countedFromAscendant,
+                       {SignNameIn(result.ascendantSignIndex, language),
+                        SignNameIn(result.horaLagna->signIndex, language),
+                        HouseOrdinal(result.horaLagna->house, language)}));
   return lines;
 }
 

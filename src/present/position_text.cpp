@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "engine/angles.h"
-#include "present/chart_text.h"  // SignName
+#include "present/report_words.h"  // SignNameIn
 #include "tables/bodies.h"
 
 namespace tarvelin {
@@ -186,11 +186,11 @@ std::string ArcText(double degrees) {
   return ArcOf(arc.degrees, arc.minutes);
 }
 
-std::string SignArcText(double longitude) {
+std::string SignArcText(double longitude, Language language) {
   const CutArc arc = Cut(longitude >= 360.0 ? longitude - 360.0 : longitude);
   const int sign = static_cast<int>(arc.degrees / 30);
   if (sign < 0 || sign > 11) return ArcText(longitude);
-  return std::string(SignName(sign)) + " " +
+  return SignNameIn(sign, language) + " " +
          ArcOf(arc.degrees - 30LL * sign, arc.minutes);
 }
 

@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "tables/language.h"
+
 namespace tarvelin {
 
 // Longitude x in degrees -> position text. All parts are truncated, never
@@ -27,7 +29,8 @@ std::string ArcText(double degrees);
 
 // "Leo 12° 34′": the sign and the degrees and minutes within it, cut. A sum
 // that ends on exactly 360 is 0° Aries; outside 0 .. 360 the plain arc.
-std::string SignArcText(double longitude);
+std::string SignArcText(double longitude,
+                        Language language = Language::kEnglish);
 
 // The three letters of sign index 0..11 ("Ari" ... "Pis"), as the position
 // texts write them; empty for any other index.

@@ -5,6 +5,7 @@
 
 #include "chart/birth.h"
 #include "chart/birth_limits.h"
+#include "present/report_words.h"
 
 namespace tarvelin {
 namespace {
@@ -50,7 +51,8 @@ std::string UtcOffsetText(int offsetSeconds) {
   return "UTC" + OffsetText(offsetSeconds);
 }
 
-std::string CoordinateText(double degrees, Axis axis, CoordinateStyle style) {
+std::string CoordinateText(double degrees, Axis axis, CoordinateStyle style,
+                           Language language) {
   const bool longitude = axis == Axis::kLongitude;
   const DegreesMinutes angle = ToDegreesMinutes(
       degrees, longitude ? kMaxLongitudeDegrees : kMaxLatitudeDegrees);
@@ -64,13 +66,16 @@ std::string CoordinateText(double degrees, Axis axis, CoordinateStyle style) {
       AppendPadded(text, angle.minutes, 2);
       text += hemisphere;
       break;
-    case CoordinateStyle::kLabel:
+    case CoordinateStyle::kLabel: {
+      const ReportWords& words = WordsIn(language);
       text += kDegreeSign;
       text += ' ';
       AppendNumber(text, angle.minutes);
-      text += "' ";
-      text += hemisphere;
+      text += '\'';
+      text += longitude ? (angle.negative ? words.west : words.east)
+                        : (angle.negative ? words.south : words.north);
       break;
+    }
     case CoordinateStyle::kQuestion:
       text += kDegreeSign;
       AppendPadded(text, angle.minutes, 2);
@@ -81,32 +86,22 @@ std::string CoordinateText(double degrees, Axis axis, CoordinateStyle style) {
   return text;
 }
 
-std::string DateText(const CivilDateTime& t, DateStyle style) {
-  std::string text;
-  switch (style) {
-    case DateStyle::kIso:
-      AppendPadded(text, t.year, 4);
-      text += '-';
-      AppendPadded(text, t.month, 2);
-      text += '-';
-      AppendPadded(text, t.day, 2);
-      break;
-    case DateStyle::kLong:
-      AppendNumber(text, t.day);
-      text += ' ';
-      text += MonthName(t.month);
-      text += ' ';
-      AppendNumber(text, t.year);
-      break;
-    case DateStyle::kForm:
-      text = MonthName(t.month);
-      text += '/';
-      AppendNumber(text, t.day);
-      text += '/';
-      AppendNumber(text, t.year);
-      break;
+std::string DateText(const CivilDateTime& t, DateStyle style,
+                     Language language) {
+  if (style == DateStyle::kIso) {
+    std::string text;
+    AppendPadded(text, t.year, 4);
+    text += '-';
+    AppendPadded(text, t.month, 2);
+    text += '-';
+    AppendPadded(text, t.day, 2);
+    return text;
   }
-  return text;
+  const ReportWords& words = WordsIn(language);
+  const std::string month =
+      t.month >= 1 && t.month <= 12 ? words.monthName[t.month - 1] : "";
+  return Fill(style == DateStyle::kLong ? words.longDate : words.formDate,
+              {std::to_string(t.day), month, std::to_string(t.year)});
 }
 
 std::string TimeText(const CivilDateTime& t, TimeStyle style) {

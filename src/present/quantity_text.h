@@ -8,6 +8,7 @@
 #include <string>
 
 #include "engine/civil_time.h"
+#include "tables/language.h"
 
 namespace tarvelin {
 
@@ -28,15 +29,18 @@ enum class CoordinateStyle {
 // A coordinate in degrees (north and east positive) to the nearest minute,
 // at most 179°59' of longitude or 89°59' of latitude. A value that rounds
 // to 0°00' is north or east, except -0.0, which keeps the hemisphere that
-// was chosen.
-std::string CoordinateText(double degrees, Axis axis, CoordinateStyle style);
+// was chosen. The label names the hemisphere in `language`.
+std::string CoordinateText(double degrees, Axis axis, CoordinateStyle style,
+                           Language language = Language::kEnglish);
 
 enum class DateStyle {
   kIso,   // "1980-03-15"
   kLong,  // "15 March 1980"
   kForm,  // "March/15/1980": the result form's label
 };
-std::string DateText(const CivilDateTime& t, DateStyle style);
+// The month's name in `language` for the long and the form's dates.
+std::string DateText(const CivilDateTime& t, DateStyle style,
+                     Language language = Language::kEnglish);
 
 enum class TimeStyle {
   kClock,         // "21:05:30"
