@@ -4,10 +4,10 @@
 #include <cstdio>
 #include <initializer_list>
 
-#include "present/chart_text.h"    // SignName
-#include "present/explanation.h"   // LongDateText, ClockTimeText
-#include "present/report_words.h"  // Fill, SignNameIn
-#include "present/result_json.h"   // DateTimeText
+#include "present/chart_text.h"     // SignName
+#include "present/position_text.h"  // ArcText, SignArcText
+#include "present/quantity_text.h"  // DateText, TimeText, DateTimeText
+#include "present/report_words.h"   // Fill, SignNameIn
 
 namespace tarvelin {
 namespace {
@@ -178,33 +178,6 @@ const HoraLagnaWords& WordsOf(Language language) {
   return kEnglishWords;
 }
 
-constexpr char kDegree[] = "\u00B0";
-constexpr char kPrime[] = "\u2032";
-
-std::string TwoDigits(long long value) {
-  char text[24];
-  std::snprintf(text, sizeof text, "%02lld", value);
-  return text;
-}
-
-// Whole degrees and whole minutes, both cut: "23° 35′".
-std::string DegreesMinutesText(double x) {
-  const double degrees = std::floor(x);
-  const int minutes = static_cast<int>(std::floor(60.0 * (x - degrees)));
-  return std::to_string(static_cast<long long>(degrees)) + kDegree + " " +
-         TwoDigits(minutes) + kPrime;
-}
-
-// "Leo 12° 34′": the sign and the degrees within it; a lagna of exactly 360
-// is 0° Aries.
-std::string SignDegreesText(double x, Language language) {
-  const double within = x >= 360.0 ? x - 360.0 : x;
-  const int sign = static_cast<int>(std::floor(within / 30.0));
-  if (sign < 0 || sign > 11) return DegreesMinutesText(x);
-  return SignNameIn(sign, language) + " " +
-         DegreesMinutesText(within - 30.0 * sign);
-}
-
 bool SameDate(const CivilDateTime& a, const CivilDateTime& b) {
   return a.year == b.year && a.month == b.month && a.day == b.day;
 }
@@ -212,7 +185,8 @@ bool SameDate(const CivilDateTime& a, const CivilDateTime& b) {
 std::string MarginText(const HoraLagnaMargin& m, Language language) {
   const HoraLagnaWords& words = WordsOf(language);
   const std::string sign = SignNameIn(m.signIndex, language);
-  const std::string from = ClockTimeText(m.from), to = ClockTimeText(m.to);
+  const std::string from = TimeText(m.from, TimeStyle::kClock),
+                    to = TimeText(m.to, TimeStyle::kClock);
   // The nearer change: how far a birth must move to cross it.
   const bool earlier = m.secondsSinceChange < m.secondsToChange;
   const std::optional<int>& other = earlier ? m.signBefore : m.signAfter;
@@ -285,7 +259,7 @@ std::string AyanamsaName(Ayanamsa ayanamsa, Language language) {
 std::string AyanamsaLine(const ChartResult& result, Language language) {
   return Fill(WordsOf(language).ayanamsaLine,
               {AyanamsaName(result.options.ayanamsa, language),
-               DegreesMinutesText(result.ayanamsa)});
+               ArcText(result.ayanamsa)});
 }
 
 std::string OptionsLine(const ChartResult& result, Language language) {
@@ -293,7 +267,7 @@ std::string OptionsLine(const ChartResult& result, Language language) {
   return Fill(words.optionsLine,
               {words.ruleNames[static_cast<int>(result.options.sunrise)],
                AyanamsaName(result.options.ayanamsa, language),
-               DegreesMinutesText(result.ayanamsa)});
+               ArcText(result.ayanamsa)});
 }
 
 std::string SharesText(const std::vector<SignShare>& shares,
@@ -364,13 +338,14 @@ HoraLagnaTexts PresentHoraLagna(const ChartResult& result,
         i + 1 < day.count ? day.spans[i + 1].fromSeconds : day.endSeconds;
     DayRowText row;
     row.sign = SignNameIn(day.spans[i].signIndex, language);
-    row.from = ClockTimeText(from);
-    row.to = ClockTimeText(AfterReferenceSunrise(result, toSeconds));
+    row.from = TimeText(from, TimeStyle::kClock);
+    row.to =
+        TimeText(AfterReferenceSunrise(result, toSeconds), TimeStyle::kClock);
     const CivilDateTime before =
         i == 0 ? result.timing->sunrise
                : AfterReferenceSunrise(result, day.spans[i - 1].fromSeconds);
     if (i > 0 && !SameDate(before, from)) {
-      row.date = LongDateText(from, language);
+      row.date = DateText(from, DateStyle::kLong, language);
     }
     row.birth = i == day.birthSpan;
     texts.day.push_back(std::move(row));
@@ -383,7 +358,7 @@ HoraLagnaTexts PresentHoraLagna(const ChartResult& result,
                                     : std::string(words.none);
   };
   const auto degrees = [language](double x) {
-    return SignDegreesText(x, language);
+    return SignArcText(x, language);
   };
   const auto& names = words.lagnaNames;
   if (timed) {

@@ -2,9 +2,9 @@
 
 #include "present/hora_lagna_text.h"
 #include "present/position_text.h"
+#include "present/quantity_text.h"
 #include "present/zone_text.h"
 #include "sunrise/retrograde.h"
-#include "tables/utc_offset.h"
 #include "tables/zone_table.h"
 
 namespace tarvelin {
@@ -185,38 +185,6 @@ void Attributes(JsonWriter& out, const std::optional<HoraLagna>& hl,
 }
 
 }  // namespace
-
-// Built digit by digit: a batch writes about sixty of these per row.
-void AppendDateTimeText(std::string& text, const CivilDateTime& t) {
-  const bool plain = t.year >= 0 && t.year <= 9999 && t.month >= 0 &&
-                     t.month <= 99 && t.day >= 0 && t.day <= 99 &&
-                     t.hour >= 0 && t.hour <= 99 && t.minute >= 0 &&
-                     t.minute <= 99 && t.second >= 0 && t.second <= 99;
-  if (!plain) {
-    text += IsoText(t);
-    return;
-  }
-  char digits[] = "0000-00-00T00:00:00";
-  const auto put = [&digits](std::size_t at, int value, int count) {
-    for (int i = count - 1; i >= 0; --i) {
-      digits[at + i] = static_cast<char>('0' + value % 10);
-      value /= 10;
-    }
-  };
-  put(0, t.year, 4);
-  put(5, t.month, 2);
-  put(8, t.day, 2);
-  put(11, t.hour, 2);
-  put(14, t.minute, 2);
-  put(17, t.second, 2);
-  text.append(digits, sizeof digits - 1);
-}
-
-std::string DateTimeText(const CivilDateTime& t) {
-  std::string text;
-  AppendDateTimeText(text, t);
-  return text;
-}
 
 void WriteResultJson(JsonWriter& out, const Birth& birth,
                      const ChartResult& result, const ResultView& view,

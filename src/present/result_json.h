@@ -26,11 +26,6 @@ void WriteResultJson(
     const ResultView& view, const HoraLagnaReading& reading,
     const std::function<void(JsonWriter&)>& moreMembers = nullptr);
 
-// "YYYY-MM-DDTHH:MM:SS", as the JSON writes every date and time; the
-// second form appends it to `text`.
-std::string DateTimeText(const CivilDateTime& t);
-void AppendDateTimeText(std::string& text, const CivilDateTime& t);
-
 // Writes {"line": N, "error": "message"} for a batch row that was not read.
 void WriteRowErrorJson(JsonWriter& out, long line, const std::string& message);
 

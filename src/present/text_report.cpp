@@ -8,6 +8,7 @@
 #include "present/chart_text.h"
 #include "present/explanation.h"
 #include "present/position_text.h"
+#include "present/quantity_text.h"
 #include "present/report_words.h"
 #include "present/terminal_text.h"
 #include "present/text_encoding.h"
@@ -53,8 +54,8 @@ void Details(std::ostringstream& out, const Birth& birth,
   // Name, date, time, longitude, latitude, city, state, country, zone list
   // entry, offset used; the place's parts only where given.
   const std::string values[10] = {TerminalSafe(view.lblName),
-                                  LongDateText(t, language),
-                                  ClockTimeText(t),
+                                  DateText(t, DateStyle::kLong, language),
+                                  TimeText(t, TimeStyle::kClock),
                                   view.lblLongitude,
                                   view.lblLatitude,
                                   TerminalSafe(view.lblCity),
@@ -103,12 +104,14 @@ void HoraLagnaBlock(std::ostringstream& out, const ChartResult& result,
   const CivilDateTime& sunrise = result.timing->sunrise;
   out << "  "
       << (CountsSeconds(result.options.sunrise)
-              ? BornAfterSunriseSeconds(result.timing->elapsedSeconds,
-                                        LongDateText(sunrise, language),
-                                        ClockTimeText(sunrise), language)
+              ? BornAfterSunriseSeconds(
+                    result.timing->elapsedSeconds,
+                    DateText(sunrise, DateStyle::kLong, language),
+                    TimeText(sunrise, TimeStyle::kClock), language)
               : Fill(words.bornAfterSunrise,
                      {std::to_string(result.timing->elapsedMinutes),
-                      LongDateText(sunrise, language), ClockTimeText(sunrise)}))
+                      DateText(sunrise, DateStyle::kLong, language),
+                      TimeText(sunrise, TimeStyle::kClock)}))
       << "\n";
   const std::string inSign =
       SignFieldCaption("lblArudhaLagnaPresentInSign", language);
