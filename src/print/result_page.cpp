@@ -1,6 +1,7 @@
 #include "print/result_page.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QImage>
@@ -306,13 +307,17 @@ bool WriteResultPdf(const QString& path, const ResultPage& page,
   QPainter painter;
   if (!painter.begin(&writer)) {
     if (error)
-      *error = QStringLiteral("Cannot write the PDF file %1").arg(path);
+      *error = QCoreApplication::translate("tarvelin::ResultPage",
+                                           "Cannot write the PDF file %1")
+                   .arg(path);
     return false;
   }
   PaintResultPage(painter, pageSize, page);
   if (!painter.end()) {
     if (error)
-      *error = QStringLiteral("Cannot write the PDF file %1").arg(path);
+      *error = QCoreApplication::translate("tarvelin::ResultPage",
+                                           "Cannot write the PDF file %1")
+                   .arg(path);
     return false;
   }
   return true;
@@ -337,7 +342,9 @@ bool WriteResultPng(const QString& path, const ResultPage& page,
   const QImage image = RenderResultImage(page, pageSize, dotsPerInch);
   if (!image.save(path, "PNG")) {
     if (error) {
-      *error = QStringLiteral("Cannot write the image file %1").arg(path);
+      *error = QCoreApplication::translate("tarvelin::ResultPage",
+                                           "Cannot write the image file %1")
+                   .arg(path);
     }
     return false;
   }
