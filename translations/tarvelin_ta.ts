@@ -82,7 +82,7 @@
     </message>
     <message>
         <source>Refer A Friend &amp;Now</source>
-        <translation>இப்போதே பரிந்துரையுங்கள் (&amp;N)</translation>
+        <translation>இப்போதே அனுப்புங்கள் (&amp;N)</translation>
     </message>
     <message>
         <source>E&amp;xit</source>

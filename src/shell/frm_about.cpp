@@ -49,6 +49,7 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
   connect(lblHomePage, &QLabel::linkActivated, this,
           &FrmAbout::lblHomePage_Click);
   connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+  GrowToFitTexts(this);
 }
 
 void FrmAbout::lblCoBrand_Click() { OpenFullBrandPage(); }

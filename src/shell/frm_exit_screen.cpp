@@ -114,6 +114,7 @@ FrmExitScreen::FrmExitScreen(QWidget* parent)
            txtName, txtEmail, txtMessage, txtFriendName, txtFriendEmail}) {
     box->installEventFilter(this);
   }
+  GrowToFitTexts(this);
 }
 
 const char* FrmExitScreen::PlaceholderOf(const QObject* box) const {
