@@ -185,12 +185,16 @@
 <context>
     <name>tarvelin::ResultPage</name>
     <message>
-        <source>Cannot write the PDF file %1</source>
-        <translation>PDF फ़ाइल %1 नहीं लिखी जा सकी</translation>
+        <source>the page could not be drawn</source>
+        <translation>पृष्ठ बनाया नहीं जा सका</translation>
     </message>
     <message>
-        <source>Cannot write the image file %1</source>
-        <translation>चित्र फ़ाइल %1 नहीं लिखी जा सकी</translation>
+        <source>Cannot write the PDF file %1: %2</source>
+        <translation>PDF फ़ाइल %1 नहीं लिखी जा सकी: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write the image file %1: %2</source>
+        <translation>चित्र फ़ाइल %1 नहीं लिखी जा सकी: %2</translation>
     </message>
 </context>
 <context>

@@ -185,12 +185,16 @@
 <context>
     <name>tarvelin::ResultPage</name>
     <message>
-        <source>Cannot write the PDF file %1</source>
-        <translation>PDF கோப்பு %1-ஐ எழுத முடியவில்லை</translation>
+        <source>the page could not be drawn</source>
+        <translation>பக்கத்தை வரைய முடியவில்லை</translation>
     </message>
     <message>
-        <source>Cannot write the image file %1</source>
-        <translation>படக் கோப்பு %1-ஐ எழுத முடியவில்லை</translation>
+        <source>Cannot write the PDF file %1: %2</source>
+        <translation>PDF கோப்பு %1-ஐ எழுத முடியவில்லை: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write the image file %1: %2</source>
+        <translation>படக் கோப்பு %1-ஐ எழுத முடியவில்லை: %2</translation>
     </message>
 </context>
 <context>
