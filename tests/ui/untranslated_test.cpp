@@ -37,16 +37,16 @@ using namespace tarvelin;
 namespace {
 
 const test::TypedBirth kBirth{
-    "ASHA VERMA", "77",    "12",   "28",   "38",
-    false,        false,   false,  2,      "15",
-    "1980",       "9",     "5",    "30",   34 /* Indian Time */,
+    "ASHA VERMA", "77",    "12",   "28", "38",
+    false,        false,   false,  2,    "15",
+    "1980",       "9",     "5",    "30", 34 /* Indian Time */,
     "New Delhi",  "Delhi", "India"};
 
 // Words that stay as they are in every language.
 QStringList KeptWords() {
   // "English" is the language menu's name of English, in its own letters.
-  QStringList kept = {"ASHA", "VERMA", "New", "Delhi",  "India", "Tarvelin",
-                      "UTC",  "PDF",   "PNG", "English"};
+  QStringList kept = {"ASHA",     "VERMA", "New", "Delhi", "India",
+                      "Tarvelin", "UTC",   "PDF", "PNG",   "English"};
   // The zones' abbreviations: "Indian Time, IST, +5.3".
   for (const ZoneEntry& entry : kZoneTable) {
     const QStringList parts = QString::fromLatin1(entry.text).split(',');
@@ -64,8 +64,8 @@ QString EnglishIn(QString text) {
   text.remove(kAddresses);
   static const QStringList kept = KeptWords();
   for (const QString& word : kept) {
-    text.remove(QRegularExpression("\\b" + QRegularExpression::escape(word) +
-                                   "\\b"));
+    text.remove(
+        QRegularExpression("\\b" + QRegularExpression::escape(word) + "\\b"));
   }
   static const QRegularExpression kLatin("[A-Za-z]+");
   QStringList found;
@@ -119,7 +119,8 @@ void VerifyTranslated(const QStringList& texts, const QString& where) {
   QStringList english;
   for (const QString& text : texts) {
     const QString left = EnglishIn(text);
-    if (!left.isEmpty()) english << QStringLiteral("\"%1\" (%2)").arg(text, left);
+    if (!left.isEmpty())
+      english << QStringLiteral("\"%1\" (%2)").arg(text, left);
   }
   QVERIFY2(english.isEmpty(),
            qPrintable(where + ": " + english.join(QStringLiteral("; "))));
@@ -149,8 +150,8 @@ class UntranslatedTest : public QObject {
 };
 
 void UntranslatedTest::initTestCase() {
-  const auto language = LanguageFromCode(
-      qEnvironmentVariable("TARVELIN_LANGUAGE").toStdString());
+  const auto language =
+      LanguageFromCode(qEnvironmentVariable("TARVELIN_LANGUAGE").toStdString());
   QVERIFY2(language && *language != Language::kEnglish,
            "TARVELIN_LANGUAGE names the language: hi or ta");
   QVERIFY(InstallTranslations(*language));
@@ -183,7 +184,8 @@ void UntranslatedTest::noEnglishLeftInAnyFlow() {
   VerifyMessages(seams, "compute");
   for (int tab = 0; tab < 3; ++tab) {
     test::Tabs(result->frmDisplay())->setCurrentIndex(tab);
-    VerifyTranslated(VisibleTexts(result), QStringLiteral("result tab %1").arg(tab));
+    VerifyTranslated(VisibleTexts(result),
+                     QStringLiteral("result tab %1").arg(tab));
   }
   QStringList chart;
   for (int sign = 0; sign < 12; ++sign) {
@@ -215,8 +217,8 @@ void UntranslatedTest::noEnglishLeftInAnyFlow() {
   VerifyMessages(seams, "save");
   VerifyTranslated(VisibleTexts(&form), "input form after saving");
   QTimer::singleShot(0, [] {
-    auto* dialog = qobject_cast<OpenBirthDialog*>(
-        QApplication::activeModalWidget());
+    auto* dialog =
+        qobject_cast<OpenBirthDialog*>(QApplication::activeModalWidget());
     if (!dialog) return;
     VerifyTranslated(VisibleTexts(dialog), "Open Birth");
     dialog->reject();
