@@ -70,6 +70,9 @@ int RunSingle(const CliOptions& options, std::ostream& out) {
   for (const std::string& line : warnings) Complain("tarvelin-cli: " + line);
   const ChartResult result = Calculate(birth);
   const ResultView view = PresentResult(birth, result);
+  // Coordinates without --place are named by the atlas place nearest them.
+  const std::optional<NearPlace> near =
+      place ? std::nullopt : NearestPlaceOf(birth);
   if (options.json) {
     // A clock time skipped or repeated is a notice for scripts too.
     ResultView shown = view;
@@ -79,12 +82,17 @@ int RunSingle(const CliOptions& options, std::ostream& out) {
       }
     }
     JsonWriter json(JsonLayout::kIndented);
-    WriteResultJson(json, birth, result, shown, [&place](JsonWriter& out) {
-      if (place) WritePlaceJson(out, *place);
+    WriteResultJson(json, birth, result, shown, [&](JsonWriter& out) {
+      if (place) {
+        WritePlaceJson(out, *place, birth);
+      } else {
+        WriteNearestPlaceJson(out, near);
+      }
     });
     out << json.Text() << "\n";
   } else {
-    if (place) out << PlaceReport(*place) << "\n";
+    if (place) out << PlaceReport(*place, birth) << "\n";
+    out << NearestPlaceReport(near);
     out << TextReport(birth, result, view);
   }
   std::string problem;
