@@ -87,7 +87,8 @@ const AtlasFile& TheFile() {
 
 const Table& TheTable() { return TheFile().table; }
 
-constexpr double kUnit = atlas_file::kDegreesPerUnit;
+// Divided, not multiplied by 1e-5: 4580000 is 45.8 exactly as written.
+constexpr double kUnits = atlas_file::kUnitsPerDegree;
 
 AtlasCity CityOf(const Table& table, std::uint32_t index) {
   const PlaceRecord record = table.Place(index);
@@ -95,8 +96,8 @@ AtlasCity CityOf(const Table& table, std::uint32_t index) {
   city.place = index;
   city.name = table.Text(record.name);
   city.population = record.population;
-  city.latitudeDegrees = record.latitude * kUnit;
-  city.longitudeDegrees = record.longitude * kUnit;
+  city.latitudeDegrees = record.latitude / kUnits;
+  city.longitudeDegrees = record.longitude / kUnits;
   city.ianaZone = table.Zone(record.zone);
   if (record.division != atlas_file::kNone) {
     city.state = table.Text(table.Division(record.division).name);
@@ -493,15 +494,20 @@ std::optional<NearPlace> NearestPlace(double latitudeDegrees,
   constexpr double kKilometresPerDegree = 111.2;
   constexpr double kRadians = M_PI / 180;
   const double coslat = std::cos(latitudeDegrees * kRadians);
-  // Squared distance in degrees of latitude, flat near the position: enough
-  // to choose the nearest within a few hundred kilometres.
+  // Squared distance in the file's units of latitude, flat near the
+  // position: enough to choose the nearest within a few hundred kilometres.
+  const double north0 = latitudeDegrees * kUnits;
+  const double east0 = longitudeDegrees * kUnits;
   const auto flatDistance = [&](const PlaceRecord& p) {
-    const double north = p.latitude * kUnit - latitudeDegrees;
-    const double east =
-        std::remainder(p.longitude * kUnit - longitudeDegrees, 360.0) * coslat;
+    const double north = p.latitude - north0;
+    double east = p.longitude - east0;
+    if (east > 180 * kUnits) east -= 360 * kUnits;
+    if (east < -180 * kUnits) east += 360 * kUnits;
+    east *= coslat;
     return north * north + east * east;
   };
-  double best = std::pow(kNearestPlaceKilometres / kKilometresPerDegree, 2);
+  double best =
+      std::pow(kNearestPlaceKilometres / kKilometresPerDegree * kUnits, 2);
   std::uint32_t bestPlace = table.placeCount();
   // The cells within the distance still to beat, row by row.
   const auto search = [&](double radiusDegrees) {
@@ -541,7 +547,7 @@ std::optional<NearPlace> NearestPlace(double latitudeDegrees,
   // Most positions have a place in their own cell or the next ones: the
   // nearest found there bounds the search.
   search(0.5);
-  search(std::sqrt(best));
+  search(std::sqrt(best) / kUnits);
   if (bestPlace >= table.placeCount()) return std::nullopt;
   NearPlace near;
   near.city = CityOf(table, bestPlace);

@@ -38,7 +38,7 @@ constexpr std::uint32_t kByteOrderMark = 0x01020304;
 
 // Coordinates are kept in units of 1e-5 degree (about a metre), as the
 // source gives them.
-constexpr double kDegreesPerUnit = 1e-5;
+constexpr double kUnitsPerDegree = 1e5;
 
 // No country, division or zone.
 constexpr std::uint16_t kNone = 0xffff;

@@ -69,7 +69,7 @@ std::int32_t Units(const std::string& text, double limit) {
   const double degrees = std::strtod(text.c_str(), &end);
   if (text.empty() || *end != '\0' || !(degrees >= -limit && degrees <= limit))
     Fail("bad coordinate \"" + text + "\"");
-  return static_cast<std::int32_t>(std::lround(degrees / kDegreesPerUnit));
+  return static_cast<std::int32_t>(std::lround(degrees * kUnitsPerDegree));
 }
 
 // Texts kept once each.
@@ -235,8 +235,8 @@ int Main(int argc, char** argv) {
   std::vector<std::uint32_t> cellStart(kCellCount + 1, 0);
   std::vector<int> cellOf(records.size());
   for (std::size_t i = 0; i < records.size(); ++i) {
-    cellOf[i] = CellOf(records[i].latitude * kDegreesPerUnit,
-                       records[i].longitude * kDegreesPerUnit);
+    cellOf[i] = CellOf(records[i].latitude / kUnitsPerDegree,
+                       records[i].longitude / kUnitsPerDegree);
     ++cellStart[static_cast<std::size_t>(cellOf[i]) + 1];
   }
   for (int c = 0; c < kCellCount; ++c) cellStart[c + 1] += cellStart[c];
