@@ -141,8 +141,9 @@ InputProblem LettersOnlyProblem() {
                       InputField::None};
 }
 
+// An impossible date is mended in the day list.
 InputProblem DateProblem(const char* message) {
-  return InputProblem{message, MessageIcon::Information, InputField::None};
+  return InputProblem{message, MessageIcon::Information, InputField::Day};
 }
 
 }  // namespace

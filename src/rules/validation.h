@@ -11,7 +11,7 @@ namespace tarvelin {
 enum class MessageIcon { Error, Information };
 
 // The box that gets the keyboard focus after a message.
-enum class InputField { None, Name, LonDeg, LonMin, LatDeg, LatMin };
+enum class InputField { None, Name, LonDeg, LonMin, LatDeg, LatMin, Day };
 
 struct InputProblem {
   std::string message;  // exactly as shown to the user

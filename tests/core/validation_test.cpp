@@ -171,7 +171,7 @@ TEST(ValidateInput, RefusesImpossibleDates) {
     ASSERT_TRUE(got.has_value()) << label << ": passed";
     EXPECT_EQ(got->message, c.message) << label;
     EXPECT_EQ(got->icon, MessageIcon::Information) << label;
-    EXPECT_EQ(got->focus, InputField::None) << label;
+    EXPECT_EQ(got->focus, InputField::Day) << label;
   }
 }
 

@@ -111,6 +111,7 @@ void EndToEndTest::fromInputToResultAndBack() {
   QVERIFY(QTest::qWaitForWindowExposed(app.inputForm()));
   const qint64 startMs = clock.elapsed();
   qInfo("felt speed: start to input form shown: %lld ms", startMs);
+  QVERIFY(QTest::qWaitForWindowActive(app.inputForm()));
 
   FrmMain& form = *app.inputForm();
   const test::InputFormControls controls(&form);
@@ -157,6 +158,7 @@ void EndToEndTest::fromInputToResultAndBack() {
   QCOMPARE(controls.txtMCity->text(), QString(kFirst.city));
 
   // A second birth: the fresh window shows it alone.
+  QVERIFY(QTest::qWaitForWindowActive(&form));
   test::Type(form, kSecond);
   QTest::mouseClick(controls.cmdRashi, Qt::LeftButton);
   QVERIFY(app.resultWindow() != nullptr);
