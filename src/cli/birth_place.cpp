@@ -36,6 +36,8 @@ const char* FitName(LocalTimeFit fit) {
 // beginning so, for a partial name), or none.
 std::string UnknownPlaceProblem(const std::string& query,
                                 const std::vector<std::string>& closest) {
+  // No place is known at all without the atlas file.
+  if (std::string missing = AtlasProblem(); !missing.empty()) return missing;
   std::string problem = "Unknown place \"" + query + "\"";
   if (closest.empty())
     return problem + "; no city of the atlas is named near it";

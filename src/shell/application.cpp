@@ -14,6 +14,7 @@
 #include "shell/update_reminder.h"
 #include "widgets/common/app_seams.h"
 #include "widgets/input/frm_main.h"
+#include "widgets/input/frm_main_atlas.h"
 #include "widgets/result/frm_display.h"
 
 namespace tarvelin {
@@ -58,6 +59,13 @@ void Application::OnCalculationRequested(const Birth& birth) {
   const ChartResult result = Calculate(birth);
   ResultPage page{PresentResult(birth, result), HoraLagnaSummary(result),
                   HowItWasFound(birth, result)};
+  // A birth given by its coordinates alone is named by the nearest place.
+  if (birth.city.empty()) {
+    if (const std::optional<NearPlace> near =
+            NearestPlace(birth.latitudeDegrees, birth.longitudeDegrees)) {
+      page.view.lblCity = FrmMainAtlas::NearPlaceText(*near).toStdString();
+    }
+  }
 
   // A fresh window for every calculation; an old one still open goes
   // without bringing up the exit screen.

@@ -355,6 +355,26 @@ TEST(CliPlace, FlagChecks) {
   }
 }
 
+// Without its file the atlas knows no place, and says so rather than
+// "unknown place"; births given by coordinates are still computed.
+TEST(CliPlace, MissingAtlasFileIsNamed) {
+  setenv("TARVELIN_ATLAS", "/nonexistent/places.atlas", 1);
+  const CliRun place = RunCli(Birth("London", "1990-07-15"));
+  const CliRun places = RunCli({"--places", "Lon"});
+  const CliRun coordinates =
+      RunCli({"--name", "A", "--date", "1990-07-15", "--time", "12:00", "--lon",
+              "77:12E", "--lat", "28:36N", "--zone", "34", "--json"});
+  unsetenv("TARVELIN_ATLAS");
+  const std::string missing =
+      "The atlas file is missing (looked for /nonexistent/places.atlas)\n";
+  EXPECT_EQ(place.status, 2);
+  EXPECT_EQ(place.err, missing);
+  EXPECT_EQ(places.status, 2);
+  EXPECT_EQ(places.err, missing);
+  EXPECT_EQ(coordinates.status, 0) << coordinates.err;
+  EXPECT_NE(coordinates.out.find("\"nearest_place\": null"), std::string::npos);
+}
+
 TEST(CliPlaces, ListsTheMatches) {
   const CliRun run = RunCli({"--places", "Chenn"});
   ASSERT_EQ(run.status, 0) << run.err;
