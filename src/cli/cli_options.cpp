@@ -13,6 +13,7 @@ enum class Group {
   kBirth,
   kOutput,
   kPage,
+  kLook,  // the language and chart style of the report and page
   kBatch,
   kPlaces,
   kAlone,
@@ -67,6 +68,12 @@ const FlagRule kFlags[] = {
      [](CliOptions& o, const std::string& v) { o.pdfPath = v; }},
     {"--png", "FILE", Group::kPage, "also write the result page as a PNG image",
      [](CliOptions& o, const std::string& v) { o.pngPath = v; }},
+    {"--lang", "en|hi|ta", Group::kLook,
+     "language of the report and page: English, Hindi, Tamil",
+     [](CliOptions& o, const std::string& v) { o.languageCode = v; }},
+    {"--chart", "south|north|east", Group::kLook,
+     "chart style of the page (north: the report adds it too)",
+     [](CliOptions& o, const std::string& v) { o.chartCode = v; }},
     {"--batch", "FILE.csv", Group::kBatch,
      "one JSON line per row of FILE (\"-\": standard input)",
      [](CliOptions& o, const std::string& v) {
@@ -249,6 +256,24 @@ ParseOutcome ParseCommandLine(const std::vector<std::string>& args) {
     if (options.given.size() > 1) return Fail("--zones takes no other flags");
     return {options, ""};
   }
+  if (groups.count(Group::kLook)) {
+    const auto language = LanguageFromCode(options.languageCode);
+    if (!language || options.languageCode.size() != 2) {
+      return Fail("--lang takes en, hi or ta");
+    }
+    const auto style = ChartStyleFromCode(options.chartCode);
+    if (!style) return Fail("--chart takes south, north or east");
+    options.language = *language;
+    options.chartStyle = *style;
+    if (options.mode != Mode::kSingle) {
+      return Fail("--lang and --chart go with a single birth");
+    }
+    if (options.json && options.pdfPath.empty() && options.pngPath.empty()) {
+      return Fail(
+          "--lang and --chart change the text report and the page; the "
+          "JSON stays English");
+    }
+  }
   if (options.mode != Mode::kSingle && groups.count(Group::kPage)) {
     return Fail("--pdf and --png write the page of a single birth");
   }
@@ -308,6 +333,7 @@ std::string HelpText() {
          "               {--zone INDEX [--dst] | --utc-offset +HH:MM[:SS]}\n"
          "               [--city TEXT --state TEXT --country TEXT] [--json]\n"
          "               [--pdf FILE] [--png FILE]\n"
+         "               [--lang en|hi|ta] [--chart south|north|east]\n"
          "  tarvelin-cli --name TEXT --date YYYY-MM-DD --time HH:MM[:SS]\n"
          "               --place TEXT [any flag above] [--json]\n"
          "  tarvelin-cli --batch FILE.csv [--jobs N] [--json]\n"

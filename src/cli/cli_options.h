@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "cli/birth_entry.h"
+#include "present/chart_model.h"
+#include "tables/language.h"
 
 namespace tarvelin::cli {
 
@@ -43,7 +45,12 @@ struct CliOptions {
   std::string place;             // --place: the atlas fills the place
   std::string placesQuery;       // --places: the atlas's matches are listed
   std::string pdfPath, pngPath;  // --pdf, --png: the result page as files
-  std::set<std::string> given;   // every flag on the command line
+  // --lang, --chart: the language and chart style of the text report and
+  // the page (the JSON stays English).
+  std::string languageCode = "en", chartCode = "south";
+  Language language = Language::kEnglish;
+  ChartStyle chartStyle = ChartStyle::kSouth;
+  std::set<std::string> given;  // every flag on the command line
   // The birth library (cli/library_commands.h).
   std::string libraryFile;    // --library-file; empty: the per-user one
   std::string libraryFilter;  // --library TEXT

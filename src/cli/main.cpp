@@ -69,7 +69,12 @@ int RunSingle(const CliOptions& options, std::ostream& out) {
   if (const auto far = FarZoneWarning(birth)) warnings.push_back(*far);
   for (const std::string& line : warnings) Complain("tarvelin-cli: " + line);
   const ChartResult result = Calculate(birth);
+  // The JSON keeps to English; the report and the page speak --lang.
   const ResultView view = PresentResult(birth, result);
+  const ResultView shownView =
+      options.language == Language::kEnglish
+          ? view
+          : PresentResult(birth, result, options.language);
   // Coordinates without --place are named by the atlas place nearest them.
   const std::optional<NearPlace> near =
       place ? std::nullopt : NearestPlaceOf(birth);
@@ -93,11 +98,12 @@ int RunSingle(const CliOptions& options, std::ostream& out) {
   } else {
     if (place) out << PlaceReport(*place, birth) << "\n";
     out << NearestPlaceReport(near);
-    out << TextReport(birth, result, view);
+    out << TextReport(birth, result, shownView, options.chartStyle);
   }
   std::string problem;
   if (!WritePageFiles(
-          {view, HoraLagnaSummary(result), HowItWasFound(birth, result)},
+          {shownView, HoraLagnaSummary(result, options.language),
+           HowItWasFound(birth, result, options.language), options.chartStyle},
           options.pdfPath, options.pngPath, problem)) {
     Complain(problem);
     return kExitWriteError;

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "present/chart_model.h"
 #include "present/result_view.h"
 
 class QImage;
@@ -22,6 +23,7 @@ struct ResultPage {
   ResultView view;
   std::string summary;                     // HoraLagnaSummary
   std::vector<std::string> howItWasFound;  // HowItWasFound, one per line
+  ChartStyle chartStyle = ChartStyle::kSouth;
 };
 
 // A4, or Letter where the system's locale measures in US units.
