@@ -97,7 +97,10 @@ int RunSingle(const CliOptions& options, std::ostream& out) {
     out << json.Text() << "\n";
   } else {
     if (place) out << PlaceReport(*place, birth) << "\n";
-    out << NearestPlaceReport(near);
+    // The line naming the nearest place has English words only as yet.
+    if (options.language == Language::kEnglish) {
+      out << NearestPlaceReport(near);
+    }
     out << TextReport(birth, result, shownView, options.chartStyle);
   }
   std::string problem;
