@@ -24,6 +24,17 @@ std::vector<Json> ReadLines(const std::string& out) {
   return values;
 }
 
+// One run of `args` writes the JSON `row` holds.
+void ExpectSingleRunGives(const std::vector<std::string>& args,
+                          const Json& row) {
+  const CliRun single = RunCli(args);
+  ASSERT_EQ(single.status, 0) << single.err;
+  JsonReader reader(single.out);
+  const auto value = reader.ReadDocument();
+  ASSERT_TRUE(value) << reader.Error();
+  EXPECT_TRUE(*value == row) << single.out;
+}
+
 TEST(CliBatch, BadRowGetsAnErrorLineAndTheOthersAreComputed) {
   const CliRun run = RunCli({"--batch", kOneBadRow, "--json"});
   EXPECT_EQ(run.status, 1);
@@ -56,14 +67,7 @@ TEST(CliBatch, RowsEqualSingleRuns) {
       {"--name", "SITA", "--date", "1975-07-04", "--time", "06:15", "--lon",
        "74:00W", "--lat", "40:43S", "--zone", "27", "--dst", "--json"}};
   const Json* batchRows[] = {&rows[0], &rows[2]};
-  for (int i = 0; i < 2; ++i) {
-    const CliRun single = RunCli(singles[i]);
-    ASSERT_EQ(single.status, 0) << single.err;
-    JsonReader reader(single.out);
-    const auto value = reader.ReadDocument();
-    ASSERT_TRUE(value) << reader.Error();
-    EXPECT_TRUE(*value == *batchRows[i]) << "row " << i << "\n" << single.out;
-  }
+  for (int i = 0; i < 2; ++i) ExpectSingleRunGives(singles[i], *batchRows[i]);
 }
 
 TEST(CliBatch, LineNumbersCountEveryLineOfTheFile) {
@@ -125,14 +129,7 @@ TEST(CliBatch, RowsOfPlacesAndOffsetsEqualSingleRuns) {
       {"--name", "RAM", "--date", "1990-07-15", "--time", "12:00", "--lon",
        "85:19E", "--lat", "27:43N", "--utc-offset", "+05:45", "--json"}};
   const Json* batchRows[] = {&rows[0], &rows[1], &offsetRows[0]};
-  for (int i = 0; i < 3; ++i) {
-    const CliRun single = RunCli(singles[i]);
-    ASSERT_EQ(single.status, 0) << single.err;
-    JsonReader reader(single.out);
-    const auto value = reader.ReadDocument();
-    ASSERT_TRUE(value) << reader.Error();
-    EXPECT_TRUE(*value == *batchRows[i]) << "row " << i << "\n" << single.out;
-  }
+  for (int i = 0; i < 3; ++i) ExpectSingleRunGives(singles[i], *batchRows[i]);
   EXPECT_EQ(rows[1]["universal_hours"].number, 7.5);  // moved forward
 }
 

@@ -44,7 +44,6 @@ FrmMainAtlas::FrmMainAtlas(FrmMain* form)
 
   nearestZone_ = new QPushButton(form_->statusBar());
   nearestZone_->setObjectName("cmdNearestZone");
-  nearestZone_->setFlat(true);
   nearestZone_->hide();
   form_->statusBar()->addPermanentWidget(nearestZone_);
   connect(nearestZone_, &QPushButton::clicked, this, [this] {
@@ -72,18 +71,32 @@ void FrmMainAtlas::OfferNearestZone() {
   const BirthPlace place = PlaceAtBirth(near->city, form_->ListedBirthTime());
   if (!place.zone) return;
   nearest_ = near->city;
-  nearestZone_->setText(
-      tr("%1: use its zone, %2 at the birth")
-          .arg(NearPlaceText(*near), QString::fromStdString(UtcOffsetText(
-                                         place.zone->utcOffsetSeconds))));
+  const QString offer =
+      tr("Use the zone of the nearest place, %1 (%2): %3 at the birth")
+          .arg(QString::fromStdString(CityLabel(near->city)),
+               DistanceText(near->kilometres),
+               QString::fromStdString(
+                   UtcOffsetText(place.zone->utcOffsetSeconds)));
+  // The form keeps its size: a long name is shortened in its middle, and
+  // the whole offer is the button's tool tip.
+  const int room = form_->centralWidget()->width();
+  const int padding = 4 * nearestZone_->fontMetrics().averageCharWidth();
+  nearestZone_->setMaximumWidth(room);
+  nearestZone_->setText(nearestZone_->fontMetrics().elidedText(
+      offer, Qt::ElideMiddle, room - padding));
+  nearestZone_->setToolTip(offer);
   nearestZone_->show();
 }
 
+QString FrmMainAtlas::DistanceText(double kilometres) {
+  const long km = std::lround(kilometres);
+  return km < 1 ? tr("under 1 km") : tr("%1 km").arg(km);
+}
+
 QString FrmMainAtlas::NearPlaceText(const NearPlace& near) {
-  const long km = std::lround(near.kilometres);
-  const QString label = QString::fromStdString(CityLabel(near.city));
-  return km < 1 ? tr("near %1, under 1 km").arg(label)
-                : tr("near %1, %2 km").arg(label).arg(km);
+  return tr("near %1, %2")
+      .arg(QString::fromStdString(CityLabel(near.city)),
+           DistanceText(near.kilometres));
 }
 
 bool FrmMainAtlas::SelectZoneOf(const BirthPlace& place) {

@@ -47,6 +47,8 @@ class FrmMainAtlas : public QObject {
   // "near Sringeri, Karnataka, India, 3 km", for the form and the result
   // window of a birth given by its coordinates.
   static QString NearPlaceText(const NearPlace& near);
+  // "3 km", "under 1 km".
+  static QString DistanceText(double kilometres);
 
   // Settles a City box the user typed in and has not settled yet (see
   // CityBoxLeft). False when the user has to choose among several cities
@@ -69,8 +71,9 @@ class FrmMainAtlas : public QObject {
   void DropPlaceUnlessStillNamed();
   // The coordinates or the City box changed: with coordinates typed and the
   // City box empty, the status bar offers the zone of the atlas place
-  // nearest to them at the birth ("Near Sringeri, Karnataka, India, 3 km:
-  // use its zone, UTC+05:30 at the birth"); otherwise the offer goes.
+  // nearest to them at the birth ("Use the zone of the nearest place,
+  // Sringeri, Karnataka, India (3 km): UTC+05:30 at the birth"); otherwise
+  // the offer goes.
   void OfferNearestZone();
 
  protected:
