@@ -64,6 +64,16 @@ void Unquote(std::string& text) {
   text = plain;
 }
 
+// Whether trimmed fields are the column names of `format`, in any case.
+bool IsHeader(const std::vector<std::string>& fields,
+              const FormatColumns& format) {
+  if (fields.size() != format.columns.size()) return false;
+  for (std::size_t i = 0; i < fields.size(); ++i) {
+    if (!SameIgnoringCase(fields[i], format.columns[i])) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 BatchReader::Got BatchReader::ReadLine(Line& line, std::size_t keptFields,
@@ -109,12 +119,7 @@ bool BatchReader::ReadHeader() {
   if (fields[0].rfind(kByteOrderMark, 0) == 0) fields[0].erase(0, 3);
   for (std::string& field : fields) Trim(field);
   for (const FormatColumns& f : kFormats) {
-    if (fields.size() != f.columns.size()) continue;
-    bool same = true;
-    for (std::size_t i = 0; i < fields.size() && same; ++i) {
-      same = SameIgnoringCase(fields[i], f.columns[i]);
-    }
-    if (same) {
+    if (IsHeader(fields, f)) {
       format_ = f.format;
       return true;
     }
@@ -139,6 +144,11 @@ void BatchReader::ReadRow(BatchRow& row) {
                                 : "more than " + std::to_string(count));
     return;
   }
+  if (IsHeader(fields, f)) {
+    row.problem =
+        "the header line again; only line 1 may hold the column names";
+    return;
+  }
   BirthTexts& texts = row.texts;
   texts.name = std::move(fields[0]);
   texts.date = std::move(fields[1]);
@@ -157,8 +167,8 @@ void BatchReader::ReadRow(BatchRow& row) {
     case BatchFormat::kUtcOffset:
       texts.lon = std::move(fields[3]);
       texts.lat = std::move(fields[4]);
+      texts.offsetGiven = true;
       texts.utcOffset = std::move(fields[5]);
-      if (texts.utcOffset.empty()) row.problem = "utc_offset is empty";
       return;
     case BatchFormat::kPlace:
       Unquote(fields[3]);

@@ -25,6 +25,7 @@ struct PlaceTaken {
   std::size_t matchCount = 0;     // cities the query names whole
   std::vector<AtlasCity> others;  // the next most populous of them
   bool offsetFromAtlas = false;   // not --zone or --utc-offset
+  PlaceValues values;             // for the flags not given
   // What --dst or --no-dst changed of the offset the clocks showed; empty
   // when they changed nothing.
   std::string daylightNote;
@@ -36,17 +37,18 @@ struct PlaceOutcome {
 };
 
 // Looks `placeText` (whole names) up for the birth date and time of `birth`
-// and fills the texts of `birth` whose flags are not in `given`: the zone
-// entry and daylight saving that give the offset in force exactly, or else
-// the exact offset. --no-dst takes the zone's standard offset at that date
-// (London's in the summer of 1941 too, when the clocks were two hours on),
-// --dst the standard offset and one hour where the clocks showed standard
-// time. Fails, with one line saying why, when the date or time cannot be
-// read, the text names no city (with the closest names), or the database
-// does not know the city's zone and neither --zone nor --utc-offset was
-// given.
+// and finds the values of the flags not in `given`: the coordinates, the
+// zone entry and daylight saving that give the offset in force exactly, or
+// else the exact offset, city, state and country. --no-dst takes the zone's
+// standard offset at that date (London's in the summer of 1941 too, when the
+// clocks were two hours on), --dst the standard offset and one hour where
+// the clocks showed standard time. Fails, with one line saying why, when the
+// date or time cannot be read, the text names no city (with the closest
+// names), or the database does not know the city's zone and neither --zone
+// nor --utc-offset was given.
 PlaceOutcome ApplyPlace(const std::string& placeText,
-                        const std::set<std::string>& given, BirthTexts& birth);
+                        const std::set<std::string>& given,
+                        const BirthTexts& birth);
 
 // The birth of a batch row (or of a row imported into the birth library):
 // its texts read as the flags are, the place of a row of places looked up
@@ -87,7 +89,7 @@ void WriteNearestPlaceJson(JsonWriter& out,
 std::string NearestPlaceReport(const std::optional<NearPlace>& near);
 
 // --places: one line per matching city ("London, England, United Kingdom
-// 51:31N 0:8W Europe/London"), or the JSON array of them. Empty with
+// 51:31N 0:08W Europe/London"), or the JSON array of them. Empty with
 // `problem` set when nothing matches.
 std::string PlacesText(const std::string& query, std::string& problem);
 std::string PlacesJson(const std::string& query, std::string& problem);

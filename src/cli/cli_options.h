@@ -9,16 +9,11 @@
 #include <vector>
 
 #include "cli/birth_entry.h"
+#include "cli/exit_status.h"
 #include "present/chart_model.h"
 #include "tables/language.h"
 
 namespace tarvelin::cli {
-
-// Exit statuses of tarvelin-cli.
-constexpr int kExitOk = 0;
-constexpr int kExitBadRows = 1;   // a batch ran, some rows could not be read
-constexpr int kExitBadInput = 2;  // a bad flag or a bad single birth
-constexpr int kExitLibrary = 3;   // the birth library could not be used
 
 enum class Mode {
   kSingle,         // one birth from the birth flags

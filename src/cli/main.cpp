@@ -36,23 +36,20 @@ std::optional<Birth> SingleBirth(const CliOptions& options,
   if (options.given.count("--from-library")) {
     return BirthFromLibrary(options, status);
   }
-  BirthTexts texts = options.birth;
   status = kExitBadInput;
   if (options.given.count("--place")) {
-    PlaceOutcome outcome = ApplyPlace(options.place, options.given, texts);
+    PlaceOutcome outcome =
+        ApplyPlace(options.place, options.given, options.birth);
     if (!outcome.taken) {
       Complain(outcome.problem);
       return std::nullopt;
     }
     place = std::move(outcome.taken);
   }
-  BirthEntry entry = ReadBirth(texts);
+  BirthEntry entry = ReadBirth(options.birth, place ? &place->values : nullptr);
   if (!entry.birth) {
     Complain(entry.problem);
     return std::nullopt;
-  }
-  if (place && place->offsetFromAtlas) {
-    entry.birth->atlasZone = place->place.city.ianaZone;
   }
   return std::move(entry.birth);
 }
@@ -108,7 +105,7 @@ int RunSingle(const CliOptions& options, std::ostream& out) {
           {shownView, HoraLagnaSummary(result, options.language),
            HowItWasFound(birth, result, options.language), options.chartStyle},
           options.pdfPath, options.pngPath, problem)) {
-    Complain(problem);
+    Complain("tarvelin-cli: " + problem);
     return kExitWriteError;
   }
   // Saved after the result is out: a library that cannot be used costs the
@@ -171,7 +168,7 @@ int Run(const std::vector<std::string>& args, OutputStream& out) {
       out.stream() << HelpText();
       return kExitOk;
     case Mode::kVersion:
-      std::cout << VersionText();
+      out.stream() << VersionText();
       return kExitOk;
     case Mode::kZones:
       out.stream() << ZoneListText();

@@ -32,10 +32,4 @@ std::vector<std::string> HowItWasFound(const Birth& birth,
 // name it (WordsIn(language).howItWasFoundTitle in any language).
 extern const char kHowItWasFoundTitle[];
 
-// "15 March 1980" and "06:37:00" (two digits each), as both texts write
-// dates and times.
-std::string LongDateText(const CivilDateTime& t,
-                         Language language = Language::kEnglish);
-std::string ClockTimeText(const CivilDateTime& t);
-
 }  // namespace tarvelin

@@ -4,6 +4,7 @@
 
 #include "engine/angles.h"
 #include "present/position_text.h"
+#include "present/quantity_text.h"
 #include "present/report_words.h"
 #include "present/zone_text.h"
 #include "tables/house_significance.h"
@@ -14,14 +15,6 @@ const char* const kNoSunriseNotice =
     WordsIn(Language::kEnglish).noSunriseNotice;
 
 namespace {
-
-// "28° 36' N": degrees, minutes and the hemisphere letter.
-std::string CoordinateText(double value, const char* positive,
-                           const char* negative) {
-  const DegreesMinutes dm = ToDegreesMinutes(value);
-  return std::to_string(dm.degrees) + "\u00B0 " + std::to_string(dm.minutes) +
-         "'" + (dm.negative ? negative : positive);
-}
 
 // The lines of one marker cell: empty lines, "HL" on the Hora Lagna's.
 std::string MarkerText(const MarkerCell& cell, const char* horaLagnaMarker) {
@@ -80,15 +73,12 @@ ResultView PresentResult(const Birth& birth, const ChartResult& result,
 
   const CivilDateTime& t = birth.local;
   view.lblName = birth.name;
-  const std::string month =
-      t.month >= 1 && t.month <= 12 ? words.monthName[t.month - 1] : "";
-  view.lblDOB = Fill(words.formDate,
-                     {std::to_string(t.day), month, std::to_string(t.year)});
-  view.lblTOB = std::to_string(t.hour) + ":" + std::to_string(t.minute);
-  view.lblLatitude =
-      CoordinateText(birth.latitudeDegrees, words.north, words.south);
-  view.lblLongitude =
-      CoordinateText(birth.longitudeDegrees, words.east, words.west);
+  view.lblDOB = DateText(t, DateStyle::kForm, language);
+  view.lblTOB = TimeText(t, TimeStyle::kForm);
+  view.lblLatitude = CoordinateText(birth.latitudeDegrees, Axis::kLatitude,
+                                    CoordinateStyle::kLabel, language);
+  view.lblLongitude = CoordinateText(birth.longitudeDegrees, Axis::kLongitude,
+                                     CoordinateStyle::kLabel, language);
   view.lblCity = birth.city;
   view.lblState = birth.state;
   view.lblCountry = birth.country;

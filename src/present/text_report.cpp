@@ -8,6 +8,7 @@
 #include "present/chart_text.h"
 #include "present/explanation.h"
 #include "present/position_text.h"
+#include "present/quantity_text.h"
 #include "present/report_words.h"
 #include "present/terminal_text.h"
 #include "present/text_encoding.h"
@@ -53,8 +54,8 @@ void Details(std::ostringstream& out, const Birth& birth,
   // Name, date, time, longitude, latitude, city, state, country, zone list
   // entry, offset used; the place's parts only where given.
   const std::string values[10] = {TerminalSafe(view.lblName),
-                                  LongDateText(t, language),
-                                  ClockTimeText(t),
+                                  DateText(t, DateStyle::kLong, language),
+                                  TimeText(t, TimeStyle::kClock),
                                   view.lblLongitude,
                                   view.lblLatitude,
                                   TerminalSafe(view.lblCity),
@@ -104,7 +105,8 @@ void HoraLagnaBlock(std::ostringstream& out, const ChartResult& result,
   out << "  "
       << Fill(words.bornAfterSunrise,
               {std::to_string(result.timing->elapsedMinutes),
-               LongDateText(sunrise, language), ClockTimeText(sunrise)})
+               DateText(sunrise, DateStyle::kLong, language),
+               TimeText(sunrise, TimeStyle::kClock)})
       << "\n";
   const std::string inSign =
       SignFieldCaption("lblArudhaLagnaPresentInSign", language);

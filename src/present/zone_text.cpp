@@ -1,7 +1,7 @@
 #include "present/zone_text.h"
 
+#include "present/quantity_text.h"
 #include "present/report_words.h"
-#include "tables/utc_offset.h"
 #include "tables/zone_names.h"
 #include "tables/zone_table.h"
 
@@ -30,9 +30,8 @@ std::string ZoneSummaryText(const Birth& birth, Language language) {
     text += " (" + birth.atlasZone + ")";
   }
   if (birth.daylightSavingSeconds == 0) return text + words.noDaylightSaving;
-  // "UTC+01:00" without "UTC".
   return text + Fill(words.withDaylightSaving,
-                     {UtcOffsetText(birth.daylightSavingSeconds).substr(3)});
+                     {OffsetText(birth.daylightSavingSeconds)});
 }
 
 }  // namespace tarvelin

@@ -1,5 +1,6 @@
 #include "print/result_page.h"
 
+#include <QBuffer>
 #include <QColor>
 #include <QFont>
 #include <QFontMetricsF>
@@ -9,6 +10,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPen>
+#include <QSaveFile>
 #include <QStringList>
 #include <algorithm>
 #include <array>
@@ -295,27 +297,48 @@ void PaintResultPage(QPainter& painter, const QPageSize& pageSize,
   painter.restore();
 }
 
+QByteArray ResultPdfBytes(const ResultPage& page, const QPageSize& pageSize) {
+  QBuffer bytes;
+  bytes.open(QIODevice::WriteOnly);
+  {
+    QPdfWriter writer(&bytes);
+    writer.setPageSize(pageSize);
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    writer.setTitle(Text(
+        Fill(WordsIn(page.view.language).reportHeading, {page.view.lblName})));
+    writer.setCreator(QStringLiteral("Tarvelin"));
+    QPainter painter;
+    if (!painter.begin(&writer)) return {};
+    PaintResultPage(painter, pageSize, page);
+    if (!painter.end()) return {};
+  }
+  return bytes.data();
+}
+
+namespace {
+
+// Writes `bytes` to `path` in one step (a temporary file renamed over it
+// when complete); on failure "Cannot write the KIND file PATH: REASON".
+bool WritePageFile(const QString& path, const QByteArray& bytes,
+                   const char* kind, QString* error) {
+  QSaveFile file(path);
+  const bool written = !bytes.isEmpty() && file.open(QIODevice::WriteOnly) &&
+                       file.write(bytes) == bytes.size() && file.commit();
+  if (!written && error) {
+    *error = QStringLiteral("Cannot write the %1 file %2: %3")
+                 .arg(kind, path,
+                      bytes.isEmpty() ? QStringLiteral("the page could not "
+                                                       "be drawn")
+                                      : file.errorString());
+  }
+  return written;
+}
+
+}  // namespace
+
 bool WriteResultPdf(const QString& path, const ResultPage& page,
                     const QPageSize& pageSize, QString* error) {
-  QPdfWriter writer(path);
-  writer.setPageSize(pageSize);
-  writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-  writer.setTitle(Text(
-      Fill(WordsIn(page.view.language).reportHeading, {page.view.lblName})));
-  writer.setCreator(QStringLiteral("Tarvelin"));
-  QPainter painter;
-  if (!painter.begin(&writer)) {
-    if (error)
-      *error = QStringLiteral("Cannot write the PDF file %1").arg(path);
-    return false;
-  }
-  PaintResultPage(painter, pageSize, page);
-  if (!painter.end()) {
-    if (error)
-      *error = QStringLiteral("Cannot write the PDF file %1").arg(path);
-    return false;
-  }
-  return true;
+  return WritePageFile(path, ResultPdfBytes(page, pageSize), "PDF", error);
 }
 
 QImage RenderResultImage(const ResultPage& page, const QPageSize& pageSize,
@@ -331,17 +354,21 @@ QImage RenderResultImage(const ResultPage& page, const QPageSize& pageSize,
   return image;
 }
 
+QByteArray ResultPngBytes(const ResultPage& page, const QPageSize& pageSize,
+                          int dotsPerInch) {
+  QBuffer bytes;
+  bytes.open(QIODevice::WriteOnly);
+  if (!RenderResultImage(page, pageSize, dotsPerInch).save(&bytes, "PNG")) {
+    return {};
+  }
+  return bytes.data();
+}
+
 bool WriteResultPng(const QString& path, const ResultPage& page,
                     const QPageSize& pageSize, int dotsPerInch,
                     QString* error) {
-  const QImage image = RenderResultImage(page, pageSize, dotsPerInch);
-  if (!image.save(path, "PNG")) {
-    if (error) {
-      *error = QStringLiteral("Cannot write the image file %1").arg(path);
-    }
-    return false;
-  }
-  return true;
+  return WritePageFile(path, ResultPngBytes(page, pageSize, dotsPerInch),
+                       "image", error);
 }
 
 }  // namespace tarvelin

@@ -71,6 +71,10 @@ TEST(BatchInput, LinesHeaderAndFields) {
        "7 end@4"},
       {"bad dst", kHeader + "\nA,b,c,d,e,f,yes\n",
        "2!dst must be 0 or 1 end@3"},
+      {"header again",
+       kHeader + "\n" + kRow + "\n NAME,date,time,lon,lat,zone,DST\n",
+       "2:RAM 3!the header line again; only line 1 may hold the column names "
+       "end@4"},
       {"longest line kept",
        kHeader + "\n" + kRow.substr(0, 3) +
            std::string(kMaxLineBytes - kRow.size(), ' ') + kRow.substr(3) +
@@ -116,7 +120,7 @@ TEST(BatchInput, RowsOfPlacesAndOfExactOffsets) {
                  "A,2000-01-01,12:00,85:19E,27:43N,+05:45\n"
                  "B,2000-01-01,12:00,85:19E,27:43N,\n"
                  "C,2000-01-01,12:00,85:19E,27:43N,+05:45,0\n"),
-            "2:A||85:19E|+05:45 3!utc_offset is empty 4!expected 6 fields "
+            "2:A||85:19E|+05:45 3:B||85:19E| 4!expected 6 fields "
             "name,date,time,lon,lat,utc_offset, found more than 6 ");
   // Headers that mix the kinds are none of them.
   EXPECT_EQ(Read("name,date,time,lon,lat,place\n" + kRow), "no header@1");

@@ -9,6 +9,7 @@
 
 #include "atlas/atlas_table.h"
 #include "atlas/place_text.h"
+#include "present/quantity_text.h"
 #include "tables/zone_table.h"
 
 namespace tarvelin {

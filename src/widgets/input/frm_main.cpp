@@ -23,6 +23,7 @@
 #include <functional>
 #include <utility>
 
+#include "present/quantity_text.h"
 #include "present/zone_text.h"
 #include "tables/utc_offset.h"
 #include "tables/zone_table.h"
