@@ -91,7 +91,12 @@ TEST(CliJson, DelhiBirthHasEveryKeyOfTheRightKind) {
                                                "notice",
                                                "options",
                                                "hora_lagna_day",
-                                               "hora_lagna_margin"}));
+                                               "hora_lagna_margin",
+                                               "nearest_place"}));
+  // Coordinates given without --place are named by the nearest place.
+  EXPECT_EQ(r["nearest_place"]["text"].text,
+            "near Defence Colony, National Capital Territory of Delhi, India, "
+            "5 km");
 
   const Json& input = r["input"];
   EXPECT_EQ(Keys(input),
