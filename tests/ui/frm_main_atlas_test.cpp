@@ -10,6 +10,7 @@
 #include <QtTest>
 
 #include "tables/zone_table.h"
+#include "ui_test_main.h"
 #include "ui_test_support.h"
 #include "widgets/common/app_seams.h"
 #include "widgets/input/frm_main.h"
@@ -311,5 +312,5 @@ void FrmMainAtlasTest::filledBoxesStayEditableAndTheWebSearchStays() {
 
 }  // namespace tarvelin
 
-QTEST_MAIN(tarvelin::FrmMainAtlasTest)
+TARVELIN_TEST_MAIN(tarvelin::FrmMainAtlasTest);
 #include "frm_main_atlas_test.moc"

@@ -21,6 +21,7 @@
 
 #include "result_form_access.h"
 #include "shell/mdi.h"
+#include "ui_test_main.h"
 #include "ui_test_support.h"
 #include "widgets/input/frm_main.h"
 #include "widgets/result/frm_display.h"
@@ -196,5 +197,5 @@ void ScreenFitTest::inputFormFitsTheScreen() {
   QVERIFY(test::SaveScreenshot(&form, "input_form_" + CaseName()));
 }
 
-QTEST_MAIN(ScreenFitTest)
+TARVELIN_TEST_MAIN(ScreenFitTest);
 #include "screen_fit_test.moc"
