@@ -1,6 +1,6 @@
 // Benchmarks: one whole calculation (birth run, retrograde marks, three
-// sunrises, sunrise run, special lagnas), with and without the result
-// window's texts, and the throughput of --batch --json over 100,000
+// sunrises, sunrise run, special lagnas) under the classic rules and under
+// the centre rule, with and without the result window's texts, and the throughput of --batch --json over 100,000
 // generated births, run in-process.
 #include <benchmark/benchmark.h>
 
@@ -33,6 +33,17 @@ void BM_Calculate(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_Calculate);
+
+// The numbers under the traditional Hindu sunrise (the disc's centre on the
+// horizon, found by iterating on the engine's Sun), with another ayanamsa.
+void BM_CalculateCentre(benchmark::State& state) {
+  const Birth birth = DelhiEveningBirth();
+  const CalculationOptions options{SunriseRule::kCentre, Ayanamsa::kLahiri};
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(Calculate(birth, options));
+  }
+}
+BENCHMARK(BM_CalculateCentre);
 
 // The numbers and the texts of the result window.
 void BM_CalculateAndPresent(benchmark::State& state) {

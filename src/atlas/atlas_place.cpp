@@ -1,10 +1,11 @@
 // What a chosen city fills in for a birth: coordinates as degrees and
 // minutes, the zone in force and its zone-list entry.
 #include <cmath>
-#include <cstdio>
 #include <string>
 
 #include "atlas/atlas.h"
+#include "chart/birth_limits.h"
+#include "present/quantity_text.h"
 
 namespace tarvelin {
 namespace {
@@ -24,17 +25,13 @@ constexpr CityTime kCityTimes[] = {
 
 // "02:30" of a clock reading.
 std::string ClockText(const CivilDateTime& t) {
-  char clock[8];
-  std::snprintf(clock, sizeof clock, "%02d:%02d", t.hour % 100, t.minute % 100);
-  return clock;
+  return TimeText(t, TimeStyle::kHoursMinutes);
 }
 
 // "2015-03-08 06:30:00 UT".
 std::string UniversalText(const CivilDateTime& t) {
-  std::string text = IsoText(t);
-  const auto at = text.find('T');
-  if (at != std::string::npos) text[at] = ' ';
-  return text + " UT";
+  return DateText(t, DateStyle::kIso) + " " + TimeText(t, TimeStyle::kClock) +
+         " UT";
 }
 
 }  // namespace
@@ -44,8 +41,9 @@ BirthPlace PlaceAtBirth(const AtlasCity& city,
   BirthPlace place;
   place.city = city;
   place.localBirth = localBirth;
-  place.longitude = ToDegreesMinutes(city.longitudeDegrees, 179);
-  place.latitude = ToDegreesMinutes(city.latitudeDegrees, 89);
+  place.longitude =
+      ToDegreesMinutes(city.longitudeDegrees, kMaxLongitudeDegrees);
+  place.latitude = ToDegreesMinutes(city.latitudeDegrees, kMaxLatitudeDegrees);
   place.zone = ZoneAtLocalTime(city.ianaZone, localBirth);
   if (place.zone) {
     place.zonePosition = ZoneListPosition(*place.zone);

@@ -7,14 +7,16 @@
 #include <array>
 
 #include "atlas/atlas.h"
+#include "chart/birth_limits.h"
 #include "tables/utc_offset.h"
 
 namespace tarvelin {
 namespace {
 
 constexpr std::int64_t kSecondsPerDay = 86400;
-// No place has ever been more than 14 hours from UTC (Line Islands, +14).
-constexpr std::int64_t kLargestOffsetSeconds = 14 * 3600;
+// No place has ever been further from UTC than the largest offset a birth
+// may have (Line Islands, +14).
+constexpr std::int64_t kLargestOffsetSeconds = kLargestUtcOffsetSeconds;
 // Half a year, to look at the other season of the same year.
 constexpr std::int64_t kHalfYearSeconds = 182 * kSecondsPerDay;
 

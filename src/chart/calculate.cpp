@@ -10,6 +10,7 @@
 #include "engine/ascendant.h"
 #include "engine/moon.h"
 #include "engine/planets.h"
+#include "engine/time_base.h"
 #include "tables/house_significance.h"
 
 namespace tarvelin {
@@ -26,22 +27,32 @@ void LagnaMarker(std::array<MarkerCell, 12>& cells, int cell,
 
 }  // namespace
 
-ChartResult Calculate(const Birth& birth) {
+ChartResult Calculate(const Birth& birth, const CalculationOptions& options) {
   ChartResult r;
+  r.options = options;
   const ClockOffset offset{birth.utcOffsetSeconds, birth.daylightSavingSeconds};
 
+  // The birth's instant, once: its clock minute (the seconds count only in
+  // the time since sunrise) in universal time.
+  CivilDateTime clockMinute = birth.local;
+  clockMinute.second = 0;
+  const UniversalInstant instant = InstantOf(clockMinute, offset);
+  const SiderealCorrections correction =
+      SiderealCorrectionsAt(options.ayanamsa, instant);
+
   // Birth run of the engine.
-  const AscendantOutputs ascendant = CalcAscendant(
-      birth.local, offset, birth.latitudeDegrees, birth.longitudeDegrees);
-  const MoonOutputs moon = CalcMoon(birth.local, offset);
-  r.universalHours = ascendant.UniversalHours;
-  r.siderealCorrection = ascendant.SiderealCorrection;
-  r.siderealAscendant = ascendant.SiderealAscendant;
+  r.universalHours = instant.universalHours;
+  r.siderealCorrection = correction.ascendantAndPlanets;
+  r.ayanamsa = -correction.ascendantAndPlanets;
+  r.siderealAscendant =
+      CalcAscendant(instant, birth.latitudeDegrees, birth.longitudeDegrees,
+                    correction.ascendantAndPlanets);
+  const MoonOutputs moon = CalcMoon(instant, correction.moon);
   r.moonLongitude = moon.MoonLongitude;
   r.moonNakshatraStart = moon.MoonNakshatraStart;
-  r.longitudes = CalcPlanets(birth.local, offset, ascendant.SiderealCorrection);
+  r.longitudes = CalcPlanets(instant, correction.ascendantAndPlanets);
   r.longitudes[kMoon] = moon.MoonLongitude;
-  r.longitudes[kAscendant] = ascendant.SiderealAscendant;
+  r.longitudes[kAscendant] = r.siderealAscendant;
   // The birth date as typed: no zone or daylight saving.
   r.retrograde = RetroFlagsAt(birth.local);
 
@@ -61,9 +72,9 @@ ChartResult Calculate(const Birth& birth) {
   // Sunrise and sunset of the birth day, the day before and the day after.
   const CivilDateTime birthDate{
       birth.local.year, birth.local.month, birth.local.day, 0, 0, 0};
-  const auto riseSet = [&birth](const CivilDateTime& date) {
-    return CalcSunRiseSunSet(date, birth.latitudeDegrees,
-                             birth.longitudeDegrees, birth.utcOffsetSeconds);
+  const auto riseSet = [&birth, &options](const CivilDateTime& date) {
+    return SunRiseSunSet(options.sunrise, date, birth.latitudeDegrees,
+                         birth.longitudeDegrees, birth.utcOffsetSeconds);
   };
   r.birthDay = riseSet(birthDate);
   r.dayBefore = riseSet(AddDays(birthDate, -1));
@@ -90,12 +101,19 @@ ChartResult Calculate(const Birth& birth) {
   // birth instant's sidereal correction.
   const ReferenceTiming& timing = *r.timing;
   r.sunriseSunLongitude =
-      CalcPlanets(timing.sunrise, offset, ascendant.SiderealCorrection)[kSun];
+      CalcPlanets(InstantOf(timing.sunrise, offset),
+                  correction.ascendantAndPlanets)[kSun];
 
+  // Whole minutes since sunrise under the classic rule, to the second under
+  // the others.
+  const double elapsedMinutes =
+      CountsSeconds(options.sunrise)
+          ? static_cast<double>(timing.elapsedSeconds) / 60.0
+          : static_cast<double>(timing.elapsedMinutes);
   SpecialLagnas& l = r.lagnas;
-  l.ghati = GhatiLagnaStep(r.sunriseSunLongitude, timing.elapsedMinutes);
-  l.hora = HoraLagnaStep(r.sunriseSunLongitude, timing.elapsedMinutes);
-  l.bhava = BhavaLagnaStep(r.sunriseSunLongitude, timing.elapsedMinutes);
+  l.ghati = GhatiLagnaStep(r.sunriseSunLongitude, elapsedMinutes);
+  l.hora = HoraLagnaStep(r.sunriseSunLongitude, elapsedMinutes);
+  l.bhava = BhavaLagnaStep(r.sunriseSunLongitude, elapsedMinutes);
   l.varnada =
       VarnadaLagnaStep(std::floor(r.siderealAscendant), std::floor(l.hora));
   l.pranapadaSignIndex =

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "chart/calculation_options.h"
 #include "chart/reference_sunrise.h"
 #include "engine/civil_time.h"
 #include "sunrise/retrograde.h"
@@ -43,10 +44,15 @@ struct HoraLagna {
 };
 
 struct ChartResult {
+  CalculationOptions options;  // the rules the numbers were found with
+
   // The birth run: the universal time of the birth instant and the sidereal
   // positions then.
   double universalHours = 0;      // of the birth instant, not folded
   double siderealCorrection = 0;  // degrees (negative: the ayanamsa)
+  // The ayanamsa taken off the ascendant, Sun, planets and nodes, degrees
+  // (the classic one is a true ayanamsa, the others mean ones).
+  double ayanamsa = 0;
   double siderealAscendant = 0;   // degrees in [0, 360)
   double moonLongitude = 0;       // sidereal degrees in [0, 360)
   double moonNakshatraStart = 0;  // degrees
@@ -56,8 +62,9 @@ struct ChartResult {
   RetroFlagTable retrograde{};
   int ascendantSignIndex = 0;  // 0..11
 
-  // Sunrise and sunset (local clock, whole minutes) of the birth day, the
-  // day before and the day after; empty where the Sun does not rise or set.
+  // Sunrise and sunset (local clock; whole minutes under the classic rule,
+  // seconds under the others) of the birth day, the day before and the day
+  // after; empty where the Sun does not rise or set.
   RiseSet birthDay, dayBefore, dayAfter;
 
   // Empty at polar day or night, when the sunrise that times the birth

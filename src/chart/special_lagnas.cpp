@@ -56,16 +56,16 @@ ArudhaPadas CalcArudhaPadas(const BodySigns& signs) {
   return out;
 }
 
-double GhatiLagnaStep(double sunriseSunLongitude, std::int64_t elapsedMinutes) {
+double GhatiLagnaStep(double sunriseSunLongitude, double elapsedMinutes) {
   return FoldDown(sunriseSunLongitude +
                   kGhatiDegreesPerMinute * elapsedMinutes);
 }
 
-double HoraLagnaStep(double sunriseSunLongitude, std::int64_t elapsedMinutes) {
+double HoraLagnaStep(double sunriseSunLongitude, double elapsedMinutes) {
   return FoldDown(sunriseSunLongitude + kHoraDegreesPerMinute * elapsedMinutes);
 }
 
-double BhavaLagnaStep(double sunriseSunLongitude, std::int64_t elapsedMinutes) {
+double BhavaLagnaStep(double sunriseSunLongitude, double elapsedMinutes) {
   return FoldDown(sunriseSunLongitude +
                   kBhavaDegreesPerMinute * elapsedMinutes);
 }

@@ -28,9 +28,11 @@ struct ArudhaPadas {
 ArudhaPadas CalcArudhaPadas(const BodySigns& signs);
 
 // Sun at the reference sunrise plus 1.25, 0.5 and 0.25 degrees a minute.
-double GhatiLagnaStep(double sunriseSunLongitude, std::int64_t elapsedMinutes);
-double HoraLagnaStep(double sunriseSunLongitude, std::int64_t elapsedMinutes);
-double BhavaLagnaStep(double sunriseSunLongitude, std::int64_t elapsedMinutes);
+// The minutes since sunrise are whole under the classic rule and carry the
+// seconds (seconds / 60) under the others.
+double GhatiLagnaStep(double sunriseSunLongitude, double elapsedMinutes);
+double HoraLagnaStep(double sunriseSunLongitude, double elapsedMinutes);
+double BhavaLagnaStep(double sunriseSunLongitude, double elapsedMinutes);
 
 // The sign as far from the ascendant's as the kalas of the ninth lords from
 // the ascendant and the Moon add up to (mod 12), the ascendant counting one.

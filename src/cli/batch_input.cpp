@@ -33,6 +33,15 @@ bool SameIgnoringCase(const std::string& text, const char* name) {
   return i == text.size();
 }
 
+// Whether trimmed fields are the column names, in any case.
+bool IsHeader(const std::vector<std::string>& fields) {
+  if (fields.size() != kFieldCount) return false;
+  for (std::size_t i = 0; i < kFieldCount; ++i) {
+    if (!SameIgnoringCase(fields[i], kColumnNames[i])) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 BatchReader::Got BatchReader::ReadLine(Line& line) {
@@ -76,11 +85,8 @@ bool BatchReader::CheckHeader() {
     return false;
   }
   if (fields[0].rfind(kByteOrderMark, 0) == 0) fields[0].erase(0, 3);
-  for (std::size_t i = 0; i < kFieldCount; ++i) {
-    Trim(fields[i]);
-    if (!SameIgnoringCase(fields[i], kColumnNames[i])) return false;
-  }
-  return true;
+  for (std::string& field : fields) Trim(field);
+  return IsHeader(fields);
 }
 
 bool BatchReader::Next(BatchRow& row) {
@@ -118,6 +124,9 @@ bool BatchReader::Next(BatchRow& row) {
                     ", found " +
                     (fields.size() < kKeptFields ? std::to_string(fields.size())
                                                  : std::string("more than 7"));
+    } else if (IsHeader(fields)) {
+      row.problem =
+          "the header line again; only line 1 may hold the column names";
     } else if (fields[6] != "0" && fields[6] != "1") {
       row.problem = "dst must be 0 or 1";
     } else {

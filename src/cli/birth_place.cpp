@@ -1,24 +1,18 @@
 #include "cli/birth_place.h"
 
 #include <cmath>
-#include <cstdio>
 #include <sstream>
 #include <vector>
 
+#include "present/quantity_text.h"
 #include "present/terminal_text.h"
 #include "present/text_report.h"
+#include "rules/text_readers.h"
 #include "tables/utc_offset.h"
 #include "tables/zone_table.h"
 
 namespace tarvelin::cli {
 namespace {
-
-// "51:31N", "0:8W": the way --lat and --lon take an angle.
-std::string AngleText(const DegreesMinutes& angle, char positive,
-                      char negative) {
-  return std::to_string(angle.degrees) + ":" + std::to_string(angle.minutes) +
-         (angle.negative ? negative : positive);
-}
 
 const char* FitName(LocalTimeFit fit) {
   switch (fit) {
@@ -75,20 +69,22 @@ std::string UnknownZoneProblem(const BirthPlace& place) {
          "--zones)";
 }
 
-// "+05:45" for --utc-offset.
-std::string OffsetFlagText(int offsetSeconds) {
-  return UtcOffsetText(offsetSeconds).substr(3);
-}
-
 }  // namespace
 
 PlaceOutcome ApplyPlace(const std::string& placeText,
-                        const std::set<std::string>& given, BirthTexts& birth) {
+                        const std::set<std::string>& given,
+                        const BirthTexts& birth) {
   PlaceOutcome outcome;
-  const std::optional<DateParts> date = ReadDate(birth.date, outcome.problem);
-  if (!date) return outcome;
-  const std::optional<ClockTime> time = ReadTime(birth.time, outcome.problem);
-  if (!time) return outcome;
+  const Reading<CivilDate> date = ReadDate(birth.date);
+  if (!date) {
+    outcome.problem = date.problem.message;
+    return outcome;
+  }
+  const Reading<ClockTime> time = ReadClockTime(birth.time);
+  if (!time) {
+    outcome.problem = time.problem.message;
+    return outcome;
+  }
 
   const CivilDateTime localBirth{date->year, date->month,  date->day,
                                  time->hour, time->minute, time->second};
@@ -104,18 +100,26 @@ PlaceOutcome ApplyPlace(const std::string& placeText,
     return outcome;
   }
 
-  auto fill = [&given](const char* flag, std::string& text,
-                       const std::string& value) {
-    if (!given.count(flag)) text = value;
-  };
-  fill("--lon", birth.lon, AngleText(place.longitude, 'E', 'W'));
-  fill("--lat", birth.lat, AngleText(place.latitude, 'N', 'S'));
+  PlaceValues values;
+  // The coordinates to the minute, as the form's boxes would take them.
+  if (!given.count("--lon")) {
+    values.longitudeDegrees =
+        DegreesFromEntry(place.longitude.degrees, place.longitude.minutes,
+                         place.longitude.negative);
+  }
+  if (!given.count("--lat")) {
+    values.latitudeDegrees =
+        DegreesFromEntry(place.latitude.degrees, place.latitude.minutes,
+                         place.latitude.negative);
+  }
   const bool dstGiven = given.count("--dst") || given.count("--no-dst");
   bool offsetFromAtlas = false;
   if (!zoneGiven && place.zoneChoice) {
     // An entry and box that give the offset in force exactly.
-    birth.zone = std::to_string(place.zoneChoice->position);
-    if (!dstGiven) birth.dst = place.zoneChoice->daylightSaving;
+    PlaceValues::Zone& zone = values.zone.emplace();
+    zone.zoneIndex = place.zoneChoice->position;
+    zone.daylightSaving =
+        dstGiven ? birth.dst : place.zoneChoice->daylightSaving;
     offsetFromAtlas = true;
   } else if (!zoneGiven) {
     // Only the exact offset will do; --dst and --no-dst still say whether
@@ -130,15 +134,18 @@ PlaceOutcome ApplyPlace(const std::string& placeText,
       offset += kSecondsPerHour;
       saving = kSecondsPerHour;
     }
-    birth.utcOffset = OffsetFlagText(offset);
-    birth.utcOffsetDaylightSeconds = saving;
+    PlaceValues::Zone& exact = values.zone.emplace();
+    exact.utcOffsetSeconds = offset;
+    exact.daylightSavingSeconds = saving;
     offsetFromAtlas = true;
   }
-  fill("--city", birth.city, place.city.name);
-  fill("--state", birth.state, place.city.state);
-  fill("--country", birth.country, place.city.country);
-  outcome.taken = PlaceTaken{placeText, place, lookup.matchCount,
-                             lookup.runnerUp, offsetFromAtlas};
+  if (offsetFromAtlas) values.atlasZone = place.city.ianaZone;
+  if (!given.count("--city")) values.city = place.city.name;
+  if (!given.count("--state")) values.state = place.city.state;
+  if (!given.count("--country")) values.country = place.city.country;
+  outcome.taken =
+      PlaceTaken{placeText,       place,           lookup.matchCount,
+                 lookup.runnerUp, offsetFromAtlas, std::move(values)};
   return outcome;
 }
 
@@ -161,10 +168,8 @@ std::optional<std::string> FarZoneWarning(const Birth& birth) {
   if (!ZoneFarFromLongitude(birth.utcOffsetSeconds, birth.longitudeDegrees)) {
     return std::nullopt;
   }
-  const DegreesMinutes lon = ToDegreesMinutes(birth.longitudeDegrees, 179);
-  char where[32];
-  std::snprintf(where, sizeof where, "%d:%02d%c", lon.degrees, lon.minutes,
-                lon.negative ? 'W' : 'E');
+  const std::string where = CoordinateText(
+      birth.longitudeDegrees, Axis::kLongitude, CoordinateStyle::kEntry);
   const long apart = std::lround(
       MeridianDistanceDegrees(birth.utcOffsetSeconds, birth.longitudeDegrees));
   return "The zone " + UtcOffsetText(birth.utcOffsetSeconds) +
@@ -204,10 +209,10 @@ void WritePlaceJson(JsonWriter& out, const PlaceTaken& taken) {
   out.Key("exact_zone_dst");
   place.zoneChoice ? out.Bool(place.zoneChoice->daylightSaving) : out.Null();
   out.Key("universal_time");
-  zone ? out.String(IsoText(zone->universal)) : out.Null();
+  zone ? out.String(DateTimeText(zone->universal)) : out.Null();
   out.Key("other_universal_time");
   zone && zone->fit != LocalTimeFit::Unique
-      ? out.String(IsoText(zone->otherUniversal))
+      ? out.String(DateTimeText(zone->otherUniversal))
       : out.Null();
   out.Key("city_time_note");
   out.OptionalString(CityTimeNote(place));
@@ -228,7 +233,7 @@ std::string PlaceReport(const PlaceTaken& taken) {
     out << "  " << UtcOffsetText(zone.utcOffsetSeconds) << " at the birth, "
         << (zone.daylightSaving
                 ? "daylight saving in force (" +
-                      UtcOffsetText(zone.daylightSavingSeconds).substr(3) + ")"
+                      OffsetText(zone.daylightSavingSeconds) + ")"
                 : std::string("no daylight saving"))
         << "\n  standard time " << UtcOffsetText(zone.standardOffsetSeconds);
     if (place.zonePosition) {
@@ -265,9 +270,11 @@ std::string PlacesText(const std::string& query, std::string& problem) {
   std::ostringstream out;
   for (const AtlasCity& city : cities) {
     out << CityLabel(city) << "  "
-        << AngleText(ToDegreesMinutes(city.latitudeDegrees, 89), 'N', 'S')
+        << CoordinateText(city.latitudeDegrees, Axis::kLatitude,
+                          CoordinateStyle::kEntry)
         << " "
-        << AngleText(ToDegreesMinutes(city.longitudeDegrees, 179), 'E', 'W')
+        << CoordinateText(city.longitudeDegrees, Axis::kLongitude,
+                          CoordinateStyle::kEntry)
         << "  " << city.ianaZone << "\n";
   }
   return out.str();

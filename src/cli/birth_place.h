@@ -24,6 +24,7 @@ struct PlaceTaken {
   std::size_t matchCount = 0;         // cities the query names whole
   std::optional<AtlasCity> runnerUp;  // the next most populous of them
   bool offsetFromAtlas = false;       // not --zone or --utc-offset
+  PlaceValues values;                 // for the flags not given
 };
 
 struct PlaceOutcome {
@@ -32,14 +33,16 @@ struct PlaceOutcome {
 };
 
 // Looks `placeText` (whole names) up for the birth date and time of `birth`
-// and fills the texts of `birth` whose flags are not in `given`: the zone
-// entry and daylight saving that give the offset in force exactly, or else
-// the exact offset (--dst and --no-dst honoured over the atlas). Fails, with
-// one line saying why, when the date or time cannot be read, the text names
-// no city (with the closest names), or the database does not know the
-// city's zone and neither --zone nor --utc-offset was given.
+// and finds the values of the flags not in `given`: the coordinates, the
+// zone entry and daylight saving that give the offset in force exactly, or
+// else the exact offset (--dst and --no-dst honoured over the atlas), city,
+// state and country. Fails, with one line saying why, when the date or time
+// cannot be read, the text names no city (with the closest names), or the
+// database does not know the city's zone and neither --zone nor
+// --utc-offset was given.
 PlaceOutcome ApplyPlace(const std::string& placeText,
-                        const std::set<std::string>& given, BirthTexts& birth);
+                        const std::set<std::string>& given,
+                        const BirthTexts& birth);
 
 // The lines --place adds on standard error: which of several cities of the
 // name was taken, a clock time skipped or repeated (with the other reading's
@@ -57,7 +60,7 @@ void WritePlaceJson(JsonWriter& out, const PlaceTaken& taken);
 std::string PlaceReport(const PlaceTaken& taken);
 
 // --places: one line per matching city ("London, England, United Kingdom
-// 51:31N 0:8W Europe/London"), or the JSON array of them. Empty with
+// 51:31N 0:08W Europe/London"), or the JSON array of them. Empty with
 // `problem` set when nothing matches.
 std::string PlacesText(const std::string& query, std::string& problem);
 std::string PlacesJson(const std::string& query, std::string& problem);

@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "engine/angles.h"
-#include "engine/ayanamsa.h"
 #include "engine/time_base.h"
 
 namespace tarvelin {
@@ -85,13 +84,10 @@ double NakshatraStartOf(double siderealLongitude) {
   return kNakshatraStarts[static_cast<std::size_t>(k)];
 }
 
-MoonOutputs CalcMoon(const CivilDateTime& local, const ClockOffset& offset) {
-  const double localHours = local.hour + local.minute / 60.0;
-  const double universalHours = UniversalHours(localHours, offset);
-  const double jdn = JulianDayNumber(local.month, local.day, local.year);
-  const double t2000 = CenturiesSinceJ2000(jdn, universalHours);
-
-  double sidereal = TropicalMoonDegrees(t2000) + SiderealCorrection2000(t2000);
+MoonOutputs CalcMoon(const UniversalInstant& instant,
+                     double siderealCorrection) {
+  const double t2000 = CenturiesSinceJ2000(instant);
+  double sidereal = TropicalMoonDegrees(t2000) + siderealCorrection;
   if (sidereal < 0) sidereal += 360.0;
   // A tiny negative value plus 360 can round to 360 itself.
   if (sidereal >= 360.0) sidereal -= 360.0;

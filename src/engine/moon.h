@@ -4,7 +4,6 @@
 
 #include <array>
 
-#include "engine/civil_time.h"
 #include "engine/time_base.h"
 
 namespace tarvelin {
@@ -22,7 +21,22 @@ struct MoonOutputs {
   double MoonNakshatraStart = 0;  // kNakshatraStarts[Int(60 x lon / 800)]
 };
 
-// The local clock's hour and minute count (its seconds do not).
-MoonOutputs CalcMoon(const CivilDateTime& local, const ClockOffset& offset);
+// CalcMoon: the Moon's sidereal longitude and the start of its nakshatra.
+//
+// Given:    instant (UT); siderealCorrection, minus the ayanamsa, degrees
+// Returned: the sidereal longitude, degrees, [0, 360), and its nakshatra's
+//           start from kNakshatraStarts
+// Notes:    1. The tropical longitude is the Moon's mean longitude L' plus
+//              the 25 largest periodic terms of the longitude, with the mean
+//              arguments D, M, M', F to their linear terms and the
+//              eccentricity factor E = 1 - 0.002516 T - 0.0000074 T^2 (T in
+//              Julian centuries from J2000.0): geocentric, mean equinox of
+//              the date, no parallax; within about 0.02° of the full theory.
+//           2. Under the classic ayanamsa the correction is
+//              SiderealCorrection2000 of the instant.
+// Source:   the truncated ELP-2000/82 lunar theory as Meeus gives it,
+//           Astronomical Algorithms (2nd ed. 1998), chapter 47, table 47.A.
+MoonOutputs CalcMoon(const UniversalInstant& instant,
+                     double siderealCorrection);
 
 }  // namespace tarvelin

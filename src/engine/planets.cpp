@@ -5,7 +5,6 @@
 
 #include "engine/angles.h"
 #include "engine/ayanamsa.h"
-#include "engine/civil_time.h"
 #include "engine/time_base.h"
 
 namespace tarvelin {
@@ -13,7 +12,6 @@ namespace {
 
 // The node goes back to degrees with 180 / 3.1416, a rounded pi.
 constexpr double kNodeDegreesPerRadian = 180.0 / 3.1416;
-constexpr double kJulianDaysPerCentury = 36525.0;
 
 // The rows of the element table.
 enum class Body { Mercury, Venus, Sun, Mars, Jupiter, Saturn };
@@ -164,17 +162,9 @@ double PrecessionSinceJ2000Degrees(double d) {
   return PrecessionArcseconds(d / kJulianDaysPerCentury) / kArcsecondsPerDegree;
 }
 
-PlanetLongitudes CalcPlanets(const CivilDateTime& local,
-                             const ClockOffset& offset,
+PlanetLongitudes CalcPlanets(const UniversalInstant& instant,
                              double siderealCorrection) {
-  // Local clock time to universal time with calendar carries; the clock's
-  // seconds do not count.
-  CivilDateTime clock = local;
-  clock.second = 0;
-  const CivilDateTime ut = AddSeconds(clock, -offset.utcOffsetSeconds);
-  const double d =
-      DayNumberJ2000(ut.year, ut.month, ut.day, ut.hour, ut.minute, ut.second);
-
+  const double d = DayNumberJ2000(instant);
   PlanetLongitudes out{};
 
   // The elements give longitudes of the equinox of J2000.0, while the
@@ -208,6 +198,16 @@ PlanetLongitudes CalcPlanets(const CivilDateTime& local,
   out[kRahu] = rahu;
   out[kKetu] = ketu;
   return out;
+}
+
+SunPosition SunOfDate(double d) {
+  const double t = d / kJulianDaysPerCentury;
+  const Position earth = EarthPosition(t);
+  SunPosition sun;
+  sun.longitudeDegrees = FoldDegrees(LongitudeSeenFrom(earth, Body::Sun, t) +
+                                     PrecessionSinceJ2000Degrees(d));
+  sun.distanceAu = std::hypot(earth.x, earth.y);
+  return sun;
 }
 
 }  // namespace tarvelin

@@ -5,22 +5,36 @@
 namespace tarvelin {
 namespace {
 
-constexpr double kJulianDaysPerCentury = 36525.0;
-constexpr double kJd1900 = 2415020.0;   // JD of 1900 January 0.5 (B1900 base)
-constexpr double kJdJ2000 = 2451545.0;  // JD of 2000 January 1.5 (J2000.0)
+constexpr double kJd1900 = 2415020.0;  // JD of 1900 January 0.5 (B1900 base)
 
 // Last Julian day number read in the Julian calendar: 15 October 1582 as a
 // Julian-calendar date (the Gregorian reform followed 4 October 1582).
 constexpr double kLastJulianCalendarDay = 2299171.0;
 
-double Centuries(double julianDayNumber, double universalHours, double epoch) {
+double Centuries(const UniversalInstant& instant, double epoch) {
   // The day number belongs to noon, so the Julian date of the instant is
   // JDN - 0.5 + UT / 24.
-  return (julianDayNumber - epoch + universalHours / 24.0 - 0.5) /
+  return (instant.julianDayNumber - epoch + instant.universalHours / 24.0 -
+          0.5) /
          kJulianDaysPerCentury;
 }
 
 }  // namespace
+
+UniversalInstant InstantOf(const CivilDateTime& local,
+                           const ClockOffset& offset) {
+  double localHours = local.hour + local.minute / 60.0;
+  if (local.second != 0) localHours += local.second / 3600.0;
+  UniversalInstant instant;
+  instant.julianDayNumber = JulianDayNumber(local.month, local.day, local.year);
+  instant.universalHours = UniversalHours(localHours, offset);
+  instant.universal = AddSeconds(local, -offset.utcOffsetSeconds);
+  return instant;
+}
+
+double JulianDate(const UniversalInstant& instant) {
+  return instant.julianDayNumber - 0.5 + instant.universalHours / 24.0;
+}
 
 double JulianDayNumber(int month, int day, int year) {
   // Months counted from March of the year -4800, so that the leap day falls
@@ -48,12 +62,12 @@ double UniversalHours(double localHours, const ClockOffset& offset) {
   return ut - offset.daylightSavingSeconds / 3600.0;
 }
 
-double CenturiesSince1900(double julianDayNumber, double universalHours) {
-  return Centuries(julianDayNumber, universalHours, kJd1900);
+double CenturiesSince1900(const UniversalInstant& instant) {
+  return Centuries(instant, kJd1900);
 }
 
-double CenturiesSinceJ2000(double julianDayNumber, double universalHours) {
-  return Centuries(julianDayNumber, universalHours, kJdJ2000);
+double CenturiesSinceJ2000(const UniversalInstant& instant) {
+  return Centuries(instant, kJdJ2000);
 }
 
 double DayNumberJ2000(int year, int month, int day, int hour, int minute,
@@ -68,16 +82,16 @@ double DayNumberJ2000(int year, int month, int day, int hour, int minute,
   return d + (hour + minute / 60.0 + second / 3600.0) / 24.0;
 }
 
+double DayNumberJ2000(const UniversalInstant& instant) {
+  const CivilDateTime& t = instant.universal;
+  return DayNumberJ2000(t.year, t.month, t.day, t.hour, t.minute, t.second);
+}
+
 double SiderealTimeDegrees(double t1900, double universalHours,
                            double westLongitudeDeg) {
-  // Newcomb's Greenwich sidereal time in hours at 0h UT: 6h 38m 45.836s
-  // (6.6460656 h) + 2400.0513 h per century + 0.0000258 h per century^2.
-  // T1900 already holds the time of day, so UT is added at the rate 1.
   const double s = 15.0 * (6.6460656 + 2400.0513 * t1900 +
                            0.0000258 * t1900 * t1900 + universalHours) -
                    westLongitudeDeg;
-  // Fold down below 360; a negative value stays (only its sine, cosine and
-  // tangent are ever used).
   return s >= 360.0 ? std::fmod(s, 360.0) : s;
 }
 

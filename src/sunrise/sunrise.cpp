@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "sunrise/horizon_crossing.h"
+
 namespace tarvelin {
 namespace {
 
@@ -115,6 +117,20 @@ std::optional<CivilDateTime> EventTime(Event event, int dayOfYearFromZero,
 }
 
 }  // namespace
+
+RiseSet SunRiseSunSet(SunriseRule rule, const CivilDateTime& date,
+                      double latitudeDegrees, double longitudeDegrees,
+                      int utcOffsetSeconds) {
+  if (rule == SunriseRule::kClassic) {
+    return CalcSunRiseSunSet(date, latitudeDegrees, longitudeDegrees,
+                             utcOffsetSeconds);
+  }
+  const HorizonAltitude altitude = rule == SunriseRule::kLimb
+                                       ? HorizonAltitude::kUpperLimb
+                                       : HorizonAltitude::kCentre;
+  return HorizonCrossings(altitude, date, latitudeDegrees, longitudeDegrees,
+                          utcOffsetSeconds);
+}
 
 RiseSet CalcSunRiseSunSet(const CivilDateTime& date, double latitudeDegrees,
                           double longitudeDegrees, int utcOffsetSeconds) {

@@ -71,6 +71,10 @@ TEST(BatchInput, LinesHeaderAndFields) {
        "7 end@4"},
       {"bad dst", kHeader + "\nA,b,c,d,e,f,yes\n",
        "2!dst must be 0 or 1 end@3"},
+      {"header again",
+       kHeader + "\n" + kRow + "\n NAME,date,time,lon,lat,zone,DST\n",
+       "2:RAM 3!the header line again; only line 1 may hold the column names "
+       "end@4"},
       {"longest line kept",
        kHeader + "\n" + kRow.substr(0, 3) +
            std::string(kMaxLineBytes - kRow.size(), ' ') + kRow.substr(3) +

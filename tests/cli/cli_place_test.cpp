@@ -308,7 +308,7 @@ TEST(CliPlaces, ListsTheMatches) {
   const CliRun run = RunCli({"--places", "Chenn"});
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out.substr(0, run.out.find('\n')),
-            "Chennai, Tamil Nadu, India  13:5N 80:17E  Asia/Kolkata");
+            "Chennai, Tamil Nadu, India  13:05N 80:17E  Asia/Kolkata");
 
   const CliRun json = RunCli({"--places", "Chenn", "--json"});
   ASSERT_EQ(json.status, 0) << json.err;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "present/quantity_text.h"
 #include "tables/zone_table.h"
 
 namespace tarvelin {

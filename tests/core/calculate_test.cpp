@@ -11,6 +11,7 @@
 #include <thread>
 #include <vector>
 
+#include "engine/ayanamsa.h"
 #include "present/result_json.h"
 #include "present/result_view.h"
 #include "tables/house_significance.h"
@@ -23,6 +24,11 @@ constexpr int kIndianTime = 34;       // "Indian Time, IST, +5.3"
 constexpr int kEasternStandard = 27;  // "Eastern Standard Time,EST,-5.0"
 constexpr int kBritishSummer = 16;    // "British Summer Time,BST,+1.0"
 constexpr int kGreenwich = 29;        // "Greenwich Mean Time,GMT,0.0"
+
+// a - b folded into [-180, 180), degrees.
+double AngleDifference(double a, double b) {
+  return std::fmod(a - b + 540.0, 360.0) - 180.0;
+}
 
 Birth At(const CivilDateTime& local, double latitude, double longitude,
          int zone, bool daylightSaving = false) {
@@ -154,6 +160,77 @@ TEST_F(DayEdges, SecondsDoNotReachTheElapsedMinutes) {
   ASSERT_TRUE(r.timing);
   EXPECT_EQ(r.timing->elapsedMinutes, 10);
   EXPECT_EQ(r.timing->elapsedSeconds, 659);
+  // Nor the positions: they are those of the birth's clock minute.
+  const ChartResult onTheMinute =
+      Calculate(BirthAt(AddSeconds(sunrise_, 10 * 60)));
+  EXPECT_EQ(r.longitudes, onTheMinute.longitudes);
+}
+
+// The ayanamsa chosen moves every sidereal position by its difference from
+// the classic one; the Moon, which the classic rule corrects with its own
+// form, by the difference from that.
+TEST(CalculateOptions, AnAyanamsaMovesEveryPositionByItsDifference) {
+  const ChartResult classic = Calculate(kDelhiEvening);
+  const UniversalInstant instant =
+      InstantOf({1980, 3, 15, 21, 5, 0}, {19800, 0});
+  for (const Ayanamsa kind : {Ayanamsa::kLahiri, Ayanamsa::kRaman,
+                              Ayanamsa::kKrishnamurti, Ayanamsa::kFaganBradley}) {
+    const ChartResult r = Calculate(kDelhiEvening, {SunriseRule::kClassic, kind});
+    const double ayanamsa = MeanAyanamsaDegrees(kind, JulianDate(instant));
+    EXPECT_NEAR(r.ayanamsa, ayanamsa, 1e-12) << NameOf(kind);
+    for (const int body : {kSun, kMars, kSaturn, kRahu, kAscendant}) {
+      EXPECT_NEAR(AngleDifference(r.longitudes[body], classic.longitudes[body]),
+                  classic.ayanamsa - ayanamsa, 1e-9)
+          << NameOf(kind) << " body " << body;
+    }
+    const double classicMoonAyanamsa =
+        -SiderealCorrection2000(CenturiesSinceJ2000(instant));
+    EXPECT_NEAR(AngleDifference(r.moonLongitude, classic.moonLongitude),
+                classicMoonAyanamsa - ayanamsa, 1e-9)
+        << NameOf(kind);
+  }
+  // Lahiri lies within a few arcseconds of the classic ayanamsa.
+  EXPECT_NEAR(Calculate(kDelhiEvening, {SunriseRule::kClassic,
+                                        Ayanamsa::kLahiri})
+                  .ayanamsa,
+              classic.ayanamsa, 10.0 / 3600);
+}
+
+// In India the disc's centre reaches the horizon 3.3 to 4.7 minutes after
+// the upper edge appears with refraction (semi-diameter and refraction,
+// about 50', at the Sun's slant there); the classic model's sunrise, with
+// its own errors of a minute or two, comes 1.5 to 6 minutes before the
+// centre's. Counted to the second from the later sunrise, the Hora Lagna
+// runs behind the classic rule's.
+TEST(CalculateOptions, TheCentreRuleRisesLaterAndCountsSeconds) {
+  for (int month = 1; month <= 12; ++month) {
+    Birth b = kDelhiEvening;
+    b.local = {2010, month, 10, 15, 20, 41};
+    const ChartResult classic = Calculate(b);
+    const ChartResult limb = Calculate(b, {SunriseRule::kLimb, {}});
+    const ChartResult centre = Calculate(b, {SunriseRule::kCentre, {}});
+    ASSERT_TRUE(classic.horaLagna && centre.horaLagna && centre.timing &&
+                limb.timing);
+    const auto minutesAfter = [](const ChartResult& a, const ChartResult& b) {
+      return SecondsBetween(a.timing->sunrise, b.timing->sunrise) / 60.0;
+    };
+    EXPECT_GE(minutesAfter(limb, centre), 3.3) << "month " << month;
+    EXPECT_LE(minutesAfter(limb, centre), 4.7) << "month " << month;
+    EXPECT_GE(minutesAfter(classic, centre), 1.5) << "month " << month;
+    EXPECT_LE(minutesAfter(classic, centre), 6.0) << "month " << month;
+    const double behind = AngleDifference(classic.horaLagna->longitude,
+                                          centre.horaLagna->longitude);
+    EXPECT_GT(behind, 0.4) << "month " << month;
+    EXPECT_LT(behind, 3.0) << "month " << month;
+    // Half a degree a minute, 1/120 degree a second since that sunrise.
+    EXPECT_EQ(centre.timing->elapsedSeconds,
+              SecondsBetween(centre.timing->sunrise, b.local));
+    EXPECT_NEAR(centre.horaLagna->longitude,
+                std::fmod(centre.sunriseSunLongitude +
+                              centre.timing->elapsedSeconds / 120.0,
+                          360.0),
+                1e-9);
+  }
 }
 
 // Nothing of one calculation reaches the next, in turn or at the same time.

@@ -48,9 +48,22 @@ struct Place {
   int zoneHours;
 };
 
+// The ascendant with the classic correction of its instant, as Calculate
+// takes it.
+struct AscendantOutputs {
+  double UniversalHours;
+  double SiderealCorrection;
+  double SiderealAscendant;
+};
+AscendantOutputs AscendantAt(const CivilDateTime& local, int offsetSeconds,
+                             double latitude, double longitude) {
+  const UniversalInstant instant = InstantOf(local, {offsetSeconds, 0});
+  const double correction = SiderealCorrection1900(CenturiesSince1900(instant));
+  return {instant.universalHours, correction,
+          CalcAscendant(instant, latitude, longitude, correction)};
+}
 AscendantOutputs Ascendant(const Place& p) {
-  return CalcAscendant(p.local, ClockOffset{p.zoneHours * 3600, 0}, p.latitude,
-                       p.longitude);
+  return AscendantAt(p.local, p.zoneHours * 3600, p.latitude, p.longitude);
 }
 
 // Tropical ascendants at 1987 April 10, 0h UT, from the published Greenwich
@@ -92,8 +105,8 @@ TEST(EngineAscendant, AscendantBelowTheAyanamsaFoldsToNearly360) {
   int nearFullCircle = 0;
   for (int minute = 0; minute < 24 * 60; minute += 4) {
     const AscendantOutputs out =
-        CalcAscendant({2000, 1, 1, minute / 60, minute % 60, 0},
-                      ClockOffset{19800, 0}, 28 + 36 / 60.0, 77 + 12 / 60.0);
+        AscendantAt({2000, 1, 1, minute / 60, minute % 60, 0}, 19800,
+                    28 + 36 / 60.0, 77 + 12 / 60.0);
     ASSERT_GE(out.SiderealAscendant, 0.0) << "minute " << minute;
     ASSERT_LT(out.SiderealAscendant, 360.0) << "minute " << minute;
     const double tropical = out.SiderealAscendant - out.SiderealCorrection;
@@ -119,9 +132,9 @@ TEST(EngineAscendant, AtSiderealTimeZeroTheAscendantLiesInTheEasternHalf) {
     for (int minute = 0; minute < 24 * 60; ++minute) {
       p.local.hour = minute / 60;
       p.local.minute = minute % 60;
-      const double ut = p.local.hour + p.local.minute / 60.0;
-      const double s = SiderealTimeDegrees(
-          CenturiesSince1900(JulianDayNumber(1, 1, 2000), ut), ut, 0.0);
+      const UniversalInstant instant = InstantOf(p.local, {});
+      const double s = SiderealTimeDegrees(CenturiesSince1900(instant),
+                                           instant.universalHours, 0.0);
       const double fromZero = std::fmin(s, 360.0 - s);
       if (fromZero < bestSidereal) {
         bestSidereal = fromZero;

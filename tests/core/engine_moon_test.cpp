@@ -12,6 +12,17 @@ namespace {
 
 constexpr ClockOffset kUniversalClock{0, 0};
 
+// The Moon at a clock time with the classic correction of its instant.
+MoonOutputs MoonAt(const CivilDateTime& local, const ClockOffset& offset) {
+  const UniversalInstant instant = InstantOf(local, offset);
+  return CalcMoon(instant, SiderealCorrection2000(CenturiesSinceJ2000(instant)));
+}
+
+// The classic correction of the Moon at a universal time.
+double MoonCorrectionAt(const CivilDateTime& ut) {
+  return SiderealCorrection2000(CenturiesSinceJ2000(InstantOf(ut, {})));
+}
+
 // The 25-term series against the full lunar theory of the reference file:
 // the terms left out stay below a hundredth of a degree at these instants.
 TEST(EngineMoon, TropicalLongitudeAgreesWithTheReferenceTheory) {
@@ -20,13 +31,10 @@ TEST(EngineMoon, TropicalLongitudeAgreesWithTheReferenceTheory) {
   for (const ReferenceLongitude& ref : ReadReferenceLongitudes()) {
     if (ref.body != "Moon") continue;
     ++rows;
-    const MoonOutputs out =
-        CalcMoon({ref.year, ref.month, ref.day, ref.hour, ref.minute, 0},
-                 kUniversalClock);
-    const double t2000 =
-        CenturiesSinceJ2000(JulianDayNumber(ref.month, ref.day, ref.year),
-                            ref.hour + ref.minute / 60.0);
-    const double tropical = out.MoonLongitude - SiderealCorrection2000(t2000);
+    const CivilDateTime ut{ref.year, ref.month, ref.day,
+                           ref.hour, ref.minute, 0};
+    const MoonOutputs out = MoonAt(ut, kUniversalClock);
+    const double tropical = out.MoonLongitude - MoonCorrectionAt(ut);
     EXPECT_NEAR(AngleDifferenceDeg(tropical, ref.longitudeDeg), 0.0,
                 kToleranceDeg)
         << ref.year << "-" << ref.month << "-" << ref.day << " " << ref.hour
@@ -41,9 +49,9 @@ TEST(EngineMoon, TropicalLongitudeAgreesWithTheReferenceTheory) {
 TEST(EngineMoon, ZoneAndDaylightSavingMoveTheInstant) {
   // 17:30 at zone +5:30 with daylight saving is 11:00 UT.
   EXPECT_DOUBLE_EQ(
-      CalcMoon({1992, 4, 12, 17, 30, 0}, ClockOffset{23400, 3600})
+      MoonAt({1992, 4, 12, 17, 30, 0}, ClockOffset{23400, 3600})
           .MoonLongitude,
-      CalcMoon({1992, 4, 12, 11, 0, 0}, kUniversalClock).MoonLongitude);
+      MoonAt({1992, 4, 12, 11, 0, 0}, kUniversalClock).MoonLongitude);
 }
 
 TEST(EngineMoon, NakshatraTableHoldsThirteenPointThreeThreeSteps) {
@@ -83,12 +91,10 @@ TEST(EngineMoon, MoonBelowTheAyanamsaTakesTheLastNakshatra) {
   int found = 0;
   for (int step = 0; step < 4 * 30; ++step) {
     const CivilDateTime ut{2000, 1, 1 + step / 4, (step % 4) * 6, 0, 0};
-    const MoonOutputs out = CalcMoon(ut, kUniversalClock);
+    const MoonOutputs out = MoonAt(ut, kUniversalClock);
     ASSERT_GE(out.MoonLongitude, 0.0);
     ASSERT_LT(out.MoonLongitude, 360.0);
-    const double t2000 =
-        CenturiesSinceJ2000(JulianDayNumber(1, ut.day, 2000), ut.hour);
-    const double tropical = out.MoonLongitude - SiderealCorrection2000(t2000);
+    const double tropical = out.MoonLongitude - MoonCorrectionAt(ut);
     if (tropical >= 360.0 && out.MoonLongitude >= 346.6667) {
       EXPECT_DOUBLE_EQ(out.MoonNakshatraStart, 346.58);
       ++found;

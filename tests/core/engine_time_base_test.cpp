@@ -36,17 +36,47 @@ TEST(EngineTimeBase, JulianDayNumbersAcrossTheCalendarSwitch) {
 }
 
 TEST(EngineTimeBase, EpochsOfTheCenturiesAndTheDayNumber) {
-  const double jdn2000 = JulianDayNumber(1, 1, 2000);
-  EXPECT_NEAR(CenturiesSinceJ2000(jdn2000, 12.0), 0.0, kMicroCentury);
+  const UniversalInstant j2000 = InstantOf({2000, 1, 1, 12, 0, 0}, {});
+  EXPECT_NEAR(CenturiesSinceJ2000(j2000), 0.0, kMicroCentury);
   // JD 2415020.0 (1899 December 31, 12:00) lies 36525 days earlier.
-  EXPECT_NEAR(CenturiesSince1900(jdn2000, 12.0), 1.0, kMicroCentury);
-  EXPECT_NEAR(DayNumberJ2000(2000, 1, 1, 12, 0), 0.0, kMicroDay);
-  EXPECT_NEAR(CenturiesSince1900(JulianDayNumber(12, 31, 1899), 12.0), 0.0,
+  EXPECT_NEAR(CenturiesSince1900(j2000), 1.0, kMicroCentury);
+  EXPECT_NEAR(DayNumberJ2000(j2000), 0.0, kMicroDay);
+  EXPECT_EQ(JulianDate(j2000), 2451545.0);
+  EXPECT_NEAR(CenturiesSince1900(InstantOf({1899, 12, 31, 12, 0, 0}, {})),
+              0.0, kMicroCentury);
+  // 06:00 on New Year's Day at +18:00 is noon of 31 December UT: the
+  // universal hours stay unfolded (-12) and carry into the day count.
+  const UniversalInstant east = InstantOf({2000, 1, 1, 6, 0, 0}, {64800, 0});
+  EXPECT_EQ(east.universalHours, -12.0);
+  EXPECT_NEAR(CenturiesSinceJ2000(east),
+              CenturiesSinceJ2000(InstantOf({1999, 12, 31, 12, 0, 0}, {})),
               kMicroCentury);
-  // An unfolded universal time carries into the day count.
-  EXPECT_NEAR(CenturiesSinceJ2000(jdn2000, -12.0),
-              CenturiesSinceJ2000(JulianDayNumber(12, 31, 1999), 12.0),
-              kMicroCentury);
+}
+
+TEST(EngineTimeBase, TheInstantsUniversalDateCarriesBothWays) {
+  struct Case {
+    CivilDateTime local;
+    ClockOffset offset;
+    CivilDateTime universal;
+  };
+  const Case cases[] = {
+      // India, 00:10 on New Year's Day: 18:40 of 31 December.
+      {{2000, 1, 1, 0, 10, 0}, {19800, 0}, {1999, 12, 31, 18, 40, 0}},
+      // New York daylight time, 22:30 on 31 December: 02:30 next year.
+      {{1999, 12, 31, 22, 30, 0}, {-14400, 3600}, {2000, 1, 1, 2, 30, 0}},
+      // Leap day reached from 1 March.
+      {{2000, 3, 1, 2, 0, 0}, {19800, 0}, {2000, 2, 29, 20, 30, 0}},
+      // Kolkata before 1948, +5:53:20, seconds kept.
+      {{1940, 7, 15, 0, 30, 59}, {21200, 0}, {1940, 7, 14, 18, 37, 39}},
+  };
+  for (const Case& c : cases) {
+    const UniversalInstant instant = InstantOf(c.local, c.offset);
+    EXPECT_EQ(instant.universal, c.universal) << IsoText(c.local);
+    // Both forms name the same instant.
+    EXPECT_NEAR(DayNumberJ2000(instant), JulianDate(instant) - 2451545.0,
+                kMicroDay)
+        << IsoText(c.local);
+  }
 }
 
 TEST(EngineTimeBase, DayNumberAgreesWithTheJulianDayNumber) {
@@ -94,7 +124,7 @@ TEST(EngineTimeBase, SiderealTimeFollowsNewcombAndTheLongitude) {
   constexpr double kArcsecond = 1.0 / 3600;
   // 1987 April 10, 0h UT: Greenwich mean sidereal time 13h 10m 46.3668s
   // (a published worked example) = 197.693195 degrees.
-  const double t1900 = CenturiesSince1900(JulianDayNumber(4, 10, 1987), 0.0);
+  const double t1900 = CenturiesSince1900(InstantOf({1987, 4, 10, 0, 0, 0}, {}));
   EXPECT_NEAR(SiderealTimeDegrees(t1900, 0.0, 0.0), 197.693195,
               1.0 * kArcsecond);
   // 77° 12' east is 77.2 degrees later; 100 degrees west is 100 earlier.

@@ -1,12 +1,15 @@
 // The input form's atlas: cities offered under the City box, and what
 // choosing one fills in.
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
+#include <QStatusBar>
 #include <QtTest>
 
 #include "tables/zone_table.h"
@@ -29,7 +32,12 @@ class FrmMainAtlasTest : public QObject {
   void offsetWithoutEntryIsTakenExactly();
   void summerTimesOfOtherLengthsTakeTheirEntry_data();
   void summerTimesOfOtherLengthsTakeTheirEntry();
-  void retypedPlaceDropsTheAtlasValues();
+  void leavingTheCityBoxSettlesThePlace_data();
+  void leavingTheCityBoxSettlesThePlace();
+  void severalCitiesAreOfferedOnce();
+  void typedCoordinatesStayWithAnUnknownCity();
+  void editedCountryDropsTheAtlasValues();
+  void typedHourPassesThroughNoOtherHour();
   void cityTimeIsNotedOnce();
   void filledBoxesStayEditableAndTheWebSearchStays();
 
@@ -37,6 +45,12 @@ class FrmMainAtlasTest : public QObject {
   void SetBirth(int year, int month, int day, int hour);
   // Types `typed` into the City box and picks `label` from the list.
   void Choose(const QString& typed, const QString& label);
+  // Presses `key` where the keyboard is: the open list of cities, or the
+  // focused box.
+  void Press(Qt::Key key);
+  QAbstractItemView* CityList() const;
+  QStringList Offered() const;
+  QString Note() const { return form_->statusBar()->currentMessage(); }
 
   std::unique_ptr<FrmMain> form_;
   std::unique_ptr<test::InputFormControls> ui_;  // form_'s, by name
@@ -55,7 +69,8 @@ void FrmMainAtlasTest::init() {
   form_ = std::make_unique<FrmMain>();
   ui_ = std::make_unique<test::InputFormControls>(form_.get());
   form_->show();
-  QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+  form_->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(form_.get()));
 }
 
 void FrmMainAtlasTest::cleanup() {
@@ -92,6 +107,28 @@ void FrmMainAtlasTest::Choose(const QString& typed, const QString& label) {
   popup->setCurrentIndex(offered->index(row, 0));
   QTest::keyClick(popup, Qt::Key_Return);
   QTRY_VERIFY(!popup->isVisible());
+}
+
+void FrmMainAtlasTest::Press(Qt::Key key) {
+  QWidget* target = QApplication::activePopupWidget();
+  if (target == nullptr) target = QApplication::focusWidget();
+  QVERIFY(target != nullptr);
+  QTest::keyClick(target, key);
+}
+
+QAbstractItemView* FrmMainAtlasTest::CityList() const {
+  return test::FindChild<QCompleter>(form_.get(), "cityCompleter")->popup();
+}
+
+QStringList FrmMainAtlasTest::Offered() const {
+  const QAbstractItemModel* offered =
+      test::FindChild<QCompleter>(form_.get(), "cityCompleter")
+          ->completionModel();
+  QStringList labels;
+  for (int row = 0; row < offered->rowCount(); ++row) {
+    labels.append(offered->index(row, 0).data().toString());
+  }
+  return labels;
 }
 
 void FrmMainAtlasTest::choosingACityFillsEveryBox_data() {
@@ -234,34 +271,133 @@ void FrmMainAtlasTest::summerTimesOfOtherLengthsTakeTheirEntry() {
   QCOMPARE(ui_->chkDST->isChecked(), dst);
 }
 
-// Editing City, State or Country drops what the atlas filled, unless the
-// three still name the chosen city.
-void FrmMainAtlasTest::retypedPlaceDropsTheAtlasValues() {
+// The City box left with a typed text: one city of that whole name is
+// filled as if chosen, several are offered, none (or an empty box) takes
+// away what the previous place filled. The boxes never keep another
+// place's state, coordinates or zone.
+void FrmMainAtlasTest::leavingTheCityBoxSettlesThePlace_data() {
+  QTest::addColumn<QString>("before");  // the label chosen first, or ""
+  QTest::addColumn<QString>("typed");
+  QTest::addColumn<QStringList>("place");   // city, state, country
+  QTest::addColumn<QStringList>("angles");  // lon deg, min, lat deg, min
+  QTest::addColumn<int>("zone");            // list position
+  QTest::addColumn<QString>("note");        // the status bar
+  const QString chennai = "Chennai, Tamil Nadu, India";
+  const QStringList none = {"", "", "", ""};
+  QTest::newRow("Chennai typed, nothing before")
+      << ""
+      << "Chennai" << QStringList{"Chennai", "Tamil Nadu", "India"}
+      << QStringList{"80", "17", "13", "5"} << 34 << "";
+  QTest::newRow("Mumbai typed over Chennai")
+      << chennai << "Mumbai" << QStringList{"Mumbai", "Maharashtra", "India"}
+      << QStringList{"72", "53", "19", "4"} << 34 << "";
+  QTest::newRow("Chennai retyped by its former name")
+      << chennai << "madras" << QStringList{"madras", "Tamil Nadu", "India"}
+      << QStringList{"80", "17", "13", "5"} << 34 << "";
+  QTest::newRow("London retyped over London")
+      << "London, England, United Kingdom"
+      << "London" << QStringList{"London", "England", "United Kingdom"}
+      << QStringList{"0", "8", "51", "31"} << 29 << "";
+  QTest::newRow("not in the atlas, Chennai before")
+      << chennai << "Xyzzyville" << QStringList{"Xyzzyville", "", ""} << none
+      << 0
+      << QString::fromUtf8(
+             "\u201cXyzzyville\u201d is not in the atlas: "
+             "enter the coordinates and the zone");
+  QTest::newRow("emptied, Chennai before")
+      << chennai << "" << QStringList{"", "", ""} << none << 0 << "";
+  QTest::newRow("two Hyderabads, Chennai before")
+      << chennai << "Hyderabad" << QStringList{"Hyderabad", "", ""} << none << 0
+      << "";
+}
+
+void FrmMainAtlasTest::leavingTheCityBoxSettlesThePlace() {
+  QFETCH(QString, before);
+  QFETCH(QString, typed);
+  QFETCH(QStringList, place);
+  QFETCH(QStringList, angles);
+  QFETCH(int, zone);
+  QFETCH(QString, note);
   SetBirth(1990, 7, 15, 12);
-  Choose("Chenn", "Chennai, Tamil Nadu, India");
-  QCOMPARE(ui_->txtLonD->text(), QString("80"));
+  if (!before.isEmpty()) Choose(before.section(',', 0, 0), before);
 
-  // Still Chennai: its former name, typed letter by letter.
+  ui_->txtMCity->setFocus();
   ui_->txtMCity->selectAll();
-  QTest::keyClicks(ui_->txtMCity, "madras");
-  emit ui_->txtMCity->editingFinished();
-  QCOMPARE(ui_->txtLonD->text(), QString("80"));
-  QCOMPARE(ui_->cmbTimeZone->currentText(), QString("Indian Time, IST, +5.3"));
+  QTest::keyClick(ui_->txtMCity, Qt::Key_Backspace);
+  QTest::keyClicks(ui_->txtMCity, typed);
+  Press(Qt::Key_Tab);
 
-  // Mumbai typed over it without choosing: Chennai's values go.
-  ui_->txtMCity->selectAll();
-  QTest::keyClicks(ui_->txtMCity, "Mumbai");
-  QCOMPARE(ui_->txtLonD->text(), QString("80"));  // until the edit ends
-  emit ui_->txtMCity->editingFinished();
-  for (const QLineEdit* box :
-       {ui_->txtLonD, ui_->txtLonM, ui_->txtLatD, ui_->txtLatM}) {
-    QVERIFY2(box->text().isEmpty(), qPrintable(box->objectName()));
+  const bool several = typed == "Hyderabad";
+  QCOMPARE(QApplication::focusWidget(),
+           several ? ui_->txtMCity : ui_->txtMState);
+  QTRY_COMPARE(CityList()->isVisible(), several);
+  if (several) {
+    QCOMPARE(Offered(),
+             (QStringList{"Hyderabad, Telangana, India",
+                          QString::fromUtf8("Hyder\u0101b\u0101d, Sindh "
+                                            "Province, Pakistan")}));
   }
-  QCOMPARE(ui_->cmbTimeZone->currentIndex(), 0);
-  QVERIFY(!ui_->chkDST->isChecked());
+  QCOMPARE((QStringList{ui_->txtMCity->text(), ui_->txtMState->text(),
+                        ui_->txtMCountry->text()}),
+           place);
+  QCOMPARE((QStringList{ui_->txtLonD->text(), ui_->txtLonM->text(),
+                        ui_->txtLatD->text(), ui_->txtLatM->text()}),
+           angles);
+  QCOMPARE(ui_->cmbTimeZone->currentIndex(), zone);
+  QCOMPARE(Note(), note);
+  QVERIFY2(messages_.isEmpty(), qPrintable(messages_.join("\n")));
+}
 
-  // The country edited after a pick drops it too, at the latest when the
-  // birth is computed.
+// Several cities of one name are offered when the box is left, and once:
+// left again without a choice, the text stays as typed. Enter in the box
+// offers them too, and computes nothing until one is chosen.
+void FrmMainAtlasTest::severalCitiesAreOfferedOnce() {
+  SetBirth(1990, 7, 15, 12);
+  ui_->txtName->setText("RAM");
+  QSignalSpy computed(form_.get(), &FrmMain::calculationRequested);
+  ui_->txtMCity->setFocus();
+  QTest::keyClicks(ui_->txtMCity, "Hyderabad");
+  Press(Qt::Key_Return);
+  QCOMPARE(computed.count(), 0);
+  QTRY_VERIFY(CityList()->isVisible());
+  QCOMPARE(Offered().size(), 2);
+  QCOMPARE(QApplication::focusWidget(), ui_->txtMCity);
+
+  Press(Qt::Key_Escape);
+  QTRY_VERIFY(!CityList()->isVisible());
+  Press(Qt::Key_Tab);
+  QCOMPARE(QApplication::focusWidget(), ui_->txtMState);
+  QVERIFY(!CityList()->isVisible());
+  QVERIFY2(Note().startsWith(QString::fromUtf8(
+               "Several places are called \u201cHyderabad\u201d")),
+           qPrintable(Note()));
+  QVERIFY(ui_->txtLonD->text().isEmpty());
+
+  // Typed again and chosen from the list.
+  Choose("Hyderabad", "Hyderabad, Telangana, India");
+  QCOMPARE(ui_->txtLonD->text(), QString("78"));
+  QCOMPARE(computed.count(), 0);
+}
+
+// Coordinates and a zone the user typed belong to no atlas city: a city
+// the atlas lacks leaves them.
+void FrmMainAtlasTest::typedCoordinatesStayWithAnUnknownCity() {
+  QTest::keyClicks(ui_->txtLonD, "12");
+  QTest::keyClicks(ui_->txtLonM, "30");
+  ui_->cmbTimeZone->setCurrentIndex(34);
+  ui_->txtMCity->setFocus();
+  QTest::keyClicks(ui_->txtMCity, "Xyzzyville");
+  Press(Qt::Key_Tab);
+  QCOMPARE(ui_->txtLonD->text(), QString("12"));
+  QCOMPARE(ui_->txtLonM->text(), QString("30"));
+  QCOMPARE(ui_->cmbTimeZone->currentIndex(), 34);
+  QVERIFY(Note().contains("not in the atlas"));
+}
+
+// The country edited after a pick drops what the atlas filled, at the
+// latest when the birth is computed.
+void FrmMainAtlasTest::editedCountryDropsTheAtlasValues() {
+  SetBirth(1990, 7, 15, 12);
   Choose("Lond", "London, England, United Kingdom");
   QVERIFY(ui_->chkDST->isChecked());
   ui_->txtMCountry->setFocus();
@@ -272,6 +408,20 @@ void FrmMainAtlasTest::retypedPlaceDropsTheAtlasValues() {
   QVERIFY(!ui_->chkDST->isChecked());
   ui_->cboMonth->setCurrentIndex(0);  // no city to work out again
   QVERIFY(!ui_->chkDST->isChecked());
+}
+
+// Hour 15 typed as "1" "5" on the day London's clocks skipped 01:00-02:00:
+// hour 1 on the way is no birth time, and says nothing.
+void FrmMainAtlasTest::typedHourPassesThroughNoOtherHour() {
+  SetBirth(1990, 3, 25, 0);
+  Choose("Lond", "London, England, United Kingdom");
+  QVERIFY(!ui_->chkDST->isChecked());
+  ui_->cboHH->setFocus();
+  QTest::keyClicks(ui_->cboHH, "15");
+  Press(Qt::Key_Tab);
+  QCOMPARE(ui_->cboHH->currentText(), QString("15"));
+  QVERIFY2(messages_.isEmpty(), qPrintable(messages_.join("\n")));
+  QVERIFY(ui_->chkDST->isChecked());
 }
 
 // Mumbai before 1955: the recorded time may be Bombay Time.

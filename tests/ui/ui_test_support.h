@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -107,30 +108,50 @@ struct TypedBirth {
   const char *city, *state, *country;
 };
 
+// Presses `key` where the keyboard is: an open popup (the list of cities
+// under the City box) or the focused widget.
+inline void PressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+  QWidget* target = QApplication::activePopupWidget();
+  if (target == nullptr) target = QApplication::focusWidget();
+  if (target == nullptr) qFatal("no widget has the keyboard");
+  QTest::keyClick(target, key, modifiers);
+}
+
+// Types over the text of `box`, as a person who tabs into it does.
+inline void TypeInto(QLineEdit* box, const QString& text) {
+  box->setFocus(Qt::TabFocusReason);
+  box->selectAll();
+  if (text.isEmpty()) {
+    QTest::keyClick(box, Qt::Key_Delete);
+  } else {
+    QTest::keyClicks(box, text);
+  }
+}
+
+// The boxes in the order of the form; the City box is left with Tab, so
+// that the atlas fills what it knows of the city before the rest is typed
+// over it. The window must be active.
 inline void Type(FrmMain& f, const TypedBirth& b) {
   const test::InputFormControls c(&f);
-  for (QLineEdit* box : {c.txtName, c.txtLonD, c.txtLonM, c.txtLatD, c.txtLatM,
-                         c.txtMCity, c.txtMState, c.txtMCountry}) {
-    box->clear();
-  }
-  QTest::keyClicks(c.txtName, b.name);
-  QTest::keyClicks(c.txtLonD, b.lonDeg);
-  QTest::keyClicks(c.txtLonM, b.lonMin);
-  QTest::keyClicks(c.txtLatD, b.latDeg);
-  QTest::keyClicks(c.txtLatM, b.latMin);
-  (b.west ? c.optLongWest : c.optLongEast)->setChecked(true);
-  (b.south ? c.optLatSouth : c.optLatNorth)->setChecked(true);
+  TypeInto(c.txtName, b.name);
   c.cboMonth->setCurrentIndex(b.monthPosition);
   c.cboDate->setCurrentText(b.day);
   c.cboYear->setCurrentText(b.year);
   c.cboHH->setCurrentText(b.hour);
   c.cboMM->setCurrentText(b.minute);
   c.cboSS->setCurrentText(b.second);
+  TypeInto(c.txtMCity, b.city);
+  PressKey(Qt::Key_Tab);
+  TypeInto(c.txtMState, b.state);
+  TypeInto(c.txtMCountry, b.country);
   c.cmbTimeZone->setCurrentIndex(b.zonePosition);
   c.chkDST->setChecked(b.dst);
-  QTest::keyClicks(c.txtMCity, b.city);
-  QTest::keyClicks(c.txtMState, b.state);
-  QTest::keyClicks(c.txtMCountry, b.country);
+  TypeInto(c.txtLonD, b.lonDeg);
+  TypeInto(c.txtLonM, b.lonMin);
+  TypeInto(c.txtLatD, b.latDeg);
+  TypeInto(c.txtLatM, b.latMin);
+  (b.west ? c.optLongWest : c.optLongEast)->setChecked(true);
+  (b.south ? c.optLatSouth : c.optLatNorth)->setChecked(true);
 }
 
 class MemoryStore : public SettingsStore {
@@ -203,6 +224,16 @@ inline ResultView SampleView() {
   view.chartLabels[9] = "\r\nSaturn";
   view.chartLabels[2] = "\r\nRahu";
   view.chartLabels[4] = "\r\nAsc";
+  view.chart.ascendantSign = 4;
+  view.chart.bodies[0] = {"Sun", "Mercury"};
+  view.chart.bodies[1] = {"Moon"};
+  view.chart.bodies[11] = {"Venus"};
+  view.chart.bodies[3] = {"Mars (R)"};
+  view.chart.bodies[8] = {"Jupiter", "Ketu"};
+  view.chart.bodies[9] = {"Saturn"};
+  view.chart.bodies[2] = {"Rahu"};
+  view.chart.bodies[4] = {"Asc"};
+  view.chart.markers[5] = {"HL"};
   // Eleven markers, empty but the Hora Lagna's, in the Virgo cell.
   for (std::string& cell : view.lblArudha) cell = "\r\n";
   view.lblArudha[5] = "\r\n\r\n\r\n\r\n\r\nHL\r\n\r\n\r\n";

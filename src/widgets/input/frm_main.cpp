@@ -17,11 +17,13 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <functional>
 #include <utility>
 
+#include "present/quantity_text.h"
 #include "present/zone_text.h"
 #include "tables/utc_offset.h"
 #include "tables/zone_table.h"
@@ -29,6 +31,7 @@
 #include "widgets/common/web_links.h"
 #include "widgets/input/frm_filtered_edit.h"
 #include "widgets/input/frm_main_atlas.h"
+#include "widgets/input/typed_list.h"
 #include "widgets/input/zone_choice.h"
 
 namespace tarvelin {
@@ -105,6 +108,14 @@ QComboBox* List(const char* name, QWidget* parent) {
   return list;
 }
 
+// A birth date or time list: typed numbers (and month names) choose.
+TypedList* DateTimeList(const char* name, const QString& range, bool byName,
+                        QWidget* parent) {
+  auto* list = new TypedList(range, byName, parent);
+  list->setObjectName(name);
+  return list;
+}
+
 int ListNumber(const QComboBox* list) {
   return list->currentText().trimmed().toInt();
 }
@@ -170,19 +181,26 @@ FrmMain::FrmMain(QWidget* parent) : QMainWindow(parent) {
   // Cities offered under the City box fill the place, zone and daylight
   // saving; the lists are filled first so that loading is no date change.
   atlas_ = new FrmMainAtlas(this);
-  atlas_->cityCompleter()->setWidget(txtMCity);
+  atlas_->WatchCityBox(txtMCity);
   connect(txtMCity, &QLineEdit::textEdited, atlas_,
           &FrmMainAtlas::txtMCity_TextEdited);
   // Checked when an edit is finished (and before computing), so that
   // retyping the name letter by letter is judged by what it ends as.
-  for (QLineEdit* box : {txtMCity, txtMState, txtMCountry}) {
+  connect(txtMCity, &QLineEdit::returnPressed, atlas_,
+          &FrmMainAtlas::CityBoxLeft);
+  for (QLineEdit* box : {txtMState, txtMCountry}) {
     connect(box, &QLineEdit::editingFinished, atlas_,
             &FrmMainAtlas::DropPlaceUnlessStillNamed);
   }
-  for (QComboBox* list : {cboMonth, cboDate, cboYear, cboHH, cboMM, cboSS}) {
-    connect(list, &QComboBox::currentIndexChanged, atlas_,
+  // Once the typed date or time is settled, not at every digit on the way.
+  for (TypedList* list : {cboMonth, cboDate, cboYear, cboHH, cboMM, cboSS}) {
+    connect(list, &TypedList::entryChosen, atlas_,
             &FrmMainAtlas::BirthTimeChanged);
   }
+  // Says the range of a list when a typed value is not in it, and what the
+  // atlas found for the City box.
+  statusBar()->setObjectName("statusBar");
+  statusBar()->setSizeGripEnabled(false);
   // A fixed form: as large as its contents, no larger.
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   txtName->setFocus();
@@ -198,9 +216,13 @@ QGroupBox* FrmMain::BuildPersonalDetails() {
   grid->addWidget(Label("Label13", "Name", frame), 0, 0);
   grid->addWidget(txtName, 0, 1, 1, 2);
 
-  cboMonth = List("cboMonth", frame);
-  cboDate = List("cboDate", frame);
-  cboYear = List("cboYear", frame);
+  cboMonth = DateTimeList(
+      "cboMonth", tr("Months January\u2013December or 1\u201312"), true, frame);
+  cboDate = DateTimeList("cboDate", tr("Days 1\u2013%1").arg(kDaysInList),
+                         false, frame);
+  cboYear = DateTimeList("cboYear",
+                         tr("Years %1\u2013%2").arg(kFirstYear).arg(kLastYear),
+                         false, frame);
   auto* date = new QHBoxLayout;
   date->addWidget(cboMonth);
   date->addWidget(cboDate);
@@ -209,9 +231,12 @@ QGroupBox* FrmMain::BuildPersonalDetails() {
   grid->addWidget(Label("Label5", "Date of Birth", frame), 1, 0);
   grid->addLayout(date, 1, 1, 1, 2);
 
-  cboHH = List("cboHH", frame);
-  cboMM = List("cboMM", frame);
-  cboSS = List("cboSS", frame);
+  cboHH = DateTimeList("cboHH", tr("Hours 0\u2013%1").arg(kHours - 1), false,
+                       frame);
+  cboMM = DateTimeList("cboMM", tr("Minutes 0\u2013%1").arg(kMinutes - 1),
+                       false, frame);
+  cboSS = DateTimeList("cboSS", tr("Seconds 0\u2013%1").arg(kSeconds - 1),
+                       false, frame);
   auto* time = new QHBoxLayout;
   time->addWidget(cboHH);
   time->addWidget(cboMM);
@@ -408,8 +433,8 @@ void FrmMain::FillLists() {
   AddNumbers(cboHH, 0, kHours - 1);
   AddNumbers(cboMM, 0, kMinutes - 1);
   AddNumbers(cboSS, 0, kSeconds - 1);
-  for (QComboBox* list :
-       {cboMonth, cboDate, cboYear, cboHH, cboMM, cboSS, cmbTimeZone}) {
+  for (QComboBox* list : std::initializer_list<QComboBox*>{
+           cboMonth, cboDate, cboYear, cboHH, cboMM, cboSS, cmbTimeZone}) {
     list->setCurrentIndex(0);
   }
 }
@@ -431,6 +456,8 @@ QWidget* FrmMain::FocusTarget(InputField field) const {
       return txtLatD;
     case InputField::LatMin:
       return txtLatM;
+    case InputField::Day:
+      return cboDate;
     case InputField::None:
       break;
   }
@@ -438,6 +465,13 @@ QWidget* FrmMain::FocusTarget(InputField field) const {
 }
 
 std::optional<Birth> FrmMain::ValidatedInput() {
+  // Typing in a list that has not paused yet is done.
+  for (TypedList* list : {cboMonth, cboDate, cboYear, cboHH, cboMM, cboSS}) {
+    list->FinishTyping();
+  }
+  // A City box typed in and not left yet is looked up now; several cities
+  // of that name are offered first.
+  if (!atlas_->SettleCityBox()) return std::nullopt;
   // A place typed over a chosen city is not that city any more.
   atlas_->DropPlaceUnlessStillNamed();
   FormEntries entries;

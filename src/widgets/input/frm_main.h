@@ -23,6 +23,7 @@ class QRadioButton;
 namespace tarvelin {
 
 class FrmMainAtlas;
+class TypedList;
 class ZoneChoice;
 
 class FrmMain : public QMainWindow {
@@ -64,6 +65,11 @@ class FrmMain : public QMainWindow {
   // Empties the longitude and latitude boxes (East, North) and puts the
   // zone back to the first entry with the daylight-saving box clear.
   void ClearCoordinatesAndZone();
+  // The same, and State and Country emptied: the place is the City box's
+  // text alone.
+  void ClearPlace();
+  // A note in the status bar ("... is not in the atlas ...").
+  void ShowNote(const QString& note);
   // Selects a zone-list entry (0..70) and sets the daylight-saving box.
   void SelectZoneEntry(int position, bool daylightSaving);
   // Selects an exact offset of the atlas's zone `atlasZone`.
@@ -107,8 +113,8 @@ class FrmMain : public QMainWindow {
   // The controls, named as the system names them; tests find them by
   // their object names.
   QLineEdit* txtName = nullptr;
-  QComboBox *cboMonth = nullptr, *cboDate = nullptr, *cboYear = nullptr;
-  QComboBox *cboHH = nullptr, *cboMM = nullptr, *cboSS = nullptr;
+  TypedList *cboMonth = nullptr, *cboDate = nullptr, *cboYear = nullptr;
+  TypedList *cboHH = nullptr, *cboMM = nullptr, *cboSS = nullptr;
   QPushButton* cmdRashi = nullptr;
   QLineEdit *txtMCity = nullptr, *txtMState = nullptr, *txtMCountry = nullptr;
   QPushButton* cmdBrowser = nullptr;

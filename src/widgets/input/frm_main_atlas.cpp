@@ -2,9 +2,15 @@
 
 #include <QAbstractItemView>
 #include <QCompleter>
+#include <QFocusEvent>
+#include <QScrollBar>
 #include <QStringListModel>
+#include <QTimer>
+#include <algorithm>
+#include <utility>
 
 #include "widgets/common/app_seams.h"
+#include "widgets/input/city_box.h"
 #include "widgets/input/frm_main.h"
 
 namespace tarvelin {
@@ -34,17 +40,38 @@ FrmMainAtlas::FrmMainAtlas(FrmMain* form)
 }
 
 void FrmMainAtlas::txtMCity_TextEdited(const QString& text) {
-  offered_ = FindCities(text.toStdString(), kOfferedCities);
+  cityTyped_ = true;
+  offeredFor_.clear();
+  Offer(FindCities(text.toStdString(), kOfferedCities));
+}
+
+void FrmMainAtlas::Offer(std::vector<AtlasCity> cities) {
+  offered_ = std::move(cities);
   QStringList labels;
   for (const AtlasCity& city : offered_) {
     labels.append(QString::fromStdString(CityLabel(city)));
   }
   offeredLabels_->setStringList(labels);
+  QAbstractItemView* popup = completer_->popup();
   if (labels.isEmpty()) {
-    completer_->popup()->hide();
-  } else {
-    completer_->complete();
+    popup->hide();
+    return;
   }
+  // As wide as the longest label ("..., United States" whole), never
+  // narrower than the box.
+  QWidget* box = completer_->widget();
+  int width = box->width();
+  for (const QString& label : labels) {
+    width = std::max(width, popup->fontMetrics().horizontalAdvance(label));
+  }
+  width += 2 * popup->frameWidth() +
+           popup->verticalScrollBar()->sizeHint().width() +
+           2 * popup->fontMetrics().averageCharWidth();
+  completer_->complete(
+      QRect(0, 0, std::max(width, box->width()), box->height()));
+  // Nothing is taken until the person moves to it: Enter on the list as
+  // it opens leaves the typed text to be looked up whole.
+  popup->setCurrentIndex(QModelIndex());
 }
 
 void FrmMainAtlas::cityCompleter_Activated(const QString& label) {
@@ -54,6 +81,89 @@ void FrmMainAtlas::cityCompleter_Activated(const QString& label) {
       return;
     }
   }
+}
+
+void FrmMainAtlas::CityBoxLeft() { SettleCityBox(); }
+
+void FrmMainAtlas::WatchCityBox(QWidget* box) {
+  completer_->setWidget(box);
+  box->installEventFilter(this);
+}
+
+bool FrmMainAtlas::eventFilter(QObject* watched, QEvent* event) {
+  // Left for another box or window part (Tab, a click, a shortcut), not
+  // for a popup or another window.
+  if (event->type() == QEvent::FocusOut && watched == completer_->widget()) {
+    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+    if (reason != Qt::PopupFocusReason &&
+        reason != Qt::ActiveWindowFocusReason) {
+      SettleCityBox();
+    }
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+bool FrmMainAtlas::SettleCityBox() {
+  if (!cityTyped_) return true;
+  const QString text = form_->cityText();
+  const CityBoxDecision decision = DecideCityBox(
+      text.toStdString(), CitiesNamed(text.toStdString()), chosen_, shownFor_);
+  switch (decision.action) {
+    case CityBoxAction::kKeep:
+      break;
+    case CityBoxAction::kFill:
+      FillPlace(decision.cities.front());
+      break;
+    case CityBoxAction::kChoose:
+      ClearPlace();
+      // Offered once; left again without a choice, the text stays as
+      // typed and the person goes on.
+      if (text != offeredFor_) {
+        offeredFor_ = text;
+        completer_->widget()->setFocus(Qt::OtherFocusReason);
+        // Opened once the key that left the box is done with: the list of
+        // cities shown while typing closes on that key.
+        QTimer::singleShot(0, this, [this, cities = decision.cities] {
+          if (form_->cityText() == offeredFor_) Offer(cities);
+        });
+        return false;
+      }
+      form_->ShowNote(
+          tr("Several places are called \u201c%1\u201d: choose one from the "
+             "list, or enter the coordinates and the zone")
+              .arg(text.trimmed()));
+      break;
+    case CityBoxAction::kNotInAtlas:
+      ClearPlace();
+      form_->ShowNote(tr("\u201c%1\u201d is not in the atlas: enter the "
+                         "coordinates and the zone")
+                          .arg(text.trimmed()));
+      break;
+    case CityBoxAction::kClear:
+      ClearPlace();
+      break;
+  }
+  cityTyped_ = false;
+  offeredFor_.clear();
+  return true;
+}
+
+void FrmMainAtlas::PlaceShown(const QString& city) {
+  chosen_.reset();
+  shownFor_ = city.toStdString();
+  cityTyped_ = false;
+  offeredFor_.clear();
+  lastHadEntry_ = true;
+  lastNote_.clear();
+}
+
+void FrmMainAtlas::ClearPlace() {
+  if (!chosen_ && !shownFor_) return;  // the boxes hold what was typed
+  chosen_.reset();
+  shownFor_.reset();
+  form_->ClearPlace();
+  lastHadEntry_ = true;
+  lastNote_.clear();
 }
 
 void FrmMainAtlas::BirthTimeChanged() {
@@ -82,6 +192,7 @@ void FrmMainAtlas::DropPlaceUnlessStillNamed() {
   // What the atlas filled belonged to the city no longer named: the
   // coordinates, the zone and the box go with it.
   chosen_.reset();
+  shownFor_.reset();
   form_->ClearCoordinatesAndZone();
   lastHadEntry_ = true;
   lastNote_.clear();
@@ -89,6 +200,9 @@ void FrmMainAtlas::DropPlaceUnlessStillNamed() {
 
 void FrmMainAtlas::FillPlace(const AtlasCity& city) {
   chosen_ = city;
+  shownFor_.reset();
+  cityTyped_ = false;
+  offeredFor_.clear();
   const BirthPlace place = PlaceAtBirth(city, form_->ListedBirthTime());
   form_->ShowPlace(
       QString::fromStdString(city.name), QString::fromStdString(city.state),

@@ -2,8 +2,11 @@
 // ("City, State, Country") as the user types; choosing one fills City,
 // State, Country, the longitude and latitude boxes, the zone and daylight
 // saving, and a later change of the birth date or time works the zone and
-// daylight saving out again. All the looking-up is the atlas's; this class
-// only moves its answers into the boxes, which all stay editable.
+// daylight saving out again. A City box left with a typed text is looked up
+// by its whole name (DecideCityBox): one city is filled as if chosen,
+// several are offered, none clears what another place filled. All the
+// looking-up is the atlas's; this class only moves its answers into the
+// boxes, which all stay editable.
 #pragma once
 
 #include <QObject>
@@ -14,6 +17,7 @@
 #include "atlas/atlas.h"
 
 class QCompleter;
+class QWidget;
 class QStringListModel;
 
 namespace tarvelin {
@@ -28,18 +32,27 @@ class FrmMainAtlas : public QObject {
   // boxes and date and time lists to the slots below.
   explicit FrmMainAtlas(FrmMain* form);
 
-  // The list of cities under the City box.
-  QCompleter* cityCompleter() const { return completer_; }
+  // Offers its cities under `box`, the City box, and settles the box
+  // (SettleCityBox) when it loses the focus.
+  void WatchCityBox(QWidget* box);
   // The city last chosen from that list; empty once City, State or Country
   // no longer name it.
   const std::optional<AtlasCity>& chosenCity() const { return chosen_; }
-  // The boxes were filled from elsewhere: a later change of the birth date
-  // or time leaves the zone alone.
-  void ForgetCity() { chosen_.reset(); }
+  // The boxes were filled from elsewhere (a saved birth) for the City text
+  // `city`: a later change of the birth date or time leaves the zone alone,
+  // and the place stays while the City box says `city`.
+  void PlaceShown(const QString& city);
+
+  // Settles a City box the user typed in and has not settled yet (see
+  // CityBoxLeft). False when the user has to choose among several cities
+  // first: they are offered and the focus is in the City box.
+  bool SettleCityBox();
 
  public slots:
   // Offers the cities that match what is now in the City box.
   void txtMCity_TextEdited(const QString& text);
+  // Enter in the City box: SettleCityBox.
+  void CityBoxLeft();
   // A city was picked from the list, by its "City, State, Country" label.
   void cityCompleter_Activated(const QString& label);
   // The birth date or time changed: a chosen city's zone and daylight
@@ -50,8 +63,16 @@ class FrmMainAtlas : public QObject {
   // atlas filled is dropped: coordinates, zone and daylight saving.
   void DropPlaceUnlessStillNamed();
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
+  // Shows `cities` under the City box, each label whole.
+  void Offer(std::vector<AtlasCity> cities);
   void FillPlace(const AtlasCity& city);
+  // State, Country, the coordinates and the zone go, when another place
+  // (the atlas's or a saved birth's) filled them.
+  void ClearPlace();
   // Selects the zone and ticks daylight saving for the chosen city at the
   // form's birth date and time. `newCity`: the message about a missing
   // zone-list entry is shown even if the last working-out had none either.
@@ -63,6 +84,9 @@ class FrmMainAtlas : public QObject {
   QStringListModel* offeredLabels_;
   std::vector<AtlasCity> offered_;
   std::optional<AtlasCity> chosen_;
+  std::optional<std::string> shownFor_;  // the City text of a saved birth
+  bool cityTyped_ = false;  // the City box was typed in and not settled
+  QString offeredFor_;      // the text several cities were offered for
   bool lastHadEntry_ = true;
   std::string lastNote_;  // the city-time note last shown, or empty
 };

@@ -5,11 +5,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <algorithm>
 
 #include "tables/zone_table.h"
 #include "widgets/input/frm_main.h"
 #include "widgets/input/frm_main_atlas.h"
+#include "widgets/input/typed_list.h"
 #include "widgets/input/zone_choice.h"
 
 namespace tarvelin {
@@ -47,7 +49,7 @@ void SelectNumber(QComboBox* list, int number) {
 bool FrmMain::ShowBirth(const Birth& birth) {
   if (birth.zoneIndex < 0 || birth.zoneIndex >= kZoneCount) return false;
   // The place is the saved one, not a city the atlas would work out again.
-  if (atlas_ != nullptr) atlas_->ForgetCity();
+  if (atlas_ != nullptr) atlas_->PlaceShown(QString::fromStdString(birth.city));
 
   txtName->setText(QString::fromStdString(birth.name));
   SelectNumber(cboYear, birth.local.year);
@@ -100,6 +102,14 @@ void FrmMain::ClearCoordinatesAndZone() {
   optLatNorth->setChecked(true);
   zoneChoice->Reset();
 }
+
+void FrmMain::ClearPlace() {
+  txtMState->clear();
+  txtMCountry->clear();
+  ClearCoordinatesAndZone();
+}
+
+void FrmMain::ShowNote(const QString& note) { statusBar()->showMessage(note); }
 
 void FrmMain::SelectZoneEntry(int position, bool daylightSaving) {
   zoneChoice->SelectEntry(position, daylightSaving);
