@@ -95,8 +95,7 @@ class GoldenRunsShard : public ::testing::TestWithParam<int> {};
 TEST_P(GoldenRunsShard, TextReportsAndJsonAreUnchanged) {
   const GoldenRuns& runs = Runs();
   ASSERT_FALSE(runs.commands.empty());
-  const std::size_t count =
-      std::min(runs.commands.size(), runs.outputs.size());
+  const std::size_t count = std::min(runs.commands.size(), runs.outputs.size());
   for (std::size_t n = GetParam(); n < count; n += kShards) {
     const std::string& line = runs.commands[n];
     const CliRun run = RunCli(Split(line, '\t'));
@@ -108,8 +107,7 @@ TEST_P(GoldenRunsShard, TextReportsAndJsonAreUnchanged) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Golden, GoldenRunsShard,
-                         ::testing::Range(0, kShards));
+INSTANTIATE_TEST_SUITE_P(Golden, GoldenRunsShard, ::testing::Range(0, kShards));
 
 }  // namespace
 }  // namespace tarvelin::cli_test

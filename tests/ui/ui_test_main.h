@@ -34,7 +34,7 @@ int RunTestClass(int argc, char* argv[]) {
 }  // namespace tarvelin::test
 
 // In place of QTEST_MAIN(TestClass).
-#define TARVELIN_TEST_MAIN(TestClass)                                  \
+#define TARVELIN_TEST_MAIN(TestClass)                                \
   [[maybe_unused]] static const bool tarvelin_test_main_registered = \
       ::tarvelin::test::RegisterTestMain(                            \
           __FILE__, &::tarvelin::test::RunTestClass<TestClass>)
