@@ -20,7 +20,8 @@
 
 namespace tarvelin {
 
-constexpr const char kAlreadyRunning[] = "Application is already running";
+constexpr const char kAlreadyRunning[] = QT_TRANSLATE_NOOP(
+    "tarvelin::Application", "Application is already running");
 
 Application::Application(const QString& lockPath, QObject* parent,
                          QString libraryPath)
@@ -39,7 +40,7 @@ Application::~Application() {
 
 bool Application::StartApplication(const QDate& today) {
   if (!lock_.TryAcquire()) {
-    ShowMessage(kAlreadyRunning, MessageIcon::Information);
+    ShowMessage(tr(kAlreadyRunning), MessageIcon::Information);
     return false;
   }
   UpdateReminder(today);
