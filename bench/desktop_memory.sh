@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Resident memory of the desktop program when its form shows and after the
 # City box has offered places for "Mumb" (four look-ups, the first of one
 # letter), on a virtual screen (Xvfb, openbox, xdotool), with a fresh home.
