@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Hora Lagna through the day the birth is timed in: the moments it
 // enters each sign from the reference sunrise to the next, how close the
 // birth stands to a change, which signs an uncertain birth time can give,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The texts of the calculation options and of the Hora Lagna beyond the
 // chart: the rule and the ayanamsa named, how close the birth stands to a
 // change of sign, the signs of an uncertain birth time, the sign under the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // --sunrise, --ayanamsa and --time-uncertainty: the names they take, the
 // runs they go with, and what the JSON says under them.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Hora Lagna through the day: the moments it changes sign, how close a
 // birth stands to a change, the signs of an uncertain birth time, and the
 // sign under the centre rule. Hand-worked cases on a made-up day (the Sun at
