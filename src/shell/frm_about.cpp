@@ -39,6 +39,10 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
   lblHomePage =
       MakeLink(this, "lblHomePage", tr("Visit our astrology forum for more"),
                TwipsRect(240, 3000, 3600, 270), Wrap::Yes);
+  // The atlas's places are GeoNames', under CC BY 4.0: credited here.
+  lblAtlasCredit = MakeLabel(this, "lblAtlasCredit",
+                             tr("Places: GeoNames (geonames.org), CC BY 4.0"),
+                             TwipsRect(240, 3420, 4080, 540), Wrap::Yes);
   cmdOK = new QPushButton(tr("OK"), this);
   cmdOK->setObjectName("cmdOK");
   cmdOK->setGeometry(TwipsRect(4440, 3480, 1320, 400));
