@@ -2,6 +2,7 @@
 // what the Hora Lagna and its house come to, what a polar birth shows, and
 // that a calculation keeps nothing between calls. The golden-output test
 // holds every value of 480 births; these cases say why the values are right.
+#include "present/quantity_text.h"
 #include "chart/calculate.h"
 
 #include <gtest/gtest.h>
@@ -142,7 +143,7 @@ TEST_F(DayEdges, ExactlyAtSunriseAndSunsetIsADayBirth) {
   for (const CivilDateTime& birth : {sunrise_, sunset_}) {
     const ChartResult r = Calculate(BirthAt(birth));
     ASSERT_TRUE(r.timing);
-    EXPECT_EQ(r.timing->sunrise, sunrise_) << IsoText(birth);
+    EXPECT_EQ(r.timing->sunrise, sunrise_) << DateTimeText(birth);
     EXPECT_EQ(r.timing->elapsedMinutes, SecondsBetween(sunrise_, birth) / 60);
   }
 }

@@ -1,3 +1,4 @@
+#include "present/quantity_text.h"
 #include "chart/reference_sunrise.h"
 
 #include <gtest/gtest.h>
@@ -51,7 +52,7 @@ TEST(ReferenceSunrise, PicksTheMorningThatTimesTheBirth) {
         ChooseReferenceSunrise(k.birth, kSunrise, kSunset, kSunriseBefore);
     ASSERT_TRUE(got.has_value()) << k.name;
     EXPECT_EQ(got->sunrise, k.sunrise)
-        << k.name << ": got " << IsoText(got->sunrise);
+        << k.name << ": got " << DateTimeText(got->sunrise);
     EXPECT_EQ(got->elapsedMinutes, k.minutes) << k.name;
     EXPECT_EQ(got->elapsedSeconds, k.seconds) << k.name;
   }

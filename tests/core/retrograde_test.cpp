@@ -1,3 +1,4 @@
+#include "present/quantity_text.h"
 #include "sunrise/retrograde.h"
 
 #include <gtest/gtest.h>
@@ -27,7 +28,7 @@ TEST(RetroFlagsAt, StrictlyBetweenTheStationDays) {
       {{1900, 4, 8, 0, 0, 0}, false},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(RetroFlagsAt(c.moment)[0], c.retrograde) << IsoText(c.moment);
+    EXPECT_EQ(RetroFlagsAt(c.moment)[0], c.retrograde) << DateTimeText(c.moment);
   }
 }
 

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "present/quantity_text.h"
 #include "chart/calculation_options.h"
 #include "engine/ayanamsa.h"
 #include "sunrise/horizon_crossing.h"
@@ -84,7 +85,7 @@ TEST(SunriseRulesAgainstReference, EverySunriseAndSunsetWithin15Seconds) {
         (isLimb ? limb : centre).Add(error);
         EXPECT_LE(std::fabs(error), kSunriseToleranceSeconds)
             << (isLimb ? "limb " : "centre ") << (e ? "sunset " : "sunrise ")
-            << row << ": got " << IsoText(*event);
+            << row << ": got " << DateTimeText(*event);
       }
     }
   }
