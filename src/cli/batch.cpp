@@ -36,7 +36,8 @@ void Answer(Answered& a, JsonWriter& json) {
   if (entry.birth) {
     const ChartResult result = Calculate(*entry.birth);
     WriteResultJson(json, *entry.birth, result,
-                    PresentResult(*entry.birth, result));
+                    PresentResult(*entry.birth, result, Language::kEnglish,
+                                  ViewUse::kJson));
   } else {
     a.bad = true;
     WriteRowErrorJson(json, a.row.line, problem);
