@@ -69,22 +69,30 @@ PlaceLookup LookUpPlace(const std::string& placeText,
     return lookup;
   }
   lookup.place = PlaceAtBirth(cities.front(), localBirth);
-  if (cities.size() > 1) lookup.runnerUp = cities[1];
+  for (std::size_t i = 1; i < cities.size() && i <= kOtherChoices; ++i) {
+    lookup.others.push_back(cities[i]);
+  }
   return lookup;
 }
 
 std::optional<std::string> SharedNameMessage(const std::string& placeText,
                                              const PlaceLookup& lookup) {
-  if (!lookup.place || lookup.matchCount < 2 || !lookup.runnerUp) return {};
+  if (!lookup.place || lookup.matchCount < 2 || lookup.others.empty()) {
+    return {};
+  }
   const AtlasCity& taken = lookup.place->city;
-  const AtlasCity& other = *lookup.runnerUp;
+  const AtlasCity& other = lookup.others.front();
   const std::size_t others = lookup.matchCount - 1;
   std::string message =
       "\"" + placeText + "\" names " + std::to_string(lookup.matchCount) +
       " cities: " + CityLabel(taken) + ", the most populous, was taken; " +
       std::to_string(others) +
-      (others == 1 ? " other shares" : " others share") +
-      " the name (add the state or country";
+      (others == 1 ? " other shares" : " others share") + " the name: ";
+  for (std::size_t i = 0; i < lookup.others.size(); ++i) {
+    message += (i > 0 ? "; " : "") + CityLabel(lookup.others[i]);
+  }
+  if (others > lookup.others.size()) message += " ...";
+  message += " (add the state or country";
   // An example that tells the second city from the first: its country, or
   // where both are in one country its state.
   const std::string typedCity = placeText.substr(0, placeText.find(','));
@@ -107,6 +115,17 @@ std::string UnknownZoneMessage(const BirthPlace& place) {
          ". Please choose the zone yourself.";
 }
 
+namespace {
+
+// For a skipped time: the clock reading it was moved forward to.
+CivilDateTime MovedForward(const BirthPlace& place) {
+  const ZoneAtBirth& zone = *place.zone;
+  return CivilFromSeconds(SecondsFromCivil(place.localBirth) +
+                          zone.otherOffsetSeconds - zone.utcOffsetSeconds);
+}
+
+}  // namespace
+
 std::optional<std::string> ClockChangeMessage(const BirthPlace& place) {
   if (!place.zone || place.zone->fit == LocalTimeFit::Unique) return {};
   const std::string clock = ClockText(place.localBirth);
@@ -115,8 +134,10 @@ std::optional<std::string> ClockChangeMessage(const BirthPlace& place) {
   if (place.zone->fit == LocalTimeFit::Skipped) {
     return "The clocks at " + label + " skipped " + clock +
            " on the birth date (they were set forward); the birth time is "
-           "read on the clocks after the change, " +
-           offset + ".";
+           "read with the offset before the change, " +
+           offset + ", which moves it forward by the gap to " +
+           ClockText(MovedForward(place)) + " on the clocks after it (" +
+           UtcOffsetText(place.zone->otherOffsetSeconds) + ").";
   }
   return "The clocks at " + label + " showed " + clock +
          " twice on the birth date (they were set back); the birth time is "
@@ -135,9 +156,12 @@ std::optional<std::string> ClockChangeNotice(const BirthPlace& place) {
   const std::string label = CityLabel(place.city);
   if (zone.fit == LocalTimeFit::Skipped) {
     return "The clocks at " + label + " skipped " + clock +
-           " on the birth date (they were set forward): read on the clocks "
-           "after the change, the birth is at " +
-           taken + "; on the clocks before it, it would be at " + other + ".";
+           " on the birth date (they were set forward): moved forward by the "
+           "gap to " +
+           ClockText(MovedForward(place)) +
+           ", read with the offset before the change, the birth is at " +
+           taken + "; read on the clocks after the change, it would be at " +
+           other + ".";
   }
   return "The clocks at " + label + " showed " + clock +
          " twice on the birth date (they were set back): read as the first "

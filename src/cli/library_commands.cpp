@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "cli/batch_input.h"
+#include "cli/birth_place.h"
 #include "cli/file_output.h"
 #include "cli/input_file.h"
 #include "cli/output_stream.h"
@@ -75,7 +76,7 @@ std::optional<std::vector<BirthLibrary::ImportRow>> CsvRows(
     imported.name = row.texts.name;
     imported.refusal = row.problem;
     if (!row.problem.empty()) continue;
-    BirthEntry entry = ReadBirth(row.texts);
+    BirthEntry entry = ReadRowBirth(row).entry;
     if (entry.birth) {
       imported.birth = library::SavedBirth{};
       imported.birth->birth = std::move(*entry.birth);

@@ -72,6 +72,9 @@ int RunSingle(const CliOptions& options, std::ostream& out) {
       options.language == Language::kEnglish
           ? view
           : PresentResult(birth, result, options.language);
+  // Coordinates without --place are named by the atlas place nearest them.
+  const std::optional<NearPlace> near =
+      place ? std::nullopt : NearestPlaceOf(birth);
   if (options.json) {
     // A clock time skipped or repeated is a notice for scripts too.
     ResultView shown = view;
@@ -81,12 +84,20 @@ int RunSingle(const CliOptions& options, std::ostream& out) {
       }
     }
     JsonWriter json(JsonLayout::kIndented);
-    WriteResultJson(json, birth, result, shown, [&place](JsonWriter& out) {
-      if (place) WritePlaceJson(out, *place);
+    WriteResultJson(json, birth, result, shown, [&](JsonWriter& out) {
+      if (place) {
+        WritePlaceJson(out, *place, birth);
+      } else {
+        WriteNearestPlaceJson(out, near);
+      }
     });
     out << json.Text() << "\n";
   } else {
-    if (place) out << PlaceReport(*place) << "\n";
+    if (place) out << PlaceReport(*place, birth) << "\n";
+    // The line naming the nearest place has English words only as yet.
+    if (options.language == Language::kEnglish) {
+      out << NearestPlaceReport(near);
+    }
     out << TextReport(birth, result, shownView, options.chartStyle);
   }
   std::string problem;

@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QColor>
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QImage>
@@ -317,19 +318,24 @@ QByteArray ResultPdfBytes(const ResultPage& page, const QPageSize& pageSize) {
 
 namespace {
 
+QString Tr(const char* text) {
+  return QCoreApplication::translate("tarvelin::ResultPage", text);
+}
+
 // Writes `bytes` to `path` in one step (a temporary file renamed over it
-// when complete); on failure "Cannot write the KIND file PATH: REASON".
+// when complete); on failure `problem` ("Cannot write the PDF file %1:
+// %2") with the path and the reason, in the windows' language.
 bool WritePageFile(const QString& path, const QByteArray& bytes,
-                   const char* kind, QString* error) {
+                   const char* problem, QString* error) {
   QSaveFile file(path);
   const bool written = !bytes.isEmpty() && file.open(QIODevice::WriteOnly) &&
                        file.write(bytes) == bytes.size() && file.commit();
   if (!written && error) {
-    *error = QStringLiteral("Cannot write the %1 file %2: %3")
-                 .arg(kind, path,
-                      bytes.isEmpty() ? QStringLiteral("the page could not "
-                                                       "be drawn")
-                                      : file.errorString());
+    *error = Tr(problem).arg(
+        path, bytes.isEmpty() ? Tr(QT_TRANSLATE_NOOP("tarvelin::ResultPage",
+                                                     "the page could not be "
+                                                     "drawn"))
+                              : file.errorString());
   }
   return written;
 }
@@ -338,7 +344,10 @@ bool WritePageFile(const QString& path, const QByteArray& bytes,
 
 bool WriteResultPdf(const QString& path, const ResultPage& page,
                     const QPageSize& pageSize, QString* error) {
-  return WritePageFile(path, ResultPdfBytes(page, pageSize), "PDF", error);
+  return WritePageFile(path, ResultPdfBytes(page, pageSize),
+                       QT_TRANSLATE_NOOP("tarvelin::ResultPage",
+                                         "Cannot write the PDF file %1: %2"),
+                       error);
 }
 
 QImage RenderResultImage(const ResultPage& page, const QPageSize& pageSize,
@@ -368,7 +377,9 @@ bool WriteResultPng(const QString& path, const ResultPage& page,
                     const QPageSize& pageSize, int dotsPerInch,
                     QString* error) {
   return WritePageFile(path, ResultPngBytes(page, pageSize, dotsPerInch),
-                       "image", error);
+                       QT_TRANSLATE_NOOP("tarvelin::ResultPage",
+                                         "Cannot write the image file %1: %2"),
+                       error);
 }
 
 }  // namespace tarvelin

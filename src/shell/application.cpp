@@ -16,11 +16,13 @@
 #include "widgets/common/app_seams.h"
 #include "widgets/common/ui_language.h"
 #include "widgets/input/frm_main.h"
+#include "widgets/input/frm_main_atlas.h"
 #include "widgets/result/frm_display.h"
 
 namespace tarvelin {
 
-constexpr const char kAlreadyRunning[] = "Application is already running";
+constexpr const char kAlreadyRunning[] = QT_TRANSLATE_NOOP(
+    "tarvelin::Application", "Application is already running");
 
 Application::Application(const QString& lockPath, QObject* parent,
                          QString libraryPath)
@@ -39,7 +41,7 @@ Application::~Application() {
 
 bool Application::StartApplication(const QDate& today) {
   if (!lock_.TryAcquire()) {
-    ShowMessage(kAlreadyRunning, MessageIcon::Information);
+    ShowMessage(tr(kAlreadyRunning), MessageIcon::Information);
     return false;
   }
   UpdateReminder(today);
@@ -65,6 +67,13 @@ void Application::OnCalculationRequested(const Birth& birth) {
   ResultPage page{PresentResult(birth, result, language),
                   HoraLagnaSummary(result, language),
                   HowItWasFound(birth, result, language), SavedChartStyle()};
+  // A birth given by its coordinates alone is named by the nearest place.
+  if (birth.city.empty()) {
+    if (const std::optional<NearPlace> near =
+            NearestPlace(birth.latitudeDegrees, birth.longitudeDegrees)) {
+      page.view.lblCity = FrmMainAtlas::NearPlaceText(*near).toStdString();
+    }
+  }
 
   // A fresh window for every calculation; an old one still open goes
   // without bringing up the exit screen.

@@ -286,8 +286,9 @@ TEST(CliFailure, FilesAreWrittenWholeOrNotAtAll) {
 TEST(CliFailure, UnreadableOrHeaderlessBatchIsRefused) {
   const TempFile headerless(kRow + kRow), empty("");
   const std::string needHeader =
-      " does not start with the header line name,date,time,lon,lat,zone,dst "
-      "(the column names, in this order)\n";
+      " does not start with a header line: name,date,time,lon,lat,zone,dst, "
+      "name,date,time,lon,lat,utc_offset or name,date,time,place (the column "
+      "names, in this order)\n";
   const struct {
     const char* what;
     std::string file;

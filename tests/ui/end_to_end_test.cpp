@@ -173,6 +173,21 @@ void EndToEndTest::fromInputToResultAndBack() {
   QVERIFY(test::FindChild<QLabel>(app.resultWindow()->frmDisplay(), "lblName")
               ->text() != "ASHA VERMA");
 
+  // The same coordinates without a place: the result names the nearest.
+  test::FindChild<QPushButton>(app.resultWindow(), "cmdBack")->click();
+  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  for (QLineEdit* box :
+       {controls.txtMCity, controls.txtMState, controls.txtMCountry}) {
+    box->clear();
+  }
+  QTest::mouseClick(controls.cmdRashi, Qt::LeftButton);
+  QCOMPARE(requested.count(), 3);
+  const QString named =
+      test::FindChild<QLabel>(app.resultWindow()->frmDisplay(), "lblCity")
+          ->text();
+  QVERIFY2(named.startsWith("near ") && named.contains(", Peru, "),
+           qPrintable(named));
+
   app.resultWindow()->hide();
   form.hide();
 }

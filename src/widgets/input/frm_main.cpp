@@ -192,6 +192,15 @@ FrmMain::FrmMain(QWidget* parent) : QMainWindow(parent) {
     connect(box, &QLineEdit::editingFinished, atlas_,
             &FrmMainAtlas::DropPlaceUnlessStillNamed);
   }
+  // Coordinates typed without a city: the nearest place's zone is offered.
+  for (QLineEdit* box : {txtLonD, txtLonM, txtLatD, txtLatM, txtMCity}) {
+    connect(box, &QLineEdit::textChanged, atlas_,
+            &FrmMainAtlas::OfferNearestZone);
+  }
+  for (QRadioButton* hemisphere : {optLongEast, optLatNorth}) {
+    connect(hemisphere, &QRadioButton::toggled, atlas_,
+            &FrmMainAtlas::OfferNearestZone);
+  }
   // Once the typed date or time is settled, not at every digit on the way.
   for (TypedList* list : {cboMonth, cboDate, cboYear, cboHH, cboMM, cboSS}) {
     connect(list, &TypedList::entryChosen, atlas_,

@@ -1,12 +1,14 @@
 #include "widgets/result/frm_display.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QStackedWidget>
 #include <QStringList>
 #include <QTabWidget>
+#include <algorithm>
 #include <cmath>
 
 #include "present/report_words.h"
@@ -33,9 +35,15 @@ constexpr int kFormHeightTwips = 8880 + kSummaryTwips;
 constexpr int kTabStripTwips = 345;
 
 // The chart inside fraBirthchart, where the outer frame of the South-Indian
-// chart has always stood, twips.
-constexpr int kChartLeftTwips = 100, kChartTopTwips = 120;
-constexpr int kChartWidthTwips = 7890, kChartHeightTwips = 6750;
+// chart has always stood, its top a little lower, clear of the frame's
+// caption in a script with taller letters (Tamil), twips.
+constexpr int kChartLeftTwips = 100, kChartTopTwips = 210;
+constexpr int kChartWidthTwips = 7890, kChartHeightTwips = 6660;
+
+// The zone's caption takes at least this width; its value, two lines and
+// this much more, for Tamil's taller lines, twips.
+constexpr int kZoneCaptionTwips = 600;
+constexpr int kZoneRoomTwips = 180;
 
 // The sign fields of the second tab: eight rows of caption over value in
 // three columns.
@@ -204,8 +212,9 @@ void FrmDisplay::BuildBand() {
   dsd1 = MakeLabel(this, "dsd1", QString::fromUtf8(words.significance),
                    TwipsRect(120, kSummaryTwips, 2000, 240));
   dsd1->setFont(bold);
+  // As wide as the band leaves room for: the Tamil is longer.
   Label8 = MakeLabel(this, "Label8", QString::fromUtf8(words.meaning),
-                     TwipsRect(120, 240 + kSummaryTwips, 7215, 240));
+                     TwipsRect(120, 240 + kSummaryTwips, 8760, 240));
   Label10 =
       MakeLabel(this, "Label10", QString::fromUtf8(words.houseSignificance),
                 TwipsRect(120, 480 + kSummaryTwips, 4545, 240));
@@ -216,10 +225,10 @@ void FrmDisplay::BuildBand() {
   // The forum's advertisement: a text of our own.
   Label5 =
       MakeLabel(this, "Label5", tr("Discuss your chart in our astrology forum"),
-                TwipsRect(8760, kSummaryTwips, 3690, 240));
+                TwipsRect(4800, kSummaryTwips, 7650, 240));
   Label5->setAlignment(Qt::AlignRight | Qt::AlignTop);
   Label6 = MakeLink(this, "Label6", address::kForumHome,
-                    TwipsRect(9360, 240 + kSummaryTwips, 2565, 240));
+                    TwipsRect(8985, 240 + kSummaryTwips, 2940, 240));
   Label6->setAlignment(Qt::AlignRight | Qt::AlignTop);
   connect(Label6, &QLabel::linkActivated, this, &FrmDisplay::Label6_Click);
 }
@@ -240,12 +249,15 @@ void FrmDisplay::BuildChartTab(QWidget* page) {
 
   fraDetails = new QGroupBox(QString::fromUtf8(words.yourDetails), page);
   fraDetails->setObjectName("fraDetails");
-  fraDetails->setGeometry(PageRect(8640, 360, 3490, 2775));
+  // Room below the details for a zone of two lines of Tamil, taken from
+  // the planet table's spacing.
+  fraDetails->setGeometry(PageRect(8640, 360, 3490, 2775 + kZoneRoomTwips));
   BuildDetails(fraDetails);
 
   fraWestern = new QGroupBox(QString::fromUtf8(words.planetaryPosition), page);
   fraWestern->setObjectName("fraWestern");
-  fraWestern->setGeometry(PageRect(8640, 3240, 3495, 4335));
+  fraWestern->setGeometry(
+      PageRect(8640, 3240 + kZoneRoomTwips, 3495, 4335 - kZoneRoomTwips));
   BuildPlanetTable(fraWestern);
 }
 
@@ -256,7 +268,7 @@ void FrmDisplay::BuildChart(QWidget* chart) {
   chartView_->setFont(font());
   // The forum's link in the chart's empty middle (South-Indian only).
   Label7 = MakeLink(chart, "Label7", tr("Visit our astrology forum"),
-                    ChartRect(2520, 3240, 3180, 345));
+                    ChartRect(2160, 3240, 3780, 345));
   Label7->setFont(NamedFont("Arial", 9));
   Label7->setAlignment(Qt::AlignCenter);
   connect(Label7, &QLabel::linkActivated, this, &FrmDisplay::Label7_Click);
@@ -264,7 +276,7 @@ void FrmDisplay::BuildChart(QWidget* chart) {
 
 void FrmDisplay::BuildPlanetTable(QWidget* frame) {
   constexpr int kFirstRowTwips = 360;
-  constexpr int kRowTwips = 390;
+  constexpr int kRowTwips = 370;
   const auto captions = PlanetRowCaptions(UiLanguage());
   for (int i = 0; i < kBodyCount; ++i) {
     const int top = kFirstRowTwips + i * kRowTwips;
@@ -310,11 +322,21 @@ void FrmDisplay::BuildDetails(QWidget* frame) {
   // The offset used and whether daylight saving was counted.
   const int zoneTop =
       kFirstRowTwips + static_cast<int>(rows.size()) * kRowTwips;
+  // The caption as wide as its words (at least "Zone :"'s room), the value
+  // beside it.
+  const QString zoneCaption =
+      QString::fromUtf8(words.formCaptions[rows.size()]);
+  const int captionTwips = std::max(
+      kZoneCaptionTwips,
+      (QFontMetrics(frame->font()).horizontalAdvance(zoneCaption) + 2) *
+          kTwipsPerPixel);
   MakeLabel(frame, QStringLiteral("detailCaption%1").arg(rows.size()),
-            QString::fromUtf8(words.formCaptions[rows.size()]),
-            TwipsRect(120, zoneTop, 600, kLineHeightTwips));
-  lblZone = MakeLabel(frame, "lblZone", QString(),
-                      TwipsRect(720, zoneTop, 2735, 2 * kLineHeightTwips));
+            zoneCaption,
+            TwipsRect(120, zoneTop, captionTwips, kLineHeightTwips));
+  lblZone =
+      MakeLabel(frame, "lblZone", QString(),
+                TwipsRect(120 + captionTwips, zoneTop, 3335 - captionTwips,
+                          2 * kLineHeightTwips + kZoneRoomTwips));
   lblZone->setWordWrap(true);
   lblZone->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
