@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QtTest>
 
+#include "ui_test_main.h"
+
 using namespace tarvelin;
 
 class ChartPainterTest : public QObject {
@@ -65,5 +67,5 @@ void ChartPainterTest::markerLandsInItsSign() {
   }
 }
 
-QTEST_MAIN(ChartPainterTest)
+TARVELIN_TEST_MAIN(ChartPainterTest);
 #include "chart_painter_test.moc"

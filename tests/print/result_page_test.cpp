@@ -12,6 +12,7 @@
 #include <QtTest>
 
 #include "print/print_dialog.h"
+#include "ui_test_main.h"
 
 using namespace tarvelin;
 
@@ -223,5 +224,5 @@ void ResultPageTest::printingGoesThroughTheDialog() {
   SetPrintDialogRunner({});
 }
 
-QTEST_MAIN(ResultPageTest)
+TARVELIN_TEST_MAIN(ResultPageTest);
 #include "result_page_test.moc"

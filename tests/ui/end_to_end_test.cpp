@@ -19,6 +19,7 @@
 #include "result_form_access.h"
 #include "shell/application.h"
 #include "shell/mdi.h"
+#include "ui_test_main.h"
 #include "ui_test_support.h"
 #include "widgets/input/frm_main.h"
 #include "widgets/result/frm_display.h"
@@ -192,5 +193,5 @@ void EndToEndTest::fromInputToResultAndBack() {
   form.hide();
 }
 
-QTEST_MAIN(EndToEndTest)
+TARVELIN_TEST_MAIN(EndToEndTest);
 #include "end_to_end_test.moc"

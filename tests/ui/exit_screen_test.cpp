@@ -13,6 +13,7 @@
 
 #include "shell/frm_exit_screen.h"
 #include "shell/refer_a_friend.h"
+#include "ui_test_main.h"
 #include "ui_test_support.h"
 #include "widgets/common/web_links.h"
 
@@ -249,5 +250,5 @@ void ExitScreenTest::screenshot() {
   screen.hide();
 }
 
-QTEST_MAIN(ExitScreenTest)
+TARVELIN_TEST_MAIN(ExitScreenTest);
 #include "exit_screen_test.moc"

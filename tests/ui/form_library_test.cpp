@@ -18,6 +18,7 @@
 #include "result_form_access.h"
 #include "shell/application.h"
 #include "shell/mdi.h"
+#include "ui_test_main.h"
 #include "ui_test_support.h"
 #include "widgets/input/frm_main.h"
 #include "widgets/library/open_birth_dialog.h"
@@ -188,5 +189,5 @@ class FormLibraryTest : public QObject {
   }
 };
 
-QTEST_MAIN(FormLibraryTest)
+TARVELIN_TEST_MAIN(FormLibraryTest);
 #include "form_library_test.moc"

@@ -17,6 +17,7 @@
 
 #include "result_form_access.h"
 #include "shell/mdi.h"
+#include "ui_test_main.h"
 #include "ui_test_support.h"
 #include "widgets/result/frm_reading_box.h"
 
@@ -302,5 +303,5 @@ void FrmDisplayTest::screenshotsOfBothTabs() {
   QVERIFY(test::SaveScreenshot(window.frmDisplay(), "result_form"));
 }
 
-QTEST_MAIN(FrmDisplayTest)
+TARVELIN_TEST_MAIN(FrmDisplayTest);
 #include "frm_display_test.moc"

@@ -13,6 +13,7 @@
 #include <QtTest>
 
 #include "tables/zone_table.h"
+#include "ui_test_main.h"
 #include "ui_test_support.h"
 #include "widgets/common/app_seams.h"
 #include "widgets/input/frm_main.h"
@@ -495,5 +496,5 @@ void FrmMainAtlasTest::coordinatesWithoutCityOfferTheNearestZone() {
 
 }  // namespace tarvelin
 
-QTEST_MAIN(tarvelin::FrmMainAtlasTest)
+TARVELIN_TEST_MAIN(tarvelin::FrmMainAtlasTest);
 #include "frm_main_atlas_test.moc"

@@ -25,6 +25,7 @@
 #include <memory>
 
 #include "tables/zone_table.h"
+#include "ui_test_main.h"
 #include "ui_test_support.h"
 #include "widgets/common/app_seams.h"
 #include "widgets/common/web_links.h"
@@ -875,5 +876,5 @@ void FrmMainTest::screenshot() {
   QVERIFY2(form_->grab().save(path), qPrintable(path));
 }
 
-QTEST_MAIN(FrmMainTest)
+TARVELIN_TEST_MAIN(FrmMainTest);
 #include "frm_main_test.moc"

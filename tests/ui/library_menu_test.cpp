@@ -18,6 +18,7 @@
 #include <QTreeWidget>
 #include <functional>
 
+#include "ui_test_main.h"
 #include "ui_test_support.h"
 #include "widgets/library/open_birth_dialog.h"
 
@@ -190,5 +191,5 @@ class LibraryMenuTest : public QObject {
   }
 };
 
-QTEST_MAIN(LibraryMenuTest)
+TARVELIN_TEST_MAIN(LibraryMenuTest);
 #include "library_menu_test.moc"

@@ -19,6 +19,7 @@
 #include "shell/frm_about.h"
 #include "shell/frm_exit_screen.h"
 #include "shell/mdi.h"
+#include "ui_test_main.h"
 #include "ui_test_support.h"
 #include "widgets/common/twips.h"
 #include "widgets/common/web_links.h"
@@ -316,5 +317,5 @@ void ResultWindowTest::controlNamesAreUnique() {
   }
 }
 
-QTEST_MAIN(ResultWindowTest)
+TARVELIN_TEST_MAIN(ResultWindowTest);
 #include "result_window_test.moc"

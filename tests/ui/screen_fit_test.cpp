@@ -28,6 +28,7 @@
 #include "shell/frm_exit_screen.h"
 #include "shell/mdi.h"
 #include "text_fit.h"
+#include "ui_test_main.h"
 #include "ui_test_support.h"
 #include "widgets/common/ui_language.h"
 #include "widgets/input/frm_main.h"
@@ -267,5 +268,5 @@ void ScreenFitTest::nothingIsCut() {
   QVERIFY(test::SaveScreenshot(&exitScreen, "exit_screen_" + CaseName()));
 }
 
-QTEST_MAIN(ScreenFitTest)
+TARVELIN_TEST_MAIN(ScreenFitTest);
 #include "screen_fit_test.moc"

@@ -16,6 +16,7 @@
 #include <cstdio>
 
 #include "shell/application.h"
+#include "ui_test_main.h"
 #include "ui_test_support.h"
 #include "widgets/common/app_seams.h"
 #include "widgets/input/frm_main.h"
@@ -75,7 +76,7 @@ class SingleInstanceTest : public QObject {
 
 bool SingleInstanceTest::StartHolder(QProcess& holder) {
   holder.start(QCoreApplication::applicationFilePath(),
-               {"--hold-lock", LockPath()});
+               {test::RunningTestName(), "--hold-lock", LockPath()});
   if (!holder.waitForStarted(kProcessWaitMs)) return false;
   if (!holder.waitForReadyRead(kProcessWaitMs)) return false;
   return holder.readLine().trimmed() == "held";
@@ -84,7 +85,7 @@ bool SingleInstanceTest::StartHolder(QProcess& holder) {
 int SingleInstanceTest::TryInChild() {
   QProcess child;
   child.start(QCoreApplication::applicationFilePath(),
-              {"--try-lock", LockPath()});
+              {test::RunningTestName(), "--try-lock", LockPath()});
   if (!child.waitForFinished(kProcessWaitMs)) return -1;
   return child.exitCode();
 }
@@ -209,7 +210,9 @@ void SingleInstanceTest::startApplicationSaysSoAndShowsNothing() {
   QVERIFY(third.inputForm() != nullptr && third.inputForm()->isVisible());
 }
 
-int main(int argc, char* argv[]) {
+namespace {
+
+int SingleInstanceMain(int argc, char* argv[]) {
   if (argc == 3 && QByteArray(argv[1]) == "--hold-lock") {
     QCoreApplication app(argc, argv);
     return HoldLock(QString::fromLocal8Bit(argv[2]));
@@ -222,5 +225,10 @@ int main(int argc, char* argv[]) {
   SingleInstanceTest test;
   return QTest::qExec(&test, argc, argv);
 }
+
+[[maybe_unused]] const bool registered =
+    test::RegisterTestMain(__FILE__, &SingleInstanceMain);
+
+}  // namespace
 
 #include "single_instance_test.moc"

@@ -27,6 +27,7 @@
 #include "shell/frm_exit_screen.h"
 #include "shell/mdi.h"
 #include "tables/zone_table.h"
+#include "ui_test_main.h"
 #include "ui_test_support.h"
 #include "widgets/common/ui_language.h"
 #include "widgets/library/open_birth_dialog.h"
@@ -238,5 +239,5 @@ void UntranslatedTest::noEnglishLeftInAnyFlow() {
   form.hide();
 }
 
-QTEST_MAIN(UntranslatedTest)
+TARVELIN_TEST_MAIN(UntranslatedTest);
 #include "untranslated_test.moc"

@@ -5,6 +5,7 @@
 #include <QtTest>
 
 #include "shell/settings_codec.h"
+#include "ui_test_main.h"
 #include "ui_test_support.h"
 #include "widgets/common/web_links.h"
 
@@ -149,5 +150,5 @@ void UpdateReminderTest::encodingReadsBack() {
   QCOMPARE(DecodeSetting(plain + "!"), std::nullopt);
 }
 
-QTEST_MAIN(UpdateReminderTest)
+TARVELIN_TEST_MAIN(UpdateReminderTest);
 #include "update_reminder_test.moc"
