@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Two entry points: `make run` builds the two programs and starts Tarvelin,
 # `make test` builds the checked build (warnings as errors, address and
 # undefined-behaviour sanitizers) and runs every test headless. `make package`

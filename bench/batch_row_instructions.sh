@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Instructions per `--batch --json` row, counted by callgrind (the same on a
 # busy machine): the runs over 3,000 and over 1,000 generated births, one
 # job, differ by 2,000 rows; their difference over 2,000 leaves out the

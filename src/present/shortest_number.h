@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shortest decimal text that reads back to the same double, exactly as
 // std::to_chars(first, last, value) writes it ("93.31", "-22.63244389039297",
 // "135", "1e-05"), written faster for the numbers a result holds (a batch

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What is wrong with a birth as the user is told: the message, its icon and
 // the box that gets the keyboard focus. Every message of the readers, the
 // form's checks and the check of a whole birth is made here, once.

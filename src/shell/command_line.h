@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop program's command line, read before any window exists:
 // --help and --version are answered and an unknown option is refused
 // without a display; the standard options of Qt programs (-platform NAME,

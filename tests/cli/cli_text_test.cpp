@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tarvelin-cli's plain output: details, chart, planet table, Hora Lagna and
 // attributes; --zones and --help.
 #include <gtest/gtest.h>

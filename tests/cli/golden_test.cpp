@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The golden output: what tarvelin-cli answers for 480 births that reach
 // every branch of the calculation (tests/data/golden, written by
 // tools/golden/). Any change of a byte in the JSON or the text report fails

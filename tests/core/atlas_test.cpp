@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "atlas/atlas.h"
 
 #include <gtest/gtest.h>
@@ -584,7 +585,8 @@ TEST(AtlasZone, ExactOffsetAndUniversalTimeAtTheBirth) {
     const std::optional<ZoneAtBirth> zone =
         ZoneAtLocalTime(c.zone, c.localBirth);
     ASSERT_TRUE(zone) << where;
-    EXPECT_EQ(DateTimeText(zone->universal), DateTimeText(c.universal)) << where;
+    EXPECT_EQ(DateTimeText(zone->universal), DateTimeText(c.universal))
+        << where;
     EXPECT_EQ(zone->utcOffsetSeconds, c.offsetSeconds) << where;
     EXPECT_EQ(zone->daylightSavingSeconds, c.daylightSavingSeconds) << where;
     const std::optional<ZoneListChoice> choice = ZoneListChoiceAtBirth(*zone);
@@ -690,9 +692,11 @@ TEST(AtlasZone, ClockChangesAreReadExplicitly) {
     ASSERT_TRUE(zone) << where;
     EXPECT_EQ(zone->fit, c.fit) << where;
     EXPECT_EQ(zone->utcOffsetSeconds, c.offsetSeconds) << where;
-    EXPECT_EQ(DateTimeText(zone->universal), DateTimeText(c.universal)) << where;
+    EXPECT_EQ(DateTimeText(zone->universal), DateTimeText(c.universal))
+        << where;
     EXPECT_EQ(zone->otherOffsetSeconds, c.otherOffsetSeconds) << where;
-    EXPECT_EQ(DateTimeText(zone->otherUniversal), DateTimeText(c.otherUniversal))
+    EXPECT_EQ(DateTimeText(zone->otherUniversal),
+              DateTimeText(c.otherUniversal))
         << where;
   }
 }

@@ -1,8 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Calculate and PresentResult on whole births: which sunrise times a birth,
 // what the Hora Lagna and its house come to, what a polar birth shows, and
 // that a calculation keeps nothing between calls. The golden-output test
 // holds every value of 480 births; these cases say why the values are right.
-#include "present/quantity_text.h"
 #include "chart/calculate.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "engine/ayanamsa.h"
+#include "present/quantity_text.h"
 #include "present/result_json.h"
 #include "present/result_view.h"
 #include "tables/house_significance.h"
@@ -174,9 +175,11 @@ TEST(CalculateOptions, AnAyanamsaMovesEveryPositionByItsDifference) {
   const ChartResult classic = Calculate(kDelhiEvening);
   const UniversalInstant instant =
       InstantOf({1980, 3, 15, 21, 5, 0}, {19800, 0});
-  for (const Ayanamsa kind : {Ayanamsa::kLahiri, Ayanamsa::kRaman,
-                              Ayanamsa::kKrishnamurti, Ayanamsa::kFaganBradley}) {
-    const ChartResult r = Calculate(kDelhiEvening, {SunriseRule::kClassic, kind});
+  for (const Ayanamsa kind :
+       {Ayanamsa::kLahiri, Ayanamsa::kRaman, Ayanamsa::kKrishnamurti,
+        Ayanamsa::kFaganBradley}) {
+    const ChartResult r =
+        Calculate(kDelhiEvening, {SunriseRule::kClassic, kind});
     const double ayanamsa = MeanAyanamsaDegrees(kind, JulianDate(instant));
     EXPECT_NEAR(r.ayanamsa, ayanamsa, 1e-12) << NameOf(kind);
     for (const int body : {kSun, kMars, kSaturn, kRahu, kAscendant}) {
@@ -191,10 +194,10 @@ TEST(CalculateOptions, AnAyanamsaMovesEveryPositionByItsDifference) {
         << NameOf(kind);
   }
   // Lahiri lies within a few arcseconds of the classic ayanamsa.
-  EXPECT_NEAR(Calculate(kDelhiEvening, {SunriseRule::kClassic,
-                                        Ayanamsa::kLahiri})
-                  .ayanamsa,
-              classic.ayanamsa, 10.0 / 3600);
+  EXPECT_NEAR(
+      Calculate(kDelhiEvening, {SunriseRule::kClassic, Ayanamsa::kLahiri})
+          .ayanamsa,
+      classic.ayanamsa, 10.0 / 3600);
 }
 
 // In India the disc's centre reaches the horizon 3.3 to 4.7 minutes after

@@ -1,7 +1,9 @@
-#include "present/quantity_text.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/civil_time.h"
 
 #include <gtest/gtest.h>
+
+#include "present/quantity_text.h"
 
 namespace tarvelin {
 namespace {
@@ -30,7 +32,8 @@ TEST(CivilTime, AddingCarriesBothWays) {
       {{2001, 3, 1, 2, 0, 0}, -5 * 60 - 30, {2001, 2, 28, 20, 30, 0}},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(AddMinutes(c.start, c.minutes), c.expected) << DateTimeText(c.start);
+    EXPECT_EQ(AddMinutes(c.start, c.minutes), c.expected)
+        << DateTimeText(c.start);
   }
 }
 

@@ -1,7 +1,9 @@
-#include "present/quantity_text.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "chart/reference_sunrise.h"
 
 #include <gtest/gtest.h>
+
+#include "present/quantity_text.h"
 
 namespace tarvelin {
 namespace {

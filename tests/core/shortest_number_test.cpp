@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The batch's number writer gives std::to_chars's text to the byte: the
 // shortest that reads back, the nearest of those, plain or scientific as
 // to_chars chooses. Checked on random doubles of every size and on the

@@ -1,4 +1,4 @@
-#include "present/quantity_text.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "sunrise/station_table.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "present/quantity_text.h"
 #include "sunrise/retrograde.h"
 
 namespace tarvelin {

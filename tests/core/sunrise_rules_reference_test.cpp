@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The limb and centre sunrise rules and the named ayanamsas against an
 // outside authority: tests/data/sunrise_reference.txt and
 // ayanamsa_reference.txt, written from the Swiss Ephemeris by tools/ (their
@@ -12,9 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "present/quantity_text.h"
 #include "chart/calculation_options.h"
 #include "engine/ayanamsa.h"
+#include "present/quantity_text.h"
 #include "sunrise/horizon_crossing.h"
 
 namespace tarvelin {
@@ -65,9 +66,9 @@ TEST(SunriseRulesAgainstReference, EverySunriseAndSunsetWithin15Seconds) {
         events[2] >> events[3];
     ASSERT_FALSE(in.fail()) << row;
     CivilDateTime day;
-    ASSERT_EQ(std::sscanf(date.c_str(), "%d-%d-%d", &day.year, &day.month,
-                          &day.day),
-              3);
+    ASSERT_EQ(
+        std::sscanf(date.c_str(), "%d-%d-%d", &day.year, &day.month, &day.day),
+        3);
     for (const HorizonAltitude altitude :
          {HorizonAltitude::kUpperLimb, HorizonAltitude::kCentre}) {
       const bool isLimb = altitude == HorizonAltitude::kUpperLimb;
@@ -91,8 +92,8 @@ TEST(SunriseRulesAgainstReference, EverySunriseAndSunsetWithin15Seconds) {
   }
   std::printf("limb: %d events, max error %.1f s, rms %.1f s\n", limb.count,
               limb.max, limb.Rms());
-  std::printf("centre: %d events, max error %.1f s, rms %.1f s\n",
-              centre.count, centre.max, centre.Rms());
+  std::printf("centre: %d events, max error %.1f s, rms %.1f s\n", centre.count,
+              centre.max, centre.Rms());
 }
 
 TEST(AyanamsaAgainstReference, EveryNamedAyanamsaWithinOneHundredthDegree) {

@@ -1,4 +1,4 @@
-#include "present/quantity_text.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "sunrise/sunrise.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +8,7 @@
 #include <string>
 
 #include "chart/birth.h"
+#include "present/quantity_text.h"
 
 namespace tarvelin {
 namespace {

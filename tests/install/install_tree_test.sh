@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build tree into a temporary folder as the .deb would (prefix
 # /usr, DESTDIR, no root) and checks what a desktop and `man` look for: both
 # programs answering --version with the build's version, the desktop entry

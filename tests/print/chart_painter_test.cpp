@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three painters draw each sign's contents in the box the layout gives
 // that sign: the Hora Lagna's marker, drawn in its own ink, lands in the
 // marker's sign for every style and several ascendants.

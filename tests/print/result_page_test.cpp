@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The result page as a PDF and an image: one page of the chosen paper, its
 // texts readable back out of the PDF (pdftotext and pdfinfo, from
 // poppler-utils), everything still on the one page when the readings are

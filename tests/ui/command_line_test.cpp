@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop program's command line, run as a user runs it: without a
 // display --help and --version are answered, an unknown option is refused,
 // and a missing or unreachable display is said in one line; a failed write

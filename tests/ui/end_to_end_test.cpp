@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // From the input form to the result window and back, as a user goes: type a
 // birth, press "Get My Hora Lagna", read the result, go back, calculate
 // again. The result window must show what the core computes for the same

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exit screen: its random word about the forum, the placeholders of the
 // refer-a-friend boxes, the checks of "Refer A Friend Now" in order, and an
 // address that nothing typed can break.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saved births on the input form, as a person uses them: save three births
 // with Ctrl+S, quit, start again, open the second with Ctrl+O by typing part
 // of its name, and get the same chart as before. On a real library file in a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The result form shows a view exactly as the core hands it over, keeps the
 // small "HL" cell readable, and gives its reading boxes no way to the
 // clipboard.

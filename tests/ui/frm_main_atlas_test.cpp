@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The input form's atlas: cities offered under the City box, and what
 // choosing one fills in.
 #include <QAbstractItemView>

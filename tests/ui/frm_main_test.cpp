@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The input form driven as a user drives it: typing, pasting, choosing and
 // pressing, with messages and web pages caught by the seams.
 #include "widgets/input/frm_main.h"

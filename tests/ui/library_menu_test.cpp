@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The File menu's birth library on a real SQLite file in a temporary
 // folder, driven with the keyboard: save (asking before overwriting), open
 // by typing part of a name, delete after a confirmation, the recently used

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The result window: Back brings the input form back with no exit screen in
 // view, Exit and the close box bring up the exit screen, the buttons follow
 // the right edge, the menus open their pages and About is modal.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows on common screens: run once per screen size, display scaling
 // and language (TARVELIN_SCREEN names the case; the offscreen platform is
 // given the screen, QT_SCALE_FACTOR the scaling and TARVELIN_LANGUAGE the

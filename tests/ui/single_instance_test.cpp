@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Only one copy runs at a time, across real processes; a copy that crashed or
 // a lock file with any content does not block the next start; a second copy
 // brings the first forward. The test program doubles as the other copy: with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main of ui_tests: runs the test file named first on the command line.
 #include "ui_test_main.h"
 

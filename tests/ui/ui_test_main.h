@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window tests share one program, ui_tests. Each test file registers its
 // test class under the file's name (TARVELIN_TEST_MAIN at its end), and
 // `ui_tests NAME [QtTest options]` runs that class alone in its own process:

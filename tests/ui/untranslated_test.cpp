@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop program in Hindi and Tamil (TARVELIN_LANGUAGE) with no English
 // left in what a user reads: every visible text of every window and every
 // message of the flows a user goes through (start, a wrong entry, compute,

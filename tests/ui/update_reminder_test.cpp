@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The update reminder comes at most once per fifteen days of use, moves its
 // date whatever the answer, and keeps nothing readable in the store.
 #include "shell/update_reminder.h"

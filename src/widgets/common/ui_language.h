@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The language of the desktop program's windows, chosen once at start-up
 // (the "Language" setting, else the system's locale) and kept for the run:
 // Qt's translator speaks it for the windows' own texts, and the presenter
