@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 namespace tarvelin {
 
@@ -15,9 +16,15 @@ enum class MessageIcon { Error, Information };
 enum class InputField { None, Name, LonDeg, LonMin, LatDeg, LatMin, Day };
 
 struct InputProblem {
-  std::string message;  // exactly as shown to the user
+  std::string message;  // exactly as shown to the user, in English
   MessageIcon icon = MessageIcon::Error;
   InputField focus = InputField::None;
+  // The desktop program's messages also as a pattern, "%1" ... standing for
+  // the `arguments` (numbers), under which Qt's translations (context
+  // "tarvelin::InputProblem") keep them; empty for the command-line tool's
+  // own.
+  std::string pattern;
+  std::vector<std::string> arguments;
 };
 
 // The form's own messages, exactly as it shows them (the two minutes

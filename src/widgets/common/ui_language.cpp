@@ -70,4 +70,16 @@ bool InstallTranslations(Language language) {
   return true;
 }
 
+QString ShownMessage(const InputProblem& problem) {
+  if (problem.pattern.empty()) {
+    return QString::fromStdString(problem.message);
+  }
+  QString text = QCoreApplication::translate("tarvelin::InputProblem",
+                                             problem.pattern.c_str());
+  for (const std::string& argument : problem.arguments) {
+    text = text.arg(QString::fromStdString(argument));
+  }
+  return text;
+}
+
 }  // namespace tarvelin

@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <optional>
 
+#include "rules/input_problem.h"
 #include "tables/language.h"
 
 namespace tarvelin {
@@ -36,5 +37,9 @@ bool InstallTranslations(Language language);
 
 // Where InstallTranslations looks for Tarvelin's own, in order.
 QStringList TranslationFolders();
+
+// A message of the form's checks in the windows' language (its English
+// message where it has no pattern).
+QString ShownMessage(const InputProblem& problem);
 
 }  // namespace tarvelin
