@@ -99,6 +99,11 @@ if command -v groff >/dev/null; then
     warnings=$(gzip -dc "$share/man/man1/$p.1.gz" |
                LC_ALL=C.UTF-8 groff -man -Tutf8 -ww -z 2>&1)
     [ -z "$warnings" ] || fail "$p.1: $warnings"
+    # Set for a terminal of 80 columns, nothing (an example) reaches past it.
+    width=$(gzip -dc "$share/man/man1/$p.1.gz" |
+            LC_ALL=C.UTF-8 groff -man -Tutf8 -rLL=80n -P-cbou 2>/dev/null |
+            LC_ALL=C.UTF-8 wc -L)
+    [ "$width" -le 80 ] || fail "$p.1 has lines of $width columns"
   done
 fi
 
