@@ -227,15 +227,16 @@ std::string DayArrayOneLine(const ChartResult& result,
   const std::vector<CivilDateTime> times = SpanBoundaries(result, day);
   std::string text;
   text.reserve(static_cast<std::size_t>(day.count) * 80);
+  DateTimeBuffer buffer;
   text += '[';
   for (int i = 0; i < day.count; ++i) {
     if (i > 0) text += ", ";
     text += "{\"sign\": \"";
     text += SignName(day.spans[i].signIndex);
     text += "\", \"from\": \"";
-    AppendDateTimeText(text, times[i]);
+    text += DateTimeText(times[i], buffer);
     text += "\", \"to\": \"";
-    AppendDateTimeText(text, times[i + 1]);
+    text += DateTimeText(times[i + 1], buffer);
     text += "\"}";
   }
   text += ']';

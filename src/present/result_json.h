@@ -18,10 +18,10 @@
 namespace tarvelin {
 
 // Writes the result object of one birth; `view` is PresentResult(birth,
-// result), `reading` ReadHoraLagna of them (the options, the day's table,
-// the margin and any uncertainty go after the members of the classic
-// result). `moreMembers`, when set, writes further members at its end (the
-// place --place took).
+// result), for the one-line layout made with ViewUse::kJson; `reading`
+// ReadHoraLagna of them (the options, the day's table, the margin and any
+// uncertainty go after the members of the classic result). `moreMembers`,
+// when set, writes further members at its end (the place --place took).
 void WriteResultJson(
     JsonWriter& out, const Birth& birth, const ChartResult& result,
     const ResultView& view, const HoraLagnaReading& reading,

@@ -14,6 +14,7 @@
 
 #include "chart/hora_lagna_day.h"
 #include "engine/ayanamsa.h"
+#include "present/quantity_text.h"
 #include "present/result_json.h"
 #include "present/result_view.h"
 #include "tables/house_significance.h"
@@ -144,7 +145,7 @@ TEST_F(DayEdges, ExactlyAtSunriseAndSunsetIsADayBirth) {
   for (const CivilDateTime& birth : {sunrise_, sunset_}) {
     const ChartResult r = Calculate(BirthAt(birth));
     ASSERT_TRUE(r.timing);
-    EXPECT_EQ(r.timing->sunrise, sunrise_) << IsoText(birth);
+    EXPECT_EQ(r.timing->sunrise, sunrise_) << DateTimeText(birth);
     EXPECT_EQ(r.timing->elapsedMinutes, SecondsBetween(sunrise_, birth) / 60);
   }
 }

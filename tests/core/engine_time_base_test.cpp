@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/time_base.h"
+#include "present/quantity_text.h"
 
 namespace tarvelin {
 namespace {
@@ -72,11 +73,11 @@ TEST(EngineTimeBase, TheInstantsUniversalDateCarriesBothWays) {
   };
   for (const Case& c : cases) {
     const UniversalInstant instant = InstantOf(c.local, c.offset);
-    EXPECT_EQ(instant.universal, c.universal) << IsoText(c.local);
+    EXPECT_EQ(instant.universal, c.universal) << DateTimeText(c.local);
     // Both forms name the same instant.
     EXPECT_NEAR(DayNumberJ2000(instant), JulianDate(instant) - 2451545.0,
                 kMicroDay)
-        << IsoText(c.local);
+        << DateTimeText(c.local);
   }
 }
 

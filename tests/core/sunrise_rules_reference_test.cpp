@@ -15,6 +15,7 @@
 
 #include "chart/calculation_options.h"
 #include "engine/ayanamsa.h"
+#include "present/quantity_text.h"
 #include "sunrise/horizon_crossing.h"
 
 namespace tarvelin {
@@ -85,7 +86,7 @@ TEST(SunriseRulesAgainstReference, EverySunriseAndSunsetWithin15Seconds) {
         (isLimb ? limb : centre).Add(error);
         EXPECT_LE(std::fabs(error), kSunriseToleranceSeconds)
             << (isLimb ? "limb " : "centre ") << (e ? "sunset " : "sunrise ")
-            << row << ": got " << IsoText(*event);
+            << row << ": got " << DateTimeText(*event);
       }
     }
   }
