@@ -11,6 +11,7 @@
 #include <cmath>
 
 #include "chart/calculate.h"
+#include "present/quantity_text.h"
 #include "tables/zone_table.h"
 
 namespace tarvelin {
@@ -208,9 +209,9 @@ TEST(HoraLagnaDay, TheCentreRuleNamesTheSignBefore) {
     const std::optional<int> centre = CentreRuleSign(b, r);
     if (into < 0.4) {
       ++found;
-      EXPECT_EQ(centre, (r.horaLagna->signIndex + 11) % 12) << IsoText(b.local);
+      EXPECT_EQ(centre, (r.horaLagna->signIndex + 11) % 12) << DateTimeText(b.local);
     } else if (into > 3.0) {
-      EXPECT_FALSE(centre) << IsoText(b.local);
+      EXPECT_FALSE(centre) << DateTimeText(b.local);
     }
   }
   EXPECT_GT(found, 0);
