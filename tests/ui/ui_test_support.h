@@ -109,12 +109,14 @@ struct TypedBirth {
 };
 
 // Presses `key` where the keyboard is: an open popup (the list of cities
-// under the City box) or the focused widget.
+// under the City box) or the focused widget; then lets the event loop run,
+// as it does between a person's keys.
 inline void PressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
   QWidget* target = QApplication::activePopupWidget();
   if (target == nullptr) target = QApplication::focusWidget();
   if (target == nullptr) qFatal("no widget has the keyboard");
   QTest::keyClick(target, key, modifiers);
+  QCoreApplication::processEvents();
 }
 
 // Types over the text of `box`, as a person who tabs into it does.

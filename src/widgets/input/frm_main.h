@@ -92,9 +92,6 @@ class FrmMain : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
-  // Enter anywhere on the form presses "Get My Hora Lagna" (a focused
-  // button presses itself).
-  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   QGroupBox* BuildPersonalDetails();
@@ -107,6 +104,8 @@ class FrmMain : public QMainWindow {
   void SetTabOrder();
   void FillLists();
   QWidget* FocusTarget(InputField field) const;
+  // Enter anywhere on the form: "Get My Hora Lagna", or the focused button.
+  void EnterPressed();
 
   FrmMainAtlas* atlas_ = nullptr;
 
@@ -132,6 +131,7 @@ class FrmMain : public QMainWindow {
   QAction *mnuNext = nullptr, *mnuExit = nullptr, *mnuOnline = nullptr,
           *mnuVisit = nullptr, *mnuUpdate = nullptr, *mnuAbout = nullptr,
           *mnuDonate = nullptr, *mkmoney = nullptr;
+  QAction* actEnter = nullptr;  // Enter, Return: see BuildMenus
 };
 
 }  // namespace tarvelin

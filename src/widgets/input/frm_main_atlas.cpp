@@ -88,16 +88,22 @@ void FrmMainAtlas::CityBoxLeft() { SettleCityBox(); }
 void FrmMainAtlas::WatchCityBox(QWidget* box) {
   completer_->setWidget(box);
   box->installEventFilter(this);
+  completer_->popup()->installEventFilter(this);
 }
 
 bool FrmMainAtlas::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == completer_->popup() &&
+      (event->type() == QEvent::Show || event->type() == QEvent::Hide)) {
+    emit cityListShown(event->type() == QEvent::Show);
+  }
   // Left for another box or window part (Tab, a click, a shortcut), not
-  // for a popup or another window.
+  // for a popup or another window. Settled once the focus has arrived
+  // where it was going: a message shown on the way would send it back.
   if (event->type() == QEvent::FocusOut && watched == completer_->widget()) {
     const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
     if (reason != Qt::PopupFocusReason &&
         reason != Qt::ActiveWindowFocusReason) {
-      SettleCityBox();
+      QTimer::singleShot(0, this, &FrmMainAtlas::SettleCityBox);
     }
   }
   return QObject::eventFilter(watched, event);
@@ -120,9 +126,9 @@ bool FrmMainAtlas::SettleCityBox() {
       // typed and the person goes on.
       if (text != offeredFor_) {
         offeredFor_ = text;
+        // The list opens once the key that settled the box is done with:
+        // Enter on the list of cities shown while typing closes it.
         completer_->widget()->setFocus(Qt::OtherFocusReason);
-        // Opened once the key that left the box is done with: the list of
-        // cities shown while typing closes on that key.
         QTimer::singleShot(0, this, [this, cities = decision.cities] {
           if (form_->cityText() == offeredFor_) Offer(cities);
         });

@@ -33,7 +33,7 @@ class FrmMainAtlas : public QObject {
   explicit FrmMainAtlas(FrmMain* form);
 
   // Offers its cities under `box`, the City box, and settles the box
-  // (SettleCityBox) when it loses the focus.
+  // (SettleCityBox) once it has lost the focus.
   void WatchCityBox(QWidget* box);
   // The city last chosen from that list; empty once City, State or Country
   // no longer name it.
@@ -62,6 +62,11 @@ class FrmMainAtlas : public QObject {
   // the chosen city (another name of it, other case or accents), what the
   // atlas filled is dropped: coordinates, zone and daylight saving.
   void DropPlaceUnlessStillNamed();
+
+ signals:
+  // The list of cities under the City box opened or closed: while it is
+  // open, Enter and the arrow keys are the list's.
+  void cityListShown(bool shown);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

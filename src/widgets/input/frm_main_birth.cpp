@@ -94,6 +94,12 @@ void FrmMain::ShowPlace(const QString& city, const QString& state,
   txtMCountry->setText(country);
   SetAngle(longitude, txtLonD, txtLonM, optLongEast, optLongWest);
   SetAngle(latitude, txtLatD, txtLatM, optLatNorth, optLatSouth);
+  // Filled just after the person tabbed into it: typed over, as a box
+  // tabbed into is.
+  if (auto* box = qobject_cast<QLineEdit*>(focusWidget());
+      box != nullptr && box != txtMCity) {
+    box->selectAll();
+  }
 }
 
 void FrmMain::ClearCoordinatesAndZone() {
