@@ -27,6 +27,7 @@ test: build-test
 
 bench: build-release
 	$(BUILD_RELEASE)/bench/tarvelin-bench
+	$(BUILD_RELEASE)/bench/atlas-lookup-bench
 
 package: build-release
 	cd $(BUILD_RELEASE) && cpack -G DEB -B $(CURDIR)/build/package

@@ -1,347 +1,376 @@
-// Cities by name from the list compiled into libgeonames.
+// Places by name and by position from the atlas file.
 #include "atlas/atlas.h"
 
-#include <geonames.h>
-
 #include <QFile>
-#include <QLocale>
-#include <QRegularExpression>
-#include <QString>
-#include <QStringList>
-#include <QTextStream>
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <map>
+#include <cstring>
+#include <filesystem>
 #include <memory>
-#include <set>
+#include <string_view>
+#include <system_error>
 #include <utility>
+
+#include "atlas/atlas_table.h"
+#include "atlas/place_text.h"
 
 namespace tarvelin {
 namespace {
 
-struct CityDeleter {
-  void operator()(GeonamesCity* city) const { geonames_city_free(city); }
-};
-using CityHandle = std::unique_ptr<GeonamesCity, CityDeleter>;
+using atlas_file::KeyRecord;
+using atlas_file::PlaceRecord;
+using atlas_file::Table;
 
-std::string Text(const gchar* text) { return text ? std::string(text) : ""; }
+// --- the file -------------------------------------------------------------
 
-AtlasCity ReadCity(gint index) {
-  AtlasCity city;
-  const CityHandle handle(geonames_get_city(index));
-  if (!handle) return city;
-  GeonamesCity* c = handle.get();
-  city.name = Text(geonames_city_get_name(c));
-  city.state = Text(geonames_city_get_state(c));
-  city.country = Text(geonames_city_get_country(c));
-  city.countryCode = Text(geonames_city_get_country_code(c));
-  city.ianaZone = Text(geonames_city_get_timezone(c));
-  city.latitudeDegrees = geonames_city_get_latitude(c);
-  city.longitudeDegrees = geonames_city_get_longitude(c);
-  city.population = geonames_city_get_population(c);
-  return city;
+// Where the atlas file is looked for: $TARVELIN_ATLAS; beside the program
+// (<prefix>/bin/tarvelin and <prefix>/share/tarvelin, which holds for the
+// build tree too); where the package installs it.
+std::vector<std::string> CandidatePaths() {
+  std::vector<std::string> paths;
+  if (const char* chosen = std::getenv("TARVELIN_ATLAS")) {
+    return {chosen};
+  }
+  std::error_code error;
+  const std::filesystem::path program =
+      std::filesystem::read_symlink("/proc/self/exe", error);
+  if (!error) {
+    paths.push_back((program.parent_path().parent_path() / "share" /
+                     "tarvelin" / "places.atlas")
+                        .string());
+  }
+  paths.push_back(TARVELIN_ATLAS_INSTALLED);
+  return paths;
 }
 
-// A text reduced for comparing: accents dropped, case folded, runs of blanks
-// made one.
-QString Folded(const std::string& text) {
-  const QString decomposed =
-      QString::fromStdString(text).normalized(QString::NormalizationForm_KD);
-  QString plain;
-  plain.reserve(decomposed.size());
-  for (const QChar c : decomposed) {
-    if (c.category() != QChar::Mark_NonSpacing) plain.append(c);
-  }
-  // Letters with a stroke or ligatures have no decomposition; typed without
-  // them they are read as the plain letters ("Kobenhavn", "Lodz").
-  QString folded = plain.toCaseFolded();
-  static const std::pair<char16_t, const char*> kPlain[] = {
-      {u'\u00f8', "o"},  {u'\u0111', "d"},  {u'\u0142', "l"},
-      {u'\u00e6', "ae"}, {u'\u0153', "oe"}, {u'\u00df', "ss"},
-      {u'\u0131', "i"},  {u'\u00fe', "th"}, {u'\u00f0', "d"}};
-  for (const auto& [letter, plainText] : kPlain) {
-    folded.replace(QChar(letter), QLatin1String(plainText));
-  }
-  return folded.simplified();
-}
-
-// A city with the folded texts a query compares.
-struct IndexedCity {
-  AtlasCity city;
-  QString foldedName, foldedState, foldedCountry, foldedCode;
-  QStringList foldedAliases;  // other names (kCityAliases)
+struct AtlasFile {
+  std::unique_ptr<QFile> file;
+  Table table;
+  std::string problem;
 };
 
-IndexedCity Indexed(AtlasCity city) {
-  IndexedCity entry;
-  entry.foldedName = Folded(city.name);
-  entry.foldedState = Folded(city.state);
-  entry.foldedCountry = Folded(city.country);
-  entry.foldedCode = Folded(city.countryCode);
-  entry.city = std::move(city);
-  return entry;
-}
-
-// The same place listed twice (the atlas has Chennai twice): same label and
-// within a kilometre.
-bool SamePlace(const AtlasCity& a, const AtlasCity& b) {
-  constexpr double kDegreesApart = 0.01;
-  return a.name == b.name && a.state == b.state && a.country == b.country &&
-         std::fabs(a.latitudeDegrees - b.latitudeDegrees) < kDegreesApart &&
-         std::fabs(a.longitudeDegrees - b.longitudeDegrees) < kDegreesApart;
-}
-
-// --- the principal cities of the time-zone database -------------------------
-
-constexpr double kKilometresPerDegree = 111.2;
-// An atlas city of the zone this close to the zone's coordinates is the
-// zone's city under another name (Ho Chi Minh City for Asia/Ho_Chi_Minh).
-constexpr double kSamePlaceKilometres = 30;
-
-double KilometresApart(double lat1, double lon1, double lat2, double lon2) {
-  const double meanLatitude = (lat1 + lat2) / 2 * M_PI / 180;
-  const double north = lat1 - lat2;
-  double east = std::remainder(lon1 - lon2, 360.0);
-  east *= std::cos(meanLatitude);
-  return std::hypot(north, east) * kKilometresPerDegree;
-}
-
-// "+0117" or "+011700" (degrees, minutes, seconds) from `text`, whose degree
-// part has `degreeDigits` digits; nothing when malformed.
-std::optional<double> TabAngle(const QString& text, int degreeDigits) {
-  const qsizetype length = text.size() - 1;
-  if (text.isEmpty() || (text[0] != u'+' && text[0] != u'-') ||
-      (length != degreeDigits + 2 && length != degreeDigits + 4)) {
-    return std::nullopt;
-  }
-  bool ok = true;
-  double value = 0;
-  double unit = 1;
-  for (qsizetype at = 1, digits = degreeDigits; at < text.size();
-       at += digits, digits = 2, unit /= 60) {
-    bool partOk = false;
-    value += text.mid(at, digits).toInt(&partOk) * unit;
-    ok = ok && partOk;
-  }
-  if (!ok) return std::nullopt;
-  return text[0] == u'-' ? -value : value;
-}
-
-// The zones of the system's zone.tab with their principal city's name (the
-// last part of the zone's name, "Port of Spain" for America/Port_of_Spain),
-// country code and coordinates.
-std::vector<AtlasCity> ZoneTabCities() {
-  const QByteArray dir = qgetenv("TZDIR");
-  const QString base =
-      dir.isEmpty() ? QStringLiteral("/usr/share/zoneinfo") : QString(dir);
-  QFile file(base + "/zone.tab");
-  if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return {};
-  std::vector<AtlasCity> cities;
-  QTextStream in(&file);
-  while (!in.atEnd()) {
-    const QString line = in.readLine();
-    if (line.startsWith(u'#')) continue;
-    const QStringList fields = line.split(u'\t');
-    if (fields.size() < 3) continue;
-    const QString& place = fields[1];
-    const qsizetype split = place.indexOf(QRegularExpression("[+-]"), 1);
-    if (split < 0) continue;
-    const auto latitude = TabAngle(place.left(split), 2);
-    const auto longitude = TabAngle(place.mid(split), 3);
-    if (!latitude || !longitude) continue;
-    AtlasCity city;
-    city.ianaZone = fields[2].toStdString();
-    city.name = fields[2].section(u'/', -1).replace(u'_', u' ').toStdString();
-    city.countryCode = fields[0].toStdString();
-    city.latitudeDegrees = *latitude;
-    city.longitudeDegrees = *longitude;
-    cities.push_back(std::move(city));
-  }
-  return cities;
-}
-
-// The zone.tab cities the atlas lacks: no city of that name in that country,
-// and none of the zone near the zone's coordinates.
-std::vector<AtlasCity> MissingZoneCities(
-    const std::vector<IndexedCity>& atlas) {
-  std::map<std::string, std::string> countryNames;  // code -> atlas name
-  std::set<std::pair<QString, std::string>> names;  // folded name, code
-  std::multimap<std::string, const AtlasCity*> byZone;
-  for (const IndexedCity& entry : atlas) {
-    countryNames.emplace(entry.city.countryCode, entry.city.country);
-    names.emplace(entry.foldedName, entry.city.countryCode);
-    byZone.emplace(entry.city.ianaZone, &entry.city);
-  }
-  std::vector<AtlasCity> missing;
-  for (AtlasCity& city : ZoneTabCities()) {
-    if (names.count({Folded(city.name), city.countryCode})) continue;
-    const auto [first, last] = byZone.equal_range(city.ianaZone);
-    const bool near = std::any_of(first, last, [&city](const auto& entry) {
-      const AtlasCity& a = *entry.second;
-      return KilometresApart(a.latitudeDegrees, a.longitudeDegrees,
-                             city.latitudeDegrees,
-                             city.longitudeDegrees) < kSamePlaceKilometres;
-    });
-    if (near) continue;
-    const auto country = countryNames.find(city.countryCode);
-    city.country = country != countryNames.end()
-                       ? country->second
-                       : QLocale::territoryToString(
-                             QLocale::codeToTerritory(
-                                 QString::fromStdString(city.countryCode)))
-                             .toStdString();
-    missing.push_back(std::move(city));
-  }
-  return missing;
-}
-
-struct Atlas {
-  std::vector<IndexedCity> cities;
-  std::vector<AtlasCity> zoneCities;  // the ones added from zone.tab
-};
-
-// The atlas read once, on first use, in the library's own order, without
-// repeats, with the other names of its cities and, after them, the zones'
-// principal cities it lacks.
-const Atlas& TheAtlas() {
-  static const Atlas atlas = [] {
-    Atlas read;
-    std::vector<IndexedCity>& cities = read.cities;
-    const gint count = geonames_get_n_cities();
-    cities.reserve(static_cast<std::size_t>(std::max(count, 0)));
-    std::multimap<std::string, std::size_t> byName;
-    for (gint i = 0; i < count; ++i) {
-      AtlasCity city = ReadCity(i);
-      const auto [first, last] = byName.equal_range(city.name);
-      if (std::any_of(first, last, [&](const auto& seen) {
-            return SamePlace(cities[seen.second].city, city);
-          })) {
+// The atlas file, mapped into memory on first use and kept until the
+// program ends; its pages are read as the look-ups touch them.
+const AtlasFile& TheFile() {
+  static const AtlasFile atlas = [] {
+    AtlasFile read;
+    std::string tried;
+    for (const std::string& path : CandidatePaths()) {
+      auto file = std::make_unique<QFile>(QString::fromStdString(path));
+      if (!file->exists()) {
+        tried += (tried.empty() ? "" : ", ") + path;
         continue;
       }
-      byName.emplace(city.name, cities.size());
-      cities.push_back(Indexed(std::move(city)));
-    }
-    for (std::size_t i = 0; i < kCityAliasCount; ++i) {
-      const CityAlias& alias = kCityAliases[i];
-      const auto [first, last] = byName.equal_range(alias.city);
-      for (auto it = first; it != last; ++it) {
-        IndexedCity& entry = cities[it->second];
-        if (entry.city.countryCode == alias.countryCode) {
-          entry.foldedAliases.append(Folded(alias.alias));
-        }
+      if (!file->open(QIODevice::ReadOnly)) {
+        read.problem = "The atlas file " + path +
+                       " cannot be read: " + file->errorString().toStdString();
+        return read;
       }
+      const qint64 size = file->size();
+      const uchar* data = file->map(0, size);
+      std::string why;
+      if (data == nullptr) {
+        why = file->errorString().toStdString();
+      } else if (read.table.Open(data, static_cast<std::size_t>(size), why)) {
+        read.file = std::move(file);
+        return read;
+      }
+      read.problem = "The atlas file " + path + " cannot be used: " + why;
+      return read;
     }
-    read.zoneCities = MissingZoneCities(cities);
-    for (const AtlasCity& city : read.zoneCities) {
-      cities.push_back(Indexed(city));
-    }
+    read.problem = "The atlas file is missing (looked for " + tried + ")";
     return read;
   }();
   return atlas;
 }
 
-const std::vector<IndexedCity>& AllCities() { return TheAtlas().cities; }
+const Table& TheTable() { return TheFile().table; }
 
-// The city part and the qualifiers of a place text, each folded.
-struct PlaceQuery {
-  QString city;
-  QStringList qualifiers;
-};
+// Divided, not multiplied by 1e-5: 4580000 is 45.8 exactly as written.
+constexpr double kUnits = atlas_file::kUnitsPerDegree;
 
-PlaceQuery ParsePlace(const std::string& placeText) {
-  PlaceQuery query;
-  const QStringList parts = QString::fromStdString(placeText).split(u',');
-  query.city = Folded(parts.value(0).toStdString());
-  for (qsizetype i = 1; i < parts.size(); ++i) {
-    const QString qualifier = Folded(parts[i].toStdString());
-    if (!qualifier.isEmpty()) query.qualifiers.append(qualifier);
+AtlasCity CityOf(const Table& table, std::uint32_t index) {
+  const PlaceRecord record = table.Place(index);
+  AtlasCity city;
+  city.place = index;
+  city.name = table.Text(record.name);
+  city.population = record.population;
+  city.latitudeDegrees = record.latitude / kUnits;
+  city.longitudeDegrees = record.longitude / kUnits;
+  city.ianaZone = table.Zone(record.zone);
+  if (record.division != atlas_file::kNone) {
+    city.state = table.Text(table.Division(record.division).name);
   }
-  return query;
+  if (record.country != atlas_file::kNone) {
+    const atlas_file::CountryRecord country = table.Country(record.country);
+    city.country = table.Text(country.name);
+    city.countryCode = std::string(country.code, 2);
+  }
+  return city;
 }
 
-// True when a word of the folded `text` begins with `start` ("york" in
-// "new york", "bengal" in "state of west bengal", "denis" in
-// "saint-denis").
-bool HasWordStartingWith(const QString& text, const QString& start) {
-  for (qsizetype at = text.indexOf(start); at >= 0;
-       at = text.indexOf(start, at + 1)) {
-    if (at == 0 || !text[at - 1].isLetterOrNumber()) return true;
-  }
-  return false;
-}
+// --- reading a place text ---------------------------------------------------
 
-// Common short names of countries that the atlas spells out.
-QString CountryCodeAlias(const QString& qualifier) {
-  if (qualifier == u"uk") return QStringLiteral("gb");
-  if (qualifier == u"usa" || qualifier == u"u.s.a." || qualifier == u"u.s.")
-    return QStringLiteral("us");
+// Short names of countries that the atlas spells out.
+std::string_view CountryCodeAlias(std::string_view qualifier) {
+  if (qualifier == "uk") return "GB";
+  if (qualifier == "usa" || qualifier == "us") return "US";
+  if (qualifier == "uae") return "AE";
   return {};
 }
 
-bool QualifierFits(const IndexedCity& entry, const QString& qualifier) {
-  return HasWordStartingWith(entry.foldedState, qualifier) ||
-         HasWordStartingWith(entry.foldedCountry, qualifier) ||
-         entry.foldedCode == qualifier ||
-         entry.foldedCode == CountryCodeAlias(qualifier);
-}
-
-// True when `words` stands in the folded `text` as whole words ("delhi" in
-// "national capital territory of delhi", not "del").
-bool HasWholeWords(const QString& text, const QString& words) {
-  for (qsizetype at = text.indexOf(words); at >= 0;
-       at = text.indexOf(words, at + 1)) {
-    const qsizetype end = at + words.size();
-    if ((at == 0 || !text[at - 1].isLetterOrNumber()) &&
-        (end == text.size() || !text[end].isLetterOrNumber())) {
+// True when `words` stands in `text` from the beginning of a word; with
+// `whole`, also up to the end of one ("delhi" in "national capital
+// territory of delhi", not "del").
+bool HasWords(std::string_view text, std::string_view words, bool whole) {
+  if (words.empty()) return false;
+  for (std::size_t at = text.find(words); at != std::string_view::npos;
+       at = text.find(words, at + 1)) {
+    const std::size_t end = at + words.size();
+    if ((at == 0 || text[at - 1] == ' ') &&
+        (!whole || end == text.size() || text[end] == ' ')) {
       return true;
     }
   }
   return false;
 }
 
-bool QualifierFitsWhole(const IndexedCity& entry, const QString& qualifier) {
-  return HasWholeWords(entry.foldedState, qualifier) ||
-         HasWholeWords(entry.foldedCountry, qualifier) ||
-         entry.foldedCode == qualifier ||
-         entry.foldedCode == CountryCodeAlias(qualifier);
+// The countries and divisions one qualifier fits.
+struct Qualifier {
+  std::vector<bool> countries, divisions;
+  bool Fits(const PlaceRecord& place) const {
+    return (place.country < countries.size() && countries[place.country]) ||
+           (place.division < divisions.size() && divisions[place.division]);
+  }
+};
+
+Qualifier ReadQualifier(const Table& table, const std::string& folded,
+                        bool whole) {
+  Qualifier q;
+  q.countries.assign(table.countryCount(), false);
+  q.divisions.assign(table.divisionCount(), false);
+  const std::string_view alias = CountryCodeAlias(folded);
+  for (std::uint16_t i = 0; i < table.countryCount(); ++i) {
+    const atlas_file::CountryRecord country = table.Country(i);
+    const std::string code(country.code, 2);
+    const std::string foldedCode = FoldedPlaceText(code);
+    q.countries[i] = folded == foldedCode || code == alias ||
+                     HasWords(table.Text(country.folded), folded, whole);
+  }
+  for (std::uint16_t i = 0; i < table.divisionCount(); ++i) {
+    const atlas_file::DivisionRecord division = table.Division(i);
+    q.divisions[i] = folded == table.Text(division.abbreviation) ||
+                     HasWords(table.Text(division.folded), folded, whole);
+  }
+  return q;
 }
 
-bool NameStartsWith(const IndexedCity& entry, const QString& start) {
-  if (HasWordStartingWith(entry.foldedName, start)) return true;
-  return std::any_of(entry.foldedAliases.begin(), entry.foldedAliases.end(),
-                     [&start](const QString& alias) {
-                       return HasWordStartingWith(alias, start);
-                     });
+// A place text split into the folded name and the qualifiers.
+struct PlaceQuery {
+  std::string name;
+  std::vector<std::string> qualifiers;  // folded
+};
+
+std::vector<std::string> SplitAtCommas(const std::string& text) {
+  std::vector<std::string> parts;
+  std::size_t at = 0;
+  while (true) {
+    const std::size_t end = text.find(',', at);
+    parts.push_back(text.substr(at, end - at));
+    if (end == std::string::npos) return parts;
+    at = end + 1;
+  }
 }
 
-bool NameEquals(const IndexedCity& entry, const QString& name) {
-  return entry.foldedName == name || entry.foldedAliases.contains(name);
+// The readings of a place text, the likeliest first: as written, then,
+// when it has no commas, with its last one, two or three words as the
+// qualifier ("Sringeri India", "San Jose Costa Rica").
+std::vector<PlaceQuery> Readings(const std::string& placeText) {
+  const std::vector<std::string> parts = SplitAtCommas(placeText);
+  PlaceQuery written;
+  written.name = FoldedPlaceText(parts.front());
+  for (std::size_t i = 1; i < parts.size(); ++i) {
+    std::string qualifier = FoldedPlaceText(parts[i]);
+    if (!qualifier.empty()) written.qualifiers.push_back(std::move(qualifier));
+  }
+  std::vector<PlaceQuery> readings;
+  if (written.name.empty()) return readings;
+  readings.push_back(written);
+  if (parts.size() > 1) return readings;
+  const std::vector<std::size_t> starts = WordStarts(written.name);
+  constexpr std::size_t kMostQualifierWords = 3;
+  for (std::size_t words = 1;
+       words <= kMostQualifierWords && words < starts.size(); ++words) {
+    const std::size_t split = starts[starts.size() - words];
+    PlaceQuery reading;
+    reading.name = written.name.substr(0, split - 1);
+    reading.qualifiers.push_back(written.name.substr(split));
+    readings.push_back(std::move(reading));
+  }
+  return readings;
 }
 
-bool MorePopulous(const AtlasCity* a, const AtlasCity* b) {
-  return a->population > b->population;
-}
+// --- finding names ----------------------------------------------------------
 
-// Letters to insert, delete or change to turn `a` into `b`.
-int EditDistance(const QString& a, const QString& b) {
-  std::vector<int> row(static_cast<std::size_t>(b.size()) + 1);
-  for (std::size_t j = 0; j < row.size(); ++j) row[j] = static_cast<int>(j);
-  for (qsizetype i = 1; i <= a.size(); ++i) {
-    int diagonal = row[0];
-    row[0] = static_cast<int>(i);
-    for (qsizetype j = 1; j <= b.size(); ++j) {
-      const auto col = static_cast<std::size_t>(j);
-      const int above = row[col];
-      const int change = diagonal + (a[i - 1] == b[j - 1] ? 0 : 1);
-      row[col] = std::min({above + 1, row[col - 1] + 1, change});
-      diagonal = above;
+// The keys whose text begins with `prefix`: [first, last).
+std::pair<std::uint32_t, std::uint32_t> KeysBeginningWith(
+    const Table& table, std::string_view prefix) {
+  const auto textOf = [&table](std::uint32_t i) {
+    return table.Text(table.Key(i).text);
+  };
+  std::uint32_t low = 0, high = table.keyCount();
+  while (low < high) {  // first key not below the prefix
+    const std::uint32_t mid = low + (high - low) / 2;
+    if (textOf(mid) < prefix) {
+      low = mid + 1;
+    } else {
+      high = mid;
     }
   }
-  return row.back();
+  const std::uint32_t first = low;
+  high = table.keyCount();
+  while (low < high) {  // first key that does not begin with the prefix
+    const std::uint32_t mid = low + (high - low) / 2;
+    if (textOf(mid).substr(0, prefix.size()) == prefix) {
+      low = mid + 1;
+    } else {
+      high = mid;
+    }
+  }
+  return {first, low};
+}
+
+// Another name (a former name, a name in another language or script) counts
+// for a hundredth of the people: "Bombay" still finds Mumbai first, but a
+// town's old name does not push the towns of that name down, nor Delhi's
+// other name "New Delhi" New Delhi.
+constexpr std::uint32_t kOtherNameShare = 100;
+// Other names are searched by their beginnings only from this many letters
+// on (or for a text with letters beyond ASCII): "Lun" is the beginning of
+// too many cities' names in Tagalog ("Lungsod ng ...").
+constexpr std::size_t kOtherNamePrefixLetters = 4;
+
+// A place a reading finds: named whole or only begun, under its own name
+// or another.
+struct Match {
+  bool whole = false;
+  bool own = false;
+  std::uint32_t place = 0;
+  std::uint32_t weight = 0;  // people, a hundredth for another name
+};
+
+// The places a reading finds, each once at its best, filtered by the
+// qualifiers: whole names first, then the most people (counting
+// kOtherNameShare), at most `maxCount`; only whole names with `wholeOnly`.
+std::vector<Match> Matches(const Table& table, const PlaceQuery& query,
+                           bool wholeOnly, std::size_t maxCount) {
+  std::vector<Qualifier> qualifiers;
+  for (const std::string& q : query.qualifiers) {
+    qualifiers.push_back(ReadQualifier(table, q, wholeOnly));
+  }
+  const bool otherPrefixes =
+      QString::fromStdString(query.name).size() >=
+          static_cast<qsizetype>(kOtherNamePrefixLetters) ||
+      std::any_of(query.name.begin(), query.name.end(),
+                  [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+  // Each place's best fit: 1 whole own name, 2 whole other name, 3 own name
+  // begun, 4 other name begun; 0 not found.
+  std::vector<unsigned char> best(table.placeCount(), 0);
+  std::vector<std::uint32_t> found;
+  const auto [first, last] = KeysBeginningWith(table, query.name);
+  for (std::uint32_t i = first; i < last; ++i) {
+    const KeyRecord key = table.Key(i);
+    const bool whole = table.BeginsText(key.text) &&
+                       table.Text(key.text).size() == query.name.size();
+    const bool other = (key.place & atlas_file::kOtherNameBit) != 0;
+    if ((wholeOnly && !whole) || (!whole && other && !otherPrefixes)) continue;
+    const std::uint32_t place = key.place & ~atlas_file::kOtherNameBit;
+    if (place >= best.size()) continue;
+    const unsigned char fit = (whole ? 1 : 3) + (other ? 1 : 0);
+    if (best[place] == 0) found.push_back(place);
+    if (best[place] == 0 || fit < best[place]) best[place] = fit;
+  }
+  std::vector<Match> matches;
+  for (const std::uint32_t place : found) {
+    const PlaceRecord record = table.Place(place);
+    const bool fits =
+        std::all_of(qualifiers.begin(), qualifiers.end(),
+                    [&record](const Qualifier& q) { return q.Fits(record); });
+    if (!fits) continue;
+    const bool own = best[place] % 2 == 1;
+    matches.push_back(
+        {best[place] <= 2, own, place,
+         own ? record.population : record.population / kOtherNameShare});
+  }
+  const auto better = [](const Match& a, const Match& b) {
+    if (a.whole != b.whole) return a.whole;
+    if (a.weight != b.weight) return a.weight > b.weight;
+    return a.place < b.place;
+  };
+  const std::size_t kept = std::min(maxCount, matches.size());
+  std::partial_sort(matches.begin(),
+                    matches.begin() + static_cast<std::ptrdiff_t>(kept),
+                    matches.end(), better);
+  matches.resize(kept);
+  return matches;
+}
+
+// The first reading of the text that finds anything.
+std::vector<Match> FirstMatches(const Table& table,
+                                const std::string& placeText, bool wholeOnly,
+                                std::size_t maxCount) {
+  for (const PlaceQuery& reading : Readings(placeText)) {
+    auto found = Matches(table, reading, wholeOnly, maxCount);
+    if (!found.empty()) return found;
+  }
+  return {};
+}
+
+// Letters to insert, delete or change to turn `a` into `b`; any number
+// above `most` is given as most + 1, found as soon as every way costs more.
+int EditDistance(const std::u32string& a, const std::u32string& b, int most) {
+  const int apart =
+      std::abs(static_cast<int>(a.size()) - static_cast<int>(b.size()));
+  if (apart > most) return most + 1;
+  std::vector<int> row(b.size() + 1);
+  for (std::size_t j = 0; j < row.size(); ++j) row[j] = static_cast<int>(j);
+  for (std::size_t i = 1; i <= a.size(); ++i) {
+    int diagonal = row[0];
+    row[0] = static_cast<int>(i);
+    int smallest = row[0];
+    for (std::size_t j = 1; j <= b.size(); ++j) {
+      const int above = row[j];
+      const int change = diagonal + (a[i - 1] == b[j - 1] ? 0 : 1);
+      row[j] = std::min({above + 1, row[j - 1] + 1, change});
+      diagonal = above;
+      smallest = std::min(smallest, row[j]);
+    }
+    if (smallest > most) return most + 1;
+  }
+  return std::min(row.back(), most + 1);
+}
+
+// The letters of a UTF-8 text (well formed: the atlas wrote it).
+void Letters(std::string_view utf8, std::u32string& letters) {
+  letters.clear();
+  for (std::size_t i = 0; i < utf8.size();) {
+    const auto lead = static_cast<unsigned char>(utf8[i]);
+    const int length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    char32_t c = length == 1 ? lead : lead & (0x3F >> (length - 1));
+    for (int k = 1; k < length && i + k < utf8.size(); ++k) {
+      c = (c << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
+    }
+    letters.push_back(c);
+    i += length;
+  }
 }
 
 }  // namespace
+
+std::string AtlasProblem() { return TheFile().problem; }
+
+std::size_t AtlasPlaceCount() { return TheTable().placeCount(); }
 
 std::string CityLabel(const AtlasCity& city) {
   std::string label = city.name;
@@ -352,75 +381,95 @@ std::string CityLabel(const AtlasCity& city) {
 
 std::vector<AtlasCity> FindCities(const std::string& placeText,
                                   std::size_t maxCount) {
-  const PlaceQuery query = ParsePlace(placeText);
-  if (query.city.isEmpty() || maxCount == 0) return {};
-
-  std::vector<std::pair<bool, const AtlasCity*>> found;  // whole name equal?
-  for (const IndexedCity& entry : AllCities()) {
-    if (!NameStartsWith(entry, query.city)) continue;
-    const bool fits = std::all_of(
-        query.qualifiers.begin(), query.qualifiers.end(),
-        [&entry](const QString& q) { return QualifierFits(entry, q); });
-    if (fits) found.emplace_back(NameEquals(entry, query.city), &entry.city);
-  }
-  std::stable_sort(found.begin(), found.end(),
-                   [](const auto& a, const auto& b) {
-                     if (a.first != b.first) return a.first;
-                     return MorePopulous(a.second, b.second);
-                   });
+  const Table& table = TheTable();
   std::vector<AtlasCity> cities;
-  for (const auto& entry : found) {
-    if (cities.size() == maxCount) break;
-    cities.push_back(*entry.second);
+  for (const Match& match : FirstMatches(table, placeText, false, maxCount)) {
+    cities.push_back(CityOf(table, match.place));
   }
   return cities;
 }
 
 std::vector<AtlasCity> CitiesNamed(const std::string& placeText) {
-  const PlaceQuery query = ParsePlace(placeText);
-  if (query.city.isEmpty()) return {};
-  std::vector<const AtlasCity*> found;
-  for (const IndexedCity& entry : AllCities()) {
-    if (!NameEquals(entry, query.city)) continue;
-    const bool fits = std::all_of(
-        query.qualifiers.begin(), query.qualifiers.end(),
-        [&entry](const QString& q) { return QualifierFitsWhole(entry, q); });
-    if (fits) found.push_back(&entry.city);
-  }
-  std::stable_sort(found.begin(), found.end(), MorePopulous);
+  const Table& table = TheTable();
   std::vector<AtlasCity> cities;
-  cities.reserve(found.size());
-  for (const AtlasCity* city : found) cities.push_back(*city);
+  for (const Match& match :
+       FirstMatches(table, placeText, true, table.placeCount())) {
+    cities.push_back(CityOf(table, match.place));
+  }
   return cities;
 }
 
 std::vector<std::string> ClosestCityLabels(const std::string& placeText,
                                            std::size_t maxCount) {
-  const QString wanted = ParsePlace(placeText).city;
-  if (wanted.isEmpty() || maxCount == 0) return {};
+  const std::vector<PlaceQuery> readings = Readings(placeText);
+  if (readings.empty() || maxCount == 0) return {};
+  std::u32string wanted;
+  Letters(readings.front().name, wanted);
   // A third of the letters may be wrong, and at least one.
   const int maxDistance = std::max<int>(1, static_cast<int>(wanted.size()) / 3);
+  const Table& table = TheTable();
 
   struct Near {
     int distance;
-    const AtlasCity* city;
+    std::uint32_t place;
   };
   std::vector<Near> near;
-  for (const IndexedCity& entry : AllCities()) {
-    int best = maxDistance + 1;
-    auto measure = [&](const QString& name) {
-      // Names much longer or shorter cannot be near enough.
-      if (std::abs(name.size() - wanted.size()) > maxDistance) return;
-      best = std::min(best, EditDistance(wanted, name));
-    };
-    measure(entry.foldedName);
-    for (const QString& alias : entry.foldedAliases) measure(alias);
-    if (best <= maxDistance) near.push_back({best, &entry.city});
+  std::u32string letters;
+  // The names in keys [first, last) near enough.
+  const auto measure = [&](std::uint32_t first, std::uint32_t last) {
+    std::string_view previous;
+    int distance = maxDistance + 1;
+    for (std::uint32_t i = first; i < last; ++i) {
+      const KeyRecord key = table.Key(i);
+      if (!table.BeginsText(key.text)) continue;
+      const std::string_view name = table.Text(key.text);
+      if (name != previous) {  // the keys of one name lie together
+        previous = name;
+        Letters(name, letters);
+        distance = EditDistance(wanted, letters, maxDistance);
+      }
+      if (distance <= maxDistance) {
+        near.push_back({distance, key.place & ~atlas_file::kOtherNameBit});
+      }
+    }
+  };
+  // Most misspellings keep the first letter, or put one that sounds alike
+  // ("Cathmandu"): only the names that begin so are measured.
+  static const char* const kSoundAlike[] = {"ckq", "sz", "iye", "ou",
+                                            "vw",  "jg", "fp"};
+  std::u32string firsts(1, wanted.front());
+  for (const char* group : kSoundAlike) {
+    if (wanted.front() < 0x80 &&
+        std::strchr(group, static_cast<int>(wanted.front()))) {
+      firsts.assign(group, group + std::strlen(group));
+    }
+  }
+  for (const char32_t letter : firsts) {
+    const std::u32string one(1, letter);
+    const auto [first, last] =
+        KeysBeginningWith(table, QString::fromStdU32String(one).toStdString());
+    measure(first, last);
   }
   std::sort(near.begin(), near.end(), [](const Near& a, const Near& b) {
     if (a.distance != b.distance) return a.distance < b.distance;
-    return MorePopulous(a.city, b.city);
+    return a.place < b.place;
   });
+  // The qualifiers choose among the names, unless none fits them.
+  std::vector<Qualifier> qualifiers;
+  for (const std::string& q : readings.front().qualifiers) {
+    qualifiers.push_back(ReadQualifier(table, q, false));
+  }
+  const auto fits = [&](const Near& n) {
+    const PlaceRecord record = table.Place(n.place);
+    return std::all_of(
+        qualifiers.begin(), qualifiers.end(),
+        [&record](const Qualifier& q) { return q.Fits(record); });
+  };
+  if (std::any_of(near.begin(), near.end(), fits)) {
+    near.erase(std::remove_if(near.begin(), near.end(),
+                              [&](const Near& n) { return !fits(n); }),
+               near.end());
+  }
   // Names spelt just as typed mean the qualifiers were wrong: only those
   // are offered then. Otherwise the nearest and the next nearest.
   const int offered =
@@ -428,7 +477,7 @@ std::vector<std::string> ClosestCityLabels(const std::string& placeText,
   std::vector<std::string> labels;
   for (const Near& n : near) {
     if (labels.size() == maxCount || n.distance > offered) break;
-    std::string label = CityLabel(*n.city);
+    std::string label = CityLabel(CityOf(table, n.place));
     if (std::find(labels.begin(), labels.end(), label) == labels.end()) {
       labels.push_back(std::move(label));
     }
@@ -436,16 +485,98 @@ std::vector<std::string> ClosestCityLabels(const std::string& placeText,
   return labels;
 }
 
-std::vector<std::string> AtlasZoneNames() {
-  std::vector<std::string> zones;
-  for (const IndexedCity& entry : AllCities()) {
-    zones.push_back(entry.city.ianaZone);
+std::optional<NearPlace> NearestPlace(double latitudeDegrees,
+                                      double longitudeDegrees) {
+  const Table& table = TheTable();
+  if (!std::isfinite(latitudeDegrees) || !std::isfinite(longitudeDegrees)) {
+    return std::nullopt;
   }
-  std::sort(zones.begin(), zones.end());
-  zones.erase(std::unique(zones.begin(), zones.end()), zones.end());
-  return zones;
+  constexpr double kKilometresPerDegree = 111.2;
+  constexpr double kRadians = M_PI / 180;
+  const double coslat = std::cos(latitudeDegrees * kRadians);
+  // Squared distance in the file's units of latitude, flat near the
+  // position: enough to choose the nearest within a few hundred kilometres.
+  const double north0 = latitudeDegrees * kUnits;
+  const double east0 = longitudeDegrees * kUnits;
+  const auto flatDistance = [&](const PlaceRecord& p) {
+    const double north = p.latitude - north0;
+    double east = p.longitude - east0;
+    if (east > 180 * kUnits) east -= 360 * kUnits;
+    if (east < -180 * kUnits) east += 360 * kUnits;
+    east *= coslat;
+    return north * north + east * east;
+  };
+  double best =
+      std::pow(kNearestPlaceKilometres / kKilometresPerDegree * kUnits, 2);
+  std::uint32_t bestPlace = table.placeCount();
+  // The cells within the distance still to beat, row by row.
+  const auto search = [&](double radiusDegrees) {
+    const int row0 =
+        static_cast<int>(std::floor(latitudeDegrees + 90 - radiusDegrees));
+    const int row1 =
+        static_cast<int>(std::floor(latitudeDegrees + 90 + radiusDegrees));
+    for (int row = std::max(row0, 0);
+         row <= std::min(row1, atlas_file::kCellRows - 1); ++row) {
+      const double rowLatitude =
+          std::max(std::fabs(row - 90.0), std::fabs(row - 89.0));
+      const double rowCos = std::cos(std::min(rowLatitude, 89.0) * kRadians);
+      const double width = radiusDegrees / rowCos;
+      const int columns = width >= 180
+                              ? atlas_file::kCellColumns
+                              : 2 * static_cast<int>(std::ceil(width)) + 1;
+      const int middle = atlas_file::CellOf(row - 90 + 0.5, longitudeDegrees) %
+                         atlas_file::kCellColumns;
+      for (int k = 0; k < std::min(columns, atlas_file::kCellColumns); ++k) {
+        const int column =
+            ((middle - columns / 2 + k) % atlas_file::kCellColumns +
+             atlas_file::kCellColumns) %
+            atlas_file::kCellColumns;
+        const auto [first, last] =
+            table.CellRange(row * atlas_file::kCellColumns + column);
+        for (std::uint32_t at = first; at < last; ++at) {
+          const std::uint32_t place = table.CellPlace(at);
+          const double d = flatDistance(table.Place(place));
+          if (d < best || (d == best && place < bestPlace)) {
+            best = d;
+            bestPlace = place;
+          }
+        }
+      }
+    }
+  };
+  // Most positions have a place in their own cell or the next ones: the
+  // nearest found there bounds the search.
+  search(0.5);
+  search(std::sqrt(best) / kUnits);
+  if (bestPlace >= table.placeCount()) return std::nullopt;
+  NearPlace near;
+  near.city = CityOf(table, bestPlace);
+  const double dLat = (near.city.latitudeDegrees - latitudeDegrees) * kRadians;
+  const double dLon =
+      (near.city.longitudeDegrees - longitudeDegrees) * kRadians;
+  const double a = std::pow(std::sin(dLat / 2), 2) +
+                   coslat * std::cos(near.city.latitudeDegrees * kRadians) *
+                       std::pow(std::sin(dLon / 2), 2);
+  constexpr double kEarthRadiusKilometres = 6371.0;
+  near.kilometres =
+      2 * kEarthRadiusKilometres * std::asin(std::min(1.0, std::sqrt(a)));
+  return near;
 }
 
-std::vector<AtlasCity> ZoneCitiesNotInAtlas() { return TheAtlas().zoneCities; }
+std::string NearPlaceText(const NearPlace& near) {
+  const long km = std::lround(near.kilometres);
+  return "near " + CityLabel(near.city) + ", " +
+         (km < 1 ? std::string("under 1 km") : std::to_string(km) + " km");
+}
+
+std::vector<std::string> AtlasZoneNames() {
+  const Table& table = TheTable();
+  std::vector<std::string> zones;
+  for (std::uint16_t i = 0; i < table.zoneCount(); ++i) {
+    zones.emplace_back(table.Zone(i));
+  }
+  std::sort(zones.begin(), zones.end());
+  return zones;
+}
 
 }  // namespace tarvelin

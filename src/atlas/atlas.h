@@ -1,8 +1,9 @@
-// The offline atlas: birth places by name from the city list compiled into
-// libgeonames (about 24,000 cities with their coordinates and time zones),
-// and, for a place and the local clock time of a birth, the offset from UTC
-// then in force, read from the system's time-zone database, together with the
-// entry of the zone list that stands for the place's standard time.
+// The offline atlas: about 200,000 birth places by name, in every script
+// (GeoNames' places of 500 people or more, with their coordinates and time
+// zones, read from the atlas file; see atlas_table.h), and, for a place and
+// the local clock time of a birth, the offset from UTC then in force, read
+// from the system's time-zone database, together with the entry of the zone
+// list that stands for the place's standard time.
 //
 // Nothing here touches a window or the network; the input form and the
 // command-line tool only wire these functions to their boxes and options.
@@ -22,6 +23,9 @@ namespace tarvelin {
 
 // --- cities -----------------------------------------------------------------
 
+// No place of the atlas file (a city built by hand).
+constexpr std::uint32_t kNoAtlasPlace = 0xffffffffu;
+
 struct AtlasCity {
   std::string name;             // "Chennai"
   std::string state;            // "Tamil Nadu"; may be empty
@@ -31,6 +35,7 @@ struct AtlasCity {
   double latitudeDegrees = 0;   // north positive, -90..90
   double longitudeDegrees = 0;  // east positive, -180..180
   std::uint32_t population = 0;
+  std::uint32_t place = kNoAtlasPlace;  // its number in the atlas file
 };
 
 // "City, State, Country"; the state is left out when the atlas has none.
@@ -39,52 +44,69 @@ std::string CityLabel(const AtlasCity& city);
 // How many cities a query hands back unless told otherwise.
 constexpr std::size_t kDefaultCityMatches = 20;
 
+// Where the atlas file was looked for and why it could not be read; empty
+// when it was read. Every look-up finds nothing while the file is missing.
+std::string AtlasProblem();
+
+// How many places the atlas holds.
+std::size_t AtlasPlaceCount();
+
+// How a place text is read. It names a city by its name, its ASCII
+// spelling or any other name of it, in any script (Mumbai, Bombay, मुंबई),
+// with upper and lower case, accents ("Zurich" for Zürich), periods and
+// hyphens not mattering and "St", "St." and "Saint" one word. Comma-separated
+// qualifiers may follow, each naming the city's first-level division
+// ("Tamil Nadu"), its postal abbreviation in the United States and Canada
+// ("IL", "QC"), its country ("India", "UK", "USA") or the country code
+// ("IN"); without commas the last words may be the qualifier ("Sringeri
+// India", "Springfield IL") when the whole text is no name.
+
 // The cities a place text names, for a list to choose from as one types.
-// The text is a city name, or the beginning of a word of one ("Chenn", "York"
-// for New York as well), optionally followed by comma-separated qualifiers
-// that must each match the beginning of a word of the state or the country,
-// or the country code ("London, Canada", "Chennai, Tamil Nadu, India"). A
-// city's other names count as its name (Bombay for Mumbai, München for
-// Munich: see kCityAliases). Upper and lower case and accents do not matter.
-// Cities named exactly so come first, then the others; within each group the
-// most populous first. Empty when nothing matches.
+// The city part matches the beginning of a word of a name ("Chenn", "York"
+// for New York as well); a qualifier the beginning of a word of the division
+// or country, or a code or abbreviation whole. Cities named exactly so come
+// first, then those whose own name begins so, then those whose other names
+// do; within each group the most populous first. Empty when nothing
+// matches.
 std::vector<AtlasCity> FindCities(const std::string& placeText,
                                   std::size_t maxCount = kDefaultCityMatches);
 
 // The cities a place text names whole, for a look-up that must not guess:
-// the city's whole name (or another name of it), and each qualifier the
-// whole state, the whole country, the country code, or whole words of the
-// state or country ("Delhi" for "National Capital Territory of Delhi"). The
-// most populous first; every one of them, however many.
+// a whole name of the city, and each qualifier the whole division, the whole
+// country, a code or abbreviation, or whole words of the division or
+// country ("Delhi" for "National Capital Territory of Delhi"). The most
+// populous first; every one of them, however many.
 std::vector<AtlasCity> CitiesNamed(const std::string& placeText);
 
 // For a place text that FindCities does not know: up to `maxCount` labels of
-// the cities whose names (or other names) are closest in spelling to the city
-// part of the text (fewest letters to change, then the most populous),
-// nearest first: those at the smallest distance and one letter further, or,
-// when some name is spelt exactly as typed (the qualifiers did not fit), only
-// those. Empty when no name is near enough to be worth offering (a third of
-// the letters).
+// the cities whose names are closest in spelling to the city part of the
+// text (fewest letters to change, then the most populous), among the names
+// that begin with its first letter or one that sounds alike (c, k and q; s
+// and z; i, y and e; o and u; v and w; j and g; f and p) and, if any does,
+// fit the qualifiers, nearest first:
+// those at the smallest distance and one letter further, or, when some name
+// is spelt exactly as typed (the qualifiers did not fit), only those. Empty
+// when no name is near enough to be worth offering (a third of the
+// letters).
 std::vector<std::string> ClosestCityLabels(const std::string& placeText,
                                            std::size_t maxCount = 5);
 
-// Other names of large cities that people still use, folded (lower case, no
-// accents), with the atlas city each stands for.
-struct CityAlias {
-  const char* alias;        // "bombay"
-  const char* city;         // the atlas's name, "Mumbai"
-  const char* countryCode;  // "IN"
+// The atlas place nearest to a position, for coordinates typed without a
+// city, and how far it is; nothing when none lies within
+// kNearestPlaceKilometres.
+constexpr double kNearestPlaceKilometres = 200;
+struct NearPlace {
+  AtlasCity city;
+  double kilometres = 0;
 };
-extern const CityAlias kCityAliases[];
-extern const std::size_t kCityAliasCount;
+std::optional<NearPlace> NearestPlace(double latitudeDegrees,
+                                      double longitudeDegrees);
+
+// "near Sringeri, Karnataka, India, 3 km" (whole kilometres; "under 1 km").
+std::string NearPlaceText(const NearPlace& near);
 
 // Every time-zone name the atlas gives its cities, once each, sorted.
 std::vector<std::string> AtlasZoneNames();
-
-// The cities that the time-zone database names as the principal city of a
-// zone but the atlas lacks (Singapore), placed at the zone's coordinates
-// from the system's zone.tab; FindCities and CitiesNamed know them too.
-std::vector<AtlasCity> ZoneCitiesNotInAtlas();
 
 // --- the zone in force at a birth -------------------------------------------
 
@@ -94,7 +116,8 @@ enum class LocalTimeFit {
   Repeated,  // the clocks were set back over it, so it was shown twice: the
              // first showing (before the change) is taken
   Skipped,   // the clocks were set forward over it, so it never showed: it
-             // is read as a time on the clocks after the change
+             // is read with the offset before the change, which moves it
+             // forward by the gap (02:30 skipped is 03:30 after the change)
 };
 
 struct ZoneAtBirth {
@@ -106,7 +129,7 @@ struct ZoneAtBirth {
   bool daylightSaving = false;  // clocks set forward from standard time
   CivilDateTime universal;      // the birth in universal time
   LocalTimeFit fit = LocalTimeFit::Unique;
-  // For a skipped or repeated time, the reading not taken: the offset before
+  // For a skipped or repeated time, the reading not taken: the offset after
   // the clocks went forward, or of the second showing, and the universal
   // time that reading gives. Unset (0, the default date) for a unique time.
   int otherOffsetSeconds = 0;
@@ -167,14 +190,17 @@ struct PlaceLookup {
   // When it names none: the cities whose names begin so ("New": New York,
   // New Delhi ...) or else the nearest in spelling (ClosestCityLabels).
   std::vector<std::string> closest;
-  // The second most populous of the cities named, to show how to qualify.
-  std::optional<AtlasCity> runnerUp;
+  // The next most populous of the cities named (up to kOtherChoices), to
+  // offer them and show how to qualify.
+  std::vector<AtlasCity> others;
 };
+constexpr std::size_t kOtherChoices = 3;
 PlaceLookup LookUpPlace(const std::string& placeText,
                         const CivilDateTime& localBirth);
 
 // When the text names more than one city: which was taken, how many others
-// share the name, and how to name one of them instead. Nothing otherwise.
+// share the name and the most populous of them, and how to name one of them
+// instead. Nothing otherwise.
 std::optional<std::string> SharedNameMessage(const std::string& placeText,
                                              const PlaceLookup& lookup);
 

@@ -1,10 +1,11 @@
 // What a chosen city fills in for a birth: coordinates as degrees and
 // minutes, the zone in force and its zone-list entry.
 #include <cmath>
-#include <cstdio>
 #include <string>
 
 #include "atlas/atlas.h"
+#include "chart/birth_limits.h"
+#include "present/quantity_text.h"
 
 namespace tarvelin {
 namespace {
@@ -24,17 +25,13 @@ constexpr CityTime kCityTimes[] = {
 
 // "02:30" of a clock reading.
 std::string ClockText(const CivilDateTime& t) {
-  char clock[8];
-  std::snprintf(clock, sizeof clock, "%02d:%02d", t.hour % 100, t.minute % 100);
-  return clock;
+  return TimeText(t, TimeStyle::kHoursMinutes);
 }
 
 // "2015-03-08 06:30:00 UT".
 std::string UniversalText(const CivilDateTime& t) {
-  std::string text = IsoText(t);
-  const auto at = text.find('T');
-  if (at != std::string::npos) text[at] = ' ';
-  return text + " UT";
+  return DateText(t, DateStyle::kIso) + " " + TimeText(t, TimeStyle::kClock) +
+         " UT";
 }
 
 }  // namespace
@@ -44,8 +41,9 @@ BirthPlace PlaceAtBirth(const AtlasCity& city,
   BirthPlace place;
   place.city = city;
   place.localBirth = localBirth;
-  place.longitude = ToDegreesMinutes(city.longitudeDegrees, 179);
-  place.latitude = ToDegreesMinutes(city.latitudeDegrees, 89);
+  place.longitude =
+      ToDegreesMinutes(city.longitudeDegrees, kMaxLongitudeDegrees);
+  place.latitude = ToDegreesMinutes(city.latitudeDegrees, kMaxLatitudeDegrees);
   place.zone = ZoneAtLocalTime(city.ianaZone, localBirth);
   if (place.zone) {
     place.zonePosition = ZoneListPosition(*place.zone);
@@ -71,22 +69,30 @@ PlaceLookup LookUpPlace(const std::string& placeText,
     return lookup;
   }
   lookup.place = PlaceAtBirth(cities.front(), localBirth);
-  if (cities.size() > 1) lookup.runnerUp = cities[1];
+  for (std::size_t i = 1; i < cities.size() && i <= kOtherChoices; ++i) {
+    lookup.others.push_back(cities[i]);
+  }
   return lookup;
 }
 
 std::optional<std::string> SharedNameMessage(const std::string& placeText,
                                              const PlaceLookup& lookup) {
-  if (!lookup.place || lookup.matchCount < 2 || !lookup.runnerUp) return {};
+  if (!lookup.place || lookup.matchCount < 2 || lookup.others.empty()) {
+    return {};
+  }
   const AtlasCity& taken = lookup.place->city;
-  const AtlasCity& other = *lookup.runnerUp;
+  const AtlasCity& other = lookup.others.front();
   const std::size_t others = lookup.matchCount - 1;
   std::string message =
       "\"" + placeText + "\" names " + std::to_string(lookup.matchCount) +
       " cities: " + CityLabel(taken) + ", the most populous, was taken; " +
       std::to_string(others) +
-      (others == 1 ? " other shares" : " others share") +
-      " the name (add the state or country";
+      (others == 1 ? " other shares" : " others share") + " the name: ";
+  for (std::size_t i = 0; i < lookup.others.size(); ++i) {
+    message += (i > 0 ? "; " : "") + CityLabel(lookup.others[i]);
+  }
+  if (others > lookup.others.size()) message += " ...";
+  message += " (add the state or country";
   // An example that tells the second city from the first: its country, or
   // where both are in one country its state.
   const std::string typedCity = placeText.substr(0, placeText.find(','));
@@ -109,6 +115,17 @@ std::string UnknownZoneMessage(const BirthPlace& place) {
          ". Please choose the zone yourself.";
 }
 
+namespace {
+
+// For a skipped time: the clock reading it was moved forward to.
+CivilDateTime MovedForward(const BirthPlace& place) {
+  const ZoneAtBirth& zone = *place.zone;
+  return CivilFromSeconds(SecondsFromCivil(place.localBirth) +
+                          zone.otherOffsetSeconds - zone.utcOffsetSeconds);
+}
+
+}  // namespace
+
 std::optional<std::string> ClockChangeMessage(const BirthPlace& place) {
   if (!place.zone || place.zone->fit == LocalTimeFit::Unique) return {};
   const std::string clock = ClockText(place.localBirth);
@@ -117,8 +134,10 @@ std::optional<std::string> ClockChangeMessage(const BirthPlace& place) {
   if (place.zone->fit == LocalTimeFit::Skipped) {
     return "The clocks at " + label + " skipped " + clock +
            " on the birth date (they were set forward); the birth time is "
-           "read on the clocks after the change, " +
-           offset + ".";
+           "read with the offset before the change, " +
+           offset + ", which moves it forward by the gap to " +
+           ClockText(MovedForward(place)) + " on the clocks after it (" +
+           UtcOffsetText(place.zone->otherOffsetSeconds) + ").";
   }
   return "The clocks at " + label + " showed " + clock +
          " twice on the birth date (they were set back); the birth time is "
@@ -137,9 +156,12 @@ std::optional<std::string> ClockChangeNotice(const BirthPlace& place) {
   const std::string label = CityLabel(place.city);
   if (zone.fit == LocalTimeFit::Skipped) {
     return "The clocks at " + label + " skipped " + clock +
-           " on the birth date (they were set forward): read on the clocks "
-           "after the change, the birth is at " +
-           taken + "; on the clocks before it, it would be at " + other + ".";
+           " on the birth date (they were set forward): moved forward by the "
+           "gap to " +
+           ClockText(MovedForward(place)) +
+           ", read with the offset before the change, the birth is at " +
+           taken + "; read on the clocks after the change, it would be at " +
+           other + ".";
   }
   return "The clocks at " + label + " showed " + clock +
          " twice on the birth date (they were set back): read as the first "

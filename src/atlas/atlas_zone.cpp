@@ -7,16 +7,16 @@
 #include <array>
 
 #include "atlas/atlas.h"
+#include "chart/birth_limits.h"
 #include "tables/utc_offset.h"
 
 namespace tarvelin {
 namespace {
 
 constexpr std::int64_t kSecondsPerDay = 86400;
-// No place has ever been more than 14 hours from UTC (Line Islands, +14).
-constexpr std::int64_t kLargestOffsetSeconds = 14 * 3600;
-// Half a year, to look at the other season of the same year.
-constexpr std::int64_t kHalfYearSeconds = 182 * kSecondsPerDay;
+// No place has ever been further from UTC than the largest offset a birth
+// may have (Line Islands, +14).
+constexpr std::int64_t kLargestOffsetSeconds = kLargestUtcOffsetSeconds;
 
 QTimeZone::OffsetData DataAt(const QTimeZone& zone, std::int64_t utcSeconds) {
   return zone.offsetData(
@@ -35,15 +35,18 @@ std::string LetterAbbreviation(const QString& abbreviation) {
   return abbreviation.toStdString();
 }
 
-// The UTC instant at which the zone's clocks showed the wall time
+// The offset with which the zone's clocks showed the wall time
 // `localSeconds` (seconds count of the clock reading), and how that reading
-// fits a change of the clocks. For a skipped reading the instant is one in
-// the period after the change, whose offset then reads the clock time.
+// fits a change of the clocks. A reading skipped when the clocks went
+// forward is taken as the time-zone database and most libraries take it:
+// with the offset before the change, which moves it forward by the gap
+// (New York 2015-03-08 02:30 is 03:30 EDT, 07:30 UT).
 struct ResolvedInstant {
-  std::int64_t probeUtcSeconds;  // an instant in the period that applies
+  std::int64_t probeUtcSeconds;  // an instant in the period whose offset
+                                 // is taken
   LocalTimeFit fit;
   // The offset of the reading not taken, for a skipped or repeated time: the
-  // offset before the change, or the later of two showings.
+  // offset after the change, or of the later of two showings.
   int otherOffsetSeconds = 0;
 };
 
@@ -68,9 +71,18 @@ ResolvedInstant Resolve(const QTimeZone& zone, std::int64_t localSeconds) {
   }
   if (holding.empty()) {
     // Clocks jumped forward over the reading. Read with the offset before
-    // the jump, the instant lies after it: its period is the one to use.
+    // the jump, the instant lies just after it; the period before the jump
+    // is the one whose offset is taken.
     const int before = candidates.front();
-    return {localSeconds - before, LocalTimeFit::Skipped, before};
+    const std::int64_t instant = localSeconds - before;
+    const QTimeZone::OffsetData jump = zone.previousTransition(
+        QDateTime::fromSecsSinceEpoch(instant + 1, QTimeZone::utc()));
+    std::int64_t probe = localSeconds - kSecondsPerDay - before;
+    if (jump.atUtc.isValid() &&
+        OffsetAt(zone, jump.atUtc.toSecsSinceEpoch() - 1) == before) {
+      probe = jump.atUtc.toSecsSinceEpoch() - 1;
+    }
+    return {probe, LocalTimeFit::Skipped, OffsetAt(zone, instant)};
   }
   // The larger offset gives the earlier instant: the first showing.
   const int earliest = *std::max_element(holding.begin(), holding.end());
@@ -80,11 +92,27 @@ ResolvedInstant Resolve(const QTimeZone& zone, std::int64_t localSeconds) {
           latest};
 }
 
+// The period before and the period after the one at `utcSeconds`.
+std::array<QTimeZone::OffsetData, 2> NeighbourPeriods(const QTimeZone& zone,
+                                                      std::int64_t utcSeconds) {
+  const QDateTime at =
+      QDateTime::fromSecsSinceEpoch(utcSeconds, QTimeZone::utc());
+  std::array<QTimeZone::OffsetData, 2> periods{};
+  const QTimeZone::OffsetData started = zone.previousTransition(at.addSecs(1));
+  if (started.atUtc.isValid()) {
+    periods[0] = zone.offsetData(started.atUtc.addSecs(-1));
+  }
+  periods[1] = zone.nextTransition(at);
+  return periods;
+}
+
 // The standard offset and daylight saving of the period at `utcSeconds`.
-// The database gives Irish time (and a few others) a negative daylight
-// saving in winter and calls summer the standard time; this system means by
-// daylight saving the clocks set forward from winter time, so such a zone is
-// read with its winter offset as the standard one.
+// The database gives Irish time (and Casablanca's and, until 2017,
+// Windhoek's) a negative daylight saving in winter and calls summer the
+// standard time; this system means by daylight saving the clocks set forward
+// from winter time, so such a zone is read with its winter offset as the
+// standard one: a summer period next to a winter one of negative saving is
+// daylight saving by the difference.
 void StandardAndDaylight(const QTimeZone& zone, std::int64_t utcSeconds,
                          const QTimeZone::OffsetData& data, ZoneAtBirth& out) {
   out.utcOffsetSeconds = data.offsetFromUtc;
@@ -92,9 +120,9 @@ void StandardAndDaylight(const QTimeZone& zone, std::int64_t utcSeconds,
   if (data.daylightTimeOffset < 0) {
     out.standardOffsetSeconds = data.offsetFromUtc;
   } else if (data.daylightTimeOffset == 0) {
-    for (const std::int64_t shift : {-kHalfYearSeconds, kHalfYearSeconds}) {
-      const QTimeZone::OffsetData other = DataAt(zone, utcSeconds + shift);
-      if (other.daylightTimeOffset < 0 &&
+    for (const QTimeZone::OffsetData& other :
+         NeighbourPeriods(zone, utcSeconds)) {
+      if (other.atUtc.isValid() && other.daylightTimeOffset < 0 &&
           other.standardTimeOffset == data.offsetFromUtc) {
         out.standardOffsetSeconds = other.offsetFromUtc;
         break;

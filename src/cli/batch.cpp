@@ -8,6 +8,7 @@
 #include "chart/calculate.h"
 #include "cli/batch_input.h"
 #include "cli/birth_entry.h"
+#include "cli/birth_place.h"
 #include "present/result_json.h"
 
 namespace tarvelin::cli {
@@ -27,19 +28,27 @@ struct Answered {
 // One row's answer, computed on its own: the row holds everything it needs.
 void Answer(Answered& a, JsonWriter& json) {
   json.Clear();
-  std::string problem = a.row.problem;
-  BirthEntry entry;
-  if (problem.empty()) {
-    entry = ReadBirth(a.row.texts);
-    problem = entry.problem;
-  }
-  if (entry.birth) {
-    const ChartResult result = Calculate(*entry.birth);
-    WriteResultJson(json, *entry.birth, result,
-                    PresentResult(*entry.birth, result));
+  const RowBirth read = ReadRowBirth(a.row);
+  if (const std::optional<Birth>& birth = read.entry.birth) {
+    const ChartResult result = Calculate(*birth);
+    ResultView view = PresentResult(*birth, result);
+    const std::optional<PlaceTaken>& place = read.place;
+    // A clock time skipped or repeated is a notice, as for --place --json.
+    if (place) {
+      if (const auto clock = ClockChangeNotice(place->place)) {
+        view.notice = view.notice ? *view.notice + " " + *clock : *clock;
+      }
+    }
+    WriteResultJson(json, *birth, result, view, [&](JsonWriter& out) {
+      if (place) {
+        WritePlaceJson(out, *place, *birth);
+      } else {
+        WriteNearestPlaceJson(out, NearestPlaceOf(*birth));
+      }
+    });
   } else {
     a.bad = true;
-    WriteRowErrorJson(json, a.row.line, problem);
+    WriteRowErrorJson(json, a.row.line, read.entry.problem);
   }
   a.json = json.Text();
 }

@@ -5,12 +5,31 @@
 namespace tarvelin::cli {
 namespace {
 
-constexpr std::size_t kFieldCount = 7;  // name,date,time,lon,lat,zone,dst
-// Splitting stops at the eighth field: it already makes the row wrong.
-constexpr std::size_t kKeptFields = kFieldCount + 1;
 constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
-const char* const kColumnNames[kFieldCount] = {"name", "date", "time", "lon",
-                                               "lat",  "zone", "dst"};
+
+struct FormatColumns {
+  BatchFormat format;
+  const char* header;
+  std::vector<const char*> columns;
+};
+const FormatColumns kFormats[] = {
+    {BatchFormat::kZone,
+     kBatchHeader,
+     {"name", "date", "time", "lon", "lat", "zone", "dst"}},
+    {BatchFormat::kUtcOffset,
+     kUtcOffsetBatchHeader,
+     {"name", "date", "time", "lon", "lat", "utc_offset"}},
+    {BatchFormat::kPlace, kPlaceBatchHeader, {"name", "date", "time", "place"}},
+};
+// The header line is split as far as the longest header and one more.
+constexpr std::size_t kHeaderFields = 8;
+
+const FormatColumns& ColumnsOf(BatchFormat format) {
+  for (const FormatColumns& f : kFormats) {
+    if (f.format == format) return f;
+  }
+  return kFormats[0];
+}
 
 void Trim(std::string& text) {
   const auto first = text.find_first_not_of(" \t");
@@ -33,9 +52,32 @@ bool SameIgnoringCase(const std::string& text, const char* name) {
   return i == text.size();
 }
 
+// A field in double quotes loses them, and a doubled quote inside stands
+// for one.
+void Unquote(std::string& text) {
+  if (text.size() < 2 || text.front() != '"' || text.back() != '"') return;
+  std::string plain;
+  for (std::size_t i = 1; i + 1 < text.size(); ++i) {
+    plain.push_back(text[i]);
+    if (text[i] == '"' && text[i + 1] == '"') ++i;
+  }
+  text = plain;
+}
+
+// Whether trimmed fields are the column names of `format`, in any case.
+bool IsHeader(const std::vector<std::string>& fields,
+              const FormatColumns& format) {
+  if (fields.size() != format.columns.size()) return false;
+  for (std::size_t i = 0; i < fields.size(); ++i) {
+    if (!SameIgnoringCase(fields[i], format.columns[i])) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
-BatchReader::Got BatchReader::ReadLine(Line& line) {
+BatchReader::Got BatchReader::ReadLine(Line& line, std::size_t keptFields,
+                                       bool lastTakesRest) {
   line.fields.assign(1, std::string());
   line.bytes = 0;
   std::streambuf* buffer = in_.rdbuf();
@@ -57,11 +99,12 @@ BatchReader::Got BatchReader::ReadLine(Line& line) {
         }
         return Got::kLine;
       }
-      // Past the limit or the eighth field the bytes are only counted.
+      // Past the limit or the last field kept the bytes are only counted.
       if (++line.bytes > kMaxLineBytes) continue;
-      if (c == ',' && line.fields.size() < kKeptFields) {
+      const bool full = line.fields.size() == keptFields;
+      if (c == ',' && !full) {
         line.fields.emplace_back();
-      } else if (line.fields.size() < kKeptFields) {
+      } else if (!full || lastTakesRest) {
         line.fields.back().push_back(c);
       }
     }
@@ -70,23 +113,81 @@ BatchReader::Got BatchReader::ReadLine(Line& line) {
   }
 }
 
-bool BatchReader::CheckHeader() {
+bool BatchReader::ReadHeader() {
   std::vector<std::string>& fields = current_.fields;
-  if (current_.bytes > kMaxLineBytes || fields.size() != kFieldCount) {
-    return false;
-  }
+  if (current_.bytes > kMaxLineBytes) return false;
   if (fields[0].rfind(kByteOrderMark, 0) == 0) fields[0].erase(0, 3);
-  for (std::size_t i = 0; i < kFieldCount; ++i) {
-    Trim(fields[i]);
-    if (!SameIgnoringCase(fields[i], kColumnNames[i])) return false;
+  for (std::string& field : fields) Trim(field);
+  for (const FormatColumns& f : kFormats) {
+    if (IsHeader(fields, f)) {
+      format_ = f.format;
+      return true;
+    }
   }
-  return true;
+  return false;
+}
+
+void BatchReader::ReadRow(BatchRow& row) {
+  std::vector<std::string>& fields = current_.fields;
+  const FormatColumns& f = ColumnsOf(format_);
+  const std::size_t count = f.columns.size();
+  if (current_.bytes > kMaxLineBytes) {
+    row.problem =
+        "line longer than " + std::to_string(kMaxLineBytes) + " bytes";
+    return;
+  }
+  if (fields.size() != count) {
+    row.problem =
+        "expected " + std::to_string(count) + " fields " + f.header +
+        ", found " +
+        (fields.size() <= count ? std::to_string(fields.size())
+                                : "more than " + std::to_string(count));
+    return;
+  }
+  if (IsHeader(fields, f)) {
+    row.problem =
+        "the header line again; only line 1 may hold the column names";
+    return;
+  }
+  BirthTexts& texts = row.texts;
+  texts.name = std::move(fields[0]);
+  texts.date = std::move(fields[1]);
+  texts.time = std::move(fields[2]);
+  switch (format_) {
+    case BatchFormat::kZone:
+      if (fields[6] != "0" && fields[6] != "1") {
+        row.problem = "dst must be 0 or 1";
+        return;
+      }
+      texts.lon = std::move(fields[3]);
+      texts.lat = std::move(fields[4]);
+      texts.zone = std::move(fields[5]);
+      texts.dst = fields[6] == "1";
+      return;
+    case BatchFormat::kUtcOffset:
+      texts.lon = std::move(fields[3]);
+      texts.lat = std::move(fields[4]);
+      texts.offsetGiven = true;
+      texts.utcOffset = std::move(fields[5]);
+      return;
+    case BatchFormat::kPlace:
+      Unquote(fields[3]);
+      Trim(fields[3]);
+      row.place = std::move(fields[3]);
+      if (row.place.empty()) row.problem = "place is empty";
+      return;
+  }
 }
 
 bool BatchReader::Next(BatchRow& row) {
   if (stop_ != BatchStop::kNone) return false;
   while (true) {
-    const Got got = ReadLine(current_);
+    const bool header = line_ == 0;
+    const std::size_t kept =
+        header ? kHeaderFields : ColumnsOf(format_).columns.size() + 1;
+    // In a file of places the place is the rest of the line, commas and all.
+    const bool rest = !header && format_ == BatchFormat::kPlace;
+    const Got got = ReadLine(current_, rest ? kept - 1 : kept, rest);
     if (got == Got::kError) {
       stop_ = BatchStop::kReadError;
       return false;
@@ -96,8 +197,8 @@ bool BatchReader::Next(BatchRow& row) {
       return false;
     }
     ++line_;
-    if (line_ == 1) {
-      if (!CheckHeader()) {
+    if (header) {
+      if (!ReadHeader()) {
         stop_ = BatchStop::kNoHeader;
         return false;
       }
@@ -110,32 +211,14 @@ bool BatchReader::Next(BatchRow& row) {
 
     row = BatchRow{};
     row.line = line_;
-    if (tooLong) {
-      row.problem =
-          "line longer than " + std::to_string(kMaxLineBytes) + " bytes";
-    } else if (fields.size() != kFieldCount) {
-      row.problem = std::string("expected 7 fields ") + kBatchHeader +
-                    ", found " +
-                    (fields.size() < kKeptFields ? std::to_string(fields.size())
-                                                 : std::string("more than 7"));
-    } else if (fields[6] != "0" && fields[6] != "1") {
-      row.problem = "dst must be 0 or 1";
-    } else {
-      BirthTexts& texts = row.texts;
-      texts.name = std::move(fields[0]);
-      texts.date = std::move(fields[1]);
-      texts.time = std::move(fields[2]);
-      texts.lon = std::move(fields[3]);
-      texts.lat = std::move(fields[4]);
-      texts.zone = std::move(fields[5]);
-      texts.dst = fields[6] == "1";
-    }
+    ReadRow(row);
     return true;
   }
 }
 
 std::string NoHeaderProblem(const std::string& fileName) {
-  return fileName + " does not start with the header line " + kBatchHeader +
+  return fileName + " does not start with a header line: " + kBatchHeader +
+         ", " + kUtcOffsetBatchHeader + " or " + kPlaceBatchHeader +
          " (the column names, in this order)";
 }
 

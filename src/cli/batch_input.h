@@ -1,11 +1,19 @@
 // The rows of a batch file, read with bounded work per line.
 //
-// Line 1 must be the header name,date,time,lon,lat,zone,dst (any case, blanks
-// around the names, a UTF-8 byte order mark before it); a file without it is
-// refused, so no birth is ever taken for a header. CR, LF and CRLF all end a
-// line. Blank lines are skipped. A line is split at commas into at most
-// eight fields (eight already says "too many"), and a line longer than
-// kMaxLineBytes is answered with its own error without being kept.
+// Line 1 must be one of the headers below (any case, blanks around the
+// names, a UTF-8 byte order mark before it); a file without one is refused,
+// so no birth is ever taken for a header. The header says what each row
+// holds:
+//   name,date,time,lon,lat,zone,dst    a zone-list entry, daylight saving
+//   name,date,time,lon,lat,utc_offset  the exact offset, ±HH:MM[:SS]
+//   name,date,time,place               a place the atlas knows by its whole
+//                                      name; it may hold commas
+//                                      ("Springfield, IL") and may stand in
+//                                      double quotes
+// CR, LF and CRLF all end a line. Blank lines are skipped. A line is split
+// at commas into at most one field more than its header has (that one
+// already says "too many"), and a line longer than kMaxLineBytes is
+// answered with its own error without being kept.
 #pragma once
 
 #include <istream>
@@ -16,14 +24,20 @@
 
 namespace tarvelin::cli {
 
+// The three kinds of batch file, by their headers.
+enum class BatchFormat { kZone, kUtcOffset, kPlace };
 constexpr char kBatchHeader[] = "name,date,time,lon,lat,zone,dst";
+constexpr char kUtcOffsetBatchHeader[] = "name,date,time,lon,lat,utc_offset";
+constexpr char kPlaceBatchHeader[] = "name,date,time,place";
 constexpr std::size_t kMaxLineBytes = 64 * 1024;
 
-// One line that is not blank: the birth texts, or why the line is no birth
-// (too long, the wrong number of fields, dst neither 0 nor 1).
+// One line that is not blank: the birth texts (and the place, for a file of
+// places), or why the line is no birth (too long, the wrong number of
+// fields, dst neither 0 nor 1, no place).
 struct BatchRow {
   long line = 0;  // counting the header as line 1
   BirthTexts texts;
+  std::string place;  // the place column, as written (quotes removed)
   std::string problem;
 };
 
@@ -42,6 +56,8 @@ class BatchReader {
   bool Next(BatchRow& row);
 
   BatchStop Stop() const { return stop_; }
+  // What the header said the rows hold (kZone until it has been read).
+  BatchFormat Format() const { return format_; }
   // The line being read when reading stopped (1 for a missing header).
   long StopLine() const {
     return stop_ == BatchStop::kNoHeader ? 1 : line_ + 1;
@@ -49,22 +65,26 @@ class BatchReader {
 
  private:
   struct Line {
-    std::vector<std::string> fields;  // at most kKeptFields
+    std::vector<std::string> fields;  // at most `keptFields`
     std::size_t bytes = 0;            // without the line end
   };
   enum class Got { kLine, kEnd, kError };
 
-  Got ReadLine(Line& line);
-  bool CheckHeader();
+  // Splits at commas into at most `keptFields` fields; with `lastTakesRest`
+  // the last of them keeps its commas.
+  Got ReadLine(Line& line, std::size_t keptFields, bool lastTakesRest);
+  bool ReadHeader();
+  void ReadRow(BatchRow& row);
 
   std::istream& in_;
   long line_ = 0;  // lines read completely
   BatchStop stop_ = BatchStop::kNone;
+  BatchFormat format_ = BatchFormat::kZone;
   Line current_;
 };
 
 // The message for BatchStop::kNoHeader, naming the file and showing the
-// header it must start with.
+// headers it may start with.
 std::string NoHeaderProblem(const std::string& fileName);
 
 }  // namespace tarvelin::cli

@@ -1,254 +1,78 @@
 #include "cli/birth_entry.h"
 
-#include <cctype>
 #include <utility>
-#include <vector>
 
-#include "rules/validation.h"
-#include "tables/utc_offset.h"
-#include "tables/zone_table.h"
+#include "rules/birth_check.h"
+#include "rules/text_readers.h"
 
 namespace tarvelin::cli {
-namespace {
 
-// The year list of the input form.
-constexpr int kFirstYear = 1901;
-constexpr int kLastYear = 2050;
-
-// Most characters the form's boxes take: longitude degrees three, latitude
-// degrees and both minutes two.
-constexpr std::size_t kLonDegreeDigits = 3;
-constexpr std::size_t kLatDegreeDigits = 2;
-constexpr std::size_t kMinuteDigits = 2;
-
-std::string Trim(const std::string& text) {
-  const auto first = text.find_first_not_of(" \t");
-  if (first == std::string::npos) return "";
-  const auto last = text.find_last_not_of(" \t");
-  return text.substr(first, last - first + 1);
-}
-
-bool AllDigits(const std::string& text) {
-  for (const char c : text) {
-    if (!std::isdigit(static_cast<unsigned char>(c))) return false;
-  }
-  return true;
-}
-
-// Integer value of 1..`maxDigits` decimal digits, or nothing.
-std::optional<int> SmallNumber(const std::string& text, std::size_t maxDigits) {
-  if (text.empty() || text.size() > maxDigits || !AllDigits(text)) {
-    return std::nullopt;
-  }
-  return std::stoi(text);
-}
-
-std::vector<std::string> Split(const std::string& text, char separator) {
-  std::vector<std::string> parts;
-  std::string::size_type start = 0;
-  while (true) {
-    const auto end = text.find(separator, start);
-    parts.push_back(text.substr(start, end - start));
-    if (end == std::string::npos) return parts;
-    start = end + 1;
-  }
-}
-
-// The degree and minute texts of one coordinate, as the form's two boxes
-// would hold them, and its hemisphere.
-struct Coordinate {
-  std::string degrees, minutes;
-  bool secondHemisphere = false;  // West or South
-};
-
-// Reads "DDD:MMx" where x is one of the two hemisphere letters. The degree
-// and minute texts go through the boxes' key filter ("Only Numbers Are
-// Accepted") and their length limit; their ranges are left to ValidateInput.
-std::optional<Coordinate> ReadCoordinate(const std::string& raw,
-                                         const char* what, char first,
-                                         char second, std::size_t degreeDigits,
-                                         const char* example,
-                                         std::string& problem) {
-  const std::string text = Trim(raw);
-  const std::string format = std::string(what) + " must look like " + example +
-                             " (degrees:minutes then " + first + " or " +
-                             second + ")";
-  if (text.empty()) {
-    problem = format;
-    return std::nullopt;
-  }
-  const char letter =
-      static_cast<char>(std::toupper(static_cast<unsigned char>(text.back())));
-  const auto parts = Split(text.substr(0, text.size() - 1), ':');
-  if ((letter != first && letter != second) || parts.size() != 2) {
-    problem = format;
-    return std::nullopt;
-  }
-  for (const std::string& part : parts) {
-    for (const char c : part) {
-      // Backspace passes the key filter as an editing key; in a text it is
-      // a character like any other non-digit.
-      const int code = c == '\b' ? 0 : static_cast<unsigned char>(c);
-      const KeyVerdict verdict = FilterNumberKey(code);
-      if (verdict.code == 0) {
-        problem = verdict.problem ? verdict.problem->message
-                                  : "Only Numbers Are Accepted";
-        return std::nullopt;
-      }
-    }
-  }
-  if (parts[0].size() > degreeDigits) {
-    problem = std::string(what) + " degrees take at most " +
-              std::to_string(degreeDigits) + " digits";
-    return std::nullopt;
-  }
-  if (parts[1].size() > kMinuteDigits) {
-    problem = std::string(what) + " minutes take at most " +
-              std::to_string(kMinuteDigits) + " digits";
-    return std::nullopt;
-  }
-  return Coordinate{parts[0], parts[1], letter == second};
-}
-
-std::optional<int> ReadZone(const std::string& raw, std::string& problem) {
-  const auto position = SmallNumber(Trim(raw), 2);
-  if (!position || *position >= kZoneCount) {
-    problem = "Zone must be a list index from 0 to " +
-              std::to_string(kZoneCount - 1) + " (see --zones)";
-    return std::nullopt;
-  }
-  return position;
-}
-
-}  // namespace
-
-std::optional<DateParts> ReadDate(const std::string& raw,
-                                  std::string& problem) {
-  const auto parts = Split(Trim(raw), '-');
-  std::optional<int> year, month, day;
-  if (parts.size() == 3 && parts[0].size() == 4) {
-    year = SmallNumber(parts[0], 4);
-    month = SmallNumber(parts[1], 2);
-    day = SmallNumber(parts[2], 2);
-  }
-  if (!year || !month || !day) {
-    problem = "Date must look like YYYY-MM-DD, e.g. 1980-03-15";
-    return std::nullopt;
-  }
-  if (*year < kFirstYear || *year > kLastYear) {
-    problem = "Year must be between " + std::to_string(kFirstYear) + " and " +
-              std::to_string(kLastYear);
-    return std::nullopt;
-  }
-  if (*month < 1 || *month > 12) {
-    problem = "Month must be between 1 and 12";
-    return std::nullopt;
-  }
-  if (*day < 1 || *day > 31) {
-    problem = "Day must be between 1 and 31";
-    return std::nullopt;
-  }
-  return DateParts{*year, *month, *day};
-}
-
-std::optional<ClockTime> ReadTime(const std::string& raw,
-                                  std::string& problem) {
-  const auto parts = Split(Trim(raw), ':');
-  std::optional<int> values[3] = {0, 0, 0};
-  bool wellFormed = parts.size() == 2 || parts.size() == 3;
-  for (std::size_t i = 0; wellFormed && i < parts.size(); ++i) {
-    values[i] = SmallNumber(parts[i], 2);
-    wellFormed = values[i].has_value();
-  }
-  if (!wellFormed) {
-    problem = "Time must look like HH:MM or HH:MM:SS, e.g. 21:05:30";
-    return std::nullopt;
-  }
-  if (*values[0] > 23) {
-    problem = "Hour must be between 0 and 23";
-    return std::nullopt;
-  }
-  if (*values[1] > 59) {
-    problem = "Minute must be between 0 and 59";
-    return std::nullopt;
-  }
-  if (*values[2] > 59) {
-    problem = "Second must be between 0 and 59";
-    return std::nullopt;
-  }
-  return ClockTime{*values[0], *values[1], *values[2]};
-}
-
-std::string NormalizeName(const std::string& text, std::string& problem) {
-  NameVerdict verdict = FilterNameText(Trim(text));
-  if (verdict.problem) problem = verdict.problem->message;
-  return std::move(verdict.name);
-}
-
-BirthEntry ReadBirth(const BirthTexts& texts) {
+BirthEntry ReadBirth(const BirthTexts& texts, const PlaceValues* place) {
   BirthEntry entry;
-  std::string& problem = entry.problem;
+  const auto refuse = [&entry](const InputProblem& problem) {
+    entry.problem = problem.message;
+    return entry;
+  };
+  const PlaceValues none;
+  const PlaceValues& found = place ? *place : none;
 
-  const std::string name = NormalizeName(texts.name, problem);
-  if (!problem.empty()) return entry;
-  const auto lon = ReadCoordinate(texts.lon, "Longitude", 'E', 'W',
-                                  kLonDegreeDigits, "77:12E", problem);
-  if (!lon) return entry;
-  const auto lat = ReadCoordinate(texts.lat, "Latitude", 'N', 'S',
-                                  kLatDegreeDigits, "28:36N", problem);
-  if (!lat) return entry;
-  const auto date = ReadDate(texts.date, problem);
-  if (!date) return entry;
-  const auto time = ReadTime(texts.time, problem);
-  if (!time) return entry;
-  std::optional<int> zone, exactOffset;
-  if (texts.utcOffset.empty()) {
-    zone = ReadZone(texts.zone, problem);
-    if (!zone) return entry;
-  } else {
-    exactOffset = ParseUtcOffset(texts.utcOffset);
-    if (!exactOffset) {
-      problem =
-          "UTC offset must look like +05:45 or -04:30 or +05:53:20, between "
-          "-12:00 and +14:00";
-      return entry;
+  Birth birth;
+  Reading<std::string> name = ReadName(texts.name);
+  if (!name) return refuse(name.problem);
+  birth.name = std::move(*name.value);
+
+  const auto coordinate = [&](const std::optional<double>& fromPlace,
+                              const std::string& text, Axis axis,
+                              double& degrees) {
+    if (fromPlace) {
+      degrees = *fromPlace;
+      return true;
     }
-  }
-
-  FormEntries form;
-  form.name = name;
-  form.lonDeg = lon->degrees;
-  form.lonMin = lon->minutes;
-  form.latDeg = lat->degrees;
-  form.latMin = lat->minutes;
-  form.monthPosition = date->month - 1;
-  form.dayPosition = date->day - 1;
-  form.yearText = std::to_string(date->year);
-  if (const auto formProblem = ValidateInput(form)) {
-    problem = formProblem->message;
+    const Reading<double> read = ReadCoordinate(text, axis);
+    if (!read) entry.problem = read.problem.message;
+    if (read) degrees = *read;
+    return read.value.has_value();
+  };
+  if (!coordinate(found.longitudeDegrees, texts.lon, Axis::kLongitude,
+                  birth.longitudeDegrees) ||
+      !coordinate(found.latitudeDegrees, texts.lat, Axis::kLatitude,
+                  birth.latitudeDegrees)) {
     return entry;
   }
 
-  Birth birth;
-  birth.name = name;
+  const Reading<CivilDate> date = ReadDate(texts.date);
+  if (!date) return refuse(date.problem);
+  const Reading<ClockTime> time = ReadClockTime(texts.time);
+  if (!time) return refuse(time.problem);
   birth.local = {date->year, date->month,  date->day,
                  time->hour, time->minute, time->second};
-  // ValidateInput has passed, so both texts hold a number in range.
-  birth.longitudeDegrees = DegreesFromEntry(
-      std::stoi(lon->degrees), std::stoi(lon->minutes), lon->secondHemisphere);
-  birth.latitudeDegrees = DegreesFromEntry(
-      std::stoi(lat->degrees), std::stoi(lat->minutes), lat->secondHemisphere);
-  if (zone) {
-    birth = WithZoneEntry(birth, *zone, texts.dst);
+
+  if (found.zone) {
+    const PlaceValues::Zone& zone = *found.zone;
+    if (zone.zoneIndex != Birth::kExactOffset) {
+      birth = WithZoneEntry(birth, zone.zoneIndex, zone.daylightSaving);
+    } else {
+      birth.utcOffsetSeconds = zone.utcOffsetSeconds;
+      birth.daylightSavingSeconds = zone.daylightSavingSeconds;
+    }
+    birth.atlasZone = found.atlasZone;
+  } else if (texts.offsetGiven) {
+    const Reading<int> offset = ReadUtcOffset(texts.utcOffset);
+    if (!offset) return refuse(offset.problem);
+    birth.utcOffsetSeconds = *offset;
   } else {
-    birth.utcOffsetSeconds = *exactOffset;
-    birth.daylightSavingSeconds = texts.utcOffsetDaylightSeconds;
-    birth.zoneIndex = Birth::kExactOffset;
+    const Reading<int> zone = ReadZoneIndex(texts.zone);
+    if (!zone) return refuse(zone.problem);
+    birth = WithZoneEntry(birth, *zone, texts.dst);
   }
-  birth.city = texts.city;
-  birth.state = texts.state;
-  birth.country = texts.country;
-  entry.birth = birth;
+  birth.city = found.city.value_or(texts.city);
+  birth.state = found.state.value_or(texts.state);
+  birth.country = found.country.value_or(texts.country);
+
+  if (const std::optional<InputProblem> problem = CheckBirth(birth)) {
+    return refuse(*problem);
+  }
+  entry.birth = std::move(birth);
   return entry;
 }
 

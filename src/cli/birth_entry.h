@@ -1,8 +1,8 @@
-// One birth given as texts (command-line flags or a batch row) and the rules
-// that turn it into a Birth: the input form's own checks and messages
-// (the name box's key filter, ValidateInput) and, for what the form cannot
-// express (a malformed date, a year outside 1901..2050, an hour above 23, a
-// zone index outside 0..70, ...), clear messages of this tool.
+// One birth given as texts (command-line flags or a batch row) and how it
+// becomes a Birth: each text through its strict reader (rules/
+// text_readers.h: the input form's messages where the form has them, this
+// tool's otherwise), the numbers --place found for the flags not given, and
+// then CheckBirth over the whole.
 #pragma once
 
 #include <optional>
@@ -21,43 +21,41 @@ struct BirthTexts {
   std::string lat;   // DD:MM followed by N or S, e.g. 28:36N
   std::string zone;  // position in the zone list, 0..70
   bool dst = false;
-  // An exact offset, ±HH:MM[:SS], in place of the zone and daylight saving;
-  // empty when the zone is given. Of it, `utcOffsetDaylightSeconds` is
-  // daylight saving (known when the atlas gave the offset).
+  // An exact offset, ±HH:MM[:SS], in place of the zone and daylight saving
+  // (read when `offsetGiven`, even if empty).
+  bool offsetGiven = false;
   std::string utcOffset;
-  int utcOffsetDaylightSeconds = 0;
   std::string city, state, country;
 };
 
+// What --place found, for the flags that were not given: each set value is
+// taken in place of the text.
+struct PlaceValues {
+  std::optional<double> longitudeDegrees, latitudeDegrees;
+  // The zone: an entry and its box, or an exact offset with its daylight
+  // saving part.
+  struct Zone {
+    int zoneIndex = Birth::kExactOffset;
+    bool daylightSaving = false;  // with an entry
+    int utcOffsetSeconds = 0;     // without one
+    int daylightSavingSeconds = 0;
+  };
+  std::optional<Zone> zone;
+  std::optional<std::string> city, state, country;
+  std::string atlasZone;  // the time-zone database's zone, with `zone`
+};
+
 // A birth ready for the calculation, or the one message that says what is
-// wrong with it (exactly as the input form would show it where the form has
-// such a message).
+// wrong with it.
 struct BirthEntry {
   std::optional<Birth> birth;
   std::string problem;  // set when `birth` is empty
 };
 
-// Checks in this order: the name's characters, the longitude and latitude
-// formats, the date, the time and the zone (or the exact offset), then
-// ValidateInput (empty name,
-// coordinate ranges, days of the month).
-BirthEntry ReadBirth(const BirthTexts& texts);
-
-// A date given as YYYY-MM-DD, in the form's year range 1901..2050, and a
-// local clock time given as HH:MM or HH:MM:SS; or nothing, with `problem`
-// set to what is wrong with the text.
-struct DateParts {
-  int year = 0, month = 0, day = 0;
-};
-std::optional<DateParts> ReadDate(const std::string& raw, std::string& problem);
-struct ClockTime {
-  int hour = 0, minute = 0, second = 0;
-};
-std::optional<ClockTime> ReadTime(const std::string& raw, std::string& problem);
-
-// The name as the name box leaves it: outer blanks removed, letters upper
-// case. Empty with `problem` set when a character is neither a letter nor a
-// blank.
-std::string NormalizeName(const std::string& text, std::string& problem);
+// Reads in this order: the name, the longitude, the latitude, the date, the
+// time, the zone (or the exact offset); then CheckBirth. `place`, when
+// given, stands in for the texts it has values for.
+BirthEntry ReadBirth(const BirthTexts& texts,
+                     const PlaceValues* place = nullptr);
 
 }  // namespace tarvelin::cli

@@ -1,24 +1,18 @@
 #include "cli/birth_place.h"
 
 #include <cmath>
-#include <cstdio>
 #include <sstream>
 #include <vector>
 
+#include "present/quantity_text.h"
 #include "present/terminal_text.h"
 #include "present/text_report.h"
+#include "rules/text_readers.h"
 #include "tables/utc_offset.h"
 #include "tables/zone_table.h"
 
 namespace tarvelin::cli {
 namespace {
-
-// "51:31N", "0:8W": the way --lat and --lon take an angle.
-std::string AngleText(const DegreesMinutes& angle, char positive,
-                      char negative) {
-  return std::to_string(angle.degrees) + ":" + std::to_string(angle.minutes) +
-         (angle.negative ? negative : positive);
-}
 
 const char* FitName(LocalTimeFit fit) {
   switch (fit) {
@@ -36,6 +30,8 @@ const char* FitName(LocalTimeFit fit) {
 // beginning so, for a partial name), or none.
 std::string UnknownPlaceProblem(const std::string& query,
                                 const std::vector<std::string>& closest) {
+  // No place is known at all without the atlas file.
+  if (std::string missing = AtlasProblem(); !missing.empty()) return missing;
   std::string problem = "Unknown place \"" + query + "\"";
   if (closest.empty())
     return problem + "; no city of the atlas is named near it";
@@ -75,20 +71,22 @@ std::string UnknownZoneProblem(const BirthPlace& place) {
          "--zones)";
 }
 
-// "+05:45" for --utc-offset.
-std::string OffsetFlagText(int offsetSeconds) {
-  return UtcOffsetText(offsetSeconds).substr(3);
-}
-
 }  // namespace
 
 PlaceOutcome ApplyPlace(const std::string& placeText,
-                        const std::set<std::string>& given, BirthTexts& birth) {
+                        const std::set<std::string>& given,
+                        const BirthTexts& birth) {
   PlaceOutcome outcome;
-  const std::optional<DateParts> date = ReadDate(birth.date, outcome.problem);
-  if (!date) return outcome;
-  const std::optional<ClockTime> time = ReadTime(birth.time, outcome.problem);
-  if (!time) return outcome;
+  const Reading<CivilDate> date = ReadDate(birth.date);
+  if (!date) {
+    outcome.problem = date.problem.message;
+    return outcome;
+  }
+  const Reading<ClockTime> time = ReadClockTime(birth.time);
+  if (!time) {
+    outcome.problem = time.problem.message;
+    return outcome;
+  }
 
   const CivilDateTime localBirth{date->year, date->month,  date->day,
                                  time->hour, time->minute, time->second};
@@ -104,42 +102,85 @@ PlaceOutcome ApplyPlace(const std::string& placeText,
     return outcome;
   }
 
-  auto fill = [&given](const char* flag, std::string& text,
-                       const std::string& value) {
-    if (!given.count(flag)) text = value;
-  };
-  fill("--lon", birth.lon, AngleText(place.longitude, 'E', 'W'));
-  fill("--lat", birth.lat, AngleText(place.latitude, 'N', 'S'));
-  const bool dstGiven = given.count("--dst") || given.count("--no-dst");
-  bool offsetFromAtlas = false;
-  if (!zoneGiven && place.zoneChoice) {
-    // An entry and box that give the offset in force exactly.
-    birth.zone = std::to_string(place.zoneChoice->position);
-    if (!dstGiven) birth.dst = place.zoneChoice->daylightSaving;
-    offsetFromAtlas = true;
-  } else if (!zoneGiven) {
-    // Only the exact offset will do; --dst and --no-dst still say whether
-    // an hour of daylight saving is in it.
+  PlaceValues values;
+  // The coordinates to the minute, as the form's boxes would take them.
+  if (!given.count("--lon")) {
+    values.longitudeDegrees =
+        DegreesFromEntry(place.longitude.degrees, place.longitude.minutes,
+                         place.longitude.negative);
+  }
+  if (!given.count("--lat")) {
+    values.latitudeDegrees =
+        DegreesFromEntry(place.latitude.degrees, place.latitude.minutes,
+                         place.latitude.negative);
+  }
+  std::string daylightNote;
+  if (!zoneGiven) {
     const ZoneAtBirth& zone = *place.zone;
+    // The offset the clocks showed, unless --no-dst or --dst asks for the
+    // standard time or one hour on it.
     int offset = zone.utcOffsetSeconds;
     int saving = zone.daylightSavingSeconds;
-    if (given.count("--no-dst")) {
-      offset -= saving;
-      saving = 0;
-    } else if (given.count("--dst") && saving == 0) {
-      offset += kSecondsPerHour;
-      saving = kSecondsPerHour;
+    std::optional<ZoneListChoice> choice = place.zoneChoice;
+    const auto standardPlus = [&](int hours) {
+      offset = zone.standardOffsetSeconds + hours * kSecondsPerHour;
+      saving = hours * kSecondsPerHour;
+      choice.reset();
+      if (place.zonePosition) {
+        choice = ZoneListChoice{*place.zonePosition, hours != 0};
+      }
+    };
+    if (given.count("--no-dst") && zone.daylightSavingSeconds != 0) {
+      standardPlus(0);
+      daylightNote = "--no-dst: the standard offset of " + place.city.ianaZone +
+                     " at the birth, " + UtcOffsetText(offset) +
+                     ", was used; the clocks showed " +
+                     UtcOffsetText(zone.utcOffsetSeconds);
+    } else if (given.count("--dst") && zone.daylightSavingSeconds == 0) {
+      standardPlus(1);
+      daylightNote =
+          "--dst: one hour of daylight saving was added to the "
+          "standard offset of " +
+          place.city.ianaZone + " at the birth, giving " +
+          UtcOffsetText(offset) + "; the clocks showed " +
+          UtcOffsetText(zone.utcOffsetSeconds);
     }
-    birth.utcOffset = OffsetFlagText(offset);
-    birth.utcOffsetDaylightSeconds = saving;
-    offsetFromAtlas = true;
+    PlaceValues::Zone& taken = values.zone.emplace();
+    if (choice) {
+      // An entry and box that give the offset exactly.
+      taken.zoneIndex = choice->position;
+      taken.daylightSaving = choice->daylightSaving;
+    } else {
+      taken.utcOffsetSeconds = offset;
+      taken.daylightSavingSeconds = saving;
+    }
+    values.atlasZone = place.city.ianaZone;
   }
-  fill("--city", birth.city, place.city.name);
-  fill("--state", birth.state, place.city.state);
-  fill("--country", birth.country, place.city.country);
-  outcome.taken = PlaceTaken{placeText, place, lookup.matchCount,
-                             lookup.runnerUp, offsetFromAtlas};
+  if (!given.count("--city")) values.city = place.city.name;
+  if (!given.count("--state")) values.state = place.city.state;
+  if (!given.count("--country")) values.country = place.city.country;
+  outcome.taken = PlaceTaken{placeText,     place,      lookup.matchCount,
+                             lookup.others, !zoneGiven, std::move(values),
+                             daylightNote};
   return outcome;
+}
+
+RowBirth ReadRowBirth(const BatchRow& row) {
+  RowBirth read;
+  if (!row.problem.empty()) {
+    read.entry.problem = row.problem;
+    return read;
+  }
+  if (!row.place.empty()) {
+    PlaceOutcome outcome = ApplyPlace(row.place, {}, row.texts);
+    if (!outcome.taken) {
+      read.entry.problem = outcome.problem;
+      return read;
+    }
+    read.place = std::move(outcome.taken);
+  }
+  read.entry = ReadBirth(row.texts, read.place ? &read.place->values : nullptr);
+  return read;
 }
 
 std::vector<std::string> PlaceWarnings(const PlaceTaken& taken) {
@@ -147,9 +188,11 @@ std::vector<std::string> PlaceWarnings(const PlaceTaken& taken) {
   PlaceLookup lookup;
   lookup.place = taken.place;
   lookup.matchCount = taken.matchCount;
-  lookup.runnerUp = taken.runnerUp;
+  lookup.others = taken.others;
   for (const std::optional<std::string>& line :
        {SharedNameMessage(taken.query, lookup),
+        taken.daylightNote.empty() ? std::nullopt
+                                   : std::optional(taken.daylightNote),
         taken.offsetFromAtlas ? ClockChangeNotice(taken.place) : std::nullopt,
         CityTimeNote(taken.place)}) {
     if (line) lines.push_back(*line);
@@ -161,10 +204,8 @@ std::optional<std::string> FarZoneWarning(const Birth& birth) {
   if (!ZoneFarFromLongitude(birth.utcOffsetSeconds, birth.longitudeDegrees)) {
     return std::nullopt;
   }
-  const DegreesMinutes lon = ToDegreesMinutes(birth.longitudeDegrees, 179);
-  char where[32];
-  std::snprintf(where, sizeof where, "%d:%02d%c", lon.degrees, lon.minutes,
-                lon.negative ? 'W' : 'E');
+  const std::string where = CoordinateText(
+      birth.longitudeDegrees, Axis::kLongitude, CoordinateStyle::kEntry);
   const long apart = std::lround(
       MeridianDistanceDegrees(birth.utcOffsetSeconds, birth.longitudeDegrees));
   return "The zone " + UtcOffsetText(birth.utcOffsetSeconds) +
@@ -173,7 +214,8 @@ std::optional<std::string> FarZoneWarning(const Birth& birth) {
          " degrees away); calculated anyway, check the zone";
 }
 
-void WritePlaceJson(JsonWriter& out, const PlaceTaken& taken) {
+void WritePlaceJson(JsonWriter& out, const PlaceTaken& taken,
+                    const Birth& birth) {
   const BirthPlace& place = taken.place;
   const AtlasCity& city = place.city;
   out.Key("place");
@@ -184,6 +226,7 @@ void WritePlaceJson(JsonWriter& out, const PlaceTaken& taken) {
   out.Integer(static_cast<std::int64_t>(taken.matchCount));
   WriteCityMembers(out, city);
 
+  // What the atlas says of the zone at the birth.
   const std::optional<ZoneAtBirth>& zone = place.zone;
   out.Key("utc_offset_seconds");
   zone ? out.Integer(zone->utcOffsetSeconds) : out.Null();
@@ -203,22 +246,34 @@ void WritePlaceJson(JsonWriter& out, const PlaceTaken& taken) {
   place.zoneChoice ? out.Integer(place.zoneChoice->position) : out.Null();
   out.Key("exact_zone_dst");
   place.zoneChoice ? out.Bool(place.zoneChoice->daylightSaving) : out.Null();
+  // Whether the birth took its offset from the atlas, and the birth's one
+  // instant; the other reading of a skipped or repeated time only when the
+  // atlas's reading was taken.
+  out.Key("offset_from_atlas");
+  out.Bool(taken.offsetFromAtlas);
   out.Key("universal_time");
-  zone ? out.String(IsoText(zone->universal)) : out.Null();
+  out.String(DateTimeText(CivilFromSeconds(SecondsFromCivil(birth.local) -
+                                           birth.utcOffsetSeconds)));
   out.Key("other_universal_time");
-  zone && zone->fit != LocalTimeFit::Unique
-      ? out.String(IsoText(zone->otherUniversal))
+  zone&& taken.offsetFromAtlas && zone->fit != LocalTimeFit::Unique
+      ? out.String(DateTimeText(zone->otherUniversal))
       : out.Null();
+  out.Key("daylight_note");
+  taken.daylightNote.empty() ? out.Null() : out.String(taken.daylightNote);
   out.Key("city_time_note");
   out.OptionalString(CityTimeNote(place));
+  out.Key("warnings");
+  out.BeginArray();
+  for (const std::string& line : PlaceWarnings(taken)) out.String(line);
+  out.EndArray();
   out.EndObject();
 }
 
-std::string PlaceReport(const PlaceTaken& taken) {
+std::string PlaceReport(const PlaceTaken& taken, const Birth& birth) {
   const BirthPlace& place = taken.place;
   std::ostringstream out;
-  out << "Place: " << CityLabel(place.city) << " (" << place.city.ianaZone
-      << ")\n";
+  out << "Place: " << TerminalSafe(CityLabel(place.city)) << " ("
+      << place.city.ianaZone << ")\n";
   if (taken.matchCount > 1) {
     out << "  taken from " << taken.matchCount << " matches of \""
         << TerminalSafe(taken.query) << "\" (--places lists them)\n";
@@ -228,7 +283,7 @@ std::string PlaceReport(const PlaceTaken& taken) {
     out << "  " << UtcOffsetText(zone.utcOffsetSeconds) << " at the birth, "
         << (zone.daylightSaving
                 ? "daylight saving in force (" +
-                      UtcOffsetText(zone.daylightSavingSeconds).substr(3) + ")"
+                      OffsetText(zone.daylightSavingSeconds) + ")"
                 : std::string("no daylight saving"))
         << "\n  standard time " << UtcOffsetText(zone.standardOffsetSeconds);
     if (place.zonePosition) {
@@ -238,22 +293,52 @@ std::string PlaceReport(const PlaceTaken& taken) {
     } else {
       out << ": no entry of the zone list has it\n";
     }
-    if (place.zoneChoice &&
-        (place.zoneChoice->position != place.zonePosition.value_or(-1) ||
-         place.zoneChoice->daylightSaving != zone.daylightSaving)) {
-      out << "  taken as zone " << place.zoneChoice->position << " \""
-          << kZoneTable[static_cast<std::size_t>(place.zoneChoice->position)]
-                 .text
-          << "\"" << (place.zoneChoice->daylightSaving ? " with" : " without")
-          << " daylight saving\n";
-    } else if (!place.zoneChoice) {
-      out << "  taken as the exact offset\n";
-    }
   }
-  if (const auto message = ClockChangeMessage(place)) {
+  const bool daylight = birth.daylightSavingSeconds != 0;
+  if (!taken.offsetFromAtlas) {
+    out << "  the offset given on the command line was used\n";
+  } else if (birth.zoneIndex < 0) {
+    out << "  taken as the exact offset\n";
+  } else if (!place.zone ||
+             birth.zoneIndex != place.zonePosition.value_or(-1) ||
+             daylight != place.zone->daylightSaving) {
+    out << "  taken as zone " << birth.zoneIndex << " \""
+        << kZoneTable[static_cast<std::size_t>(birth.zoneIndex)].text << "\""
+        << (daylight ? " with" : " without") << " daylight saving\n";
+  }
+  if (!taken.daylightNote.empty()) {
+    out << Wrapped(taken.daylightNote, 2, kReportWidth);
+  }
+  if (const auto message = ClockChangeMessage(place);
+      message && taken.offsetFromAtlas) {
     out << Wrapped(*message, 2, kReportWidth);
   }
   return out.str();
+}
+
+std::optional<NearPlace> NearestPlaceOf(const Birth& birth) {
+  return NearestPlace(birth.latitudeDegrees, birth.longitudeDegrees);
+}
+
+void WriteNearestPlaceJson(JsonWriter& out,
+                           const std::optional<NearPlace>& near) {
+  out.Key("nearest_place");
+  if (!near) {
+    out.Null();
+    return;
+  }
+  out.BeginObject();
+  out.Key("text");
+  out.String(NearPlaceText(*near));
+  WriteCityMembers(out, near->city);
+  out.Key("kilometres");
+  out.Number(std::round(near->kilometres * 10) / 10);
+  out.EndObject();
+}
+
+std::string NearestPlaceReport(const std::optional<NearPlace>& near) {
+  if (!near) return "";
+  return "Place: " + TerminalSafe(NearPlaceText(*near)) + "\n\n";
 }
 
 std::string PlacesText(const std::string& query, std::string& problem) {
@@ -265,9 +350,11 @@ std::string PlacesText(const std::string& query, std::string& problem) {
   std::ostringstream out;
   for (const AtlasCity& city : cities) {
     out << CityLabel(city) << "  "
-        << AngleText(ToDegreesMinutes(city.latitudeDegrees, 89), 'N', 'S')
+        << CoordinateText(city.latitudeDegrees, Axis::kLatitude,
+                          CoordinateStyle::kEntry)
         << " "
-        << AngleText(ToDegreesMinutes(city.longitudeDegrees, 179), 'E', 'W')
+        << CoordinateText(city.longitudeDegrees, Axis::kLongitude,
+                          CoordinateStyle::kEntry)
         << "  " << city.ianaZone << "\n";
   }
   return out.str();

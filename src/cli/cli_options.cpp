@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <sstream>
 
+#include "chart/birth_limits.h"
 #include "tarvelin_version.h"
 
 namespace tarvelin::cli {
@@ -13,6 +14,7 @@ enum class Group {
   kBirth,
   kOutput,
   kPage,
+  kLook,  // the language and chart style of the report and page
   kBatch,
   kPlaces,
   kAlone,
@@ -29,11 +31,21 @@ struct FlagRule {
   void (*apply)(CliOptions& options, const std::string& value);
 };
 
+const std::string kDateHelpText = "date of birth, " +
+                                  std::to_string(kFirstBirthYear) + ".." +
+                                  std::to_string(kLastBirthYear);
+const char* const kDateHelp = kDateHelpText.c_str();
+
+// Flags whose value names a file: an empty value names none.
+const char* const kFileFlags[] = {
+    "--pdf",          "--png",  "--export-library", "--import-library",
+    "--library-file", "--batch"};
+
 // Every flag tarvelin-cli knows, in the order --help lists them.
 const FlagRule kFlags[] = {
     {"--name", "TEXT", Group::kBirth, "name: letters and blanks (upper-cased)",
      [](CliOptions& o, const std::string& v) { o.birth.name = v; }},
-    {"--date", "YYYY-MM-DD", Group::kBirth, "date of birth, 1901..2050",
+    {"--date", "YYYY-MM-DD", Group::kBirth, kDateHelp,
      [](CliOptions& o, const std::string& v) { o.birth.date = v; }},
     {"--time", "HH:MM[:SS]", Group::kBirth, "local clock time of birth",
      [](CliOptions& o, const std::string& v) { o.birth.time = v; }},
@@ -50,7 +62,10 @@ const FlagRule kFlags[] = {
      [](CliOptions& o, const std::string&) { o.birth.dst = false; }},
     {"--utc-offset", "+HH:MM[:SS]", Group::kBirth,
      "exact UTC offset, saving included (for --zone, --dst)",
-     [](CliOptions& o, const std::string& v) { o.birth.utcOffset = v; }},
+     [](CliOptions& o, const std::string& v) {
+       o.birth.offsetGiven = true;
+       o.birth.utcOffset = v;
+     }},
     {"--city", "TEXT", Group::kBirth, "city of birth (shown only)",
      [](CliOptions& o, const std::string& v) { o.birth.city = v; }},
     {"--state", "TEXT", Group::kBirth, "state of birth (shown only)",
@@ -67,6 +82,12 @@ const FlagRule kFlags[] = {
      [](CliOptions& o, const std::string& v) { o.pdfPath = v; }},
     {"--png", "FILE", Group::kPage, "also write the result page as a PNG image",
      [](CliOptions& o, const std::string& v) { o.pngPath = v; }},
+    {"--lang", "en|hi|ta", Group::kLook,
+     "language of the report and page: English, Hindi, Tamil",
+     [](CliOptions& o, const std::string& v) { o.languageCode = v; }},
+    {"--chart", "south|north|east", Group::kLook,
+     "chart style of the page (north: the report adds it too)",
+     [](CliOptions& o, const std::string& v) { o.chartCode = v; }},
     {"--batch", "FILE.csv", Group::kBatch,
      "one JSON line per row of FILE (\"-\": standard input)",
      [](CliOptions& o, const std::string& v) {
@@ -233,6 +254,11 @@ ParseOutcome ParseCommandLine(const std::vector<std::string>& args) {
     } else {
       return Fail(flag + " needs a value " + rule->valueName);
     }
+    for (const char* fileFlag : kFileFlags) {
+      if (flag == fileFlag && value.empty()) {
+        return Fail(flag + " needs a file name");
+      }
+    }
     rule->apply(options, value);
     groups.insert(rule->group);
   }
@@ -248,6 +274,24 @@ ParseOutcome ParseCommandLine(const std::vector<std::string>& args) {
   if (options.mode == Mode::kZones) {
     if (options.given.size() > 1) return Fail("--zones takes no other flags");
     return {options, ""};
+  }
+  if (groups.count(Group::kLook)) {
+    const auto language = LanguageFromCode(options.languageCode);
+    if (!language || options.languageCode.size() != 2) {
+      return Fail("--lang takes en, hi or ta");
+    }
+    const auto style = ChartStyleFromCode(options.chartCode);
+    if (!style) return Fail("--chart takes south, north or east");
+    options.language = *language;
+    options.chartStyle = *style;
+    if (options.mode != Mode::kSingle) {
+      return Fail("--lang and --chart go with a single birth");
+    }
+    if (options.json && options.pdfPath.empty() && options.pngPath.empty()) {
+      return Fail(
+          "--lang and --chart change the text report and the page; the "
+          "JSON stays English");
+    }
   }
   if (options.mode != Mode::kSingle && groups.count(Group::kPage)) {
     return Fail("--pdf and --png write the page of a single birth");
@@ -308,6 +352,7 @@ std::string HelpText() {
          "               {--zone INDEX [--dst] | --utc-offset +HH:MM[:SS]}\n"
          "               [--city TEXT --state TEXT --country TEXT] [--json]\n"
          "               [--pdf FILE] [--png FILE]\n"
+         "               [--lang en|hi|ta] [--chart south|north|east]\n"
          "  tarvelin-cli --name TEXT --date YYYY-MM-DD --time HH:MM[:SS]\n"
          "               --place TEXT [any flag above] [--json]\n"
          "  tarvelin-cli --batch FILE.csv [--jobs N] [--json]\n"
@@ -359,19 +404,18 @@ std::string HelpText() {
          "The birth library is one SQLite file (--library-file PATH, or the\n"
          "per-user one); --save keeps a birth already saved as it is. An\n"
          "exported CSV runs through --batch; births it cannot hold (an exact\n"
-         "UTC offset no zone-list entry has, letters outside A-Z) are left\n"
-         "out and named. An import says of every row whether it was added,\n"
-         "skipped as a duplicate, or refused and why.\n"
+         "UTC offset no zone-list entry has) are left out and named. An\n"
+         "import says of every row whether it was added, skipped as a\n"
+         "duplicate, or refused and why.\n"
          "\n"
-         "Exit status: 0 done; 1 some batch rows could not be read, or the\n"
-         "output could not be written (\"write error\"), or births were left\n"
-         "out of an export or refused by an import; 2 a bad flag or a bad\n"
-         "birth, an unknown place, a place whose zone the time-zone database\n"
-         "does not know, a batch file that cannot be read or has no header, a\n"
-         "saved birth's name that is unknown or ambiguous (one line on\n"
-         "standard error); 3 the birth library could not be used (a birth\n"
+         "Exit status: 0 done; 1 not everything went out: the output or a\n"
+         "file (--pdf, --png, --export-library) could not be written, or\n"
+         "batch rows, import rows or exported births were refused or left\n"
+         "out; 2 the input given is wrong or cannot be read: a bad flag or\n"
+         "birth, an unknown place or saved name, a batch or import file that\n"
+         "cannot be read; 3 the birth library could not be used (a birth\n"
          "given by its flags is still computed and printed); 141 the reader\n"
-         "closed the pipe.\n";
+         "closed the pipe. Each failure gets one line on standard error.\n";
   return out.str();
 }
 

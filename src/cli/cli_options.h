@@ -9,14 +9,11 @@
 #include <vector>
 
 #include "cli/birth_entry.h"
+#include "cli/exit_status.h"
+#include "present/chart_model.h"
+#include "tables/language.h"
 
 namespace tarvelin::cli {
-
-// Exit statuses of tarvelin-cli.
-constexpr int kExitOk = 0;
-constexpr int kExitBadRows = 1;   // a batch ran, some rows could not be read
-constexpr int kExitBadInput = 2;  // a bad flag or a bad single birth
-constexpr int kExitLibrary = 3;   // the birth library could not be used
 
 enum class Mode {
   kSingle,         // one birth from the birth flags
@@ -43,7 +40,12 @@ struct CliOptions {
   std::string place;             // --place: the atlas fills the place
   std::string placesQuery;       // --places: the atlas's matches are listed
   std::string pdfPath, pngPath;  // --pdf, --png: the result page as files
-  std::set<std::string> given;   // every flag on the command line
+  // --lang, --chart: the language and chart style of the text report and
+  // the page (the JSON stays English).
+  std::string languageCode = "en", chartCode = "south";
+  Language language = Language::kEnglish;
+  ChartStyle chartStyle = ChartStyle::kSouth;
+  std::set<std::string> given;  // every flag on the command line
   // The birth library (cli/library_commands.h).
   std::string libraryFile;    // --library-file; empty: the per-user one
   std::string libraryFilter;  // --library TEXT

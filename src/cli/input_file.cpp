@@ -50,4 +50,27 @@ std::string InputFile::Problem() const {
   return "cannot read " + name_ + ": " + std::strerror(buffer_.error);
 }
 
+bool ReadWholeFile(const std::string& path, std::string& bytes,
+                   std::string& problem) {
+  InputFile input(path);
+  bytes.clear();
+  if (input.error() == 0) {
+    std::streambuf* buffer = input.stream().rdbuf();
+    try {
+      char chunk[kBufferBytes];
+      std::streamsize got = 0;
+      while ((got = buffer->sgetn(chunk, sizeof chunk)) > 0) {
+        bytes.append(chunk, static_cast<std::size_t>(got));
+      }
+    } catch (const std::exception&) {
+      // The error is kept in the buffer.
+    }
+  }
+  if (input.error() != 0) {
+    problem = input.Problem();
+    return false;
+  }
+  return true;
+}
+
 }  // namespace tarvelin::cli

@@ -42,4 +42,10 @@ class InputFile {
   std::istream stream_;
 };
 
+// The whole of `path` ("-": standard input) in `bytes`; false with
+// "cannot read NAME: REASON" in `problem` when it cannot be opened or a read
+// fails part way.
+bool ReadWholeFile(const std::string& path, std::string& bytes,
+                   std::string& problem);
+
 }  // namespace tarvelin::cli

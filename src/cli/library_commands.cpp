@@ -1,10 +1,14 @@
 #include "cli/library_commands.h"
 
+#include <QFile>
 #include <iostream>
 #include <memory>
 
 #include "cli/batch_input.h"
+#include "cli/birth_place.h"
+#include "cli/file_output.h"
 #include "cli/input_file.h"
+#include "cli/output_stream.h"
 #include "library/birth_library.h"
 #include "library/library_exchange.h"
 #include "present/terminal_text.h"
@@ -18,10 +22,16 @@ using library::Fault;
 // For the commands that only read: a missing file is not made.
 constexpr BirthLibrary::Options kNoCreate{5000, false};
 
-QString LibraryPath(const CliOptions& options) {
+// The library's path as the bytes the user gave (or the per-user one's).
+std::string LibraryPath(const CliOptions& options) {
   return options.libraryFile.empty()
-             ? BirthLibrary::DefaultPath()
-             : QString::fromStdString(options.libraryFile);
+             ? QFile::encodeName(BirthLibrary::DefaultPath()).toStdString()
+             : options.libraryFile;
+}
+
+auto OpenLibrary(const CliOptions& options,
+                 BirthLibrary::Options open = BirthLibrary::Options{}) {
+  return BirthLibrary::OpenFile(LibraryPath(options), open);
 }
 
 // One line on standard error; names and paths are shown escaped.
@@ -29,6 +39,8 @@ void Complain(const std::string& message) {
   std::cerr << TerminalSafe(message) << "\n";
 }
 
+// A file that cannot be read, or holds no births, is input that is wrong;
+// anything else the library answers is the library failing.
 int Refuse(const library::Status& status) {
   // A message may list births, one a line.
   std::string::size_type start = 0, end = 0;
@@ -39,7 +51,9 @@ int Refuse(const library::Status& status) {
     start = end + 1;
   }
   Complain(prefix + status.message.substr(start));
-  return status.fault == Fault::kNotFound || status.fault == Fault::kAmbiguous
+  return status.fault == Fault::kNotFound ||
+                 status.fault == Fault::kAmbiguous ||
+                 status.fault == Fault::kFile
              ? kExitBadInput
              : kExitLibrary;
 }
@@ -62,7 +76,7 @@ std::optional<std::vector<BirthLibrary::ImportRow>> CsvRows(
     imported.name = row.texts.name;
     imported.refusal = row.problem;
     if (!row.problem.empty()) continue;
-    BirthEntry entry = ReadBirth(row.texts);
+    BirthEntry entry = ReadRowBirth(row).entry;
     if (entry.birth) {
       imported.birth = library::SavedBirth{};
       imported.birth->birth = std::move(*entry.birth);
@@ -88,7 +102,7 @@ std::optional<std::vector<BirthLibrary::ImportRow>> CsvRows(
 }  // namespace
 
 int RunLibraryList(const CliOptions& options, std::ostream& out) {
-  const auto opened = BirthLibrary::Open(LibraryPath(options), kNoCreate);
+  const auto opened = OpenLibrary(options, kNoCreate);
   if (!opened && opened.status().fault == Fault::kNotFound) {
     Complain(opened.status().message);
     return kExitOk;
@@ -114,54 +128,65 @@ int RunLibraryList(const CliOptions& options, std::ostream& out) {
 }
 
 int RunLibraryExport(const CliOptions& options, std::ostream& out) {
-  const auto opened = BirthLibrary::Open(LibraryPath(options), kNoCreate);
+  const auto opened = OpenLibrary(options, kNoCreate);
   if (!opened) return Refuse(opened.status());
   const auto births =
       (*opened)->List(library::Order::kByName, options.libraryFilter);
   if (!births) return Refuse(births.status());
-  const QString path = QString::fromStdString(options.exchangePath);
-  const auto report = library::ExportBirths(*births, path);
-  if (!report) return Refuse(report.status());
-  for (const auto& skipped : report->skipped) {
-    out << "left out " << TerminalSafe(library::Describe(skipped.birth)) << ": "
-        << skipped.reason << "\n";
+  const auto file = library::ExportBytes(*births, options.exchangePath);
+  if (!file) return Refuse(file.status());
+  std::string problem;
+  if (!WriteFileReplacing(options.exchangePath, file->bytes, problem)) {
+    Complain("tarvelin-cli: " + problem);
+    return kExitWriteError;
   }
-  out << "Wrote " << report->written << " of " << births->size()
+  for (const auto& skipped : file->report.skipped) {
+    Complain("tarvelin-cli: left out " + library::Describe(skipped.birth) +
+             ": " + skipped.reason);
+  }
+  out << "Wrote " << file->report.written << " of " << births->size()
       << " births to " << TerminalSafe(options.exchangePath) << "\n";
-  return report->skipped.empty() ? kExitOk : kExitBadRows;
+  return file->report.skipped.empty() ? kExitOk : kExitBadRows;
 }
 
 int RunLibraryImport(const CliOptions& options, std::ostream& out) {
-  const auto opened = BirthLibrary::Open(LibraryPath(options));
+  const auto opened = OpenLibrary(options);
   if (!opened) return Refuse(opened.status());
-  const QString path = QString::fromStdString(options.exchangePath);
+  const std::string& path = options.exchangePath;
   std::optional<std::vector<BirthLibrary::ImportRow>> rows;
-  if (path.endsWith(".csv", Qt::CaseInsensitive)) {
-    rows = CsvRows(options.exchangePath);
+  if (library::FormatOf(path) == library::ExchangeFormat::kCsv) {
+    rows = CsvRows(path);
     if (!rows) return kExitBadInput;
   } else {
-    auto json = library::ReadJsonRows(path);
+    std::string bytes, problem;
+    if (!ReadWholeFile(path, bytes, problem)) {
+      Complain("tarvelin-cli: " + problem);
+      return kExitBadInput;
+    }
+    auto json = library::JsonRows(bytes, path);
     if (!json) return Refuse(json.status());
     rows = std::move(*json);
   }
   const auto results = (*opened)->Import(*rows);
   if (!results) return Refuse(results.status());
+  // What was done goes to the output; each row refused, to standard error.
   int added = 0, duplicates = 0, refused = 0;
   for (const BirthLibrary::ImportResult& row : *results) {
-    out << "row " << row.line
-        << (row.name.empty() ? "" : " " + TerminalSafe(row.name)) << ": ";
+    const std::string head = "row " + std::to_string(row.line) +
+                             (row.name.empty() ? "" : " " + row.name) + ": ";
     switch (row.outcome) {
       case BirthLibrary::ImportOutcome::kAdded:
         ++added;
-        out << "added as #" << row.id << "\n";
+        out << TerminalSafe(head) << "added as #" << row.id << "\n";
         break;
       case BirthLibrary::ImportOutcome::kDuplicate:
         ++duplicates;
-        out << "skipped as a duplicate (" << row.reason << ")\n";
+        out << TerminalSafe(head) << "skipped as a duplicate (" << row.reason
+            << ")\n";
         break;
       case BirthLibrary::ImportOutcome::kRefused:
         ++refused;
-        out << "refused: " << TerminalSafe(row.reason) << "\n";
+        Complain("tarvelin-cli: " + head + "refused: " + row.reason);
         break;
     }
   }
@@ -172,7 +197,7 @@ int RunLibraryImport(const CliOptions& options, std::ostream& out) {
 
 std::optional<Birth> BirthFromLibrary(const CliOptions& options,
                                       int& exitStatus) {
-  const auto opened = BirthLibrary::Open(LibraryPath(options), kNoCreate);
+  const auto opened = OpenLibrary(options, kNoCreate);
   if (!opened) {
     exitStatus = Refuse(opened.status());
     return std::nullopt;
@@ -190,7 +215,7 @@ std::optional<Birth> BirthFromLibrary(const CliOptions& options,
 }
 
 int SaveToLibrary(const CliOptions& options, const Birth& birth) {
-  const auto opened = BirthLibrary::Open(LibraryPath(options));
+  const auto opened = OpenLibrary(options);
   if (!opened) return Refuse(opened.status());
   const auto saved =
       (*opened)->Save(birth, std::nullopt, library::OnDuplicate::kRefuse);

@@ -36,23 +36,20 @@ std::optional<Birth> SingleBirth(const CliOptions& options,
   if (options.given.count("--from-library")) {
     return BirthFromLibrary(options, status);
   }
-  BirthTexts texts = options.birth;
   status = kExitBadInput;
   if (options.given.count("--place")) {
-    PlaceOutcome outcome = ApplyPlace(options.place, options.given, texts);
+    PlaceOutcome outcome =
+        ApplyPlace(options.place, options.given, options.birth);
     if (!outcome.taken) {
       Complain(outcome.problem);
       return std::nullopt;
     }
     place = std::move(outcome.taken);
   }
-  BirthEntry entry = ReadBirth(texts);
+  BirthEntry entry = ReadBirth(options.birth, place ? &place->values : nullptr);
   if (!entry.birth) {
     Complain(entry.problem);
     return std::nullopt;
-  }
-  if (place && place->offsetFromAtlas) {
-    entry.birth->atlasZone = place->place.city.ianaZone;
   }
   return std::move(entry.birth);
 }
@@ -69,7 +66,15 @@ int RunSingle(const CliOptions& options, std::ostream& out) {
   if (const auto far = FarZoneWarning(birth)) warnings.push_back(*far);
   for (const std::string& line : warnings) Complain("tarvelin-cli: " + line);
   const ChartResult result = Calculate(birth);
+  // The JSON keeps to English; the report and the page speak --lang.
   const ResultView view = PresentResult(birth, result);
+  const ResultView shownView =
+      options.language == Language::kEnglish
+          ? view
+          : PresentResult(birth, result, options.language);
+  // Coordinates without --place are named by the atlas place nearest them.
+  const std::optional<NearPlace> near =
+      place ? std::nullopt : NearestPlaceOf(birth);
   if (options.json) {
     // A clock time skipped or repeated is a notice for scripts too.
     ResultView shown = view;
@@ -79,19 +84,28 @@ int RunSingle(const CliOptions& options, std::ostream& out) {
       }
     }
     JsonWriter json(JsonLayout::kIndented);
-    WriteResultJson(json, birth, result, shown, [&place](JsonWriter& out) {
-      if (place) WritePlaceJson(out, *place);
+    WriteResultJson(json, birth, result, shown, [&](JsonWriter& out) {
+      if (place) {
+        WritePlaceJson(out, *place, birth);
+      } else {
+        WriteNearestPlaceJson(out, near);
+      }
     });
     out << json.Text() << "\n";
   } else {
-    if (place) out << PlaceReport(*place) << "\n";
-    out << TextReport(birth, result, view);
+    if (place) out << PlaceReport(*place, birth) << "\n";
+    // The line naming the nearest place has English words only as yet.
+    if (options.language == Language::kEnglish) {
+      out << NearestPlaceReport(near);
+    }
+    out << TextReport(birth, result, shownView, options.chartStyle);
   }
   std::string problem;
   if (!WritePageFiles(
-          {view, HoraLagnaSummary(result), HowItWasFound(birth, result)},
+          {shownView, HoraLagnaSummary(result, options.language),
+           HowItWasFound(birth, result, options.language), options.chartStyle},
           options.pdfPath, options.pngPath, problem)) {
-    Complain(problem);
+    Complain("tarvelin-cli: " + problem);
     return kExitWriteError;
   }
   // Saved after the result is out: a library that cannot be used costs the
@@ -154,7 +168,7 @@ int Run(const std::vector<std::string>& args, OutputStream& out) {
       out.stream() << HelpText();
       return kExitOk;
     case Mode::kVersion:
-      std::cout << VersionText();
+      out.stream() << VersionText();
       return kExitOk;
     case Mode::kZones:
       out.stream() << ZoneListText();

@@ -10,12 +10,9 @@
 #include <string>
 #include <vector>
 
-namespace tarvelin::cli {
+#include "cli/exit_status.h"
 
-// Exit statuses for a failed output: a write error, and a pipe closed by the
-// reader (128 + SIGPIPE, what the shell reports for a process SIGPIPE ended).
-constexpr int kExitWriteError = 1;
-constexpr int kExitBrokenPipe = 141;
+namespace tarvelin::cli {
 
 class OutputStream {
  public:

@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <memory>
 
+#include "cli/file_output.h"
+
 namespace tarvelin::cli {
 namespace {
 
@@ -37,18 +39,21 @@ bool WritePageFiles(const ResultPage& page, const std::string& pdfPath,
   if (pdfPath.empty() && pngPath.empty()) return true;
   const std::unique_ptr<QGuiApplication> app = StartPainting();
   const QPageSize paper = LocalPageSize();
-  QString error;
-  if (!pdfPath.empty() &&
-      !WriteResultPdf(QString::fromStdString(pdfPath), page, paper, &error)) {
-    problem = "tarvelin-cli: " + error.toStdString();
+  const auto write = [&problem](const std::string& path,
+                                const QByteArray& bytes) {
+    if (bytes.isEmpty()) {
+      problem = "cannot write " + path + ": the page could not be drawn";
+      return false;
+    }
+    return WriteFileReplacing(
+        path, {bytes.constData(), static_cast<std::size_t>(bytes.size())},
+        problem);
+  };
+  if (!pdfPath.empty() && !write(pdfPath, ResultPdfBytes(page, paper))) {
     return false;
   }
-  if (!pngPath.empty() && !WriteResultPng(QString::fromStdString(pngPath), page,
-                                          paper, kImageDotsPerInch, &error)) {
-    problem = "tarvelin-cli: " + error.toStdString();
-    return false;
-  }
-  return true;
+  return pngPath.empty() ||
+         write(pngPath, ResultPngBytes(page, paper, kImageDotsPerInch));
 }
 
 }  // namespace tarvelin::cli

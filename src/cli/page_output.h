@@ -9,8 +9,9 @@
 namespace tarvelin::cli {
 
 // Writes the page to each path that is not empty (the PDF on the locale's
-// paper, the PNG at the export's resolution). Returns false with one line
-// in `problem` when a file cannot be written.
+// paper, the PNG at the export's resolution), each file in one step (see
+// file_output.h). Returns false with "cannot write PATH: REASON" in
+// `problem` when a file cannot be written.
 bool WritePageFiles(const ResultPage& page, const std::string& pdfPath,
                     const std::string& pngPath, std::string& problem);
 

@@ -1,5 +1,8 @@
 #include "library/birth_library.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -10,10 +13,13 @@
 #include <QThread>
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 
-#include "library/birth_checks.h"
 #include "library/library_schema.h"
+#include "present/quantity_text.h"
+#include "rules/birth_check.h"
 
 namespace tarvelin::library {
 namespace {
@@ -110,6 +116,56 @@ const char kValueColumns[] =
 
 QString Quoted(const QString& path) { return "\"" + path + "\""; }
 
+// The folder of a path ("." for a bare name).
+std::string FolderOf(const std::string& path) {
+  const std::size_t slash = path.find_last_of('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// Whether the process may write `path` and its owner's write bit is set.
+bool MayWrite(const std::string& path) {
+  struct stat info {};
+  return ::stat(path.c_str(), &info) == 0 && (info.st_mode & S_IWUSR) &&
+         ::access(path.c_str(), W_OK) == 0;
+}
+
+// Makes `folder` and those above it; 0, or the errno of the failure.
+int MakeFolders(const std::string& folder) {
+  for (std::size_t at = 1; at <= folder.size(); ++at) {
+    if (at != folder.size() && folder[at] != '/') continue;
+    const std::string part = folder.substr(0, at);
+    if (::mkdir(part.c_str(), 0777) != 0 && errno != EEXIST) return errno;
+  }
+  struct stat info {};
+  if (::stat(folder.c_str(), &info) != 0) return errno;
+  return S_ISDIR(info.st_mode) ? 0 : ENOTDIR;
+}
+
+// SQLite's URI of a file: every byte that is not plainly safe written as
+// %XX, so that any file name comes through unchanged.
+QString SqliteUri(const std::string& path, bool immutable) {
+  QString uri = "file:";
+  for (const char c : path) {
+    const auto byte = static_cast<unsigned char>(c);
+    if ((byte >= 'a' && byte <= 'z') || (byte >= 'A' && byte <= 'Z') ||
+        (byte >= '0' && byte <= '9') || byte == '/' || byte == '-' ||
+        byte == '_' || byte == '.') {
+      uri += QChar(byte);
+    } else {
+      uri += QString::asprintf("%%%02X", byte);
+    }
+  }
+  return immutable ? uri + "?immutable=1" : uri;
+}
+
+// Whether a write-ahead log is left beside the file (a copy had it open, or
+// ended without closing it).
+bool HasJournal(const std::string& path) {
+  struct stat info {};
+  return ::stat((path + "-wal").c_str(), &info) == 0 && info.st_size > 0;
+}
+
 Status Problem(Fault fault, const QString& message) {
   return Status{fault, Text(message)};
 }
@@ -122,8 +178,13 @@ std::string PlaceText(const Birth& b) {
     place += *part;
   }
   if (!place.empty()) place += " ";
-  return place + "(" + LatitudeText(b.latitudeDegrees) + " " +
-         LongitudeText(b.longitudeDegrees) + ")";
+  return place + "(" +
+         CoordinateText(b.latitudeDegrees, Axis::kLatitude,
+                        CoordinateStyle::kEntry) +
+         " " +
+         CoordinateText(b.longitudeDegrees, Axis::kLongitude,
+                        CoordinateStyle::kEntry) +
+         ")";
 }
 
 }  // namespace
@@ -135,7 +196,8 @@ std::string NameKey(const std::string& name) {
 std::string Describe(const SavedBirth& saved) {
   const Birth& b = saved.birth;
   return "#" + std::to_string(saved.id) + " " + b.name + ", " +
-         DateText(b.local) + " " + TimeText(b.local) + ", " + PlaceText(b);
+         DateText(b.local, DateStyle::kIso) + " " +
+         TimeText(b.local, TimeStyle::kClock) + ", " + PlaceText(b);
 }
 
 QString BirthLibrary::DefaultPath() {
@@ -146,7 +208,7 @@ QString BirthLibrary::DefaultPath() {
          "/Tarvelin/Tarvelin/births.sqlite";
 }
 
-BirthLibrary::BirthLibrary(QString path, QString connection, bool readOnly)
+BirthLibrary::BirthLibrary(QString path, QString connection, ReadOnly readOnly)
     : path_(std::move(path)),
       connection_(std::move(connection)),
       readOnly_(readOnly) {}
@@ -166,24 +228,36 @@ Expected<std::unique_ptr<BirthLibrary>> BirthLibrary::Open(
 
 Expected<std::unique_ptr<BirthLibrary>> BirthLibrary::Open(const QString& path,
                                                            Options options) {
-  const QFileInfo info(path);
-  bool readOnly = false;
-  if (info.exists()) {
-    if (!info.isFile()) {
+  return OpenFile(QFile::encodeName(path).toStdString(), options);
+}
+
+Expected<std::unique_ptr<BirthLibrary>> BirthLibrary::OpenFile(
+    const std::string& nativePath, Options options) {
+  const QString path = QFile::decodeName(QByteArray::fromStdString(nativePath));
+  const std::string folder = FolderOf(nativePath);
+  struct stat file {};
+  ReadOnly readOnly = ReadOnly::kNo;
+  if (::stat(nativePath.c_str(), &file) == 0) {
+    if (!S_ISREG(file.st_mode)) {
       return Problem(Fault::kCannotOpen,
                      "The birth library " + Quoted(path) + " is not a file.");
     }
     // The owner's write bit counts even for a user who may write anyway, so
-    // that a file marked read-only is left alone.
-    readOnly = !info.isWritable() ||
-               !(QFile::permissions(path) & QFileDevice::WriteOwner);
+    // that a file (or folder) marked read-only is left alone. SQLite writes
+    // its journal beside the file: without the folder nothing is saved.
+    if (!MayWrite(nativePath)) {
+      readOnly = ReadOnly::kFile;
+    } else if (!MayWrite(folder)) {
+      readOnly = ReadOnly::kFolder;
+    }
   } else if (!options.create) {
     return Problem(Fault::kNotFound,
                    "There is no birth library at " + Quoted(path) + " yet.");
-  } else if (!QDir().mkpath(info.absolutePath())) {
-    return Problem(Fault::kCannotOpen, "The folder of the birth library " +
-                                           Quoted(path) +
-                                           " cannot be created.");
+  } else if (const int error = MakeFolders(folder)) {
+    return Problem(Fault::kCannotOpen,
+                   "The folder of the birth library " + Quoted(path) +
+                       " cannot be created (" +
+                       QString::fromLocal8Bit(std::strerror(error)) + ").");
   }
 
   static std::atomic<int> connections{0};
@@ -198,14 +272,26 @@ Expected<std::unique_ptr<BirthLibrary>> BirthLibrary::Open(const QString& path,
                      "The birth library cannot be opened: Qt's SQLite driver "
                      "is missing (Debian package libqt6sql6-sqlite).");
     }
-    db.setDatabaseName(path);
-    if (readOnly) db.setConnectOptions("QSQLITE_OPEN_READONLY");
+    // A URI keeps the file name's bytes as they are, UTF-8 or not.
+    db.setDatabaseName(SqliteUri(nativePath, false));
+    db.setConnectOptions(readOnly != ReadOnly::kNo
+                             ? "QSQLITE_OPEN_URI;QSQLITE_OPEN_READONLY"
+                             : "QSQLITE_OPEN_URI");
   }
   // From here the library object closes the connection however Open ends.
   std::unique_ptr<BirthLibrary> library(
       new BirthLibrary(path, connection, readOnly));
   QSqlDatabase db = QSqlDatabase::database(connection, false);
   if (!db.open()) return library->Fail(db.lastError());
+  if (readOnly == ReadOnly::kFolder && !library->Readable() &&
+      !HasJournal(nativePath)) {
+    // A library in WAL mode needs a shared-memory file beside it even to be
+    // read. Closed cleanly (no journal left), the file holds every birth,
+    // and SQLite may read it as a file that does not change.
+    db.close();
+    db.setDatabaseName(SqliteUri(nativePath, true));
+    if (!db.open()) return library->Fail(db.lastError());
+  }
   // SQLite answers "busy" at once, without waiting, while another copy
   // turns the same file to write-ahead logging or makes it a library: look
   // again a little later, within the busy timeout.
@@ -257,7 +343,7 @@ Status BirthLibrary::Prepare(const Options& options) {
     const Status foreign = RefuseForeign();
     if (!foreign.ok()) return foreign;
   }
-  if (readOnly_) {
+  if (readOnly()) {
     if (version < kSchemaVersion) {
       return Problem(Fault::kReadOnly,
                      "The birth library " + Quoted(path_) +
@@ -329,7 +415,7 @@ Status BirthLibrary::Migrate() {
 }
 
 Status BirthLibrary::Begin() {
-  if (readOnly_) return WriteRefused();
+  if (readOnly()) return WriteRefused();
   QSqlQuery q(QSqlDatabase::database(connection_, false));
   // IMMEDIATE takes the write lock at once (waiting up to the busy
   // timeout), so a transaction never has to upgrade a read lock and fail.
@@ -351,9 +437,22 @@ void BirthLibrary::Rollback() {
 }
 
 Status BirthLibrary::WriteRefused() const {
-  return Problem(Fault::kReadOnly,
-                 "The birth library " + Quoted(path_) +
-                     " is read-only: births are computed but not saved.");
+  if (readOnly_ == ReadOnly::kFolder) {
+    return Problem(Fault::kReadOnly,
+                   "The birth library " + Quoted(path_) +
+                       " can be read but not changed: its folder is "
+                       "read-only, and SQLite keeps its journal there; "
+                       "nothing is saved.");
+  }
+  return Problem(Fault::kReadOnly, "The birth library " + Quoted(path_) +
+                                       " is read-only; nothing is saved.");
+}
+
+bool BirthLibrary::Readable() const {
+  QSqlQuery q(QSqlDatabase::database(connection_, false));
+  const bool read = Run(q, "PRAGMA user_version") && q.next();
+  q.finish();
+  return read;
 }
 
 Status BirthLibrary::Fail(const QSqlError& error) const {
@@ -365,8 +464,9 @@ Status BirthLibrary::Fail(const QSqlError& error) const {
     case kSqliteLocked:
       return Problem(Fault::kLocked,
                      "The birth library " + Quoted(path_) +
-                         " is in use by another copy of Tarvelin; try again "
-                         "in a moment.");
+                         " is in use by another program, which kept it "
+                         "locked longer than this one waits; try again when "
+                         "it is done.");
     case kSqliteReadOnly:
       return WriteRefused();
     case kSqliteCorrupt:
@@ -414,9 +514,10 @@ Expected<std::vector<SavedBirth>> BirthLibrary::List(
   std::vector<SavedBirth> kept;
   for (SavedBirth& saved : *births) {
     const Birth& b = saved.birth;
-    const QString haystack = QText(b.name + "\n" + b.city + "\n" + b.state +
-                                   "\n" + b.country + "\n" + DateText(b.local))
-                                 .toCaseFolded();
+    const QString haystack =
+        QText(b.name + "\n" + b.city + "\n" + b.state + "\n" + b.country +
+              "\n" + DateText(b.local, DateStyle::kIso))
+            .toCaseFolded();
     if (haystack.contains(wanted)) kept.push_back(std::move(saved));
   }
   return kept;
@@ -519,9 +620,9 @@ Status BirthLibrary::Update(const SavedBirth& saved) {
 Expected<SavedBirth> BirthLibrary::Save(const Birth& birth,
                                         const std::optional<std::string>& note,
                                         OnDuplicate onDuplicate) {
-  if (readOnly_) return WriteRefused();
-  if (const auto problem = BirthProblem(birth)) {
-    return Status{Fault::kInvalid, *problem};
+  if (readOnly()) return WriteRefused();
+  if (const auto problem = CheckBirth(birth)) {
+    return Status{Fault::kInvalid, problem->message};
   }
   Status status = Begin();
   if (!status.ok()) return status;
@@ -609,8 +710,8 @@ Expected<std::vector<BirthLibrary::ImportResult>> BirthLibrary::Import(
     ImportResult result{row.line, row.name, ImportOutcome::kRefused,
                         row.refusal, 0};
     if (row.birth) {
-      if (const auto problem = BirthProblem(row.birth->birth)) {
-        result.reason = *problem;
+      if (const auto problem = CheckBirth(row.birth->birth)) {
+        result.reason = problem->message;
       } else {
         auto same = FindSame(row.birth->birth);
         if (!same) {

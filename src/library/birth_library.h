@@ -69,18 +69,23 @@ class BirthLibrary {
   static QString DefaultPath();
 
   // Opens (creating the file and its folder when missing) and migrates to
-  // kSchemaVersion. A file whose owner may not write it is opened read-only:
-  // it can be listed and births opened from it, but writes answer
-  // Fault::kReadOnly.
+  // kSchemaVersion. A file whose owner may not write it, or in a folder
+  // that may not be written, is opened read-only: it can be listed and
+  // births opened from it, but writes answer Fault::kReadOnly, saying which
+  // of the two keeps them out.
   static Expected<std::unique_ptr<BirthLibrary>> Open(const QString& path,
                                                       Options options);
   static Expected<std::unique_ptr<BirthLibrary>> Open(const QString& path);
+  // The same for a path given as the file system's bytes, whatever their
+  // encoding (a name that is not UTF-8 is kept as it is).
+  static Expected<std::unique_ptr<BirthLibrary>> OpenFile(
+      const std::string& nativePath, Options options);
   ~BirthLibrary();
   BirthLibrary(const BirthLibrary&) = delete;
   BirthLibrary& operator=(const BirthLibrary&) = delete;
 
   const QString& path() const { return path_; }
-  bool readOnly() const { return readOnly_; }
+  bool readOnly() const { return readOnly_ != ReadOnly::kNo; }
 
   // Every saved birth in the given order. With a filter, only those whose
   // name, city, state, country or date (YYYY-MM-DD) contains it, upper and
@@ -134,7 +139,9 @@ class BirthLibrary {
       const std::vector<ImportRow>& rows);
 
  private:
-  BirthLibrary(QString path, QString connection, bool readOnly);
+  enum class ReadOnly { kNo, kFile, kFolder };
+  BirthLibrary(QString path, QString connection, ReadOnly readOnly);
+  bool Readable() const;
 
   Status Prepare(const Options& options);
   Status RefuseForeign() const;
@@ -151,7 +158,7 @@ class BirthLibrary {
 
   QString path_;
   QString connection_;
-  bool readOnly_ = false;
+  ReadOnly readOnly_ = ReadOnly::kNo;
 };
 
 // "#12 RAM, 1980-03-15 21:05:30, New Delhi, India (28:36N 77:12E)".

@@ -1,14 +1,15 @@
 #include "library/library_exchange.h"
 
 #include <QDateTime>
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <cmath>
 
 #include "library/birth_checks.h"
+#include "present/quantity_text.h"
+#include "rules/birth_check.h"
+#include "rules/text_readers.h"
 #include "tables/zone_table.h"
 
 namespace tarvelin::library {
@@ -17,44 +18,27 @@ namespace {
 constexpr char kCsvHeader[] = "name,date,time,lon,lat,zone,dst";
 constexpr char kJsonFormat[] = "tarvelin-births";
 constexpr int kJsonVersion = 1;
-// The largest coordinates --batch takes, in minutes: 179:59 and 89:59.
-constexpr long long kMaxLonMinutes = 179 * 60 + 59;
-constexpr long long kMaxLatMinutes = 89 * 60 + 59;
 
 std::string Text(const QString& text) { return text.toStdString(); }
 QString QText(const std::string& text) { return QString::fromStdString(text); }
 
-bool EndsWith(const QString& path, const char* ending) {
-  return path.endsWith(ending, Qt::CaseInsensitive);
-}
-
-Status FileProblem(const QString& message) {
-  return Status{Fault::kFile, Text(message)};
-}
-
-Status WrongEnding(const QString& path) {
-  return FileProblem("\"" + path + "\" must end in .csv or .json");
+Status FileProblem(const std::string& message) {
+  return Status{Fault::kFile, message};
 }
 
 // --- CSV --------------------------------------------------------------------
 
-// Why --batch could not read the birth back, or empty.
+// Why --batch could not read the birth back, or empty. The columns hold
+// what passes CheckBirth (a name of letters and blanks holds no comma), the
+// coordinates to the minute, and a zone-list entry.
 std::string CsvRefusal(const Birth& b, int zone) {
-  for (const char c : b.name) {
-    if (!((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == ' ')) {
-      return "the name has letters outside A-Z, which --batch refuses "
-             "(export to JSON keeps it)";
-    }
+  if (const std::optional<InputProblem> problem = CheckBirth(b)) {
+    return "it no longer passes the checks (" + problem->message + ")";
   }
   if (zone < 0) {
     return "the exact UTC offset " + OffsetText(b.utcOffsetSeconds) +
            " is no zone-list entry's, so the --batch columns cannot hold it "
            "(export to JSON keeps it)";
-  }
-  if (std::llround(std::fabs(b.longitudeDegrees) * 60) > kMaxLonMinutes ||
-      std::llround(std::fabs(b.latitudeDegrees) * 60) > kMaxLatMinutes) {
-    return "the place rounds to a coordinate --batch refuses (export to JSON "
-           "keeps it)";
   }
   return "";
 }
@@ -70,8 +54,8 @@ QJsonObject BirthObject(const SavedBirth& saved) {
   const Birth& b = saved.birth;
   QJsonObject o;
   o["name"] = QText(b.name);
-  o["date"] = QText(DateText(b.local));
-  o["time"] = QText(TimeText(b.local));
+  o["date"] = QText(DateText(b.local, DateStyle::kIso));
+  o["time"] = QText(TimeText(b.local, TimeStyle::kClock));
   o["latitude"] = b.latitudeDegrees;
   o["latitudeHemisphere"] = std::signbit(b.latitudeDegrees) ? "S" : "N";
   o["longitude"] = b.longitudeDegrees;
@@ -144,25 +128,30 @@ bool ReadBirthObject(const QJsonObject& o, SavedBirth& saved,
     if (t.isValid()) out = t.toMSecsSinceEpoch();
   };
 
-  std::string date, clock;
-  if (!text("name", b.name) || !text("date", date) || !text("time", clock)) {
+  std::string name, date, clock;
+  if (!text("name", name) || !text("date", date) || !text("time", clock)) {
     return false;
   }
-  b.name = Text(QText(b.name).trimmed().toUpper());
-  int parts[6] = {0, 0, 0, 0, 0, 0};
-  if (std::sscanf(date.c_str(), "%4d-%2d-%2d", &parts[0], &parts[1],
-                  &parts[2]) != 3) {
-    problem = "Date must look like YYYY-MM-DD, e.g. 1980-03-15";
+  // The texts through the readers every other road uses.
+  Reading<std::string> readName = ReadName(name);
+  if (!readName) {
+    problem = readName.problem.message;
     return false;
   }
-  const int clockParts = std::sscanf(clock.c_str(), "%2d:%2d:%2d", &parts[3],
-                                     &parts[4], &parts[5]);
-  if (clockParts < 2) {
-    problem = "Time must look like HH:MM or HH:MM:SS, e.g. 21:05:30";
+  b.name = std::move(*readName.value);
+  const Reading<CivilDate> readDate = ReadDate(date);
+  if (!readDate) {
+    problem = readDate.problem.message;
+    return false;
+  }
+  const Reading<ClockTime> readClock = ReadClockTime(clock);
+  if (!readClock) {
+    problem = readClock.problem.message;
     return false;
   }
   b.local =
-      CivilDateTime{parts[0], parts[1], parts[2], parts[3], parts[4], parts[5]};
+      CivilDateTime{readDate->year,  readDate->month,   readDate->day,
+                    readClock->hour, readClock->minute, readClock->second};
   if (!coordinate("latitude", "latitudeHemisphere", 'S', b.latitudeDegrees) ||
       !coordinate("longitude", "longitudeHemisphere", 'W',
                   b.longitudeDegrees)) {
@@ -193,20 +182,25 @@ bool ReadBirthObject(const QJsonObject& o, SavedBirth& saved,
   std::int64_t lastUsed = 0;
   time("lastUsed", lastUsed);
   if (lastUsed > 0) saved.lastUsedMs = lastUsed;
-  if (const auto formProblem = BirthProblem(b)) {
-    problem = *formProblem;
+  if (const std::optional<InputProblem> check = CheckBirth(b)) {
+    problem = check->message;
     return false;
   }
   return true;
 }
 
-Expected<std::vector<BirthLibrary::ImportRow>> JsonRows(const QByteArray& bytes,
-                                                        const QString& path) {
+}  // namespace
+
+Expected<std::vector<BirthLibrary::ImportRow>> JsonRows(
+    std::string_view bytes, const std::string& name) {
   QJsonParseError error;
-  const QJsonDocument doc = QJsonDocument::fromJson(bytes, &error);
+  const QJsonDocument doc = QJsonDocument::fromJson(
+      QByteArray::fromRawData(bytes.data(),
+                              static_cast<qsizetype>(bytes.size())),
+      &error);
   if (doc.isNull()) {
-    return FileProblem("\"" + path + "\" is not JSON (" + error.errorString() +
-                       " at byte " + QString::number(error.offset) + ")");
+    return FileProblem(name + " is not JSON (" + Text(error.errorString()) +
+                       " at byte " + std::to_string(error.offset) + ")");
   }
   QJsonArray births;
   if (doc.isArray()) {
@@ -214,13 +208,12 @@ Expected<std::vector<BirthLibrary::ImportRow>> JsonRows(const QByteArray& bytes,
   } else if (doc.object().value("births").isArray()) {
     const int version = doc.object().value("version").toInt(kJsonVersion);
     if (version > kJsonVersion) {
-      return FileProblem("\"" + path +
-                         "\" was written by a newer Tarvelin (version " +
-                         QString::number(version) + ")");
+      return FileProblem(name + " was written by a newer Tarvelin (version " +
+                         std::to_string(version) + ")");
     }
     births = doc.object().value("births").toArray();
   } else {
-    return FileProblem("\"" + path + "\" holds no list of births");
+    return FileProblem(name + " holds no list of births");
   }
   std::vector<BirthLibrary::ImportRow> rows;
   int line = 0;
@@ -238,18 +231,6 @@ Expected<std::vector<BirthLibrary::ImportRow>> JsonRows(const QByteArray& bytes,
   }
   return rows;
 }
-
-Status WriteFile(const QString& path, const QByteArray& bytes) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() ||
-      !file.commit()) {
-    return FileProblem("\"" + path + "\" cannot be written (" +
-                       file.errorString() + ")");
-  }
-  return Status::Ok();
-}
-
-}  // namespace
 
 QByteArray BirthsJson(const std::vector<SavedBirth>& births) {
   QJsonArray list;
@@ -272,39 +253,49 @@ std::string BirthsCsv(const std::vector<SavedBirth>& births,
       skipped.push_back({saved, refusal});
       continue;
     }
-    csv += b.name + "," + DateText(b.local) + "," + TimeText(b.local) + "," +
-           LongitudeText(b.longitudeDegrees) + "," +
-           LatitudeText(b.latitudeDegrees) + "," + std::to_string(zone) + "," +
+    csv += b.name + "," + DateText(b.local, DateStyle::kIso) + "," +
+           TimeText(b.local, TimeStyle::kClock) + "," +
+           CoordinateText(b.longitudeDegrees, Axis::kLongitude,
+                          CoordinateStyle::kEntry) +
+           "," +
+           CoordinateText(b.latitudeDegrees, Axis::kLatitude,
+                          CoordinateStyle::kEntry) +
+           "," + std::to_string(zone) + "," +
            (b.daylightSavingSeconds != 0 ? "1" : "0") + "\n";
   }
   return csv;
 }
 
-Expected<ExportReport> ExportBirths(const std::vector<SavedBirth>& births,
-                                    const QString& path) {
-  ExportReport report;
-  QByteArray bytes;
-  if (EndsWith(path, ".csv")) {
-    bytes = QByteArray::fromStdString(BirthsCsv(births, report.skipped));
-  } else if (EndsWith(path, ".json")) {
-    bytes = BirthsJson(births);
-  } else {
-    return WrongEnding(path);
-  }
-  const Status written = WriteFile(path, bytes);
-  if (!written.ok()) return written;
-  report.written = static_cast<int>(births.size() - report.skipped.size());
-  return report;
+ExchangeFormat FormatOf(const std::string& path) {
+  const auto endsWith = [&path](std::string_view ending) {
+    if (path.size() < ending.size()) return false;
+    for (std::size_t i = 0; i < ending.size(); ++i) {
+      const char c = path[path.size() - ending.size() + i];
+      if ((c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c) != ending[i]) {
+        return false;
+      }
+    }
+    return true;
+  };
+  if (endsWith(".csv")) return ExchangeFormat::kCsv;
+  if (endsWith(".json")) return ExchangeFormat::kJson;
+  return ExchangeFormat::kNone;
 }
 
-Expected<std::vector<BirthLibrary::ImportRow>> ReadJsonRows(
-    const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    return FileProblem("\"" + path + "\" cannot be read (" +
-                       file.errorString() + ")");
+Expected<ExportFile> ExportBytes(const std::vector<SavedBirth>& births,
+                                 const std::string& path) {
+  ExportFile file;
+  const ExchangeFormat format = FormatOf(path);
+  if (format == ExchangeFormat::kCsv) {
+    file.bytes = BirthsCsv(births, file.report.skipped);
+  } else if (format == ExchangeFormat::kJson) {
+    file.bytes = BirthsJson(births).toStdString();
+  } else {
+    return FileProblem(path + " must end in .csv or .json");
   }
-  return JsonRows(file.readAll(), path);
+  file.report.written =
+      static_cast<int>(births.size() - file.report.skipped.size());
+  return file;
 }
 
 }  // namespace tarvelin::library

@@ -6,7 +6,7 @@
 // through --batch as it is. A birth those columns cannot hold is left out
 // with the reason: an exact UTC offset that no zone-list entry has (an
 // exact offset that some entry has is written as that entry, which computes
-// the same), or a name with letters outside A-Z, which --batch refuses.
+// the same), or a birth saved before a check it no longer passes.
 //
 // JSON holds every field: {"format": "tarvelin-births", "version": 1,
 // "births": [{...}, ...]}.
@@ -15,11 +15,14 @@
 // for each whether it was added, skipped as a duplicate or refused and why
 // (the input form's messages). JSON rows are read here; CSV rows are read
 // by tarvelin-cli with the --batch reader, so that an import reads a row
-// exactly as --batch does.
+// exactly as --batch does. Either way each field goes through the reader
+// of its quantity (rules/text_readers.h) and the birth through CheckBirth.
+// Reading and writing the files is the caller's.
 #pragma once
 
-#include <QString>
+#include <QByteArray>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "library/birth_library.h"
@@ -35,15 +38,24 @@ struct ExportReport {
   std::vector<Skipped> skipped;
 };
 
-// Writes `births` to `path` (ending .csv or .json) in one step: the file is
-// complete or, when writing fails, left as it was.
-Expected<ExportReport> ExportBirths(const std::vector<SavedBirth>& births,
-                                    const QString& path);
+// CSV or JSON by the ending of a file's name, either case; nothing for
+// another ending.
+enum class ExchangeFormat { kNone, kCsv, kJson };
+ExchangeFormat FormatOf(const std::string& path);
 
-// The rows of a JSON import file; Fault::kFile when the file cannot be
-// read or holds no list of births.
-Expected<std::vector<BirthLibrary::ImportRow>> ReadJsonRows(
-    const QString& path);
+// What an export writes to `path`: CSV or JSON by its ending (either case),
+// and which births are left out; Fault::kFile for another ending.
+struct ExportFile {
+  ExportReport report;
+  std::string bytes;
+};
+Expected<ExportFile> ExportBytes(const std::vector<SavedBirth>& births,
+                                 const std::string& path);
+
+// The rows of a JSON import file's `bytes`; Fault::kFile, naming the file
+// as `name`, when they are no JSON or hold no list of births.
+Expected<std::vector<BirthLibrary::ImportRow>> JsonRows(
+    std::string_view bytes, const std::string& name);
 
 // The JSON document of an export.
 QByteArray BirthsJson(const std::vector<SavedBirth>& births);

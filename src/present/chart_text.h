@@ -9,6 +9,9 @@
 #include <array>
 #include <string>
 
+#include "present/chart_model.h"
+#include "tables/language.h"
+
 namespace tarvelin {
 
 struct ChartContent {
@@ -16,6 +19,7 @@ struct ChartContent {
   std::array<std::string, 12> markers;       // Aries first, "\r\n"-separated
   std::string title;
   std::string subtitle;
+  Language language = Language::kEnglish;  // of the signs' names
 };
 
 // English name of sign index 0..11 ("Aries" ... "Pisces"); "" otherwise.
@@ -23,5 +27,11 @@ const char* SignName(int index);
 
 // The chart, lines ending in '\n'. Every line has the same width.
 std::string ChartText(const ChartContent& content);
+
+// The North-Indian chart drawn in text: the diamond in a square, the
+// ascendant's house at top centre, each house with the number of its sign
+// and the bodies and markers standing in it. Lines end in '\n' and have
+// the same width in columns (see DisplayWidth).
+std::string NorthChartText(const ChartModel& model);
 
 }  // namespace tarvelin

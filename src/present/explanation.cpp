@@ -1,11 +1,11 @@
 #include "present/explanation.h"
 
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
-#include "present/chart_text.h"   // SignName
-#include "present/result_view.h"  // kNoSunriseNotice
+#include "present/position_text.h"
+#include "present/quantity_text.h"
+#include "present/report_words.h"
+#include "tables/zone_names.h"
 #include "tables/zone_table.h"
 
 namespace tarvelin {
@@ -14,91 +14,33 @@ const char kHowItWasFoundTitle[] = "How it was found";
 
 namespace {
 
-// The Hora Lagna moves half a degree for every minute after sunrise.
-constexpr const char kRuleText[] =
-    "Sun at sunrise + 0.5\u00B0 \u00D7 minutes = Hora Lagna";
 constexpr const char kDegree[] = "\u00B0";
-constexpr const char kPrime[] = "\u2032";  // the minutes of an angle
-constexpr const char kDash[] = " \u2014 ";
 
-std::string TwoDigits(long long value) {
-  char text[24];
-  std::snprintf(text, sizeof text, "%02lld", value);
-  return text;
+std::string LongDate(const CivilDateTime& t, Language language) {
+  return DateText(t, DateStyle::kLong, language);
 }
 
-std::string NameOfSign(int signIndex) { return SignName(signIndex); }
-
-// Whole degrees and whole minutes, both cut, never rounded (as every
-// position the program shows): "331° 17′". Works past 360 for the sums.
-struct DegreesMinutes {
-  long long degrees;
-  int minutes;
-};
-DegreesMinutes Split(double x) {
-  const double degrees = std::floor(x);
-  const int minutes = static_cast<int>(std::floor(60.0 * (x - degrees)));
-  return {static_cast<long long>(degrees), minutes};
+std::string Clock(const CivilDateTime& t) {
+  return TimeText(t, TimeStyle::kClock);
 }
 
-std::string AngleText(double x) {
-  const DegreesMinutes dm = Split(x);
-  return std::to_string(dm.degrees) + kDegree + " " + TwoDigits(dm.minutes) +
-         kPrime;
-}
-
-// "Leo 12° 34′": the sign and the degrees within it. A count that ends on
-// exactly 360 is 0° Aries.
-std::string SignPositionText(double x) {
-  const DegreesMinutes dm = Split(x >= 360.0 ? x - 360.0 : x);
-  const int sign = static_cast<int>(dm.degrees / 30);
-  if (sign < 0 || sign > 11) return AngleText(x);
-  return NameOfSign(sign) + " " + std::to_string(dm.degrees - 30LL * sign) +
-         kDegree + " " + TwoDigits(dm.minutes) + kPrime;
-}
-
-std::string Ordinal(int n) {
-  const int lastTwo = n % 100;
-  const char* suffix = "th";
-  if (lastTwo < 11 || lastTwo > 13) {
-    switch (n % 10) {
-      case 1:
-        suffix = "st";
-        break;
-      case 2:
-        suffix = "nd";
-        break;
-      case 3:
-        suffix = "rd";
-        break;
-      default:
-        break;
-    }
-  }
-  return std::to_string(n) + suffix;
-}
-
-// "UTC+05:30", "UTC-03:30".
-std::string OffsetText(int seconds) {
-  const int magnitude = std::abs(seconds) / 60;
-  return std::string("UTC") + (seconds < 0 ? "-" : "+") +
-         TwoDigits(magnitude / 60) + ":" + TwoDigits(magnitude % 60);
-}
-
-std::string ZoneLine(const Birth& birth) {
-  std::string line = "Zone offset: " + OffsetText(birth.utcOffsetSeconds);
+std::string ZoneLine(const Birth& birth, Language language) {
+  const ReportWords& words = WordsIn(language);
+  std::string source;
   if (birth.zoneIndex >= 0 && birth.zoneIndex < kZoneCount) {
-    line += std::string(" (zone-list entry \"") +
-            kZoneTable[static_cast<std::size_t>(birth.zoneIndex)].text + "\")";
+    source =
+        Fill(words.zoneFromList, {ZoneEntryText(birth.zoneIndex, language)});
   } else if (!birth.atlasZone.empty()) {
-    line += " (" + birth.atlasZone + ")";
+    source = Fill(words.zoneFromAtlas, {birth.atlasZone});
   }
-  line += "; daylight saving: ";
-  if (birth.daylightSavingSeconds == 0) return line + "none.";
-  const int dst = birth.daylightSavingSeconds;
-  return line + (dst < 0 ? "-" : "+") + TwoDigits(std::abs(dst) / 3600) + ":" +
-         TwoDigits(std::abs(dst) % 3600 / 60) + " included, standard time " +
-         OffsetText(birth.utcOffsetSeconds - dst) + ".";
+  std::string saving = words.savingNone;
+  if (const int dst = birth.daylightSavingSeconds; dst != 0) {
+    saving =
+        Fill(words.savingIncluded,
+             {OffsetText(dst), UtcOffsetText(birth.utcOffsetSeconds - dst)});
+  }
+  return Fill(words.zoneLine,
+              {UtcOffsetText(birth.utcOffsetSeconds), source, saving});
 }
 
 bool SameDate(const CivilDateTime& a, const CivilDateTime& b) {
@@ -112,99 +54,85 @@ CivilDateTime WholeMinute(CivilDateTime t) {
 }
 
 // Why no sunrise times the birth: which sunrise or sunset is missing.
-std::string MissingEventLine(const Birth& birth, const ChartResult& result) {
+std::string MissingEventLine(const Birth& birth, const ChartResult& result,
+                             Language language) {
+  const ReportWords& words = WordsIn(language);
   const CivilDateTime& born = birth.local;
   const RiseSet& day = result.birthDay;
   if (!day.sunrise) {
-    return "The Sun does not rise at this place on the birth day, " +
-           LongDateText(born) + ", so no sunrise times the birth.";
+    return Fill(words.noSunriseOnBirthDay, {LongDate(born, language)});
   }
   if (!(WholeMinute(born) < WholeMinute(*day.sunrise))) {
     if (!day.sunset) {
-      return "The Sun rises on the birth day at " +
-             ClockTimeText(*day.sunrise) +
-             " but does not set, so the birth's day cannot be measured.";
+      return Fill(words.noSunsetOnBirthDay, {Clock(*day.sunrise)});
     }
   } else if (!result.dayBefore.sunrise) {
-    return "The birth is before the birth day's sunrise (" +
-           ClockTimeText(*day.sunrise) +
-           "), and the Sun does not rise on the day before, " +
-           LongDateText(AddDays(born, -1)) + ".";
+    return Fill(words.noSunriseDayBefore,
+                {Clock(*day.sunrise), LongDate(AddDays(born, -1), language)});
   }
-  return "No sunrise from which to time the birth was found.";
+  return words.noTimingSunrise;
 }
 
 }  // namespace
 
-std::string LongDateText(const CivilDateTime& t) {
-  return std::to_string(t.day) + " " + MonthName(t.month) + " " +
-         std::to_string(t.year);
-}
-
-std::string ClockTimeText(const CivilDateTime& t) {
-  return TwoDigits(t.hour) + ":" + TwoDigits(t.minute) + ":" +
-         TwoDigits(t.second);
-}
-
-std::string HoraLagnaSummary(const ChartResult& result) {
+std::string HoraLagnaSummary(const ChartResult& result, Language language) {
+  const ReportWords& words = WordsIn(language);
   if (!result.timing || !result.horaLagna) {
-    return std::string("Hora Lagna: none") + kDash + kNoSunriseNotice;
+    return Fill(words.summaryNone, {words.noSunriseNotice});
   }
   const HoraLagna& hl = *result.horaLagna;
-  return "Hora Lagna: " + SignPositionText(hl.longitude) + kDash +
-         Ordinal(hl.house) + " house from the ascendant (" +
-         NameOfSign(result.ascendantSignIndex) + ")";
+  return Fill(words.summary, {SignArcText(hl.longitude, language),
+                              HouseOrdinal(hl.house, language),
+                              SignNameIn(result.ascendantSignIndex, language)});
 }
 
 std::vector<std::string> HowItWasFound(const Birth& birth,
-                                       const ChartResult& result) {
+                                       const ChartResult& result,
+                                       Language language) {
+  const ReportWords& words = WordsIn(language);
   std::vector<std::string> lines;
-  lines.push_back("Birth: " + LongDateText(birth.local) + ", " +
-                  ClockTimeText(birth.local) + " local clock time.");
-  lines.push_back(ZoneLine(birth));
+  lines.push_back(Fill(words.birthLine,
+                       {LongDate(birth.local, language), Clock(birth.local)}));
+  lines.push_back(ZoneLine(birth, language));
   if (!result.timing || !result.horaLagna) {
-    lines.push_back(MissingEventLine(birth, result));
-    lines.push_back(kNoSunriseNotice);
+    lines.push_back(MissingEventLine(birth, result, language));
+    lines.push_back(words.noSunriseNotice);
     return lines;
   }
 
   const ReferenceTiming& timing = *result.timing;
   const std::string when =
-      LongDateText(timing.sunrise) + " at " + ClockTimeText(timing.sunrise);
-  if (SameDate(timing.sunrise, birth.local)) {
-    lines.push_back("Timed from the birth day's sunrise: " + when + ".");
-  } else {
-    lines.push_back(
-        "Born before the birth day's sunrise, so timed from the day "
-        "before's sunrise: " +
-        when + ".");
-  }
+      Fill(words.dateAtTime,
+           {LongDate(timing.sunrise, language), Clock(timing.sunrise)});
+  lines.push_back(Fill(SameDate(timing.sunrise, birth.local)
+                           ? words.timedFromBirthDay
+                           : words.timedFromDayBefore,
+                       {when}));
   const double sun = result.sunriseSunLongitude;
-  lines.push_back("The Sun's sidereal longitude at that sunrise: " +
-                  AngleText(sun) + " (" + SignPositionText(sun) + ").");
-  lines.push_back("Minutes elapsed from that sunrise to the birth: " +
-                  std::to_string(timing.elapsedMinutes) +
-                  " (whole minutes; the seconds do not count).");
+  lines.push_back(
+      Fill(words.sunAtSunrise, {ArcText(sun), SignArcText(sun, language)}));
+  lines.push_back(
+      Fill(words.minutesElapsed, {std::to_string(timing.elapsedMinutes)}));
 
-  lines.push_back(std::string(kRuleText) + ":");
+  lines.push_back(std::string(words.rule) + ":");
   const double added = 0.5 * static_cast<double>(timing.elapsedMinutes);
   const double sum = sun + added;
-  std::string arithmetic = AngleText(sun) + " + 0.5" + kDegree + " \u00D7 " +
+  std::string arithmetic = ArcText(sun) + " + 0.5" + kDegree + " \u00D7 " +
                            std::to_string(timing.elapsedMinutes) + " = " +
-                           AngleText(sun) + " + " + AngleText(added) + " = " +
-                           AngleText(sum);
+                           ArcText(sun) + " + " + ArcText(added) + " = " +
+                           ArcText(sum);
   const double hora = result.lagnas.hora;
   const long long circles = std::llround((sum - hora) / 360.0);
   if (circles > 0) {
-    arithmetic += "; less " + std::to_string(360 * circles) + kDegree +
-                  " (whole circles) = " + AngleText(hora);
+    arithmetic += Fill(words.lessWholeCircles,
+                       {std::to_string(360 * circles), ArcText(hora)});
   }
-  lines.push_back(arithmetic + " = " + SignPositionText(hora) + ".");
-  lines.push_back("Counted from the ascendant's sign, " +
-                  NameOfSign(result.ascendantSignIndex) +
-                  ", the Hora Lagna's sign " +
-                  NameOfSign(result.horaLagna->signIndex) + " is the " +
-                  Ordinal(result.horaLagna->house) + " house.");
+  lines.push_back(arithmetic + " = " + SignArcText(hora, language) +
+                  words.fullStop);
+  lines.push_back(Fill(words.countedFromAscendant,
+                       {SignNameIn(result.ascendantSignIndex, language),
+                        SignNameIn(result.horaLagna->signIndex, language),
+                        HouseOrdinal(result.horaLagna->house, language)}));
   return lines;
 }
 

@@ -9,12 +9,14 @@
 
 #include "chart/birth.h"
 #include "chart/chart_result.h"
+#include "tables/language.h"
 
 namespace tarvelin {
 
 // "Hora Lagna: Leo 12° 34′ — 1st house from the ascendant (Aries)"; where
 // there is no Hora Lagna, a line that says why.
-std::string HoraLagnaSummary(const ChartResult& result);
+std::string HoraLagnaSummary(const ChartResult& result,
+                             Language language = Language::kEnglish);
 
 // "How it was found", one statement per line: the birth's clock time with
 // its zone offset and daylight saving, the sunrise it is timed from (date,
@@ -23,14 +25,11 @@ std::string HoraLagnaSummary(const ChartResult& result);
 // "Sun at sunrise + 0.5° × minutes = Hora Lagna" with the numbers. Without
 // a reference sunrise, which sunrise or sunset is missing.
 std::vector<std::string> HowItWasFound(const Birth& birth,
-                                       const ChartResult& result);
+                                       const ChartResult& result,
+                                       Language language = Language::kEnglish);
 
-// The heading of that section, as the third tab and the reports name it.
+// The heading of that section in English, as the third tab and the reports
+// name it (WordsIn(language).howItWasFoundTitle in any language).
 extern const char kHowItWasFoundTitle[];
-
-// "15 March 1980" and "06:37:00" (two digits each), as both texts write
-// dates and times.
-std::string LongDateText(const CivilDateTime& t);
-std::string ClockTimeText(const CivilDateTime& t);
 
 }  // namespace tarvelin

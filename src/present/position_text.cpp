@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "engine/angles.h"
+#include "present/report_words.h"  // SignNameIn
 #include "tables/bodies.h"
 
 namespace tarvelin {
@@ -150,6 +151,47 @@ std::string ChartNotationOf(double x) {
   std::memcpy(chart + 3, kSignNames[static_cast<int>(parts.sign)], 3);
   WriteTwoDigits(chart + 7, static_cast<int>(parts.minutes));
   return std::string(chart, sizeof chart - 1);
+}
+
+namespace {
+
+constexpr char kPrime[] = "\u2032";  // the minutes of an arc
+
+// Whole degrees and whole minutes, both cut.
+struct CutArc {
+  long long degrees;
+  int minutes;
+};
+CutArc Cut(double x) {
+  const double degrees = std::floor(x);
+  const int minutes = static_cast<int>(std::floor(60.0 * (x - degrees)));
+  return {static_cast<long long>(degrees), minutes};
+}
+
+std::string ArcOf(long long degrees, int minutes) {
+  std::string text = std::to_string(degrees);
+  text += kDegreeSign;
+  text += ' ';
+  char two[2];
+  WriteTwoDigits(two, minutes);
+  text.append(two, 2);
+  text += kPrime;
+  return text;
+}
+
+}  // namespace
+
+std::string ArcText(double degrees) {
+  const CutArc arc = Cut(degrees);
+  return ArcOf(arc.degrees, arc.minutes);
+}
+
+std::string SignArcText(double longitude, Language language) {
+  const CutArc arc = Cut(longitude >= 360.0 ? longitude - 360.0 : longitude);
+  const int sign = static_cast<int>(arc.degrees / 30);
+  if (sign < 0 || sign > 11) return ArcText(longitude);
+  return SignNameIn(sign, language) + " " +
+         ArcOf(arc.degrees - 30LL * sign, arc.minutes);
 }
 
 std::string_view SignAbbreviation(int signIndex) {

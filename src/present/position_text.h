@@ -1,4 +1,4 @@
-// Position texts of a longitude and the angle helper every part shares.
+// The texts of a position on the zodiac, each written here and nowhere else.
 //
 // Position text:  degrees within the sign, "° ", minutes, "' ", seconds, '"',
 //                 one space, the sign abbreviation; e.g. 15° 30' 0" Ari.
@@ -8,6 +8,8 @@
 
 #include <string>
 #include <string_view>
+
+#include "tables/language.h"
 
 namespace tarvelin {
 
@@ -19,6 +21,16 @@ std::string FormatSignPosition(double x);
 // sign's abbreviation, two-digit minutes, each truncated. From 360 on (where
 // the position text names no sign) the abbreviation is left out.
 std::string ChartNotationOf(double x);
+
+// Whole degrees and whole minutes of an arc, both cut, never rounded (as
+// every position the program shows): "331° 17′". Any size, sums past 360
+// included.
+std::string ArcText(double degrees);
+
+// "Leo 12° 34′": the sign and the degrees and minutes within it, cut. A sum
+// that ends on exactly 360 is 0° Aries; outside 0 .. 360 the plain arc.
+std::string SignArcText(double longitude,
+                        Language language = Language::kEnglish);
 
 // The three letters of sign index 0..11 ("Ari" ... "Pis"), as the position
 // texts write them; empty for any other index.

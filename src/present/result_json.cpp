@@ -1,37 +1,13 @@
 #include "present/result_json.h"
 
 #include "present/position_text.h"
+#include "present/quantity_text.h"
 #include "present/zone_text.h"
 #include "sunrise/retrograde.h"
-#include "tables/utc_offset.h"
 #include "tables/zone_table.h"
 
 namespace tarvelin {
 namespace {
-
-// "YYYY-MM-DDTHH:MM:SS", as IsoText writes it; built digit by digit since a
-// batch writes seven of these per row.
-std::string DateTimeText(const CivilDateTime& t) {
-  const bool plain = t.year >= 0 && t.year <= 9999 && t.month >= 0 &&
-                     t.month <= 99 && t.day >= 0 && t.day <= 99 &&
-                     t.hour >= 0 && t.hour <= 99 && t.minute >= 0 &&
-                     t.minute <= 99 && t.second >= 0 && t.second <= 99;
-  if (!plain) return IsoText(t);
-  std::string text = "0000-00-00T00:00:00";
-  const auto put = [&text](std::size_t at, int value, int digits) {
-    for (int i = digits - 1; i >= 0; --i) {
-      text[at + i] = static_cast<char>('0' + value % 10);
-      value /= 10;
-    }
-  };
-  put(0, t.year, 4);
-  put(5, t.month, 2);
-  put(8, t.day, 2);
-  put(11, t.hour, 2);
-  put(14, t.minute, 2);
-  put(17, t.second, 2);
-  return text;
-}
 
 void DateTimeOrNull(JsonWriter& out,
                     const std::optional<CivilDateTime>& moment) {

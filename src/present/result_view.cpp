@@ -4,85 +4,96 @@
 
 #include "engine/angles.h"
 #include "present/position_text.h"
+#include "present/quantity_text.h"
+#include "present/report_words.h"
 #include "present/zone_text.h"
 #include "tables/house_significance.h"
 
 namespace tarvelin {
 
-const char kNoSunriseNotice[] =
-    "The Sun does not rise or set at this place on this date, so the Hora "
-    "Lagna cannot be found.";
+const char* const kNoSunriseNotice =
+    WordsIn(Language::kEnglish).noSunriseNotice;
 
 namespace {
 
-// The mark after a retrograde planet's name.
-constexpr char kRetrogradeMark[] = " (R) ";
-
-// "28° 36' N": degrees, minutes and the hemisphere letter.
-std::string CoordinateText(double value, const char* positive,
-                           const char* negative) {
-  const DegreesMinutes dm = ToDegreesMinutes(value);
-  return std::to_string(dm.degrees) + "\u00B0 " + std::to_string(dm.minutes) +
-         "'" + (dm.negative ? negative : positive);
-}
-
 // The lines of one marker cell: empty lines, "HL" on the Hora Lagna's.
-std::string MarkerText(const MarkerCell& cell) {
+std::string MarkerText(const MarkerCell& cell, const char* horaLagnaMarker) {
   std::string text;
   for (int line = 0; line < cell.count; ++line) {
     text += kCellLineBreak;
-    if (line == cell.horaLagnaLine) text += "HL";
+    if (line == cell.horaLagnaLine) text += horaLagnaMarker;
   }
   return text;
 }
 
 }  // namespace
 
-PlanetNameTable MarkedPlanetNames(const RetroFlagTable& flags) {
-  PlanetNameTable names = PlainPlanetNames();
+PlanetNameTable MarkedPlanetNames(const RetroFlagTable& flags,
+                                  Language language) {
+  PlanetNameTable names = PlainPlanetNames(language);
   // Mercury .. Saturn: the first five flags, bodies kMercury .. kSaturn.
   for (int k = 0; k <= kSaturn - kMercury; ++k) {
-    if (flags[k]) names[kMercury + k] += kRetrogradeMark;
+    if (flags[k]) names[kMercury + k] += WordsIn(language).retrogradeMark;
   }
   return names;
 }
 
-ResultView PresentResult(const Birth& birth, const ChartResult& result) {
+std::string InLanguage(const std::string& positionText, Language language) {
+  if (language == Language::kEnglish) return positionText;
+  for (int s = 0; s < 12; ++s) {
+    const std::string_view abbreviation = SignAbbreviation(s);
+    const auto at = positionText.find(abbreviation);
+    if (at != std::string::npos) {
+      return positionText.substr(0, at) + SignNameIn(s, language) +
+             positionText.substr(at + abbreviation.size());
+    }
+  }
+  return positionText;
+}
+
+ResultView PresentResult(const Birth& birth, const ChartResult& result,
+                         Language language) {
+  const ReportWords& words = WordsIn(language);
   ResultView view;
-  const PlanetNameTable names = MarkedPlanetNames(result.retrograde);
+  view.language = language;
+  const PlanetNameTable names = MarkedPlanetNames(result.retrograde, language);
   for (int i = 0; i < kBodyCount; ++i) {
-    view.planet[i] = ChartNotationOf(result.longitudes[i]);
+    view.planet[i] =
+        InLanguage(ChartNotationOf(result.longitudes[i]), language);
     // Each body on its own line in its sign, in table order.
     const int sign = SignIndexOfLongitude(result.longitudes[i]);
     if (sign < 0) continue;
     view.chartLabels[sign] += kCellLineBreak;
     view.chartLabels[sign] += names[i];
   }
-  for (int s = 0; s < 12; ++s)
-    view.lblArudha[s] = MarkerText(result.markers[s]);
+  for (int s = 0; s < 12; ++s) {
+    view.lblArudha[s] = MarkerText(result.markers[s], words.horaLagnaMarker);
+  }
+  view.chart = MakeChartModel(result, language);
 
   const CivilDateTime& t = birth.local;
   view.lblName = birth.name;
-  view.lblDOB = MonthName(t.month) + "/" + std::to_string(t.day) + "/" +
-                std::to_string(t.year);
-  view.lblTOB = std::to_string(t.hour) + ":" + std::to_string(t.minute);
-  view.lblLatitude = CoordinateText(birth.latitudeDegrees, " N", " S");
-  view.lblLongitude = CoordinateText(birth.longitudeDegrees, " E", " W");
+  view.lblDOB = DateText(t, DateStyle::kForm, language);
+  view.lblTOB = TimeText(t, TimeStyle::kForm);
+  view.lblLatitude = CoordinateText(birth.latitudeDegrees, Axis::kLatitude,
+                                    CoordinateStyle::kLabel, language);
+  view.lblLongitude = CoordinateText(birth.longitudeDegrees, Axis::kLongitude,
+                                     CoordinateStyle::kLabel, language);
   view.lblCity = birth.city;
   view.lblState = birth.state;
   view.lblCountry = birth.country;
-  view.lblZone = ZoneSummaryText(birth);
+  view.lblZone = ZoneSummaryText(birth, language);
 
   if (!result.horaLagna) {
     view.hasHoraLagna = false;
-    view.notice = kNoSunriseNotice;
-    view.lblHoraDesc = kNoSunriseNotice;
+    view.notice = words.noSunriseNotice;
+    view.lblHoraDesc = words.noSunriseNotice;
     return view;
   }
   view.hasHoraLagna = true;
-  view.lblHoraDesc = kHouseSignificance[result.horaLagna->house - 1];
-  view.attributes =
-      ShowSignAttributes(SharedSignTables(), result.horaLagna->signIndex);
+  view.lblHoraDesc = HouseSignificance(result.horaLagna->house, language);
+  view.attributes = ShowSignAttributes(SharedSignTables(language),
+                                       result.horaLagna->signIndex);
   return view;
 }
 

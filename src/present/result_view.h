@@ -9,12 +9,15 @@
 
 #include "chart/birth.h"
 #include "chart/chart_result.h"
+#include "present/chart_model.h"
 #include "tables/bodies.h"
+#include "tables/language.h"
 #include "tables/sign_tables.h"
 
 namespace tarvelin {
 
 struct ResultView {
+  Language language = Language::kEnglish;      // of every text below
   std::array<std::string, kBodyCount> planet;  // planet(0..9), chart notation
   std::array<std::string, 12> chartLabels;     // lblAries .. lblPisces
   std::array<std::string, 12> lblArudha;       // marker cells, Aries first
@@ -25,18 +28,26 @@ struct ResultView {
   bool hasHoraLagna = false;
   std::optional<std::string> notice;  // set when no Hora Lagna
   SignAttributeFields attributes;     // empty without a Hora Lagna
+  ChartModel chart;                   // what the drawn charts show
 };
 
 // Shown in place of the house sentence when the sunrise that times the birth
-// cannot be found.
-extern const char kNoSunriseNotice[];
+// cannot be found (in English; WordsIn(language).noSunriseNotice in any).
+extern const char* const kNoSunriseNotice;
 
 // Lines of a chart cell or marker cell are joined with this.
 constexpr char kCellLineBreak[] = "\r\n";
 
 // The ten body names, with " (R) " after Mercury .. Saturn when retrograde.
-PlanetNameTable MarkedPlanetNames(const RetroFlagTable& flags);
+PlanetNameTable MarkedPlanetNames(const RetroFlagTable& flags,
+                                  Language language = Language::kEnglish);
 
-ResultView PresentResult(const Birth& birth, const ChartResult& result);
+// The texts of one result in `language`. The JSON keeps to English.
+ResultView PresentResult(const Birth& birth, const ChartResult& result,
+                         Language language = Language::kEnglish);
+
+// A position text or chart notation ("15 Ari 30") with the sign's three
+// letters written as the sign's name in `language`; unchanged in English.
+std::string InLanguage(const std::string& positionText, Language language);
 
 }  // namespace tarvelin

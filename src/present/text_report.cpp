@@ -3,108 +3,155 @@
 #include <algorithm>
 #include <cstdio>
 #include <sstream>
+#include <vector>
 
 #include "present/chart_text.h"
 #include "present/explanation.h"
 #include "present/position_text.h"
+#include "present/quantity_text.h"
+#include "present/report_words.h"
 #include "present/terminal_text.h"
 #include "present/text_encoding.h"
+#include "present/text_width.h"
 #include "present/zone_text.h"
 #include "tables/zone_table.h"
 
 namespace tarvelin {
 namespace {
 
-constexpr char kHoraLagnaMeaning[] =
-    "Hora Lagna signifies the importance of self in terms of money, wealth "
-    "and prosperity.";
-
 bool IsReading(const std::string& field) { return field.rfind("txt", 0) == 0; }
+
+std::string PadTo(const std::string& text, std::size_t width) {
+  const std::size_t used = DisplayWidth(text);
+  return text + std::string(width > used ? width - used : 0, ' ');
+}
+
+// The widest of `captions`, in columns.
+std::size_t WidestOf(const std::vector<std::string>& captions) {
+  std::size_t widest = 0;
+  for (const std::string& c : captions) {
+    widest = std::max(widest, DisplayWidth(c));
+  }
+  return widest;
+}
 
 // "caption : value" with the captions of one block aligned.
 void Row(std::ostringstream& out, const std::string& caption,
          const std::string& value, std::size_t captionWidth) {
-  out << "  " << caption << std::string(captionWidth - caption.size(), ' ')
-      << " : " << value << "\n";
+  out << "  " << PadTo(caption, captionWidth) << " : " << value << "\n";
 }
 
 void Details(std::ostringstream& out, const Birth& birth,
              const ResultView& view) {
+  const Language language = view.language;
+  const ReportWords& words = WordsIn(language);
   const CivilDateTime& t = birth.local;
-  constexpr std::size_t kWidth = 13;  // "Date of Birth"
-  out << "Your Details\n";
-  Row(out, "Name", TerminalSafe(view.lblName), kWidth);
-  Row(out, "Date of Birth", LongDateText(t), kWidth);
-  Row(out, "Time of Birth", ClockTimeText(t), kWidth);
-  Row(out, "Longitude", view.lblLongitude, kWidth);
-  Row(out, "Latitude", view.lblLatitude, kWidth);
-  if (!view.lblCity.empty())
-    Row(out, "City", TerminalSafe(view.lblCity), kWidth);
-  if (!view.lblState.empty())
-    Row(out, "State", TerminalSafe(view.lblState), kWidth);
-  if (!view.lblCountry.empty())
-    Row(out, "Country", TerminalSafe(view.lblCountry), kWidth);
-  std::string zone = ZoneUsedText(birth);
+  std::string zone = ZoneUsedText(birth, language);
   if (birth.zoneIndex >= 0 && birth.zoneIndex < kZoneCount) {
-    zone += " (index " + std::to_string(birth.zoneIndex) + ")";
+    zone += Fill(words.zoneIndex, {std::to_string(birth.zoneIndex)});
   }
-  if (birth.daylightSavingSeconds != 0) zone += ", Daylight Saving Time";
-  Row(out, "Time Zone", zone, kWidth);
-  Row(out, "Zone", view.lblZone, kWidth);
+  if (birth.daylightSavingSeconds != 0) zone += words.daylightSaving;
+  // Name, date, time, longitude, latitude, city, state, country, zone list
+  // entry, offset used; the place's parts only where given.
+  const std::string values[10] = {TerminalSafe(view.lblName),
+                                  DateText(t, DateStyle::kLong, language),
+                                  TimeText(t, TimeStyle::kClock),
+                                  view.lblLongitude,
+                                  view.lblLatitude,
+                                  TerminalSafe(view.lblCity),
+                                  TerminalSafe(view.lblState),
+                                  TerminalSafe(view.lblCountry),
+                                  zone,
+                                  view.lblZone};
+  const std::size_t width =
+      WidestOf({words.detailCaptions.begin(), words.detailCaptions.end()});
+  out << words.yourDetails << "\n";
+  for (std::size_t i = 0; i < 10; ++i) {
+    const bool place = i >= 5 && i <= 7;
+    if (place && values[i].empty()) continue;
+    Row(out, words.detailCaptions[i], values[i], width);
+  }
 }
 
 void PlanetTable(std::ostringstream& out, const ChartResult& result,
                  const ResultView& view) {
-  constexpr std::size_t kWidth = 15;  // "Ketu/South node"
-  out << "Vedic Planetary Position\n";
+  const auto captions = PlanetRowCaptions(view.language);
+  const std::size_t width = WidestOf({captions.begin(), captions.end()});
+  std::size_t notationWidth = 0;
+  for (const std::string& notation : view.planet) {
+    notationWidth = std::max(notationWidth, DisplayWidth(notation));
+  }
+  out << WordsIn(view.language).planetaryPosition << "\n";
   for (int i = 0; i < kBodyCount; ++i) {
-    const std::string caption = kPlanetRowCaptions[i];
-    out << "  " << caption << std::string(kWidth - caption.size(), ' ') << "   "
-        << view.planet[i] << "    " << FormatSignPosition(result.longitudes[i])
+    out << "  " << PadTo(captions[i], width) << "   "
+        << PadTo(view.planet[i], notationWidth) << "    "
+        << InLanguage(FormatSignPosition(result.longitudes[i]), view.language)
         << "\n";
   }
 }
 
 void HoraLagnaBlock(std::ostringstream& out, const ChartResult& result,
                     const ResultView& view) {
-  out << "Hora Lagna\n";
+  const Language language = view.language;
+  const ReportWords& words = WordsIn(language);
+  out << words.horaLagna << "\n";
   if (!result.horaLagna || !result.timing) {
     out << Wrapped(view.notice.value_or(view.lblHoraDesc), 2, kReportWidth);
     return;
   }
-  out << Wrapped(kHoraLagnaMeaning, 2, kReportWidth);
+  out << Wrapped(words.meaning, 2, kReportWidth);
   // The reference sunrise never lies after the birth.
   const CivilDateTime& sunrise = result.timing->sunrise;
-  out << "  Born " << result.timing->elapsedMinutes
-      << " minutes after the sunrise of " << LongDateText(sunrise) << ", "
-      << ClockTimeText(sunrise) << "\n";
-  constexpr std::size_t kWidth = 27;  // "Hora Lagna Present In House"
-  Row(out, "Hora Lagna Present In Sign",
+  out << "  "
+      << Fill(words.bornAfterSunrise,
+              {std::to_string(result.timing->elapsedMinutes),
+               DateText(sunrise, DateStyle::kLong, language),
+               TimeText(sunrise, TimeStyle::kClock)})
+      << "\n";
+  const std::string inSign =
+      SignFieldCaption("lblArudhaLagnaPresentInSign", language);
+  const std::size_t width = WidestOf({inSign, words.presentInHouse});
+  Row(out, inSign,
       view.attributes.lblArudhaLagnaPresentInSign + "  (" +
-          FormatSignPosition(result.horaLagna->longitude) + ")",
-      kWidth);
-  Row(out, "Hora Lagna Present In House",
-      std::to_string(result.horaLagna->house) +
-          "  (counted from the ascendant in " +
-          SignName(result.ascendantSignIndex) + ")",
-      kWidth);
+          InLanguage(FormatSignPosition(result.horaLagna->longitude),
+                     language) +
+          ")",
+      width);
+  Row(out, words.presentInHouse,
+      Fill(words.countedFrom,
+           {std::to_string(result.horaLagna->house),
+            SignNameIn(result.ascendantSignIndex, language)}),
+      width);
   out << Wrapped(view.lblHoraDesc, 2, kReportWidth);
 }
 
 void SignAttributes(std::ostringstream& out, const ResultView& view) {
-  constexpr std::size_t kWidth = 23;  // "Best Period Of Activity"
-  out << "Hora Lagna Details (" << view.attributes.lblEnglishName << ")\n";
-  for (const SignFieldRef& field : kSignAttributeFieldRefs) {
-    // The sign itself is named in the heading and in the Hora Lagna block.
-    if (IsReading(field.name) ||
-        std::string(field.name) == "lblArudhaLagnaPresentInSign") {
-      continue;
+  const Language language = view.language;
+  // The sign itself is named in the heading and in the Hora Lagna block.
+  const auto listed = [](const SignFieldRef& field) {
+    return !IsReading(field.name) &&
+           std::string(field.name) != "lblArudhaLagnaPresentInSign";
+  };
+  std::vector<std::string> captions;
+  for (std::size_t i = 0; i < kSignAttributeFieldRefs.size(); ++i) {
+    if (listed(kSignAttributeFieldRefs[i])) {
+      captions.push_back(SignFieldCaption(i, language));
     }
-    Row(out, field.caption, view.attributes.*field.member, kWidth);
   }
-  for (const SignFieldRef& field : kSignAttributeFieldRefs) {
+  const std::size_t width = WidestOf(captions);
+  out << Fill(WordsIn(language).detailsHeading,
+              {view.attributes.lblArudhaLagnaPresentInSign})
+      << "\n";
+  for (std::size_t i = 0; i < kSignAttributeFieldRefs.size(); ++i) {
+    const SignFieldRef& field = kSignAttributeFieldRefs[i];
+    if (!listed(field)) continue;
+    Row(out, SignFieldCaption(i, language), view.attributes.*field.member,
+        width);
+  }
+  for (std::size_t i = 0; i < kSignAttributeFieldRefs.size(); ++i) {
+    const SignFieldRef& field = kSignAttributeFieldRefs[i];
     if (!IsReading(field.name)) continue;
-    out << "\n" << field.caption << "\n";
+    out << "\n" << SignFieldCaption(i, language) << "\n";
     out << Wrapped(view.attributes.*field.member, 2, kReportWidth);
   }
 }
@@ -113,13 +160,9 @@ void SignAttributes(std::ostringstream& out, const ResultView& view) {
 
 std::string Wrapped(const std::string& text, std::size_t indent,
                     std::size_t width) {
-  // Widths count characters: "°" and "′" take one place, not two or three
-  // bytes.
-  const auto characters = [](const std::string& s) {
-    return static_cast<std::size_t>(std::count_if(
-        s.begin(), s.end(),
-        [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
-  };
+  // Widths count columns: "°" and "′" take one place, not two or three
+  // bytes, and a vowel sign written over its letter none.
+  const auto characters = [](const std::string& s) { return DisplayWidth(s); };
   std::string out;
   std::string line;
   std::size_t lineWidth = 0;
@@ -141,26 +184,33 @@ std::string Wrapped(const std::string& text, std::size_t indent,
 }
 
 std::string TextReport(const Birth& birth, const ChartResult& result,
-                       const ResultView& view) {
+                       const ResultView& view, ChartStyle chartStyle) {
+  const Language language = view.language;
+  const ReportWords& words = WordsIn(language);
   std::ostringstream out;
-  const std::string heading = "Hora Lagna of " + TerminalSafe(view.lblName);
-  out << heading << "\n" << std::string(heading.size(), '=') << "\n\n";
-  out << Wrapped(HoraLagnaSummary(result), 0, kReportWidth) << "\n";
+  const std::string heading =
+      Fill(words.reportHeading, {TerminalSafe(view.lblName)});
+  out << heading << "\n" << std::string(DisplayWidth(heading), '=') << "\n\n";
+  out << Wrapped(HoraLagnaSummary(result, language), 0, kReportWidth) << "\n";
   Details(out, birth, view);
   out << "\n";
 
   ChartContent chart;
   chart.planetLabels = view.chartLabels;
   chart.markers = view.lblArudha;
-  chart.title = "Hora Lagna Chart";
+  chart.title = words.chartTitle;
   chart.subtitle = TerminalSafe(view.lblName);
+  chart.language = language;
   out << ChartText(chart) << "\n";
+  if (chartStyle == ChartStyle::kNorth) {
+    out << NorthChartText(view.chart) << "\n";
+  }
 
   PlanetTable(out, result, view);
   out << "\n";
   HoraLagnaBlock(out, result, view);
-  out << "\n" << kHowItWasFoundTitle << "\n";
-  for (const std::string& line : HowItWasFound(birth, result)) {
+  out << "\n" << words.howItWasFoundTitle << "\n";
+  for (const std::string& line : HowItWasFound(birth, result, language)) {
     out << Wrapped(line, 2, kReportWidth);
   }
   if (view.hasHoraLagna) {

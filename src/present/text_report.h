@@ -9,6 +9,7 @@
 
 #include "chart/birth.h"
 #include "chart/chart_result.h"
+#include "present/chart_model.h"
 #include "present/result_view.h"
 
 namespace tarvelin {
@@ -16,15 +17,18 @@ namespace tarvelin {
 // Width the report's running text is wrapped to.
 constexpr std::size_t kReportWidth = 78;
 
-// `view` is PresentResult(birth, result).
+// `view` is PresentResult(birth, result, language): the report is in the
+// view's language. The South-Indian text chart is always there; with
+// ChartStyle::kNorth the North-Indian one follows it.
 std::string TextReport(const Birth& birth, const ChartResult& result,
-                       const ResultView& view);
+                       const ResultView& view,
+                       ChartStyle chartStyle = ChartStyle::kSouth);
 
 // One line per zone: its list index, two blanks, its list text.
 std::string ZoneListText();
 
-// `text` broken into lines of at most `width` characters (counted as
-// characters, not UTF-8 bytes; words longer than that stand alone), each
+// `text` broken into lines of at most `width` columns (see DisplayWidth;
+// words longer than that stand alone), each
 // line starting with `indent` blanks.
 std::string Wrapped(const std::string& text, std::size_t indent,
                     std::size_t width);

@@ -1,6 +1,8 @@
 #include "present/zone_text.h"
 
-#include "tables/utc_offset.h"
+#include "present/quantity_text.h"
+#include "present/report_words.h"
+#include "tables/zone_names.h"
 #include "tables/zone_table.h"
 
 namespace tarvelin {
@@ -12,27 +14,24 @@ bool FromList(const Birth& birth) {
 
 }  // namespace
 
-std::string ZoneUsedText(const Birth& birth) {
-  if (FromList(birth)) return kZoneTable[birth.zoneIndex].text;
-  std::string text = UtcOffsetText(birth.utcOffsetSeconds);
-  if (!birth.atlasZone.empty()) {
-    text += " at the birth (" + birth.atlasZone + ")";
-  }
-  return text;
+std::string ZoneUsedText(const Birth& birth, Language language) {
+  if (FromList(birth)) return ZoneEntryText(birth.zoneIndex, language);
+  const std::string text = UtcOffsetText(birth.utcOffsetSeconds);
+  if (birth.atlasZone.empty()) return text;
+  return Fill(WordsIn(language).offsetAtBirth, {text, birth.atlasZone});
 }
 
-std::string ZoneSummaryText(const Birth& birth) {
+std::string ZoneSummaryText(const Birth& birth, Language language) {
+  const ReportWords& words = WordsIn(language);
   std::string text = UtcOffsetText(birth.utcOffsetSeconds);
   if (FromList(birth)) {
-    const std::string entry = kZoneTable[birth.zoneIndex].text;
-    text += " (" + entry.substr(0, entry.find(',')) + ")";
+    text += " (" + ZoneNameOf(birth.zoneIndex, language) + ")";
   } else if (!birth.atlasZone.empty()) {
     text += " (" + birth.atlasZone + ")";
   }
-  if (birth.daylightSavingSeconds == 0) return text + ", no daylight saving";
-  // "UTC+01:00" without "UTC".
-  return text + ", with daylight saving (" +
-         UtcOffsetText(birth.daylightSavingSeconds).substr(3) + ")";
+  if (birth.daylightSavingSeconds == 0) return text + words.noDaylightSaving;
+  return text + Fill(words.withDaylightSaving,
+                     {OffsetText(birth.daylightSavingSeconds)});
 }
 
 }  // namespace tarvelin

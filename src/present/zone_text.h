@@ -5,17 +5,20 @@
 #include <string>
 
 #include "chart/birth.h"
+#include "tables/language.h"
 
 namespace tarvelin {
 
 // The zone-list entry's text ("Indian Time, IST, +5.3"), or for an exact
 // offset "UTC+05:45 at the birth (Asia/Kathmandu)" (from the atlas) or
 // "UTC+05:45" (typed).
-std::string ZoneUsedText(const Birth& birth);
+std::string ZoneUsedText(const Birth& birth,
+                         Language language = Language::kEnglish);
 
 // "UTC+05:30 (Indian Time), no daylight saving", "UTC+02:00 (Central
 // European Time), with daylight saving (+01:00)", "UTC+05:45
 // (Asia/Kathmandu), no daylight saving".
-std::string ZoneSummaryText(const Birth& birth);
+std::string ZoneSummaryText(const Birth& birth,
+                            Language language = Language::kEnglish);
 
 }  // namespace tarvelin

@@ -4,6 +4,8 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include "present/report_words.h"
+
 namespace tarvelin {
 namespace {
 
@@ -30,8 +32,8 @@ PrintOutcome PrintResultPage(const ResultPage& page, QWidget* parent) {
   printer.setPageSize(LocalPageSize());
   // The page draws its own margins from the paper's edge.
   printer.setFullPage(true);
-  printer.setDocName(
-      QString::fromStdString("Hora Lagna of " + page.view.lblName));
+  printer.setDocName(QString::fromStdString(
+      Fill(WordsIn(page.view.language).reportHeading, {page.view.lblName})));
   const bool accepted = CurrentRunner() ? CurrentRunner()(printer, parent)
                                         : RunSystemDialog(printer, parent);
   if (!accepted) return PrintOutcome::Cancelled;

@@ -1,6 +1,8 @@
 #include "print/result_page.h"
 
+#include <QBuffer>
 #include <QColor>
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QImage>
@@ -9,11 +11,13 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPen>
+#include <QSaveFile>
 #include <QStringList>
 #include <algorithm>
 #include <array>
 
-#include "present/position_text.h"
+#include "painters/chart_painter.h"
+#include "present/report_words.h"
 #include "tables/sign_tables.h"
 
 namespace tarvelin {
@@ -31,51 +35,19 @@ const QColor kInk(0, 0, 0);
 const QColor kMarkerInk(0xa0, 0, 0);  // "HL", as on the result form
 const QColor kRuleInk(0x60, 0x60, 0x60);
 
-// Where each sign stands in the South-Indian chart, Aries first (row,
-// column), as on the result form.
-struct ChartCell {
-  int row, column;
-};
-constexpr std::array<ChartCell, 12> kChartCells = {{{0, 1},
-                                                    {0, 2},
-                                                    {0, 3},
-                                                    {1, 3},
-                                                    {2, 3},
-                                                    {3, 3},
-                                                    {3, 2},
-                                                    {3, 1},
-                                                    {3, 0},
-                                                    {2, 0},
-                                                    {1, 0},
-                                                    {0, 0}}};
-
-// The person's details with the form's captions.
-struct DetailRow {
-  const char* caption;
-  std::string ResultView::*value;
-};
-constexpr std::array<DetailRow, 7> kDetailRows = {{
-    {"Date of Birth :", &ResultView::lblDOB},
-    {"Time of Birth :", &ResultView::lblTOB},
-    {"Longitude :", &ResultView::lblLongitude},
-    {"Latitude :", &ResultView::lblLatitude},
-    {"City :", &ResultView::lblCity},
-    {"State :", &ResultView::lblState},
-    {"Country :", &ResultView::lblCountry},
-}};
+// The person's details, in the order of the report's captions (the name
+// has a line of its own).
+constexpr std::array<std::string ResultView::*, 7> kDetailValues = {
+    &ResultView::lblDOB,      &ResultView::lblTOB,  &ResultView::lblLongitude,
+    &ResultView::lblLatitude, &ResultView::lblCity, &ResultView::lblState,
+    &ResultView::lblCountry};
 
 QString Text(const std::string& text) {
   return QString::fromStdString(text).replace(QStringLiteral("\r\n"),
                                               QStringLiteral("\n"));
 }
 
-// The non-blank lines of a view text (chart cells and marker cells begin
-// with empty lines that only push their text down on the form).
-QStringList Lines(const std::string& text) {
-  QStringList lines = Text(text).split('\n');
-  lines.removeIf([](const QString& line) { return line.trimmed().isEmpty(); });
-  return lines;
-}
+QString Text(const char* text) { return QString::fromUtf8(text); }
 
 bool IsReading(const SignFieldRef& field) {
   return QLatin1String(field.name).startsWith(QLatin1String("txt"));
@@ -85,19 +57,27 @@ bool IsReading(const SignFieldRef& field) {
 // scale.
 class Sheet {
  public:
-  Sheet(QPainter* painter, const QPaintDevice* device, double scale)
+  Sheet(QPainter* painter, const QPaintDevice* device, double scale,
+        Language language)
       : painter_(painter),
         device_(device),
         unit_(device->logicalDpiY() / 72.0),
-        scale_(scale) {}
+        scale_(scale),
+        language_(language) {}
 
   double scale() const { return scale_; }
+  double unit() const { return unit_; }
+  QPainter* painter() const { return painter_; }
 
   QFont Font(double points, bool bold = false) const {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setStyleHint(QFont::SansSerif);
-    // No ligatures: "fi" must stay two letters for a search in the PDF.
-    font.setStyleStrategy(QFont::PreferNoShaping);
+    // No ligatures in English: "fi" must stay two letters for a search in
+    // the PDF. Devanagari and Tamil need their letters shaped (the font
+    // comes from the system's fallback, Lohit Devanagari or Lohit Tamil).
+    if (language_ == Language::kEnglish) {
+      font.setStyleStrategy(QFont::PreferNoShaping);
+    }
     font.setPointSizeF(points * scale_);
     font.setBold(bold);
     return font;
@@ -151,40 +131,29 @@ class Sheet {
   const QPaintDevice* device_;
   double unit_;   // device units per point
   double scale_;  // of the text and the chart
+  Language language_;
 };
 
 void Chart(Sheet& sheet, double x, double y, double w, double h,
-           const ResultView& view) {
-  const double s = sheet.scale();
-  const double cw = w / 4, ch = h / 4, pad = 3 * s;
-  sheet.Frame(x, y, w, h, 1.2);
-  const QFont corner = sheet.Font(6.5);
-  const QFont planets = sheet.Font(7.5);
-  const QFont markers = sheet.Font(7.5, true);
-  for (int sign = 0; sign < 12; ++sign) {
-    const double cx = x + kChartCells[sign].column * cw;
-    const double cy = y + kChartCells[sign].row * ch;
-    sheet.Frame(cx, cy, cw, ch, 0.6);
-    const std::string_view abbreviation = SignAbbreviation(sign);
-    const QString name = QString::fromLatin1(
-        abbreviation.data(), static_cast<qsizetype>(abbreviation.size()));
-    const double top =
-        sheet.Text(cx + pad, cy + pad, cw - 2 * pad,
-                   QStringLiteral("%1 %2").arg(name).arg(sign + 1), corner,
-                   kInk, Qt::AlignRight);
-    sheet.Text(cx + pad, cy + pad + top, cw - 2 * pad,
-               Lines(view.chartLabels[sign]).join('\n'), planets);
-    // The markers ("HL") in the cell's bottom-right corner.
-    const QString marks = Lines(view.lblArudha[sign]).join(' ');
-    const double markH = sheet.Height(cw - 2 * pad, marks, markers);
-    sheet.Text(cx + pad, cy + ch - pad - markH, cw - 2 * pad, marks, markers,
-               kMarkerInk, Qt::AlignRight);
-  }
+           const ResultPage& page) {
+  QPainter* painter = sheet.painter();
+  if (!painter) return;
+  const ResultView& view = page.view;
+  const double u = sheet.unit();
+  ChartPen pen;
+  pen.numbers = sheet.Font(6.5);
+  pen.bodies = sheet.Font(7.5);
+  pen.markers = sheet.Font(7.5, true);
+  pen.titleFont = sheet.Font(11, true);
+  pen.subtitleFont = sheet.Font(9);
+  pen.markerInk = kMarkerInk;
+  pen.frameWidth = 1.2 * u;
+  pen.lineWidth = 0.6 * u;
   // The middle: what the chart is, and whose.
-  sheet.Text(x + cw, y + ch + ch * 0.6, 2 * cw, QStringLiteral("Hora"),
-             sheet.Font(11, true), kInk, Qt::AlignHCenter);
-  sheet.Text(x + cw, y + ch + ch * 0.6 + 16 * s, 2 * cw, Text(view.lblName),
-             sheet.Font(9), kInk, Qt::AlignHCenter);
+  pen.title = Text(WordsIn(view.language).chartCentre);
+  pen.subtitle = Text(view.lblName);
+  PaintChart(*painter, QRectF(x * u, y * u, w * u, h * u), view.chart,
+             page.chartStyle, view.language, pen);
 }
 
 // Caption and value side by side; returns the row's height.
@@ -199,6 +168,7 @@ double Row(Sheet& sheet, double x, double y, double captionW, double w,
 // The whole page at one scale; returns where its content ends (points).
 double Compose(Sheet& sheet, const QSizeF& paper, const ResultPage& page) {
   const ResultView& view = page.view;
+  const ReportWords& words = WordsIn(view.language);
   const double s = sheet.scale();
   const double left = kMargin, width = paper.width() - 2 * kMargin;
   const QFont heading = sheet.Font(9.5, true);
@@ -207,7 +177,8 @@ double Compose(Sheet& sheet, const QSizeF& paper, const ResultPage& page) {
   const QFont smallBold = sheet.Font(7.5, true);
   double y = kMargin;
 
-  y += sheet.Text(left, y, width, "Hora Lagna of " + Text(view.lblName),
+  y += sheet.Text(left, y, width,
+                  Text(Fill(words.reportHeading, {view.lblName})),
                   sheet.Font(15, true));
   y += 4 * s;
   y += sheet.Text(left, y, width, Text(page.summary), sheet.Font(11.5, true));
@@ -215,25 +186,29 @@ double Compose(Sheet& sheet, const QSizeF& paper, const ResultPage& page) {
 
   // The chart, and beside it the details and the planet table.
   const double chartW = width * 0.56 * std::min(1.0, 0.4 + 0.6 * s);
-  const double chartH = chartW * 0.86;
-  Chart(sheet, left, y, chartW, chartH, view);
+  // The diamond and the East-Indian square are drawn square.
+  const double chartH =
+      page.chartStyle == ChartStyle::kSouth ? chartW * 0.86 : chartW;
+  Chart(sheet, left, y, chartW, chartH, page);
   const double colX = left + chartW + 14 * s;
   const double colW = left + width - colX;
   double side = y;
-  side += sheet.Text(colX, side, colW, QStringLiteral("Your Details"), heading);
+  side += sheet.Text(colX, side, colW, Text(words.yourDetails), heading);
   side += 2 * s;
   side += sheet.Text(colX, side, colW, Text(view.lblName), smallBold);
-  for (const DetailRow& row : kDetailRows) {
-    side += Row(sheet, colX, side, colW * 0.42, colW, row.caption,
-                Text(view.*row.value), small, small) +
+  for (std::size_t i = 0; i < kDetailValues.size(); ++i) {
+    // The report's captions after the name, with the form's colon.
+    side += Row(sheet, colX, side, colW * 0.42, colW,
+                Text(words.detailCaptions[i + 1]) + QStringLiteral(" :"),
+                Text(view.*kDetailValues[i]), small, small) +
             1.5 * s;
   }
   side += 8 * s;
-  side += sheet.Text(colX, side, colW,
-                     QStringLiteral("Vedic Planetary Position"), heading);
+  side += sheet.Text(colX, side, colW, Text(words.planetaryPosition), heading);
   side += 2 * s;
+  const auto planetCaptions = PlanetRowCaptions(view.language);
   for (int i = 0; i < kBodyCount; ++i) {
-    side += Row(sheet, colX, side, colW * 0.5, colW, kPlanetRowCaptions[i],
+    side += Row(sheet, colX, side, colW * 0.5, colW, Text(planetCaptions[i]),
                 Text(view.planet[i]), small, small) +
             1.5 * s;
   }
@@ -241,14 +216,12 @@ double Compose(Sheet& sheet, const QSizeF& paper, const ResultPage& page) {
 
   sheet.Rule(left, y, width);
   y += 5 * s;
-  y += sheet.Text(left, y, width,
-                  QStringLiteral("Hora Lagna Present In House Significance"),
-                  heading);
+  y += sheet.Text(left, y, width, Text(words.houseSignificance), heading);
   y += 2 * s;
   y += sheet.Text(left, y, width, Text(view.lblHoraDesc), body);
   y += 8 * s;
 
-  y += sheet.Text(left, y, width, QStringLiteral("How it was found"), heading);
+  y += sheet.Text(left, y, width, Text(words.howItWasFoundTitle), heading);
   y += 2 * s;
   for (const std::string& line : page.howItWasFound) {
     y += sheet.Text(left, y, width, Text(line), small) + 1 * s;
@@ -259,10 +232,10 @@ double Compose(Sheet& sheet, const QSizeF& paper, const ResultPage& page) {
   y += 8 * s;
   sheet.Rule(left, y, width);
   y += 5 * s;
-  y += sheet.Text(
-      left, y, width,
-      "Hora Lagna Details (" + Text(view.attributes.lblEnglishName) + ")",
-      heading);
+  y += sheet.Text(left, y, width,
+                  Text(Fill(words.detailsHeading,
+                            {view.attributes.lblArudhaLagnaPresentInSign})),
+                  heading);
   y += 3 * s;
   // The attributes in three columns, read across.
   constexpr int kColumns = 3;
@@ -270,11 +243,13 @@ double Compose(Sheet& sheet, const QSizeF& paper, const ResultPage& page) {
   const double columnW = (width - (kColumns - 1) * gap) / kColumns;
   int column = 0;
   double rowHeight = 0;
-  for (const SignFieldRef& field : kSignAttributeFieldRefs) {
+  for (std::size_t i = 0; i < kSignAttributeFieldRefs.size(); ++i) {
+    const SignFieldRef& field = kSignAttributeFieldRefs[i];
     if (IsReading(field)) continue;
     const double x = left + column * (columnW + gap);
     rowHeight = std::max(
-        rowHeight, Row(sheet, x, y, columnW * 0.45, columnW, field.caption,
+        rowHeight, Row(sheet, x, y, columnW * 0.45, columnW,
+                       Text(SignFieldCaption(i, view.language)),
                        Text(view.attributes.*field.member), small, smallBold));
     if (++column == kColumns) {
       y += rowHeight + 2 * s;
@@ -283,10 +258,12 @@ double Compose(Sheet& sheet, const QSizeF& paper, const ResultPage& page) {
     }
   }
   y += rowHeight + 4 * s;
-  for (const SignFieldRef& field : kSignAttributeFieldRefs) {
+  for (std::size_t i = 0; i < kSignAttributeFieldRefs.size(); ++i) {
+    const SignFieldRef& field = kSignAttributeFieldRefs[i];
     if (!IsReading(field)) continue;
     y += 3 * s;
-    y += sheet.Text(left, y, width, field.caption, smallBold);
+    y += sheet.Text(left, y, width, Text(SignFieldCaption(i, view.language)),
+                    smallBold);
     y += sheet.Text(left, y, width, Text(view.attributes.*field.member), small);
   }
   return y;
@@ -308,38 +285,69 @@ void PaintResultPage(QPainter& painter, const QPageSize& pageSize,
   // margin.
   double scale = 1.0;
   while (scale > kSmallestScale) {
-    Sheet measure(nullptr, device, scale);
+    Sheet measure(nullptr, device, scale, page.view.language);
     if (Compose(measure, paper, page) <= paper.height() - kMargin) break;
     scale *= kShrinkStep;
   }
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setRenderHint(QPainter::TextAntialiasing);
-  Sheet sheet(&painter, device, std::max(scale, kSmallestScale));
+  Sheet sheet(&painter, device, std::max(scale, kSmallestScale),
+              page.view.language);
   Compose(sheet, paper, page);
   painter.restore();
 }
 
+QByteArray ResultPdfBytes(const ResultPage& page, const QPageSize& pageSize) {
+  QBuffer bytes;
+  bytes.open(QIODevice::WriteOnly);
+  {
+    QPdfWriter writer(&bytes);
+    writer.setPageSize(pageSize);
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    writer.setTitle(Text(
+        Fill(WordsIn(page.view.language).reportHeading, {page.view.lblName})));
+    writer.setCreator(QStringLiteral("Tarvelin"));
+    QPainter painter;
+    if (!painter.begin(&writer)) return {};
+    PaintResultPage(painter, pageSize, page);
+    if (!painter.end()) return {};
+  }
+  return bytes.data();
+}
+
+namespace {
+
+QString Tr(const char* text) {
+  return QCoreApplication::translate("tarvelin::ResultPage", text);
+}
+
+// Writes `bytes` to `path` in one step (a temporary file renamed over it
+// when complete); on failure `problem` ("Cannot write the PDF file %1:
+// %2") with the path and the reason, in the windows' language.
+bool WritePageFile(const QString& path, const QByteArray& bytes,
+                   const char* problem, QString* error) {
+  QSaveFile file(path);
+  const bool written = !bytes.isEmpty() && file.open(QIODevice::WriteOnly) &&
+                       file.write(bytes) == bytes.size() && file.commit();
+  if (!written && error) {
+    *error = Tr(problem).arg(
+        path, bytes.isEmpty() ? Tr(QT_TRANSLATE_NOOP("tarvelin::ResultPage",
+                                                     "the page could not be "
+                                                     "drawn"))
+                              : file.errorString());
+  }
+  return written;
+}
+
+}  // namespace
+
 bool WriteResultPdf(const QString& path, const ResultPage& page,
                     const QPageSize& pageSize, QString* error) {
-  QPdfWriter writer(path);
-  writer.setPageSize(pageSize);
-  writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-  writer.setTitle("Hora Lagna of " + Text(page.view.lblName));
-  writer.setCreator(QStringLiteral("Tarvelin"));
-  QPainter painter;
-  if (!painter.begin(&writer)) {
-    if (error)
-      *error = QStringLiteral("Cannot write the PDF file %1").arg(path);
-    return false;
-  }
-  PaintResultPage(painter, pageSize, page);
-  if (!painter.end()) {
-    if (error)
-      *error = QStringLiteral("Cannot write the PDF file %1").arg(path);
-    return false;
-  }
-  return true;
+  return WritePageFile(path, ResultPdfBytes(page, pageSize),
+                       QT_TRANSLATE_NOOP("tarvelin::ResultPage",
+                                         "Cannot write the PDF file %1: %2"),
+                       error);
 }
 
 QImage RenderResultImage(const ResultPage& page, const QPageSize& pageSize,
@@ -355,17 +363,23 @@ QImage RenderResultImage(const ResultPage& page, const QPageSize& pageSize,
   return image;
 }
 
+QByteArray ResultPngBytes(const ResultPage& page, const QPageSize& pageSize,
+                          int dotsPerInch) {
+  QBuffer bytes;
+  bytes.open(QIODevice::WriteOnly);
+  if (!RenderResultImage(page, pageSize, dotsPerInch).save(&bytes, "PNG")) {
+    return {};
+  }
+  return bytes.data();
+}
+
 bool WriteResultPng(const QString& path, const ResultPage& page,
                     const QPageSize& pageSize, int dotsPerInch,
                     QString* error) {
-  const QImage image = RenderResultImage(page, pageSize, dotsPerInch);
-  if (!image.save(path, "PNG")) {
-    if (error) {
-      *error = QStringLiteral("Cannot write the image file %1").arg(path);
-    }
-    return false;
-  }
-  return true;
+  return WritePageFile(path, ResultPngBytes(page, pageSize, dotsPerInch),
+                       QT_TRANSLATE_NOOP("tarvelin::ResultPage",
+                                         "Cannot write the image file %1: %2"),
+                       error);
 }
 
 }  // namespace tarvelin

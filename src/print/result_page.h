@@ -6,11 +6,13 @@
 // here.
 #pragma once
 
+#include <QByteArray>
 #include <QPageSize>
 #include <QString>
 #include <string>
 #include <vector>
 
+#include "present/chart_model.h"
 #include "present/result_view.h"
 
 class QImage;
@@ -22,6 +24,7 @@ struct ResultPage {
   ResultView view;
   std::string summary;                     // HoraLagnaSummary
   std::vector<std::string> howItWasFound;  // HowItWasFound, one per line
+  ChartStyle chartStyle = ChartStyle::kSouth;
 };
 
 // A4, or Letter where the system's locale measures in US units.
@@ -33,15 +36,22 @@ QPageSize LocalPageSize();
 void PaintResultPage(QPainter& painter, const QPageSize& pageSize,
                      const ResultPage& page);
 
-// A one-page PDF. False, with the reason in `error`, when the file cannot
-// be written.
+// The page as the bytes of a one-page PDF; empty when it cannot be drawn.
+QByteArray ResultPdfBytes(const ResultPage& page, const QPageSize& pageSize);
+// ... written to `path` in one step: a temporary file beside it takes its
+// name once complete, and a failure leaves `path` as it was. False, with
+// "Cannot write the PDF file PATH: REASON" in `error`, when it cannot.
 bool WriteResultPdf(const QString& path, const ResultPage& page,
                     const QPageSize& pageSize, QString* error);
 
 // The same page as an image of `dotsPerInch`, white paper.
 QImage RenderResultImage(const ResultPage& page, const QPageSize& pageSize,
                          int dotsPerInch);
-// ... written as PNG. False, with the reason in `error`, on failure.
+// ... as the bytes of a PNG file; empty when it cannot be made.
+QByteArray ResultPngBytes(const ResultPage& page, const QPageSize& pageSize,
+                          int dotsPerInch);
+// ... written to `path` as the PDF is. False, with "Cannot write the image
+// file PATH: REASON" in `error`, when it cannot.
 bool WriteResultPng(const QString& path, const ResultPage& page,
                     const QPageSize& pageSize, int dotsPerInch, QString* error);
 

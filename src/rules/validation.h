@@ -1,33 +1,41 @@
-// The checks that keep the birth data usable: ValidateInput over the form's
-// texts, and the key filters of the name box and the degree/minute boxes.
+// The input form's checks: ValidateInput over the texts of its boxes, and
+// the key filters of the name box and the degree/minute boxes.
 #pragma once
 
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "rules/input_problem.h"
+#include "rules/text_readers.h"
+
 namespace tarvelin {
 
-enum class MessageIcon { Error, Information };
-
-// The box that gets the keyboard focus after a message.
-enum class InputField { None, Name, LonDeg, LonMin, LatDeg, LatMin, Day };
-
-struct InputProblem {
-  std::string message;  // exactly as shown to the user
-  MessageIcon icon;
-  InputField focus;
-};
-
-// What ValidateInput reads: the raw texts of the boxes, the month and day by
-// list position (0 = January / day 1) and the year text.
+// What ValidateInput reads: the raw texts of the boxes, the hemispheres the
+// option buttons choose, the month and day by list position (0 = January /
+// day 1) and the year text.
 struct FormEntries {
   std::string name;
   std::string lonDeg, lonMin, latDeg, latMin;
+  bool west = false, south = false;
   int monthPosition = 0;  // 0..11
   int dayPosition = 0;    // 0..30
   std::string yearText;
 };
+
+// The numbers the entries stand for, once every check has passed.
+struct FormNumbers {
+  double longitudeDegrees = 0;  // east positive
+  double latitudeDegrees = 0;   // north positive
+  int year = 0;
+};
+
+// The checks in the form's order: the name (not blank), the longitude's
+// degrees and minutes, the latitude's, then the day of the month. The
+// degree and minute boxes are read strictly (digits only, blanks around),
+// so that what passes is exactly the number computed with. On the first
+// failure, that check's problem.
+Reading<FormNumbers> ReadFormEntries(const FormEntries& entries);
 
 // The first failing check in order, or nothing when all pass.
 std::optional<InputProblem> ValidateInput(const FormEntries& entries);
@@ -44,10 +52,10 @@ struct KeyVerdict {
 KeyVerdict FilterNameKey(int code);
 KeyVerdict FilterNumberKey(int code);  // digits, Backspace
 
-// A name given as UTF-8 text (the command-line tool, the batch, birth files)
-// as the name box would hold it: each character through FilterNameKey, Enter
-// and Backspace refused (they are editing keys, not content). On the first
-// refusal, or text that is not UTF-8, `name` is empty and `problem` set.
+// A name given as UTF-8 text as the name box would hold it: each character
+// through FilterNameKey, Enter and Backspace refused (they are editing keys,
+// not content). On the first refusal, or text that is not UTF-8, `name` is
+// empty and `problem` set. (ReadName adds the blank and length checks.)
 struct NameVerdict {
   std::string name;
   std::optional<InputProblem> problem;

@@ -12,13 +12,17 @@
 #include "shell/frm_exit_screen.h"
 #include "shell/mdi.h"
 #include "shell/update_reminder.h"
+#include "shell/view_menu.h"
 #include "widgets/common/app_seams.h"
+#include "widgets/common/ui_language.h"
 #include "widgets/input/frm_main.h"
+#include "widgets/input/frm_main_atlas.h"
 #include "widgets/result/frm_display.h"
 
 namespace tarvelin {
 
-constexpr const char kAlreadyRunning[] = "Application is already running";
+constexpr const char kAlreadyRunning[] = QT_TRANSLATE_NOOP(
+    "tarvelin::Application", "Application is already running");
 
 Application::Application(const QString& lockPath, QObject* parent,
                          QString libraryPath)
@@ -37,13 +41,16 @@ Application::~Application() {
 
 bool Application::StartApplication(const QDate& today) {
   if (!lock_.TryAcquire()) {
-    ShowMessage(kAlreadyRunning, MessageIcon::Information);
+    ShowMessage(tr(kAlreadyRunning), MessageIcon::Information);
     return false;
   }
   UpdateReminder(today);
 
   frmMain_ = std::make_unique<FrmMain>();
   AttachLibraryMenu(frmMain_.get(), libraryPath_);
+  formView_ = new ViewMenu(frmMain_.get());
+  connect(formView_, &ViewMenu::chartStyleChosen, this,
+          &Application::ShowChartStyle);
   connect(frmMain_.get(), &FrmMain::calculationRequested, this,
           &Application::OnCalculationRequested);
   connect(frmMain_.get(), &FrmMain::aboutRequested, this,
@@ -56,8 +63,17 @@ bool Application::StartApplication(const QDate& today) {
 
 void Application::OnCalculationRequested(const Birth& birth) {
   const ChartResult result = Calculate(birth);
-  ResultPage page{PresentResult(birth, result), HoraLagnaSummary(result),
-                  HowItWasFound(birth, result)};
+  const Language language = UiLanguage();
+  ResultPage page{PresentResult(birth, result, language),
+                  HoraLagnaSummary(result, language),
+                  HowItWasFound(birth, result, language), SavedChartStyle()};
+  // A birth given by its coordinates alone is named by the nearest place.
+  if (birth.city.empty()) {
+    if (const std::optional<NearPlace> near =
+            NearestPlace(birth.latitudeDegrees, birth.longitudeDegrees)) {
+      page.view.lblCity = FrmMainAtlas::NearPlaceText(*near).toStdString();
+    }
+  }
 
   // A fresh window for every calculation; an old one still open goes
   // without bringing up the exit screen.
@@ -68,7 +84,12 @@ void Application::OnCalculationRequested(const Birth& birth) {
   mdi_ = new MDI;
   mdi_->frmDisplay()->Show(page.view);
   mdi_->frmDisplay()->ShowExplanation(page.summary, page.howItWasFound);
+  const ChartStyle style = page.chartStyle;
   mdi_->SetResultPage(std::move(page));
+  mdi_->SetChartStyle(style);
+  resultView_ = new ViewMenu(mdi_);
+  connect(resultView_, &ViewMenu::chartStyleChosen, this,
+          &Application::ShowChartStyle);
   connect(mdi_, &MDI::backRequested, this, &Application::BackToInputForm);
   connect(mdi_, &MDI::exitRequested, this, &Application::ShowExitScreen);
   connect(mdi_, &MDI::aboutRequested, this, &Application::ShowAbout);
@@ -108,6 +129,13 @@ void Application::BringToFront() {
   window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
   window->raise();
   window->activateWindow();
+}
+
+void Application::ShowChartStyle(ChartStyle style) {
+  if (mdi_) mdi_->SetChartStyle(style);
+  for (ViewMenu* menu : {formView_.data(), resultView_.data()}) {
+    if (menu) menu->ShowChartStyle(style);
+  }
 }
 
 void Application::BackToInputForm() {

@@ -16,6 +16,7 @@
 namespace tarvelin {
 
 class FrmMain;
+class ViewMenu;
 
 class Application : public QObject {
   Q_OBJECT
@@ -47,6 +48,9 @@ class Application : public QObject {
   // A second copy was started: the window in use comes to the front (out
   // of the task bar if it was minimised).
   void BringToFront();
+  // "Chart Style" in either window's View menu: the result window, if open,
+  // redraws at once; both menus tick the style.
+  void ShowChartStyle(tarvelin::ChartStyle style);
 
  private:
   SingleInstanceLock lock_;
@@ -54,6 +58,7 @@ class Application : public QObject {
   std::unique_ptr<FrmMain> frmMain_;
   QPointer<MDI> mdi_;
   QPointer<FrmExitScreen> exitScreen_;
+  QPointer<ViewMenu> formView_, resultView_;
 };
 
 }  // namespace tarvelin

@@ -13,7 +13,7 @@ namespace tarvelin {
 
 FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
   setObjectName("frmAbout");
-  setWindowTitle(QStringLiteral("About %1").arg(kAppTitle));
+  setWindowTitle(tr("About %1").arg(kAppTitle));
   setModal(true);
   setFont(NamedFont("Verdana", 8));
   setFixedSize(Twips(6000), Twips(4200));
@@ -25,21 +25,25 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
   lblTitle->setFont(titleFont);
   lblDescription = MakeLabel(
       this, "lblDescription",
-      "Tarvelin is a special Lagna (Ascendant) calculated on the basis of "
-      "Vedic Astrology. This Lagna signifies the importance of self in terms "
-      "of money, wealth and prosperity.",
+      tr("Tarvelin is a special Lagna (Ascendant) calculated on the basis of "
+         "Vedic Astrology. This Lagna signifies the importance of self in "
+         "terms of money, wealth and prosperity."),
       TwipsRect(240, 720, 5520, 840), Wrap::Yes);
   lblOffer = MakeLabel(this, "lblOffer",
-                       "Home Business Opportunity. Start your own Internet "
-                       "business and make money online. Get this software "
-                       "fully branded for your website.",
+                       tr("Home Business Opportunity. Start your own "
+                          "Internet business and make money online. Get this "
+                          "software fully branded for your website."),
                        TwipsRect(240, 1680, 5520, 840), Wrap::Yes);
-  lblCoBrand = MakeLink(this, "lblCoBrand", "Click here for more details.",
+  lblCoBrand = MakeLink(this, "lblCoBrand", tr("Click here for more details."),
                         TwipsRect(240, 2520, 5520, 270), Wrap::Yes);
   lblHomePage =
-      MakeLink(this, "lblHomePage", "Visit our astrology forum for more",
+      MakeLink(this, "lblHomePage", tr("Visit our astrology forum for more"),
                TwipsRect(240, 3000, 3600, 270), Wrap::Yes);
-  cmdOK = new QPushButton("OK", this);
+  // The atlas's places are GeoNames', under CC BY 4.0: credited here.
+  lblAtlasCredit = MakeLabel(this, "lblAtlasCredit",
+                             tr("Places: GeoNames (geonames.org), CC BY 4.0"),
+                             TwipsRect(240, 3420, 4080, 540), Wrap::Yes);
+  cmdOK = new QPushButton(tr("OK"), this);
   cmdOK->setObjectName("cmdOK");
   cmdOK->setGeometry(TwipsRect(4440, 3480, 1320, 400));
   cmdOK->setDefault(true);
@@ -49,6 +53,7 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
   connect(lblHomePage, &QLabel::linkActivated, this,
           &FrmAbout::lblHomePage_Click);
   connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+  GrowToFitTexts(this);
 }
 
 void FrmAbout::lblCoBrand_Click() { OpenFullBrandPage(); }

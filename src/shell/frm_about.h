@@ -21,7 +21,8 @@ class FrmAbout : public QDialog {
  private:
   // Controls, each with its name as its objectName.
   QLabel *lblTitle = nullptr, *lblDescription = nullptr, *lblOffer = nullptr,
-         *lblCoBrand = nullptr, *lblHomePage = nullptr;
+         *lblCoBrand = nullptr, *lblAtlasCredit = nullptr,
+         *lblHomePage = nullptr;
   QPushButton* cmdOK = nullptr;
 };
 

@@ -20,11 +20,9 @@
 namespace tarvelin {
 namespace {
 
-constexpr const char kNoSpaceMessage[] = "Email Address Cannot Contain Space";
-
 QLineEdit* MakeBox(QWidget* parent, const QString& name,
                    const char* placeholder, const QRect& rect) {
-  auto* box = new QLineEdit(placeholder, parent);
+  auto* box = new QLineEdit(Placeholder(placeholder), parent);
   box->setObjectName(name);
   box->setGeometry(rect);
   return box;
@@ -33,15 +31,18 @@ QLineEdit* MakeBox(QWidget* parent, const QString& name,
 }  // namespace
 
 const std::array<const char*, 4> FrmExitScreen::kMessages = {
-    "Thank you for using Tarvelin. Our astrology forum lives on the questions "
-    "and answers of its members: please visit it often and join the "
-    "discussions.",
-    "Have a question about your Hora Lagna? Bring it to our astrology forum, "
-    "visit it regularly and share what you know with other members.",
-    "Tarvelin is free because of people like you. Support us by visiting our "
-    "forum regularly and taking part in its discussions.",
-    "Our forum grows with every member who drops by. Visit it regularly, read "
-    "the latest threads and add your own voice to the conversation.",
+    QT_TR_NOOP("Thank you for using Tarvelin. Our astrology forum lives on "
+               "the questions and answers of its members: please visit it "
+               "often and join the discussions."),
+    QT_TR_NOOP("Have a question about your Hora Lagna? Bring it to our "
+               "astrology forum, visit it regularly and share what you know "
+               "with other members."),
+    QT_TR_NOOP("Tarvelin is free because of people like you. Support us by "
+               "visiting our forum regularly and taking part in its "
+               "discussions."),
+    QT_TR_NOOP("Our forum grows with every member who drops by. Visit it "
+               "regularly, read the latest threads and add your own voice to "
+               "the conversation."),
 };
 
 FrmExitScreen::FrmExitScreen(QWidget* parent)
@@ -59,26 +60,26 @@ FrmExitScreen::FrmExitScreen(QWidget* parent)
   lblTitle->setFont(titleFont);
 
   lblMessage = MakeLabel(this, "lblMessage",
-                         kMessages[QRandomGenerator::global()->bounded(
-                             static_cast<int>(kMessages.size()))],
+                         tr(kMessages[QRandomGenerator::global()->bounded(
+                             static_cast<int>(kMessages.size()))]),
                          TwipsRect(240, 600, 6720, 720), Wrap::Yes);
 
-  Check1 = new QCheckBox("Yes, take me to the forum now", this);
+  Check1 = new QCheckBox(tr("Yes, take me to the forum now"), this);
   Check1->setObjectName("Check1");
   Check1->setGeometry(TwipsRect(240, 1380, 6720, 300));
   connect(Check1, &QCheckBox::toggled, this, &FrmExitScreen::Check1_Toggled);
 
-  fraCatalog = new QGroupBox("More Programs From Us", this);
+  fraCatalog = new QGroupBox(tr("More Programs From Us"), this);
   fraCatalog->setObjectName("fraCatalog");
   fraCatalog->setGeometry(TwipsRect(240, 1800, 6720, 780));
   lblGoToHome = MakeLink(fraCatalog, "lblGoToHome",
-                         "Browse our catalogue of astrology and horoscope "
-                         "software",
+                         tr("Browse our catalogue of astrology and "
+                            "horoscope software"),
                          TwipsRect(120, 360, 6480, 300));
   connect(lblGoToHome, &QLabel::linkActivated, this,
           &FrmExitScreen::lblGoToHome_Click);
 
-  fraReferAFriend = new QGroupBox("Refer A Friend", this);
+  fraReferAFriend = new QGroupBox(tr("Refer A Friend"), this);
   fraReferAFriend->setObjectName("fraReferAFriend");
   fraReferAFriend->setGeometry(TwipsRect(240, 2700, 6720, 3300));
   txtName = MakeBox(fraReferAFriend, "txtName", kNamePlaceholder,
@@ -91,18 +92,19 @@ FrmExitScreen::FrmExitScreen(QWidget* parent)
   txtFriendEmail =
       MakeBox(fraReferAFriend, "txtFriendEmail", kFriendEmailPlaceholder,
               TwipsRect(3420, 720, 3180, 330));
-  txtMessage = new QPlainTextEdit(kMessagePlaceholder, fraReferAFriend);
+  txtMessage =
+      new QPlainTextEdit(Placeholder(kMessagePlaceholder), fraReferAFriend);
   txtMessage->setObjectName("txtMessage");
   txtMessage->setGeometry(TwipsRect(120, 1140, 6480, 1500));
   txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   txtMessage->setTabChangesFocus(true);
-  cmdSubmit = new QPushButton("Refer A Friend &Now", fraReferAFriend);
+  cmdSubmit = new QPushButton(tr("Refer A Friend &Now"), fraReferAFriend);
   cmdSubmit->setObjectName("cmdSubmit");
   cmdSubmit->setGeometry(TwipsRect(4080, 2760, 2520, 400));
   connect(cmdSubmit, &QPushButton::clicked, this,
           &FrmExitScreen::cmdSubmit_Click);
 
-  cmdClose = new QPushButton("E&xit", this);
+  cmdClose = new QPushButton(tr("E&xit"), this);
   cmdClose->setObjectName("cmdClose");
   cmdClose->setGeometry(TwipsRect(5640, 6180, 1320, 400));
   connect(cmdClose, &QPushButton::clicked, this,
@@ -112,6 +114,7 @@ FrmExitScreen::FrmExitScreen(QWidget* parent)
            txtName, txtEmail, txtMessage, txtFriendName, txtFriendEmail}) {
     box->installEventFilter(this);
   }
+  GrowToFitTexts(this);
 }
 
 const char* FrmExitScreen::PlaceholderOf(const QObject* box) const {
@@ -145,20 +148,20 @@ bool FrmExitScreen::eventFilter(QObject* watched, QEvent* event) {
 
   switch (event->type()) {
     case QEvent::FocusIn:
-      if (TextOf(watched).trimmed() == QLatin1String(placeholder)) {
+      if (TextOf(watched).trimmed() == Placeholder(placeholder)) {
         SetTextOf(watched, QString());
       }
       break;
     case QEvent::FocusOut:
       if (TextOf(watched).trimmed().isEmpty()) {
-        SetTextOf(watched, placeholder);
+        SetTextOf(watched, Placeholder(placeholder));
       }
       break;
     case QEvent::KeyPress:
       if ((watched == txtEmail || watched == txtFriendEmail) &&
           static_cast<QKeyEvent*>(event)->text().contains(' ')) {
-        ShowMessage(kNoSpaceMessage, MessageIcon::Error, MessageButtons::Ok,
-                    this);
+        ShowMessage(tr("Email Address Cannot Contain Space"),
+                    MessageIcon::Error, MessageButtons::Ok, this);
         static_cast<QWidget*>(watched)->setFocus();
         return true;  // the blank is dropped
       }

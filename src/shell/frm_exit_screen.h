@@ -21,7 +21,8 @@ class FrmExitScreen : public QWidget {
   Q_OBJECT
 
  public:
-  // The four words about the forum; one is drawn at random for each screen.
+  // The four words about the forum (in English; each screen shows one,
+  // drawn at random, in the windows' language).
   static const std::array<const char*, 4> kMessages;
 
   explicit FrmExitScreen(QWidget* parent = nullptr);

@@ -3,12 +3,15 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QIcon>
+#include <QLocale>
 #include <cstring>
 #include <string_view>
 
 #include "shell/application.h"
+#include "shell/view_menu.h"
 #include "tarvelin_version.h"
 #include "widgets/common/app_seams.h"
+#include "widgets/common/ui_language.h"
 
 // The windows' title carries the version too; it must be the one that
 // project() in CMakeLists.txt sets.
@@ -62,6 +65,19 @@ int main(int argc, char* argv[]) {
   // from the build folder.
   QApplication::setWindowIcon(QIcon::fromTheme("org.tarvelin.Tarvelin"));
   ReadCommandLine(app);  // Qt's own options (-platform, ...) are taken out
+  // The windows speak the language chosen in the View menu, else the
+  // locale's (LANG=hi_IN.UTF-8: Hindi); English where its translations
+  // are missing.
+  const tarvelin::Language language = tarvelin::StartUpLanguage(
+      tarvelin::SavedLanguageCode(), QLocale::system());
+  if (tarvelin::InstallTranslations(language)) {
+    tarvelin::SetUiLanguage(language);
+  } else {
+    qWarning(
+        "Tarvelin: the translations for \"%s\" are missing; the "
+        "windows speak English.",
+        tarvelin::LanguageCode(language));
+  }
   // The program ends through the exit screen, not when a window closes:
   // between the result window and the input form none may be showing.
   QApplication::setQuitOnLastWindowClosed(false);

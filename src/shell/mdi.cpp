@@ -266,6 +266,11 @@ void MDI::SetResultPage(ResultPage page) {
   }
 }
 
+void MDI::SetChartStyle(ChartStyle style) {
+  frmDisplay_->SetChartStyle(style);
+  if (page_) page_->chartStyle = style;
+}
+
 namespace {
 
 // "<documents>/RAM.pdf": the person's name as the file's.

@@ -28,6 +28,8 @@ class MDI : public QMainWindow {
   // The page that "Print…", "Export PDF…" and "Export Image…" put out;
   // until it is given they are disabled.
   void SetResultPage(ResultPage page);
+  // Draws the chart, on screen and on the page, in `style`.
+  void SetChartStyle(ChartStyle style);
   QMdiSubWindow* displayWindow() const { return displayWindow_; }
   // The size at which the whole result form shows without scrolling at
   // its current scale.

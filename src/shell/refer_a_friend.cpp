@@ -8,7 +8,11 @@ namespace tarvelin {
 namespace {
 
 bool IsUnset(const QString& text, const char* placeholder) {
-  return text.isEmpty() || text == QLatin1String(placeholder);
+  return text.isEmpty() || text == Placeholder(placeholder);
+}
+
+QString Tr(const char* text) {
+  return QCoreApplication::translate("tarvelin::ReferAFriend", text);
 }
 
 QString Encoded(const QString& value) {
@@ -17,30 +21,40 @@ QString Encoded(const QString& value) {
 
 }  // namespace
 
+QString Placeholder(const char* placeholder) { return Tr(placeholder); }
+
 std::optional<QString> CheckReferAFriend(const ReferAFriendFields& f) {
   if (f.email == f.friendEmail) {
-    return QStringLiteral("Please Enter Distinct Email Addresses");
+    return Tr(QT_TRANSLATE_NOOP("tarvelin::ReferAFriend",
+                                "Please Enter Distinct Email Addresses"));
   }
   if (!f.email.contains('@') || !f.friendEmail.contains('@')) {
-    return QStringLiteral("Please Enter Proper Email Address");
+    return Tr(QT_TRANSLATE_NOOP("tarvelin::ReferAFriend",
+                                "Please Enter Proper Email Address"));
   }
   if (!f.email.contains('.') || !f.friendEmail.contains('.')) {
-    return QStringLiteral("Please Enter Proper Email Address");
+    return Tr(QT_TRANSLATE_NOOP("tarvelin::ReferAFriend",
+                                "Please Enter Proper Email Address"));
   }
   if (IsUnset(f.name, kNamePlaceholder)) {
-    return QStringLiteral("Please Enter Your Name");
+    return Tr(
+        QT_TRANSLATE_NOOP("tarvelin::ReferAFriend", "Please Enter Your Name"));
   }
   if (IsUnset(f.email, kEmailPlaceholder)) {
-    return QStringLiteral("Please Enter Your Email");
+    return Tr(
+        QT_TRANSLATE_NOOP("tarvelin::ReferAFriend", "Please Enter Your Email"));
   }
   if (IsUnset(f.message, kMessagePlaceholder)) {
-    return QStringLiteral("Please Enter Your Message");
+    return Tr(QT_TRANSLATE_NOOP("tarvelin::ReferAFriend",
+                                "Please Enter Your Message"));
   }
   if (IsUnset(f.friendName, kFriendNamePlaceholder)) {
-    return QStringLiteral("Please Enter Your Friend's Name");
+    return Tr(QT_TRANSLATE_NOOP("tarvelin::ReferAFriend",
+                                "Please Enter Your Friend's Name"));
   }
   if (IsUnset(f.friendEmail, kFriendEmailPlaceholder)) {
-    return QStringLiteral("Please Enter Your Friend's Email");
+    return Tr(QT_TRANSLATE_NOOP("tarvelin::ReferAFriend",
+                                "Please Enter Your Friend's Email"));
   }
   return std::nullopt;
 }

@@ -3,6 +3,7 @@
 // recommendation.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <optional>
 
@@ -14,12 +15,20 @@ struct ReferAFriendFields {
   QString name, email, message, friendName, friendEmail;
 };
 
-// The placeholders the boxes show while empty.
-constexpr const char kNamePlaceholder[] = "Your Name";
-constexpr const char kEmailPlaceholder[] = "Your Email Address";
-constexpr const char kMessagePlaceholder[] = "Your Message";
-constexpr const char kFriendNamePlaceholder[] = "Friend's Name";
-constexpr const char kFriendEmailPlaceholder[] = "Friend's Email Address";
+// The placeholders the boxes show while empty, in English; Placeholder()
+// gives them in the windows' language.
+constexpr const char kNamePlaceholder[] =
+    QT_TRANSLATE_NOOP("tarvelin::ReferAFriend", "Your Name");
+constexpr const char kEmailPlaceholder[] =
+    QT_TRANSLATE_NOOP("tarvelin::ReferAFriend", "Your Email Address");
+constexpr const char kMessagePlaceholder[] =
+    QT_TRANSLATE_NOOP("tarvelin::ReferAFriend", "Your Message");
+constexpr const char kFriendNamePlaceholder[] =
+    QT_TRANSLATE_NOOP("tarvelin::ReferAFriend", "Friend's Name");
+constexpr const char kFriendEmailPlaceholder[] =
+    QT_TRANSLATE_NOOP("tarvelin::ReferAFriend", "Friend's Email Address");
+
+QString Placeholder(const char* placeholder);
 
 // The message of the first check that fails, or nothing when the fields can
 // be sent.

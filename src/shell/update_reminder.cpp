@@ -1,5 +1,7 @@
 #include "shell/update_reminder.h"
 
+#include <QCoreApplication>
+
 #include "shell/settings_codec.h"
 #include "widgets/common/app_seams.h"
 #include "widgets/common/web_links.h"
@@ -11,9 +13,10 @@ namespace {
 constexpr Qt::DateFormat kDateFormat = Qt::ISODate;
 
 constexpr const char kUpdateQuestion[] =
-    "There maybe an update to this software available"
-    "\r"
-    "Do you want to check for an update?";
+    QT_TRANSLATE_NOOP("tarvelin::UpdateReminder",
+                      "There maybe an update to this software available"
+                      "\r"
+                      "Do you want to check for an update?");
 
 }  // namespace
 
@@ -44,7 +47,8 @@ void UpdateReminder(const QDate& today) {
   if (days >= -kQuietDays && days <= kQuietDays) return;
 
   const MessageAnswer answer = ShowMessage(
-      kUpdateQuestion, MessageIcon::Information, MessageButtons::YesNo);
+      QCoreApplication::translate("tarvelin::UpdateReminder", kUpdateQuestion),
+      MessageIcon::Information, MessageButtons::YesNo);
 
   bool installIsNumber = false;
   const std::optional<QString> installText = ReadSetting(kInstallKey);

@@ -2,7 +2,17 @@
 
 namespace tarvelin {
 
-PlanetNameTable PlainPlanetNames() {
+PlanetNameTable PlainPlanetNames(Language language) {
+  switch (language) {
+    case Language::kHindi:
+      return {"सूर्य", "चंद्र", "बुध",  "शुक्र", "मंगल",
+              "गुरु",  "शनि", "राहु", "केतु",  "लग्न"};
+    case Language::kTamil:
+      return {"சூரியன்", "சந்திரன்", "புதன்", "சுக்கிரன்", "செவ்வாய்",
+              "குரு",   "சனி",    "ராகு", "கேது",    "லக்னம்"};
+    case Language::kEnglish:
+      break;
+  }
   return {"Sun",     "Moon",   "Mercury", "Venus", "Mars",
           "Jupiter", "Saturn", "Rahu",    "Ketu",  "Asc"};
 }

@@ -5,12 +5,14 @@
 #include <string>
 
 #include "engine/bodies.h"
+#include "tables/language.h"
 
 namespace tarvelin {
 
 using PlanetNameTable = std::array<std::string, kBodyCount>;
 
-PlanetNameTable PlainPlanetNames();
+// The bodies' names in `language`, Sun first, the ascendant ("Asc") last.
+PlanetNameTable PlainPlanetNames(Language language = Language::kEnglish);
 
 // "Aries" ... "Pisces"; the first three letters are the sign's abbreviation
 // in chart notation ("Ari" ... "Pis").

@@ -1,21 +1,11 @@
 #include "tables/sign_readings.h"
 
 namespace tarvelin {
-namespace {
-
-// The five readings of one sign, each one paragraph addressed to the reader.
-struct SignReading {
-  const char* looks;
-  const char* nature;
-  const char* career_and_finance;
-  const char* love_and_domestic_life;
-  const char* health;
-};
 
 // Index 0 = Aries ... 11 = Pisces. Each text opens with its fixed words and
 // has the fixed length that sizes its box on the result form; the doubled
 // blank in the Leo looks text is part of it.
-const SignReading kSignReadings[12] = {
+const SignReading kEnglishSignReadings[12] = {
     {
         // Aries
         "You may be slim and of medium height, with a firm, muscular build and "
@@ -338,11 +328,12 @@ const SignReading kSignReadings[12] = {
     },
 };
 
-}  // namespace
-
-void FillSignReadings(SignTables& tables) {
+void FillSignReadings(SignTables& tables, Language language) {
+  const SignReading* readings = kEnglishSignReadings;
+  if (language == Language::kHindi) readings = kHindiSignReadings;
+  if (language == Language::kTamil) readings = kTamilSignReadings;
   for (int s = 0; s < 12; ++s) {
-    const SignReading& r = kSignReadings[s];
+    const SignReading& r = readings[s];
     tables.LooksText[s] = r.looks;
     tables.NatureText[s] = r.nature;
     tables.CareerAndFinanceText[s] = r.career_and_finance;

@@ -1,135 +1,140 @@
 #include "tables/sign_tables.h"
 
+#include <vector>
+
 #include "tables/bodies.h"
 #include "tables/sign_readings.h"
+#include "tables/sign_words.h"
 
 namespace tarvelin {
 
-SignTables FillSignTables() {
-  SignTables t;
-  // Names, ruler and symbol.
-  t.VedicName = {"Mesha", "Vrishabha", "Mithuna", "Kataka", "Simha",  "Kanya",
-                 "Thula", "Vrischika", "Dhanus",  "Makara", "Kumbha", "Meena"};
-  const PlanetNameTable bodies = PlainPlanetNames();
-  for (int s = 0; s < 12; ++s) {
-    t.EnglishName[s] = kSignNames[s];
-    t.RulingPlanet[s] = bodies[kSignLordBodies[s]];
-  }
-  t.Symbol = {"The Ram",       "The Bull",          "The Twins",
-              "The Crab",      "The Lion",          "The Virgin",
-              "The Balance",   "The Scorpion",      "The Archer",
-              "The Crocodile", "The Water Carrier", "The Double Fish"};
-  // Classifications. Nature is the element; Color is the sign's own colour,
-  // not a lucky one. Nature, Caste and BestDirection repeat every four signs,
-  // TypeOfSign, Position and ConstituentCharacter every three.
-  t.Nature = {"Fire", "Earth", "Air",  "Water", "Fire", "Earth",
-              "Air",  "Water", "Fire", "Earth", "Air",  "Water"};
-  t.Color = {"Red, Brown, Copper",
-             "White",
-             "Green",
-             "Pink",
-             "White",
-             "Multicolored",
-             "Black",
-             "Reddish Brown",
-             "Yellowish brown",
-             "Multicolored",
-             "Deep Brown",
-             "Blue"};
-  t.TypeOfSign = {"Movable", "Fixed", "Mixed", "Movable", "Fixed", "Mixed",
-                  "Movable", "Fixed", "Mixed", "Movable", "Fixed", "Mixed"};
-  t.Gender = {"Male", "Female", "Female", "Female", "Male", "Female",
-              "Male", "Female", "Male",   "Female", "Male", "Female"};
-  t.BestPeriodOfActivity = {"Night", "Night", "Night", "Night", "Day", "Day",
-                            "Day",   "Day",   "Night", "Night", "Day", "Day"};
-  t.Barren = {"Barren",        "Semi-Fruitful", "Barren",        "Fruitful",
-              "Barren",        "Barren",        "Semi-Fruitful", "Fruitful",
-              "Semi-Fruitful", "Barren",        "Semi-Fruitful", "Fruitful"};
-  t.Caste = {"Kshatriya", "Vaisya", "Sudra", "Brahmana",
-             "Kshatriya", "Vaisya", "Sudra", "Brahmana",
-             "Kshatriya", "Vaisya", "Sudra", "Brahmana"};
-  t.Position = {"Dwara", "Bahya", "Garbha", "Dwara", "Bahya", "Garbha",
-                "Dwara", "Bahya", "Garbha", "Dwara", "Bahya", "Garbha"};
-  t.ConstituentCharacter = {
-      "Mineral (Dhatu)", "Vegetable (Moola)", "Animal (Jeeva)",
-      "Mineral (Dhatu)", "Vegetable (Moola)", "Animal (Jeeva)",
-      "Mineral (Dhatu)", "Vegetable (Moola)", "Animal (Jeeva)",
-      "Mineral (Dhatu)", "Vegetable (Moola)", "Animal (Jeeva)"};
-  // Lucky values; each list is one text with comma and blank between items.
-  t.LuckyDays = {"Monday, Tuesday",
-                 "Thursday, Friday",
-                 "Monday, Wednesday",
-                 "Monday, Thursday",
-                 "Sunday, Monday",
-                 "Wednesday, Friday",
-                 "Friday, Wednesday, Thursday",
-                 "Monday, Tuesday, Thursday",
-                 "Sunday, Thursday",
-                 "Saturday, Wednesday",
-                 "Thursday, Friday, Saturday",
-                 "Thursday, Monday, Tuesday"};
-  t.LuckyNumbers = {"9, 1",       "2, 8",       "3, 7",       "2, 7, 9",
-                    "1, 4, 5, 9", "2, 3, 5, 6", "1, 2, 4",    "3, 7, 9",
-                    "3, 5, 6, 8", "6, 8, 9",    "2, 3, 7, 9", "1, 3, 4"};
-  t.BestDirection = {"East", "South", "West", "North", "East", "South",
-                     "West", "North", "East", "South", "West", "North"};
-  t.LuckyColors = {"Red, Brown, Copper",   "Pink, Green",
-                   "Yellow, Purple, Blue", "White, Red, Yellow",
-                   "Orange, Red, Green",   "Green",
-                   "White, Green, Yellow", "Brown, Red, Yellow, White",
-                   "Yellow, Gray, Brown",  "Black, Blue",
-                   "Blue, Black",          "Pink, Cream"};
-  t.LuckyGemstone = {"Coral",         "Diamond",       "Emerald",
-                     "Pearl",         "Ruby",          "Emerald",
-                     "Diamond",       "Coral",         "Yellow Sapphire",
-                     "Blue Sapphire", "Blue Sapphire", "Yellow Sapphire"};
-  // The part of the body the sign governs and the build it gives.
-  t.PartOfTheBody = {"Head",
-                     "Face",
-                     "Shoulders",
-                     "Chest",
-                     "Heart & Stomach",
-                     "Abdomen",
-                     "Lower Abdomen & Groin",
-                     "External Genitalia",
-                     "Thighs",
-                     "Knees",
-                     "Calves",
-                     "Feet"};
-  t.Physique = {"Short", "Short", "Even", "Even", "Tall",  "Tall",
-                "Tall",  "Tall",  "Even", "Even", "Short", "Short"};
-  // Compatibility lists are one-sided: A may list B without B listing A.
-  t.CompatibleWith = {"Leo, Sagittarius, Gemini, Aquarius, Libra",
-                      "Cancer, Virgo, Scorpio, Capricorn, Pisces",
-                      "Aries, Leo, Libra, Sagittarius, Aquarius",
-                      "Virgo, Scorpio, Capricorn, Pisces, Taurus",
-                      "Libra, Sagittarius, Aquarius, Aries, Gemini",
-                      "Scorpio, Capricorn, Pisces, Cancer",
-                      "Sagittarius, Aquarius, Aries, Gemini, Leo",
-                      "Capricorn, Pisces, Taurus, Cancer, Virgo",
-                      "Aquarius, Aries, Gemini, Leo, Libra",
-                      "Pisces, Taurus, Cancer, Virgo, Scorpio",
-                      "Aquarius, Libra, Gemini",
-                      "Taurus, Cancer, Virgo, Scorpio, Capricorn"};
-  t.NotCompatibleWith = {"Scorpio, Pisces, Cancer",  "Gemini, Aquarius, Libra",
-                         "Taurus, Virgo, Capricorn", "Aries, Leo, Sagittarius",
-                         "Scorpio, Pisces, Cancer",  "Gemini, Aquarius, Libra",
-                         "Taurus, Virgo, Capricorn", "Aries, Leo, Sagittarius",
-                         "Scorpio, Pisces, Cancer",  "Gemini, Aquarius, Libra",
-                         "Taurus, Virgo, Capricorn", "Aries, Leo, Sagittarius"};
+namespace {
 
-  FillSignReadings(t);
+// Which word of the vocabularies (sign_words.h) each sign takes, Aries
+// first; the same for every language. Nature (the element), Caste and
+// BestDirection repeat every four signs, TypeOfSign, Position and
+// ConstituentCharacter every three.
+constexpr Gender kGenders[12] = {kMale, kFemale, kFemale, kFemale,
+                                 kMale, kFemale, kMale,   kFemale,
+                                 kMale, kFemale, kMale,   kFemale};
+constexpr Period kPeriods[12] = {kNight, kNight, kNight, kNight, kDay, kDay,
+                                 kDay,   kDay,   kNight, kNight, kDay, kDay};
+constexpr Fertility kFertility[12] = {
+    kBarren,       kSemiFruitful, kBarren,       kFruitful,
+    kBarren,       kBarren,       kSemiFruitful, kFruitful,
+    kSemiFruitful, kBarren,       kSemiFruitful, kFruitful};
+constexpr Gemstone kGemstones[12] = {
+    kCoral,          kDiamond,      kEmerald,      kPearl,
+    kRuby,           kEmerald,      kDiamond,      kCoral,
+    kYellowSapphire, kBlueSapphire, kBlueSapphire, kYellowSapphire};
+constexpr Physique kPhysiques[12] = {kShort, kShort, kEven,  kEven,
+                                     kTall,  kTall,  kTall,  kTall,
+                                     kEven,  kEven,  kShort, kShort};
+// Lists, written in their order with comma and blank between the items.
+// Color is the sign's own colour, not a lucky one.
+const std::vector<int> kColours[12] = {{kRed, kBrown, kCopper},
+                                       {kWhite},
+                                       {kGreen},
+                                       {kPink},
+                                       {kWhite},
+                                       {kMulticoloured},
+                                       {kBlack},
+                                       {kReddishBrown},
+                                       {kYellowishBrown},
+                                       {kMulticoloured},
+                                       {kDeepBrown},
+                                       {kBlue}};
+const std::vector<int> kLuckyColours[12] = {
+    {kRed, kBrown, kCopper},   {kPink, kGreen},
+    {kYellow, kPurple, kBlue}, {kWhite, kRed, kYellow},
+    {kOrange, kRed, kGreen},   {kGreen},
+    {kWhite, kGreen, kYellow}, {kBrown, kRed, kYellow, kWhite},
+    {kYellow, kGray, kBrown},  {kBlack, kBlue},
+    {kBlue, kBlack},           {kPink, kCream}};
+const std::vector<int> kLuckyDays[12] = {{kMonday, kTuesday},
+                                         {kThursday, kFriday},
+                                         {kMonday, kWednesday},
+                                         {kMonday, kThursday},
+                                         {kSunday, kMonday},
+                                         {kWednesday, kFriday},
+                                         {kFriday, kWednesday, kThursday},
+                                         {kMonday, kTuesday, kThursday},
+                                         {kSunday, kThursday},
+                                         {kSaturday, kWednesday},
+                                         {kThursday, kFriday, kSaturday},
+                                         {kThursday, kMonday, kTuesday}};
+// Numbers are the same in every language (Western digits).
+constexpr const char* kLuckyNumbers[12] = {
+    "9, 1",    "2, 8",    "3, 7",       "2, 7, 9", "1, 4, 5, 9", "2, 3, 5, 6",
+    "1, 2, 4", "3, 7, 9", "3, 5, 6, 8", "6, 8, 9", "2, 3, 7, 9", "1, 3, 4"};
+// Compatibility lists are one-sided: A may list B without B listing A. The
+// signs are by index, Aries = 0.
+const std::vector<int> kCompatible[12] = {
+    {4, 8, 2, 10, 6}, {3, 5, 7, 9, 11}, {0, 4, 6, 8, 10}, {5, 7, 9, 11, 1},
+    {6, 8, 10, 0, 2}, {7, 9, 11, 3},    {8, 10, 0, 2, 4}, {9, 11, 1, 3, 5},
+    {10, 0, 2, 4, 6}, {11, 1, 3, 5, 7}, {10, 6, 2},       {1, 3, 5, 7, 9}};
+// Repeats every four signs.
+const std::vector<int> kNotCompatible[4] = {
+    {7, 11, 3}, {2, 10, 6}, {1, 5, 9}, {0, 4, 8}};
+
+template <std::size_t N>
+std::string Joined(const std::vector<int>& items,
+                   const std::array<const char*, N>& words,
+                   const char* separator) {
+  std::string text;
+  for (const int item : items) {
+    if (!text.empty()) text += separator;
+    text += words[static_cast<std::size_t>(item)];
+  }
+  return text;
+}
+
+}  // namespace
+
+SignTables FillSignTables(Language language) {
+  const SignWords& w = SignWordsIn(language);
+  const PlanetNameTable bodies = PlainPlanetNames(language);
+  const char* const comma = w.listSeparator;
+  SignTables t;
+  for (int s = 0; s < 12; ++s) {
+    t.SignName[s] = w.signName[s];
+    t.VedicName[s] = w.vedicName[s];
+    t.EnglishName[s] = w.englishName[s];
+    t.RulingPlanet[s] = bodies[kSignLordBodies[s]];
+    t.Symbol[s] = w.symbol[s];
+    t.Nature[s] = w.element[s % 4];
+    t.Color[s] = Joined(kColours[s], w.colour, comma);
+    t.TypeOfSign[s] = w.quality[s % 3];
+    t.Gender[s] = w.gender[kGenders[s]];
+    t.BestPeriodOfActivity[s] = w.period[kPeriods[s]];
+    t.Barren[s] = w.fertility[kFertility[s]];
+    t.Caste[s] = w.caste[s % 4];
+    t.Position[s] = w.position[s % 3];
+    t.ConstituentCharacter[s] = w.constituent[s % 3];
+    t.LuckyDays[s] = Joined(kLuckyDays[s], w.weekday, comma);
+    t.LuckyNumbers[s] = kLuckyNumbers[s];
+    t.BestDirection[s] = w.direction[s % 4];
+    t.LuckyColors[s] = Joined(kLuckyColours[s], w.colour, comma);
+    t.LuckyGemstone[s] = w.gemstone[kGemstones[s]];
+    t.PartOfTheBody[s] = w.partOfTheBody[s];
+    t.Physique[s] = w.physique[kPhysiques[s]];
+    t.CompatibleWith[s] = Joined(kCompatible[s], w.signName, comma);
+    t.NotCompatibleWith[s] = Joined(kNotCompatible[s % 4], w.signName, comma);
+  }
+  FillSignReadings(t, language);
   return t;
 }
 
-const SignTables& SharedSignTables() {
-  static const SignTables tables = FillSignTables();
-  return tables;
+const SignTables& SharedSignTables(Language language) {
+  static const std::array<SignTables, kLanguageCount> tables = {
+      FillSignTables(Language::kEnglish), FillSignTables(Language::kHindi),
+      FillSignTables(Language::kTamil)};
+  return tables[LanguageIndex(language)];
 }
 
 SignAttributeFields ShowSignAttributes(const SignTables& tables, int s) {
   SignAttributeFields f;
-  f.lblArudhaLagnaPresentInSign = tables.EnglishName[s];
+  f.lblArudhaLagnaPresentInSign = tables.SignName[s];
   f.lblVedicName = tables.VedicName[s];
   f.lblEnglishName = tables.EnglishName[s];
   f.lblRullingPlanet = tables.RulingPlanet[s];
@@ -202,11 +207,102 @@ const std::array<SignFieldRef, 28> kSignAttributeFieldRefs = {
 
 #undef TARVELIN_SIGN_FIELD
 
-const char* SignFieldCaption(const std::string& fieldName) {
-  for (const SignFieldRef& ref : kSignAttributeFieldRefs) {
-    if (fieldName == ref.name) return ref.caption;
+namespace {
+
+// The captions of kSignAttributeFieldRefs in Hindi and Tamil, in its order.
+constexpr std::array<const char*, 28> kHindiFieldCaptions = {
+    "होरा लग्न की राशि",
+    "वैदिक नाम",
+    "अंग्रेज़ी नाम",
+    "स्वामी ग्रह",
+    "प्रतीक",
+    "तत्त्व",
+    "रंग",
+    "राशि का प्रकार",
+    "लिंग",
+    "सक्रियता का श्रेष्ठ समय",
+    "उर्वरता",
+    "वर्ण",
+    "स्थिति",
+    "मूल प्रकृति",
+    "शुभ दिन",
+    "शुभ अंक",
+    "श्रेष्ठ दिशा",
+    "शुभ रंग",
+    "शुभ रत्न",
+    "शरीर का अंग",
+    "कद-काठी",
+    "रूप-रंग",
+    "स्वभाव",
+    "व्यवसाय और धन",
+    "प्रेम और पारिवारिक जीवन",
+    "स्वास्थ्य",
+    "अनुकूल राशियाँ",
+    "प्रतिकूल राशियाँ"};
+constexpr std::array<const char*, 28> kTamilFieldCaptions = {
+    "ஹோரா லக்னம் உள்ள ராசி",
+    "வேதப் பெயர்",
+    "ஆங்கிலப் பெயர்",
+    "அதிபதி கிரகம்",
+    "சின்னம்",
+    "தத்துவம்",
+    "நிறம்",
+    "ராசியின் வகை",
+    "பாலினம்",
+    "சிறந்த செயல் நேரம்",
+    "வளம்",
+    "வர்ணம்",
+    "நிலை",
+    "அடிப்படைத் தன்மை",
+    "அதிர்ஷ்ட நாட்கள்",
+    "அதிர்ஷ்ட எண்கள்",
+    "சிறந்த திசை",
+    "அதிர்ஷ்ட நிறங்கள்",
+    "அதிர்ஷ்ட ரத்தினம்",
+    "உடல் உறுப்பு",
+    "உடல் அமைப்பு",
+    "தோற்றம்",
+    "இயல்பு",
+    "தொழில் மற்றும் பணம்",
+    "காதல் மற்றும் குடும்ப வாழ்க்கை",
+    "ஆரோக்கியம்",
+    "பொருத்தமான ராசிகள்",
+    "பொருந்தாத ராசிகள்"};
+
+}  // namespace
+
+const char* SignFieldCaption(std::size_t field, Language language) {
+  if (field >= kSignAttributeFieldRefs.size()) return "";
+  switch (language) {
+    case Language::kHindi:
+      return kHindiFieldCaptions[field];
+    case Language::kTamil:
+      return kTamilFieldCaptions[field];
+    case Language::kEnglish:
+      break;
+  }
+  return kSignAttributeFieldRefs[field].caption;
+}
+
+const char* SignFieldCaption(const std::string& fieldName, Language language) {
+  for (std::size_t i = 0; i < kSignAttributeFieldRefs.size(); ++i) {
+    if (fieldName == kSignAttributeFieldRefs[i].name) {
+      return SignFieldCaption(i, language);
+    }
   }
   return "";
+}
+
+std::array<std::string, kBodyCount> PlanetRowCaptions(Language language) {
+  std::array<std::string, kBodyCount> captions;
+  if (language == Language::kEnglish) {
+    for (int i = 0; i < kBodyCount; ++i) captions[i] = kPlanetRowCaptions[i];
+    return captions;
+  }
+  // Outside English a body's name alone says what the row is.
+  const PlanetNameTable names = PlainPlanetNames(language);
+  for (int i = 0; i < kBodyCount; ++i) captions[i] = names[i];
+  return captions;
 }
 
 }  // namespace tarvelin

@@ -5,12 +5,18 @@
 #include <array>
 #include <string>
 
+#include "engine/bodies.h"
+#include "tables/language.h"
+
 namespace tarvelin {
 
 using SignTable = std::array<std::string, 12>;
 
 // The twenty-seven tables, index 0 = Aries ... 11 = Pisces.
 struct SignTables {
+  // The sign's name as the language uses it (in English the English name),
+  // shown as the Hora Lagna's sign.
+  SignTable SignName;
   SignTable VedicName, EnglishName, RulingPlanet, Symbol, Nature, Color,
       TypeOfSign, Gender, BestPeriodOfActivity, Barren, Caste, Position,
       ConstituentCharacter, LuckyDays, LuckyNumbers, BestDirection, LuckyColors,
@@ -19,12 +25,12 @@ struct SignTables {
       LoveAndDomesticLifeText, HealthText;
 };
 
-// Builds all twenty-seven tables (same result every call).
-SignTables FillSignTables();
+// Builds all the tables in `language` (same result every call).
+SignTables FillSignTables(Language language = Language::kEnglish);
 
 // The tables of FillSignTables, built once for the whole process on first
 // use and never changed after.
-const SignTables& SharedSignTables();
+const SignTables& SharedSignTables(Language language = Language::kEnglish);
 
 // The 28 fields of the result form that show one sign, named as on the form.
 struct SignAttributeFields {
@@ -49,12 +55,16 @@ struct SignFieldRef {
   std::string SignAttributeFields::*member;
 };
 
-// The caption of a field named as in kSignAttributeFieldRefs; empty for
-// any other name.
-const char* SignFieldCaption(const std::string& fieldName);
+// The caption of a field named as in kSignAttributeFieldRefs, or of its
+// index there, in `language`; empty for any other name or index.
+const char* SignFieldCaption(const std::string& fieldName,
+                             Language language = Language::kEnglish);
+const char* SignFieldCaption(std::size_t field, Language language);
 
-// Row captions of the planetary table, Sun first, ascendant last.
+// Row captions of the planetary table, Sun first, ascendant last (English;
+// PlanetRowCaptions gives them in any language).
 extern const std::array<const char*, 10> kPlanetRowCaptions;
+std::array<std::string, kBodyCount> PlanetRowCaptions(Language language);
 extern const std::array<SignFieldRef, 28> kSignAttributeFieldRefs;
 
 }  // namespace tarvelin

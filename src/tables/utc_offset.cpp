@@ -2,8 +2,6 @@
 
 #include <cctype>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <tuple>
 #include <vector>
 
@@ -100,63 +98,7 @@ std::optional<int> BestEntry(int offsetSeconds, const ZoneNaming& naming,
   return best;
 }
 
-// Reads up to two digits at `at`; nothing when there are none.
-std::optional<int> TwoDigits(std::string_view text, std::size_t& at) {
-  int value = 0, digits = 0;
-  while (at < text.size() && digits < 2 &&
-         std::isdigit(static_cast<unsigned char>(text[at]))) {
-    value = value * 10 + (text[at] - '0');
-    ++at;
-    ++digits;
-  }
-  if (digits == 0) return std::nullopt;
-  return value;
-}
-
 }  // namespace
-
-std::string UtcOffsetText(int offsetSeconds) {
-  const int magnitude = std::abs(offsetSeconds);
-  const int hours = magnitude / kSecondsPerHour;
-  const int minutes = magnitude / kSecondsPerMinute % 60;
-  const int seconds = magnitude % kSecondsPerMinute;
-  const char sign = offsetSeconds < 0 ? '-' : '+';
-  char text[24];
-  if (seconds == 0) {
-    std::snprintf(text, sizeof text, "UTC%c%02d:%02d", sign, hours, minutes);
-  } else {
-    std::snprintf(text, sizeof text, "UTC%c%02d:%02d:%02d", sign, hours,
-                  minutes, seconds);
-  }
-  return text;
-}
-
-std::optional<int> ParseUtcOffset(std::string_view text) {
-  text = Trimmed(text);
-  if (text.empty() || (text[0] != '+' && text[0] != '-')) return std::nullopt;
-  const int sign = text[0] == '-' ? -1 : 1;
-  std::size_t at = 1;
-  const std::optional<int> hours = TwoDigits(text, at);
-  if (!hours) return std::nullopt;
-  int parts[2] = {0, 0};  // minutes, seconds
-  for (int& part : parts) {
-    if (at == text.size()) break;
-    if (text[at] != ':') return std::nullopt;
-    ++at;
-    const std::size_t start = at;
-    const std::optional<int> value = TwoDigits(text, at);
-    if (!value || at - start != 2 || *value > 59) return std::nullopt;
-    part = *value;
-  }
-  if (at != text.size()) return std::nullopt;
-  const int seconds = sign * (*hours * kSecondsPerHour +
-                              parts[0] * kSecondsPerMinute + parts[1]);
-  if (seconds < kSmallestUtcOffsetSeconds ||
-      seconds > kLargestUtcOffsetSeconds) {
-    return std::nullopt;
-  }
-  return seconds;
-}
 
 int EntryOffsetSeconds(const ZoneEntry& entry) {
   // The list holds the hours to add to local time for UT: the sign turns.

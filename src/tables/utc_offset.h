@@ -1,8 +1,8 @@
 // Exact offsets from universal time and how they meet the zone list: the
-// text of an offset, reading one typed as ±HH:MM[:SS], the zone-list entry
-// and daylight-saving box that stand for an offset in force at a birth, and
-// whether an offset suits a longitude. Numbers only; the names a zone goes
-// by come from the caller (the atlas reads them from the time-zone database).
+// zone-list entry and daylight-saving box that stand for an offset in force
+// at a birth, and whether an offset suits a longitude. Numbers only; the names
+// a zone goes by come from the caller (the atlas reads them from the time-zone
+// database).
 #pragma once
 
 #include <optional>
@@ -12,20 +12,6 @@
 #include "tables/zone_table.h"
 
 namespace tarvelin {
-
-// The range of offsets a person may give: -12:00 .. +14:00 (the Line
-// Islands keep +14).
-constexpr int kSmallestUtcOffsetSeconds = -12 * 3600;
-constexpr int kLargestUtcOffsetSeconds = 14 * 3600;
-
-// "UTC+05:45", "UTC-03:30", "UTC+00:00"; seconds of an old local mean time
-// are shown as well ("UTC+05:53:20").
-std::string UtcOffsetText(int offsetSeconds);
-
-// An offset typed as "+05:45", "-4:30", "+05:53:20" or "+5" (sign required,
-// hours 0..14, minutes and seconds 0..59), within -12:00 .. +14:00; nothing
-// otherwise.
-std::optional<int> ParseUtcOffset(std::string_view text);
 
 // The offset east of Greenwich, in seconds, of a zone-list entry's standard
 // time (the box not ticked).

@@ -71,6 +71,10 @@ TEST(BatchInput, LinesHeaderAndFields) {
        "7 end@4"},
       {"bad dst", kHeader + "\nA,b,c,d,e,f,yes\n",
        "2!dst must be 0 or 1 end@3"},
+      {"header again",
+       kHeader + "\n" + kRow + "\n NAME,date,time,lon,lat,zone,DST\n",
+       "2:RAM 3!the header line again; only line 1 may hold the column names "
+       "end@4"},
       {"longest line kept",
        kHeader + "\n" + kRow.substr(0, 3) +
            std::string(kMaxLineBytes - kRow.size(), ' ') + kRow.substr(3) +
@@ -85,6 +89,42 @@ TEST(BatchInput, LinesHeaderAndFields) {
   for (const auto& c : cases) {
     EXPECT_EQ(Read(c.text), c.expected) << c.what;
   }
+}
+
+// The other two headers: a place (commas and quotes allowed, the rest of the
+// line) or an exact offset in place of the zone and daylight saving.
+TEST(BatchInput, RowsOfPlacesAndOfExactOffsets) {
+  const auto rows = [](const std::string& text) {
+    std::istringstream in(text);
+    BatchReader reader(in);
+    BatchRow row;
+    std::string seen;
+    while (reader.Next(row)) {
+      seen +=
+          std::to_string(row.line) +
+          (row.problem.empty() ? ":" + row.texts.name + "|" + row.place + "|" +
+                                     row.texts.lon + "|" + row.texts.utcOffset
+                               : "!" + row.problem) +
+          " ";
+    }
+    return seen;
+  };
+  EXPECT_EQ(rows("NAME , Date,time,PLACE\n"
+                 "A,1990-01-01,12:00,Springfield, IL\n"
+                 "B,1990-01-01,12:00, \"Paris, \"\"Texas\"\"\" \n"
+                 "C,1990-01-01,12:00,\n"
+                 "D,1990-01-01\n"),
+            "2:A|Springfield, IL|| 3:B|Paris, \"Texas\"|| 4!place is empty "
+            "5!expected 4 fields name,date,time,place, found 2 ");
+  EXPECT_EQ(rows("name,date,time,lon,lat,utc_offset\n"
+                 "A,2000-01-01,12:00,85:19E,27:43N,+05:45\n"
+                 "B,2000-01-01,12:00,85:19E,27:43N,\n"
+                 "C,2000-01-01,12:00,85:19E,27:43N,+05:45,0\n"),
+            "2:A||85:19E|+05:45 3:B||85:19E| 4!expected 6 fields "
+            "name,date,time,lon,lat,utc_offset, found more than 6 ");
+  // Headers that mix the kinds are none of them.
+  EXPECT_EQ(Read("name,date,time,lon,lat,place\n" + kRow), "no header@1");
+  EXPECT_EQ(Read("name,date,time,place,dst\n" + kRow), "no header@1");
 }
 
 // A stream buffer that hands out `size` bytes of `fill` after `prefix`

@@ -24,6 +24,17 @@ std::vector<Json> ReadLines(const std::string& out) {
   return values;
 }
 
+// One run of `args` writes the JSON `row` holds.
+void ExpectSingleRunGives(const std::vector<std::string>& args,
+                          const Json& row) {
+  const CliRun single = RunCli(args);
+  ASSERT_EQ(single.status, 0) << single.err;
+  JsonReader reader(single.out);
+  const auto value = reader.ReadDocument();
+  ASSERT_TRUE(value) << reader.Error();
+  EXPECT_TRUE(*value == row) << single.out;
+}
+
 TEST(CliBatch, BadRowGetsAnErrorLineAndTheOthersAreComputed) {
   const CliRun run = RunCli({"--batch", kOneBadRow, "--json"});
   EXPECT_EQ(run.status, 1);
@@ -56,14 +67,7 @@ TEST(CliBatch, RowsEqualSingleRuns) {
       {"--name", "SITA", "--date", "1975-07-04", "--time", "06:15", "--lon",
        "74:00W", "--lat", "40:43S", "--zone", "27", "--dst", "--json"}};
   const Json* batchRows[] = {&rows[0], &rows[2]};
-  for (int i = 0; i < 2; ++i) {
-    const CliRun single = RunCli(singles[i]);
-    ASSERT_EQ(single.status, 0) << single.err;
-    JsonReader reader(single.out);
-    const auto value = reader.ReadDocument();
-    ASSERT_TRUE(value) << reader.Error();
-    EXPECT_TRUE(*value == *batchRows[i]) << "row " << i << "\n" << single.out;
-  }
+  for (int i = 0; i < 2; ++i) ExpectSingleRunGives(singles[i], *batchRows[i]);
 }
 
 TEST(CliBatch, LineNumbersCountEveryLineOfTheFile) {
@@ -89,6 +93,44 @@ TEST(CliBatch, LineNumbersCountEveryLineOfTheFile) {
     EXPECT_EQ(rows[1 + i]["error"].text, errors[i].second);
   }
   EXPECT_EQ(rows[4]["input"]["name"].text, "RAM");
+}
+
+// A row of a place or an exact offset computes what --place or --utc-offset
+// computes for the same birth; a row of coordinates names the place nearest.
+TEST(CliBatch, RowsOfPlacesAndOffsetsEqualSingleRuns) {
+  const TempFile places(
+      "name,date,time,place\n"
+      "RAM,1980-03-15,21:05:30,Springfield, IL\n"
+      "SITA,2015-03-08,02:30,\"New York City\"\n"
+      "LAV,1990-01-01,12:00,Xyzzyville\n");
+  const TempFile offsets(
+      "name,date,time,lon,lat,utc_offset\n"
+      "RAM,1990-07-15,12:00,85:19E,27:43N,+05:45\n");
+  const CliRun placeRun = RunCli({"--batch", places.path()});
+  EXPECT_EQ(placeRun.status, 1);
+  const CliRun offsetRun = RunCli({"--batch", offsets.path()});
+  EXPECT_EQ(offsetRun.status, 0) << offsetRun.err;
+  std::vector<Json> rows = ReadLines(placeRun.out);
+  const std::vector<Json> offsetRows = ReadLines(offsetRun.out);
+  ASSERT_EQ(rows.size(), 3u) << placeRun.out;
+  ASSERT_EQ(offsetRows.size(), 1u) << offsetRun.out;
+  EXPECT_EQ(rows[2]["line"].number, 4);
+  EXPECT_EQ(rows[2]["error"].text,
+            "Unknown place \"Xyzzyville\"; no city of the atlas is named "
+            "near it");
+  EXPECT_EQ(offsetRows[0]["nearest_place"]["text"].text,
+            "near Kathmandu, Bagmati Province, Nepal, 2 km");
+
+  const std::vector<std::string> singles[] = {
+      {"--name", "RAM", "--date", "1980-03-15", "--time", "21:05:30", "--place",
+       "Springfield, IL", "--json"},
+      {"--name", "SITA", "--date", "2015-03-08", "--time", "02:30", "--place",
+       "New York City", "--json"},
+      {"--name", "RAM", "--date", "1990-07-15", "--time", "12:00", "--lon",
+       "85:19E", "--lat", "27:43N", "--utc-offset", "+05:45", "--json"}};
+  const Json* batchRows[] = {&rows[0], &rows[1], &offsetRows[0]};
+  for (int i = 0; i < 3; ++i) ExpectSingleRunGives(singles[i], *batchRows[i]);
+  EXPECT_EQ(rows[1]["universal_hours"].number, 7.5);  // moved forward
 }
 
 TEST(CliBatch, AllGoodRowsExitZero) {

@@ -2,8 +2,13 @@
 // pipe, read errors, a batch file without its header, and user text that
 // would drive the terminal. Runs the real binary with its standard streams
 // set up as each case needs.
+#include <dirent.h>
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <algorithm>
 
 #include "cli_runner.h"
 #include "mini_json.h"
@@ -39,7 +44,8 @@ struct ChildRun {
 };
 
 ChildRun RunWith(const std::vector<std::string>& args, Where in, Where out,
-                 const std::string& input = "", bool ignoreSigpipe = false) {
+                 const std::string& input = "", bool ignoreSigpipe = false,
+                 rlim_t fileSizeLimit = RLIM_INFINITY) {
   TempFile inFile(input), outFile, errFile;
   std::vector<std::string> argvText = {TARVELIN_CLI};
   argvText.insert(argvText.end(), args.begin(), args.end());
@@ -77,14 +83,26 @@ ChildRun RunWith(const std::vector<std::string>& args, Where in, Where out,
   place(1, out, outFile.path(), O_WRONLY | O_TRUNC);
   place(2, Where::kCaptured, errFile.path(), O_WRONLY | O_TRUNC);
 
-  // An ignored signal stays ignored in the child.
-  struct sigaction ignore = {}, previous = {};
+  // An ignored signal stays ignored in the child, and a limit on the size
+  // of the files it writes (a disk that fills up) is inherited.
+  struct sigaction ignore = {}, previous = {}, ignoreSize = {},
+                   previousSize = {};
   ignore.sa_handler = ignoreSigpipe ? SIG_IGN : SIG_DFL;
   sigaction(SIGPIPE, &ignore, &previous);
+  ignoreSize.sa_handler = SIG_IGN;
+  sigaction(SIGXFSZ, &ignoreSize, &previousSize);
+  rlimit limit{}, previousLimit{};
+  getrlimit(RLIMIT_FSIZE, &previousLimit);
+  limit = previousLimit;
+  limit.rlim_cur = fileSizeLimit;
+  setrlimit(RLIMIT_FSIZE, &limit);
   ChildRun run;
   pid_t pid = 0;
-  if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) ==
-      0) {
+  const int spawned =
+      posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+  setrlimit(RLIMIT_FSIZE, &previousLimit);
+  sigaction(SIGXFSZ, &previousSize, nullptr);
+  if (spawned == 0) {
     if (pipeEnds[1] >= 0) close(pipeEnds[1]);
     int wstatus = 0;
     if (waitpid(pid, &wstatus, 0) == pid) {
@@ -126,6 +144,9 @@ TEST(CliFailure, WriteErrorsAreReported) {
       {"places", {"--places", "Chenn"}, Where::kDevFull, false, 1, 0, full},
       {"zones, closed", {"--zones"}, Where::kClosed, false, 1, 0, closed},
       {"help, closed", {"--help"}, Where::kClosed, false, 1, 0, closed},
+      {"help, disk full", {"--help"}, Where::kDevFull, false, 1, 0, full},
+      {"version, disk full", {"--version"}, Where::kDevFull, false, 1, 0, full},
+      {"version, closed", {"--version"}, Where::kClosed, false, 1, 0, closed},
       {"batch, closed",
        {"--batch", csv.path()},
        Where::kClosed,
@@ -157,13 +178,117 @@ TEST(CliFailure, WriteErrorsAreReported) {
   }
 }
 
+// The names of the files in `folder`.
+std::vector<std::string> FilesIn(const std::string& folder) {
+  std::vector<std::string> names;
+  if (DIR* dir = opendir(folder.c_str())) {
+    while (const dirent* entry = readdir(dir)) {
+      const std::string name = entry->d_name;
+      if (name != "." && name != "..") names.push_back(name);
+    }
+    closedir(dir);
+  }
+  return names;
+}
+
+// --pdf, --png and --export-library write their file whole or not at all:
+// a disk that fills up leaves no file behind and no partial one, and says
+// why; a name is kept byte for byte, UTF-8 or not; an empty one is refused.
+TEST(CliFailure, FilesAreWrittenWholeOrNotAtAll) {
+  setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  char folderName[] = "/tmp/tarvelin_cli_files_XXXXXX";
+  ASSERT_NE(mkdtemp(folderName), nullptr);
+  const std::string folder = folderName;
+  const std::string library = folder + "/births.sqlite";
+  // A hundred births: an export larger than SQLite's own files beside it.
+  std::string rows = kHeader;
+  for (int minute = 0; minute < 100; ++minute) {
+    rows += "RAM,1980-03-15,21:" + std::to_string(10 + minute % 50) + ":" +
+            std::to_string(10 + minute / 50) + ",77:12E,28:36N,34,0\n";
+  }
+  const std::string csv = folder + "/in.csv";
+  std::ofstream(csv) << rows;
+  ASSERT_EQ(RunWith({"--import-library", csv, "--library-file", library},
+                    Where::kCaptured, Where::kCaptured)
+                .status,
+            0);
+  std::remove(csv.c_str());
+  const std::string oddName = folder + "/ram\xff\xfe.pdf";
+  const struct {
+    const char* what;
+    std::vector<std::string> args;
+    std::string file;  // what must be there afterwards, empty: nothing
+    rlim_t limit;
+    int status;
+    std::string err;
+  } cases[] = {
+      {"PDF on a full disk", With(kBirth, {"--pdf", folder + "/a.pdf"}), "",
+       16384, 1,
+       "tarvelin-cli: cannot write " + folder + "/a.pdf: File too large\n"},
+      {"PNG on a full disk", With(kBirth, {"--png", folder + "/a.png"}), "",
+       16384, 1,
+       "tarvelin-cli: cannot write " + folder + "/a.png: File too large\n"},
+      {"PDF on /dev/full", With(kBirth, {"--pdf", "/dev/full"}), "",
+       RLIM_INFINITY, 1,
+       "tarvelin-cli: cannot write /dev/full: No space left on device\n"},
+      {"PNG on /dev/full", With(kBirth, {"--png", "/dev/full"}), "",
+       RLIM_INFINITY, 1,
+       "tarvelin-cli: cannot write /dev/full: No space left on device\n"},
+      {"PDF in no folder", With(kBirth, {"--pdf", folder + "/no/a.pdf"}), "",
+       RLIM_INFINITY, 1,
+       "tarvelin-cli: cannot write " + folder +
+           "/no/a.pdf: No such file or directory\n"},
+      {"export on a full disk",
+       {"--export-library", folder + "/out.json", "--library-file", library},
+       "",
+       40000,
+       1,
+       "tarvelin-cli: cannot write " + folder + "/out.json: File too large\n"},
+      {"empty PDF name", With(kBirth, {"--pdf", ""}), "", RLIM_INFINITY, 2,
+       "tarvelin-cli: --pdf needs a file name\n"},
+      {"empty PNG name", With(kBirth, {"--png="}), "", RLIM_INFINITY, 2,
+       "tarvelin-cli: --png needs a file name\n"},
+      {"empty export name",
+       {"--export-library=", "--library-file", library},
+       "",
+       RLIM_INFINITY,
+       2,
+       "tarvelin-cli: --export-library needs a file name\n"},
+      {"a name that is not UTF-8", With(kBirth, {"--pdf", oddName}),
+       "ram\xff\xfe.pdf", RLIM_INFINITY, 0, ""},
+      {"export to a name that is not UTF-8",
+       {"--export-library", folder + "/b\xe9.csv", "--library-file", library},
+       "b\xe9.csv",
+       RLIM_INFINITY,
+       0,
+       ""},
+  };
+  for (const auto& c : cases) {
+    const ChildRun run =
+        RunWith(c.args, Where::kCaptured, Where::kCaptured, "", false, c.limit);
+    EXPECT_EQ(run.status, c.status) << c.what << ": " << run.err;
+    EXPECT_EQ(run.err, c.err) << c.what;
+    std::vector<std::string> files = FilesIn(folder);
+    files.erase(std::remove(files.begin(), files.end(), "births.sqlite"),
+                files.end());
+    EXPECT_EQ(files, c.file.empty() ? std::vector<std::string>{}
+                                    : std::vector<std::string>{c.file})
+        << c.what;
+    for (const std::string& name : files) {
+      std::remove((folder + "/" + name).c_str());
+    }
+  }
+  std::system(("rm -rf '" + folder + "'").c_str());
+}
+
 // A file that cannot be read is an error with its reason, never an empty
 // batch; so is a file without the header line.
 TEST(CliFailure, UnreadableOrHeaderlessBatchIsRefused) {
   const TempFile headerless(kRow + kRow), empty("");
   const std::string needHeader =
-      " does not start with the header line name,date,time,lon,lat,zone,dst "
-      "(the column names, in this order)\n";
+      " does not start with a header line: name,date,time,lon,lat,zone,dst, "
+      "name,date,time,lon,lat,utc_offset or name,date,time,place (the column "
+      "names, in this order)\n";
   const struct {
     const char* what;
     std::string file;

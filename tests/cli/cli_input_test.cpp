@@ -93,6 +93,9 @@ TEST(CliInput, EachBadBirthGivesItsMessageAndStatus2) {
        "Zone must be a list index from 0 to 70 (see --zones)"},
       {"zone by name", With([](Birth& b) { b.zone = "IST"; }),
        "Zone must be a list index from 0 to 70 (see --zones)"},
+      {"a name one letter too long",
+       With([](Birth& b) { b.name = std::string(101, 'A'); }),
+       "A name may have at most 100 letters and blanks"},
   };
   for (const BadBirth& c : cases) {
     const CliRun run = RunCli(c.birth.Args());
@@ -100,6 +103,16 @@ TEST(CliInput, EachBadBirthGivesItsMessageAndStatus2) {
     EXPECT_EQ(run.err, std::string(c.message) + "\n") << c.what;
     EXPECT_TRUE(run.out.empty()) << c.what << ": " << run.out;
   }
+  // An empty offset is an offset that is wrong, not a missing zone.
+  Birth offset;
+  std::vector<std::string> args = offset.Args();
+  args.resize(args.size() - 2);  // no --zone
+  args.push_back("--utc-offset=");
+  const CliRun empty = RunCli(args);
+  EXPECT_EQ(empty.status, 2);
+  EXPECT_EQ(empty.err,
+            "UTC offset must look like +05:45 or -04:30 or +05:53:20, between "
+            "-12:00 and +14:00\n");
 }
 
 TEST(CliInput, BoundaryValuesPass) {

@@ -88,7 +88,12 @@ TEST(CliJson, DelhiBirthHasEveryKeyOfTheRightKind) {
                                                "hora_lagna",
                                                "ascendant_sign",
                                                "attributes",
-                                               "notice"}));
+                                               "notice",
+                                               "nearest_place"}));
+  // Coordinates given without --place are named by the nearest place.
+  EXPECT_EQ(r["nearest_place"]["text"].text,
+            "near Defence Colony, National Capital Territory of Delhi, India, "
+            "5 km");
 
   const Json& input = r["input"];
   EXPECT_EQ(Keys(input),

@@ -4,6 +4,8 @@
 // 3 and is left alone, and flags that do not go together are refused.
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "cli_runner.h"
 
@@ -46,22 +48,26 @@ TEST_F(CliLibrary, AnExportedListRunsThroughBatchAsTheOriginalDoes) {
                       "GITA,1975-07-01,06:00,85:19E,27:42N,71,0\n"
                       "GITA,1975-07-01,06:00,85:19E\n");
   const CliRun imported = Run({"--import-library", Path("in.csv")});
-  EXPECT_EQ(imported.status, 1);  // a row was refused
+  // What was done on the output; each refused row on standard error.
+  EXPECT_EQ(imported.status, 1);
   EXPECT_EQ(Lines(imported.out),
             (std::vector<std::string>{
                 "row 2 RAM: added as #1", "row 3 SITA: added as #2",
                 "row 4 UMA: added as #3",
                 "row 5 RAM: skipped as a duplicate (same name, date, time "
                 "and place as #1)",
-                "row 6 GITA: refused: Please Enter Correct Date Or Month!",
-                "row 8 GITA: refused: Please Enter Value Between 0 And 59 in "
-                "the  Minute of Longitude",
-                "row 9 GITA2: refused: Please Enter only Letters",
-                "row 10 GITA: refused: Zone must be a list index from 0 to 70 "
-                "(see --zones)",
-                "row 11: refused: expected 7 fields "
-                "name,date,time,lon,lat,zone,dst, found 4",
                 "3 added, 1 skipped as duplicates, 5 refused"}));
+  EXPECT_EQ(Lines(imported.err),
+            (std::vector<std::string>{
+                "tarvelin-cli: row 6 GITA: refused: Please Enter Correct Date "
+                "Or Month!",
+                "tarvelin-cli: row 8 GITA: refused: Please Enter Value Between "
+                "0 And 59 in the  Minute of Longitude",
+                "tarvelin-cli: row 9 GITA2: refused: Please Enter only Letters",
+                "tarvelin-cli: row 10 GITA: refused: Zone must be a list index "
+                "from 0 to 70 (see --zones)",
+                "tarvelin-cli: row 11: refused: expected 7 fields "
+                "name,date,time,lon,lat,zone,dst, found 4"}));
 
   const CliRun listed = Run({"--library", "s"});
   EXPECT_EQ(listed.status, 0);
@@ -140,6 +146,131 @@ TEST_F(CliLibrary, ADamagedLibraryIsReportedAndLeftAlone) {
   EXPECT_EQ(listed.status, 0);
   EXPECT_NE(listed.err.find("no birth library"), std::string::npos);
   EXPECT_NE(system(("test -e '" + Path("missing") + "'").c_str()), 0);
+}
+
+const std::vector<std::string> kRam = {
+    "--name", "RAM",    "--date", "1980-03-15", "--time", "21:05:30",
+    "--lon",  "77:12E", "--lat",  "28:36N",     "--zone", "34"};
+
+std::vector<std::string> With(std::vector<std::string> args,
+                              const std::vector<std::string>& more) {
+  args.insert(args.end(), more.begin(), more.end());
+  return args;
+}
+
+// Import and export: 2 for a file given that cannot be read or is wrong,
+// 1 when not everything went out (each birth or row named on standard
+// error), with the system's reason in every message.
+TEST_F(CliLibrary, ImportAndExportFollowTheExitRule) {
+  ASSERT_EQ(Run(With(kRam, {"--save"})).status, 0);
+  ASSERT_EQ(Run({"--name", "NEPAL", "--date", "1980-03-15", "--time",
+                 "21:05:30", "--lon", "85:19E", "--lat", "27:42N",
+                 "--utc-offset", "+05:45", "--save"})
+                .status,
+            0);
+  ASSERT_EQ(mkdir(Path("folder.json").c_str(), 0755), 0);
+  Write("junk.json", "{\"births\": [");
+  const struct {
+    const char* what;
+    std::vector<std::string> args;
+    int status;
+    std::string err;
+  } cases[] = {
+      {"missing JSON",
+       {"--import-library", Path("none.json")},
+       2,
+       "tarvelin-cli: cannot read " + Path("none.json") +
+           ": No such file or directory\n"},
+      {"missing CSV",
+       {"--import-library", Path("none.csv")},
+       2,
+       "tarvelin-cli: cannot read " + Path("none.csv") +
+           ": No such file or directory\n"},
+      {"JSON that cannot be read",
+       {"--import-library", Path("folder.json")},
+       2,
+       "tarvelin-cli: cannot read " + Path("folder.json") +
+           ": Is a directory\n"},
+      {"no JSON",
+       {"--import-library", Path("junk.json")},
+       2,
+       "tarvelin-cli: " + Path("junk.json") +
+           " is not JSON (unterminated array at byte 12)\n"},
+      {"export into no folder",
+       {"--export-library", Path("no/out.csv")},
+       1,
+       "tarvelin-cli: cannot write " + Path("no/out.csv") +
+           ": No such file or directory\n"},
+      {"export leaving a birth out",
+       {"--export-library", Path("out.csv")},
+       1,
+       "tarvelin-cli: left out #2 NEPAL, 1980-03-15 21:05:30, (27:42N "
+       "85:19E): the exact UTC offset +05:45 is no zone-list entry's, so "
+       "the --batch columns cannot hold it (export to JSON keeps it)\n"},
+  };
+  for (const auto& c : cases) {
+    const CliRun run = Run(c.args);
+    EXPECT_EQ(run.status, c.status) << c.what;
+    EXPECT_EQ(run.err, c.err) << c.what;
+  }
+  EXPECT_EQ(Lines(ReadWhole(Path("out.csv"))).size(), 2u);
+}
+
+// Reading a library needs no write access; saving says why it cannot save.
+// Run as a user without root's rights where the test runs as root.
+TEST_F(CliLibrary, AReadOnlyFolderIsReadAndSavingSaysWhy) {
+  std::vector<std::string> asUser;
+  if (geteuid() == 0) {
+    asUser = {"/usr/bin/setpriv", "--reuid=65534", "--regid=65534",
+              "--clear-groups", TARVELIN_CLI};
+  }
+  const std::string folder = Path("shelf");
+  ASSERT_EQ(chmod(dir_.c_str(), 0755), 0);
+  ASSERT_EQ(mkdir(folder.c_str(), 0777), 0);
+  ASSERT_EQ(chmod(folder.c_str(), 0777), 0);
+  const auto run = [&](std::vector<std::string> args) {
+    args.push_back("--library-file");
+    args.push_back(folder + "/births.sqlite");
+    if (asUser.empty()) return RunCli(args);
+    return RunCommand(With(asUser, args));
+  };
+  ASSERT_EQ(run(With(kRam, {"--save"})).status, 0);
+  ASSERT_EQ(chmod(folder.c_str(), 0555), 0);
+  const CliRun listed = run({"--library"});
+  EXPECT_EQ(listed.status, 0) << listed.err;
+  EXPECT_EQ(listed.out, "#1 RAM, 1980-03-15 21:05:30, (28:36N 77:12E)\n");
+  const CliRun opened = run({"--from-library", "RAM", "--json"});
+  EXPECT_EQ(opened.status, 0) << opened.err;
+  EXPECT_EQ(opened.out, RunCli(With(kRam, {"--json"})).out);
+  const CliRun saved =
+      run({"--name", "SITA", "--date", "1980-03-15", "--time", "21:05:30",
+           "--lon", "77:12E", "--lat", "28:36N", "--zone", "34", "--save"});
+  EXPECT_EQ(saved.status, 3);
+  EXPECT_EQ(saved.err, "tarvelin-cli: The birth library \"" + folder +
+                           "/births.sqlite\" can be read but not changed: its "
+                           "folder is read-only, and SQLite keeps its journal "
+                           "there; nothing is saved.\n");
+  chmod(folder.c_str(), 0755);
+}
+
+// File names are the bytes given, UTF-8 or not.
+TEST_F(CliLibrary, FileNamesKeepTheirBytes) {
+  const std::string library = Path(
+      "b\xe9"
+      "b\xff.sqlite");
+  ASSERT_EQ(RunCli(With(kRam, {"--save", "--library-file", library})).status,
+            0);
+  EXPECT_EQ(ReadWhole(library).substr(0, 15), "SQLite format 3");
+  const std::string exported = Path("out\xfe.json");
+  const CliRun run =
+      RunCli({"--export-library", exported, "--library-file", library});
+  EXPECT_EQ(run.status, 0) << run.err;
+  const CliRun imported = RunCli(
+      {"--import-library", exported, "--library-file", Path("other.sqlite")});
+  EXPECT_EQ(imported.status, 0) << imported.err;
+  EXPECT_EQ(imported.out,
+            "row 1 RAM: added as #1\n1 added, 0 skipped as "
+            "duplicates, 0 refused\n");
 }
 
 TEST_F(CliLibrary, FlagsThatDoNotGoTogetherAreRefused) {

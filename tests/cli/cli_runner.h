@@ -54,11 +54,10 @@ class TempFile {
   std::string path_;
 };
 
-// Runs TARVELIN_CLI with `args`; standard input is empty.
-inline CliRun RunCli(const std::vector<std::string>& args) {
+// Runs the program `command[0]` with the rest as its arguments; standard
+// input is empty.
+inline CliRun RunCommand(std::vector<std::string> argvText) {
   TempFile out, err;
-  std::vector<std::string> argvText = {TARVELIN_CLI};
-  argvText.insert(argvText.end(), args.begin(), args.end());
   std::vector<char*> argv;
   for (std::string& a : argvText) argv.push_back(a.data());
   argv.push_back(nullptr);
@@ -83,6 +82,13 @@ inline CliRun RunCli(const std::vector<std::string>& args) {
   run.out = ReadWhole(out.path());
   run.err = ReadWhole(err.path());
   return run;
+}
+
+// Runs TARVELIN_CLI with `args`; standard input is empty.
+inline CliRun RunCli(const std::vector<std::string>& args) {
+  std::vector<std::string> command = {TARVELIN_CLI};
+  command.insert(command.end(), args.begin(), args.end());
+  return RunCommand(std::move(command));
 }
 
 inline std::vector<std::string> Lines(const std::string& text) {

@@ -3,9 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <string>
 #include <vector>
 
+#include "atlas/atlas_table.h"
+#include "atlas/place_text.h"
+#include "present/quantity_text.h"
 #include "tables/zone_table.h"
 
 namespace tarvelin {
@@ -27,67 +31,202 @@ AtlasCity FirstCity(const std::string& query) {
   return cities.empty() ? AtlasCity{} : cities.front();
 }
 
-// --- cities -----------------------------------------------------------------
-
-TEST(AtlasCities, TakeExactNamesFirstThenTheMostPopulous) {
-  struct Case {
-    const char* query;
-    const char* firstLabel;
-    const char* zone;
-  };
-  const Case cases[] = {
-      {"New Delhi", "New Delhi, National Capital Territory of Delhi, India",
-       "Asia/Kolkata"},
-      {"new delhi", "New Delhi, National Capital Territory of Delhi, India",
-       "Asia/Kolkata"},
-      {"London", "London, England, United Kingdom", "Europe/London"},
-      {"London, Canada", "London, Ontario, Canada", "America/Toronto"},
-      {"London, UK", "London, England, United Kingdom", "Europe/London"},
-      {"Springfield, Illinois",
-       "Springfield, Illinois, United States of America", "America/Chicago"},
-      // York, England is smaller than New York but is named exactly.
-      {"York", "York, England, United Kingdom", "Europe/London"},
-      {"Sao Paulo", "S\u00e3o Paulo, S\u00e3o Paulo, Brazil",
-       "America/Sao_Paulo"},
-      {"Chennai, Tamil Nadu, India", "Chennai, Tamil Nadu, India",
-       "Asia/Kolkata"},
-  };
-  for (const Case& c : cases) {
-    const AtlasCity city = FirstCity(c.query);
-    EXPECT_EQ(CityLabel(city), c.firstLabel) << "query \"" << c.query << "\"";
-    EXPECT_EQ(city.ianaZone, c.zone) << "query \"" << c.query << "\"";
-  }
-}
-
-TEST(AtlasCities, OfferEveryCityBeginningWithWhatIsTyped) {
-  const std::vector<AtlasCity> cities = FindCities("Chenn");
+std::vector<std::string> Labels(const std::vector<AtlasCity>& cities) {
   std::vector<std::string> labels;
   for (const AtlasCity& city : cities) labels.push_back(CityLabel(city));
-  ASSERT_FALSE(labels.empty());
-  EXPECT_EQ(labels.front(), "Chennai, Tamil Nadu, India");
-  for (const std::string& label : labels) {
-    EXPECT_EQ(label.rfind("Chenn", 0), 0u) << label;
-  }
-  EXPECT_LE(FindCities("New", 5).size(), 5u);
+  return labels;
 }
 
-TEST(AtlasCities, UnknownPlaceFindsNothingButOffersNearNames) {
+// --- comparing names --------------------------------------------------------
+
+TEST(AtlasNames, TextsAreComparedWithoutCaseAccentsAndPunctuation) {
+  const struct {
+    const char* typed;
+    const char* folded;
+  } cases[] = {
+      {"Z\u00fcrich", "zurich"},
+      {"  S\u00e3o   PAULO ", "sao paulo"},
+      {"St. Petersburg", "st petersburg"},
+      {"Washington, D.C.", "washington dc"},
+      {"Saint-Denis", "saint denis"},
+      {"N'Djamena", "ndjamena"},
+      {"\u0141\u00f3d\u017a", "lodz"},
+      {"\u00c6r\u00f8sk\u00f8bing", "aeroskobing"},
+      {"\uff2c\uff4f\uff4e\uff44\uff4f\uff4e", "london"},  // full width
+      {"\u041c\u043e\u0441\u043a\u0432\u0430",
+       "\u043c\u043e\u0441\u043a\u0432\u0430"},
+      {"\u0419\u043e\u0448\u043a\u0430\u0440-\u041e\u043b\u0430",
+       "\u0438\u043e\u0448\u043a\u0430\u0440 \u043e\u043b\u0430"},  // й = и
+      {"...", ""},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(FoldedPlaceText(std::string(c.typed)), c.folded) << c.typed;
+  }
+  // Marks that make another name stay: the vowel signs of Indian scripts,
+  // Japanese voicing.
+  const std::pair<const char*, const char*> different[] = {
+      {"\u092e\u0941\u0902\u092c\u0908", "\u092e\u092c\u0908"},  // मुंबई, मबई
+      {"\u304c", "\u304b"},                                      // が, か
+  };
+  for (const auto& [one, other] : different) {
+    EXPECT_NE(FoldedPlaceText(std::string(one)),
+              FoldedPlaceText(std::string(other)))
+        << one;
+  }
+  EXPECT_EQ(FoldedNameVariants("st petersburg"),
+            std::vector<std::string>{"saint petersburg"});
+  EXPECT_EQ(FoldedNameVariants("sainte foy les lyon"),
+            std::vector<std::string>{"ste foy les lyon"});
+  EXPECT_TRUE(FoldedNameVariants("stockholm").empty());
+}
+
+// --- finding places ---------------------------------------------------------
+
+TEST(AtlasPlaces, TheFileHoldsEveryPlaceOfTheList) {
+  EXPECT_EQ(AtlasProblem(), "");
+  EXPECT_GT(AtlasPlaceCount(), 199000u);
+  EXPECT_LT(AtlasPlaceCount(), 201000u);
+}
+
+// What a user types, in any script and spelling, and the place it must find
+// first, as the City box offers it and as --place takes it.
+TEST(AtlasPlaces, NamesInEveryScriptAndSpellingFindThePlace) {
+  const struct {
+    const char* typed;
+    const char* label;
+  } cases[] = {
+      {"\u092e\u0941\u0902\u092c\u0908", "Mumbai, Maharashtra, India"},
+      {"\u091a\u0947\u0928\u094d\u0928\u0908", "Chennai, Tamil Nadu, India"},
+      {"\u5317\u4eac", "Beijing, Beijing Municipality, China"},
+      {"\u041c\u043e\u0441\u043a\u0432\u0430", "Moscow, Moscow, Russia"},
+      {"\u6771\u4eac", "Tokyo, Tokyo, Japan"},
+      {"\u0627\u0644\u0642\u0627\u0647\u0631\u0629",
+       "Cairo, Cairo Governorate, Egypt"},
+      // Former and local names.
+      {"Bombay", "Mumbai, Maharashtra, India"},
+      {"bombay, india", "Mumbai, Maharashtra, India"},
+      {"Madras", "Chennai, Tamil Nadu, India"},
+      {"Calcutta", "Kolkata, State of West Bengal, India"},
+      {"Peking", "Beijing, Beijing Municipality, China"},
+      {"Peiping", "Beijing, Beijing Municipality, China"},
+      {"Gurugram", "Gurgaon, Haryana, India"},
+      {"Saigon", "Ho Chi Minh City, Ho Chi Minh City, Vietnam"},
+      {"Kiev", "Kyiv, Kyiv City, Ukraine"},
+      {"MUENCHEN", "Munich, Bavaria, Germany"},
+      {"Kobenhavn", "Copenhagen, Capital Region, Denmark"},
+      {"Zurich", "Z\u00fcrich, Canton of Zurich, Switzerland"},
+      {"New Delhi", "New Delhi, National Capital Territory of Delhi, India"},
+      {"New Delhi, Delhi",  // whole words of the division
+       "New Delhi, National Capital Territory of Delhi, India"},
+      // The places the old atlas did not know.
+      {"Sringeri", "Sringeri, Karnataka, India"},
+      {"Puttaparthi", "Puttaparthi, Andhra Pradesh, India"},
+      {"Navi Mumbai", "Navi Mumbai, Maharashtra, India"},
+      {"Kalgoorlie", "Kalgoorlie, Western Australia, Australia"},
+      {"Katherine, Australia", "Katherine, Northern Territory, Australia"},
+      {"Killarney, Ireland", "Cill Airne, Munster, Ireland"},
+      // Qualifiers: divisions, postal abbreviations, countries, codes, and
+      // the last words without a comma.
+      {"Springfield, IL", "Springfield, Illinois, United States of America"},
+      {"Springfield IL", "Springfield, Illinois, United States of America"},
+      {"Portland, OR", "Portland, Oregon, United States of America"},
+      {"Montreal, QC", "Montr\u00e9al, Quebec, Canada"},
+      {"London, Canada", "London, Ontario, Canada"},
+      {"London, UK", "London, England, United Kingdom"},
+      {"Sringeri India", "Sringeri, Karnataka, India"},
+      {"San Jose Costa Rica", "San Jos\u00e9, San Jos\u00e9, Costa Rica"},
+      {"Chennai, Tamil Nadu, IN", "Chennai, Tamil Nadu, India"},
+      {"New York City", "New York City, New York, United States of America"},
+      {"NYC", "New York City, New York, United States of America"},
+      {"Washington, D.C.",
+       "Washington, District of Columbia, United States of America"},
+      {"Saint Louis", "St. Louis, Missouri, United States of America"},
+      {"St Louis", "St. Louis, Missouri, United States of America"},
+  };
+  for (const auto& c : cases) {
+    const std::vector<AtlasCity> named = CitiesNamed(c.typed);
+    ASSERT_FALSE(named.empty()) << c.typed;
+    EXPECT_EQ(CityLabel(named.front()), c.label) << c.typed;
+    EXPECT_EQ(CityLabel(FirstCity(c.typed)), c.label) << c.typed;
+  }
+}
+
+TEST(AtlasPlaces, WholeNamesFirstThenTheMostPopulous) {
+  // Ambiguous and said so: Russia's city first, Florida's second.
+  const std::vector<std::string> petersburg =
+      Labels(CitiesNamed("St. Petersburg"));
+  ASSERT_GE(petersburg.size(), 2u);
+  EXPECT_EQ(petersburg[0], "Saint Petersburg, Saint Petersburg, Russia");
+  EXPECT_EQ(petersburg[1], "St. Petersburg, Florida, United States of America");
+  const PlaceLookup lookup = LookUpPlace("St. Petersburg", {1990, 1, 1, 12});
+  const std::optional<std::string> shared =
+      SharedNameMessage("St. Petersburg", lookup);
+  ASSERT_TRUE(shared);
+  EXPECT_EQ(shared->rfind("\"St. Petersburg\" names", 0), 0u) << *shared;
+  EXPECT_NE(shared->find("Saint Petersburg, Saint Petersburg, Russia, the "
+                         "most populous, was taken"),
+            std::string::npos)
+      << *shared;
+
+  // A misspelling that is a town's name too still offers the large city.
+  const std::vector<std::string> offered = Labels(FindCities("Pittsburg", 5));
+  EXPECT_NE(std::find(offered.begin(), offered.end(),
+                      "Pittsburgh, Pennsylvania, United States of America"),
+            offered.end());
+  const std::optional<std::string> pittsburg = SharedNameMessage(
+      "Pittsburg", LookUpPlace("Pittsburg", {1990, 1, 1, 12}));
+  ASSERT_TRUE(pittsburg);
+  EXPECT_NE(pittsburg->find("Pittsburgh, Pennsylvania"), std::string::npos)
+      << *pittsburg;
+
+  // York, England is smaller than New York but is named exactly; a word
+  // inside a name counts too.
+  const std::vector<std::string> york = Labels(FindCities("York", 15));
+  ASSERT_FALSE(york.empty());
+  EXPECT_EQ(york.front(), "York, England, United Kingdom");
+  EXPECT_NE(std::find(york.begin(), york.end(),
+                      "New York City, New York, United States of America"),
+            york.end());
+  // The only Chennai, though it has many names.
+  EXPECT_EQ(CitiesNamed("Chennai").size(), 1u);
+}
+
+TEST(AtlasPlaces, BeginningsOfNamesAreOffered) {
+  const std::vector<std::string> chenn = Labels(FindCities("Chenn"));
+  ASSERT_GE(chenn.size(), 2u);
+  EXPECT_EQ(chenn.front(), "Chennai, Tamil Nadu, India");
+  EXPECT_EQ(chenn[1].rfind("Chenn", 0), 0u) << chenn[1];
+  EXPECT_EQ(FindCities("New", 5).size(), 5u);
+  // A former name by its beginning; but not from three letters, which begin
+  // too many other names ("Lungsod ng Mumbai").
+  EXPECT_EQ(CityLabel(FirstCity("Bomb")), "Mumbai, Maharashtra, India");
+  for (const AtlasCity& city : FindCities("Lun", 15)) {
+    EXPECT_NE(city.name, "Mumbai");
+  }
+  // In another script: the first letters.
+  EXPECT_EQ(CityLabel(FirstCity("\u041c\u043e\u0441\u043a")),
+            "Moscow, Moscow, Russia");
+  // Prefixes are offered while typing, never taken by --place.
+  EXPECT_TRUE(CitiesNamed("Chenn").empty());
+}
+
+TEST(AtlasPlaces, UnknownPlaceFindsNothingButOffersNearNames) {
   EXPECT_TRUE(FindCities("Xyzzyville").empty());
   EXPECT_TRUE(FindCities("London, Atlantis").empty());
   EXPECT_TRUE(FindCities("  ").empty());
+  EXPECT_TRUE(FindCities(",,,").empty());
   EXPECT_TRUE(ClosestCityLabels("Xyzzyville").empty());
-
-  struct Case {
+  const struct {
     const char* typo;
     const char* offered;
-  };
-  const Case cases[] = {
-      {"Londn", "London, England, United Kingdom"},
+  } cases[] = {
+      {"Lonndon", "London, England, United Kingdom"},
       {"Kathmanduu", "Kathmandu, Bagmati Province, Nepal"},
-      {"Chenai, India", "Chennai, Tamil Nadu, India"},
+      {"Cathmandu", "Kathmandu, Bagmati Province, Nepal"},  // sounds alike
+      {"Chennnai, India", "Chennai, Tamil Nadu, India"},
   };
-  for (const Case& c : cases) {
-    EXPECT_TRUE(FindCities(c.typo).empty()) << c.typo;
+  for (const auto& c : cases) {
+    EXPECT_TRUE(CitiesNamed(c.typo).empty()) << c.typo;
     const std::vector<std::string> offered = ClosestCityLabels(c.typo);
     ASSERT_FALSE(offered.empty()) << c.typo;
     EXPECT_EQ(offered.front(), c.offered) << c.typo;
@@ -95,14 +234,87 @@ TEST(AtlasCities, UnknownPlaceFindsNothingButOffersNearNames) {
   }
 }
 
-// Every zone the atlas names must be one the system's database can answer
-// for, or a found city could not be timed (links such as Europe/Kiev count).
-TEST(AtlasCities, EveryZoneIsKnownToTheTimeZoneDatabase) {
+// Every zone the atlas file names must be one the system's time-zone
+// database answers for, or a place found could not be timed.
+TEST(AtlasPlaces, EveryZoneOfTheFileIsInTheTimeZoneDatabase) {
   const std::vector<std::string> zones = AtlasZoneNames();
-  EXPECT_GT(zones.size(), 300u);
+  EXPECT_GT(zones.size(), 350u);
   for (const std::string& zone : zones) {
     EXPECT_TRUE(ZoneAtLocalTime(zone, {2000, 1, 1, 12, 0, 0})) << zone;
   }
+}
+
+// The zones the source gave these places do not serve their countries:
+// the atlas has the country's own.
+TEST(AtlasPlaces, ZonesFitTheirCountry) {
+  EXPECT_EQ(FirstCity("Quvasoy").ianaZone, "Asia/Tashkent");
+  EXPECT_EQ(FirstCity("Ciudad Juarez").ianaZone, "America/Ciudad_Juarez");
+  // A principal city of a zone that the list lacks is added.
+  EXPECT_EQ(FirstCity("Lord Howe").ianaZone, "Australia/Lord_Howe");
+}
+
+TEST(AtlasPlaces, NearestPlaceToCoordinates) {
+  // A place's own position finds it, in every quarter of the globe.
+  for (const char* query :
+       {"Sringeri", "New York City", "Sao Paulo", "Labasa", "Hobart"}) {
+    const AtlasCity city = FirstCity(query);
+    const std::optional<NearPlace> near =
+        NearestPlace(city.latitudeDegrees, city.longitudeDegrees);
+    ASSERT_TRUE(near) << query;
+    EXPECT_EQ(CityLabel(near->city), CityLabel(city)) << query;
+    EXPECT_LT(near->kilometres, 0.01) << query;
+  }
+  const struct {
+    double latitude, longitude;
+    const char* label;  // nullptr: none near enough
+    double kilometres;
+  } cases[] = {
+      // 1.5 minutes of latitude north of Sringeri.
+      {13.41667 + 0.025, 75.25, "Sringeri, Karnataka, India", 2.9},
+      // Across the date line: Labasa lies at 179.38 degrees east.
+      {-16.80, -179.99, "Labasa, Northern, Fiji", 80.5},
+      {0, -150, nullptr, 0},    // the Pacific
+      {89.9, 0, nullptr, 0},    // the North Pole
+      {-89.9, 10, nullptr, 0},  // the South Pole
+  };
+  for (const auto& c : cases) {
+    const std::optional<NearPlace> near = NearestPlace(c.latitude, c.longitude);
+    const std::string where =
+        std::to_string(c.latitude) + "," + std::to_string(c.longitude);
+    if (!c.label) {
+      EXPECT_FALSE(near) << where;
+      continue;
+    }
+    ASSERT_TRUE(near) << where;
+    EXPECT_EQ(CityLabel(near->city), c.label) << where;
+    EXPECT_NEAR(near->kilometres, c.kilometres, 1.0) << where;
+  }
+  NearPlace three{FirstCity("Sringeri"), 3.4};
+  EXPECT_EQ(NearPlaceText(three), "near Sringeri, Karnataka, India, 3 km");
+  three.kilometres = 0.4;
+  EXPECT_EQ(NearPlaceText(three),
+            "near Sringeri, Karnataka, India, under 1 km");
+}
+
+// A file that is not an atlas file, or is cut short, is refused whole.
+TEST(AtlasPlaces, DamagedFileIsRefused) {
+  atlas_file::Header header{};
+  std::memcpy(header.magic, atlas_file::kMagic, sizeof header.magic);
+  header.byteOrder = atlas_file::kByteOrderMark;
+  header.version = atlas_file::kVersion;
+  header.placeCount = 10;
+  std::vector<unsigned char> bytes(sizeof header);
+  std::memcpy(bytes.data(), &header, sizeof header);
+  atlas_file::Table table;
+  std::string problem;
+  EXPECT_FALSE(table.Open(bytes.data(), bytes.size(), problem));
+  EXPECT_EQ(problem, "it is cut short or damaged");
+  bytes[0] = 'X';
+  EXPECT_FALSE(table.Open(bytes.data(), bytes.size(), problem));
+  EXPECT_EQ(problem, "it is not an atlas file");
+  EXPECT_FALSE(table.Open(bytes.data(), 10, problem));
+  EXPECT_EQ(table.placeCount(), 0u);
+  EXPECT_EQ(table.Text(0), "");
 }
 
 // --- the zone at a birth ----------------------------------------------------
@@ -175,6 +387,45 @@ TEST(AtlasZone, OffsetDaylightSavingAndEntryAtTheBirth) {
        0,
        0,
        false,
+       "Greenwich Mean Time,GMT,0.0"},
+      // Late in the summer, when half a year either way is summer too.
+      {"Dublin",
+       {2020, 10, 20, 12, 0, 0},
+       kHour,
+       0,
+       true,
+       "Greenwich Mean Time,GMT,0.0"},
+      {"Dublin",
+       {2020, 4, 1, 12, 0, 0},
+       kHour,
+       0,
+       true,
+       "Greenwich Mean Time,GMT,0.0"},
+      // Namibia's winter time (1994-2017) was the negative saving.
+      {"Windhoek",
+       {2000, 7, 1, 12, 0, 0},
+       kHour,
+       kHour,
+       false,
+       "Central European Time,CET,+1.0"},
+      {"Windhoek",
+       {2000, 1, 1, 12, 0, 0},
+       2 * kHour,
+       kHour,
+       true,
+       "Central European Time,CET,+1.0"},
+      // Casablanca sets its clocks back for Ramadan.
+      {"Casablanca",
+       {2019, 5, 15, 12, 0, 0},
+       0,
+       0,
+       false,
+       "Greenwich Mean Time,GMT,0.0"},
+      {"Casablanca",
+       {2019, 12, 1, 12, 0, 0},
+       kHour,
+       0,
+       true,
        "Greenwich Mean Time,GMT,0.0"},
       // The name, not the list order, picks New Zealand over the date line.
       {"Auckland",
@@ -366,15 +617,16 @@ TEST(AtlasZone, ClockChangesAreReadExplicitly) {
     CivilDateTime otherUniversal;
   };
   const Case cases[] = {
-      // 02:30 never showed in New York on 8 March 2015: read on the clocks
-      // after the change; on those before it, it would be an hour later.
+      // 02:30 never showed in New York on 8 March 2015: read with the offset
+      // before the change, which moves it forward by the gap to 03:30 EDT;
+      // on the clocks after the change it would be an hour earlier.
       {"America/New_York",
        {2015, 3, 8, 2, 30, 0},
        LocalTimeFit::Skipped,
-       -4 * kHour,
-       {2015, 3, 8, 6, 30, 0},
        -5 * kHour,
-       {2015, 3, 8, 7, 30, 0}},
+       {2015, 3, 8, 7, 30, 0},
+       -4 * kHour,
+       {2015, 3, 8, 6, 30, 0}},
       // 01:30 showed twice on 7 November 2010: the first showing, still in
       // daylight saving.
       {"America/New_York",
@@ -394,10 +646,10 @@ TEST(AtlasZone, ClockChangesAreReadExplicitly) {
       {"Europe/London",
        {1990, 3, 25, 1, 30, 0},
        LocalTimeFit::Skipped,
-       kHour,
-       {1990, 3, 25, 0, 30, 0},
        0,
-       {1990, 3, 25, 1, 30, 0}},
+       {1990, 3, 25, 1, 30, 0},
+       kHour,
+       {1990, 3, 25, 0, 30, 0}},
       {"Europe/London",
        {1990, 10, 28, 1, 30, 0},
        LocalTimeFit::Repeated,
@@ -417,10 +669,18 @@ TEST(AtlasZone, ClockChangesAreReadExplicitly) {
       {"Australia/Sydney",
        {2001, 10, 28, 2, 30, 0},
        LocalTimeFit::Skipped,
-       11 * kHour,
-       {2001, 10, 27, 15, 30, 0},
        10 * kHour,
-       {2001, 10, 27, 16, 30, 0}},
+       {2001, 10, 27, 16, 30, 0},
+       11 * kHour,
+       {2001, 10, 27, 15, 30, 0}},
+      // Lord Howe Island moves its clocks by half an hour.
+      {"Australia/Lord_Howe",
+       {2001, 10, 28, 2, 15, 0},
+       LocalTimeFit::Skipped,
+       10 * kHour + 30 * kMinute,
+       {2001, 10, 27, 15, 45, 0},
+       11 * kHour,
+       {2001, 10, 27, 15, 15, 0}},
   };
   for (const Case& c : cases) {
     const std::string where =
@@ -512,141 +772,12 @@ TEST(AtlasPlace, ClockChangesAreToldToTheUser) {
   EXPECT_EQ(ClockChangeMessage(PlaceAtBirth(london, {1990, 3, 25, 1, 30})),
             "The clocks at London, England, United Kingdom skipped 01:30 on "
             "the birth date (they were set forward); the birth time is read "
-            "on the clocks after the change, UTC+01:00.");
+            "with the offset before the change, UTC+00:00, which moves it "
+            "forward by the gap to 02:30 on the clocks after it (UTC+01:00).");
   EXPECT_EQ(ClockChangeMessage(PlaceAtBirth(london, {1990, 10, 28, 1, 5})),
             "The clocks at London, England, United Kingdom showed 01:05 twice "
             "on the birth date (they were set back); the birth time is read "
             "as the first of the two, UTC+01:00.");
-}
-
-// --- names people use -------------------------------------------------------
-
-TEST(AtlasNames, OtherNamesFindTodaysCity) {
-  struct Case {
-    const char* query;
-    const char* label;
-  };
-  const Case cases[] = {
-      {"Bombay", "Mumbai, Maharashtra, India"},
-      {"bombay, india", "Mumbai, Maharashtra, India"},
-      {"Madras", "Chennai, Tamil Nadu, India"},
-      {"Calcutta", "Kolkata, State of West Bengal, India"},
-      {"Bangalore", "Bengaluru, Karnataka, India"},
-      {"Poona", "Pune, Maharashtra, India"},
-      {"Benares", "Varanasi, State of Uttar Pradesh, India"},
-      {"Peking", "Beijing, Beijing Municipality, China"},
-      // Canton, Ohio and others share the name; Guangzhou is the largest.
-      {"Canton", "Guangzhou, Guangdong, China"},
-      {"Canton, Ohio", "Canton, Ohio, United States of America"},
-      {"Saigon", "Ho Chi Minh City, Ho Chi Minh City, Vietnam"},
-      {"Rangoon", "Yangon, Rangoon, Myanmar"},
-      {"Kiev", "Kyiv, Kyiv City, Ukraine"},
-      {"M\u00fcnchen", "Munich, Bavaria, Germany"},
-      {"Munchen", "Munich, Bavaria, Germany"},  // accents optional
-      {"MUENCHEN", "Munich, Bavaria, Germany"},
-      {"K\u00f6ln", "Cologne, North Rhine-Westphalia, Germany"},
-      {"Wien", "Vienna, Vienna, Austria"},
-      {"Praha", "Prague, Hlavn\u00ed m\u011bsto Praha, Czech Republic"},
-      {"Lisboa", "Lisbon, Lisbon District, Portugal"},
-      {"Moskva", "Moscow, Moscow, Russia"},
-      {"Kobenhavn", "Copenhagen, Capital Region, Denmark"},
-      {"K\u00f8benhavn", "Copenhagen, Capital Region, Denmark"},
-      {"Sonderborg", "S\u00f8nderborg, Region South Denmark, Denmark"},
-      // Not in the atlas, but the principal city of a zone.
-      {"Singapore", "Singapore, Singapore"},
-  };
-  for (const Case& c : cases) {
-    const std::vector<AtlasCity> named = CitiesNamed(c.query);
-    ASSERT_FALSE(named.empty()) << c.query;
-    EXPECT_EQ(CityLabel(named.front()), c.label) << c.query;
-    // The list offered while typing has it too, first.
-    EXPECT_EQ(CityLabel(FirstCity(c.query)), c.label) << c.query;
-  }
-  const AtlasCity singapore = CitiesNamed("Singapore").front();
-  EXPECT_EQ(singapore.ianaZone, "Asia/Singapore");
-  EXPECT_NEAR(singapore.latitudeDegrees, 1 + 17.0 / 60, 1e-9);
-  EXPECT_NEAR(singapore.longitudeDegrees, 103 + 51.0 / 60, 1e-9);
-}
-
-// A wrong target in the alias table would silently find nothing.
-TEST(AtlasNames, EveryAliasNamesOneAtlasCity) {
-  EXPECT_GE(kCityAliasCount, 40u);
-  for (std::size_t i = 0; i < kCityAliasCount; ++i) {
-    const CityAlias& alias = kCityAliases[i];
-    const std::vector<AtlasCity> named =
-        CitiesNamed(std::string(alias.alias) + ", " + alias.countryCode);
-    ASSERT_EQ(named.size(), 1u) << alias.alias;
-    EXPECT_EQ(named.front().name, alias.city) << alias.alias;
-  }
-}
-
-// A zone's city under another name, or listed twice, is not added again.
-TEST(AtlasNames, EachPlaceIsListedOnce) {
-  for (const char* query : {"Ho Chi Minh", "Chennai", "Kyiv"}) {
-    EXPECT_EQ(FindCities(query).size(), 1u) << query;
-  }
-  for (const AtlasCity& city : ZoneCitiesNotInAtlas()) {
-    EXPECT_EQ(CitiesNamed(city.name + ", " + city.countryCode).size(), 1u)
-        << CityLabel(city);
-  }
-}
-
-TEST(AtlasNames, ExactLookUpWantsWholeNames) {
-  struct Case {
-    const char* query;
-    std::size_t named;    // cities the text names whole
-    const char* closest;  // the first name offered when it names none
-  };
-  const Case cases[] = {
-      {"New", 0, "New York, New York, United States of America"},
-      {"Chenn", 0, "Chennai, Tamil Nadu, India"},
-      {"a", 0, nullptr},  // offers something, whatever it is
-      {"Kathmanduu", 0, "Kathmandu, Bagmati Province, Nepal"},
-      {"Springfield, Ill", 0,
-       "Springfield, Illinois, United States of America"},
-      {"Springfield, Illinois", 1, nullptr},
-      {"New Delhi, Delhi", 1, nullptr},  // whole words of the state
-      {"London, UK", 1, nullptr},
-      {"Hyderabad", 2, nullptr},
-  };
-  for (const Case& c : cases) {
-    const PlaceLookup lookup = LookUpPlace(c.query, {1990, 7, 15, 12, 0, 0});
-    EXPECT_EQ(lookup.matchCount, c.named) << c.query;
-    EXPECT_EQ(lookup.place.has_value(), c.named > 0) << c.query;
-    if (c.named > 0) continue;
-    ASSERT_FALSE(lookup.closest.empty()) << c.query;
-    EXPECT_LE(lookup.closest.size(), 5u) << c.query;
-    if (c.closest) {
-      EXPECT_EQ(lookup.closest.front(), c.closest) << c.query;
-    }
-  }
-}
-
-TEST(AtlasNames, SharedNamesTakeTheMostPopulousAndSaySo) {
-  const PlaceLookup hyderabad =
-      LookUpPlace("Hyderabad", {1990, 7, 15, 12, 0, 0});
-  ASSERT_TRUE(hyderabad.place);
-  EXPECT_EQ(SharedNameMessage("Hyderabad", hyderabad),
-            "\"Hyderabad\" names 2 cities: Hyderabad, Telangana, India, the "
-            "most populous, was taken; 1 other shares the name (add the state "
-            "or country, as in \"Hyderabad, Pakistan\").");
-
-  const PlaceLookup springfield =
-      LookUpPlace("Springfield", {1990, 7, 15, 12, 0, 0});
-  ASSERT_TRUE(springfield.place);
-  EXPECT_EQ(CityLabel(springfield.place->city),
-            "Springfield, Missouri, United States of America");
-  EXPECT_EQ(EntryText(springfield.place->zonePosition),
-            "Central Standard Time,CST,-6.0");
-  const std::string others = std::to_string(springfield.matchCount - 1);
-  EXPECT_GT(springfield.matchCount, 5u);
-  EXPECT_NE(SharedNameMessage("Springfield", springfield)
-                ->find("; " + others + " others share the name"),
-            std::string::npos);
-
-  const PlaceLookup one = LookUpPlace("Chennai", {1990, 7, 15, 12, 0, 0});
-  EXPECT_EQ(one.matchCount, 1u);
-  EXPECT_FALSE(SharedNameMessage("Chennai", one));
 }
 
 // --- notes for the user ------------------------------------------------------
@@ -683,11 +814,12 @@ TEST(AtlasPlace, ClockChangeNoticeGivesBothUniversalTimes) {
   const BirthPlace skipped =
       PlaceAtBirth(FirstCity("New York"), {2015, 3, 8, 2, 30, 0});
   EXPECT_EQ(ClockChangeNotice(skipped),
-            "The clocks at New York, New York, United States of America "
-            "skipped 02:30 on the birth date (they were set forward): read on "
-            "the clocks after the change, the birth is at 2015-03-08 06:30:00 "
-            "UT (UTC-04:00); on the clocks before it, it would be at "
-            "2015-03-08 07:30:00 UT (UTC-05:00).");
+            "The clocks at New York City, New York, United States of America "
+            "skipped 02:30 on the birth date (they were set forward): moved "
+            "forward by the gap to 03:30, read with the offset before the "
+            "change, the birth is at 2015-03-08 07:30:00 UT (UTC-05:00); read "
+            "on the clocks after the change, it would be at 2015-03-08 "
+            "06:30:00 UT (UTC-04:00).");
   const BirthPlace repeated =
       PlaceAtBirth(FirstCity("Sydney, Australia"), {2000, 3, 26, 2, 30, 0});
   EXPECT_EQ(ClockChangeNotice(repeated),

@@ -4,38 +4,13 @@
 
 #include <string>
 
+#include "present/quantity_text.h"
+
 namespace tarvelin {
 namespace {
 
 constexpr int kHour = 3600;  // seconds
 constexpr int kMinute = 60;  // seconds
-
-TEST(UtcOffset, TextsAndTypedOffsetsAgree) {
-  struct Case {
-    const char* typed;
-    int seconds;
-    const char* text;
-  };
-  const Case cases[] = {
-      {"+05:45", 5 * kHour + 45 * kMinute, "UTC+05:45"},
-      {"-4:30", -4 * kHour - 30 * kMinute, "UTC-04:30"},
-      {"+05:53:20", 5 * kHour + 53 * kMinute + 20, "UTC+05:53:20"},
-      {" +5 ", 5 * kHour, "UTC+05:00"},
-      {"-00:00:15", -15, "UTC-00:00:15"},
-      {"+14:00", 14 * kHour, "UTC+14:00"},
-      {"-12:00", -12 * kHour, "UTC-12:00"},
-      {"+00:00", 0, "UTC+00:00"},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(ParseUtcOffset(c.typed), c.seconds) << c.typed;
-    EXPECT_EQ(UtcOffsetText(c.seconds), c.text) << c.typed;
-  }
-  for (const char* refused :
-       {"", "+", "05:30", "+5:3", "+05:60", "+05:30:60", "+05:30:", "+123",
-        "+14:00:01", "-12:00:01", "+5.5", "+05:30x", "++5", "+05:30:00:00"}) {
-    EXPECT_FALSE(ParseUtcOffset(refused)) << refused;
-  }
-}
 
 // The list entry and box for an offset, from the numbers and the names the
 // database gives: one hour of saving ticks the box on the standard entry;

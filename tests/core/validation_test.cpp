@@ -68,12 +68,18 @@ TEST(ValidateInput, ChecksEachFieldWithItsMessageAndFocus) {
       {"lon 0", &FormEntries::lonDeg, "0", nullptr, InputField::None},
       {"lon negative", &FormEntries::lonDeg, "-1", kLonDegMessage,
        InputField::LonDeg},
-      {"lon leading number", &FormEntries::lonDeg, " 12x9 ", nullptr,
+      // Read strictly: what passes is the number computed with (a pasted
+      // "12x9" is no 12).
+      {"lon blanks around", &FormEntries::lonDeg, " 12 ", nullptr,
        InputField::None},
-      {"lon leading 181", &FormEntries::lonDeg, "181x", kLonDegMessage,
+      {"lon not only digits", &FormEntries::lonDeg, "12x9", kLonDegMessage,
        InputField::LonDeg},
-      {"lon no number is 0", &FormEntries::lonDeg, "x", nullptr,
-       InputField::None},
+      {"lon no number", &FormEntries::lonDeg, "x", kLonDegMessage,
+       InputField::LonDeg},
+      {"lon four digits", &FormEntries::lonDeg, "0012", kLonDegMessage,
+       InputField::LonDeg},
+      {"lon fraction", &FormEntries::lonDeg, "12.5", kLonDegMessage,
+       InputField::LonDeg},
       {"lon min 59", &FormEntries::lonMin, "59", nullptr, InputField::None},
       {"lon min 60", &FormEntries::lonMin, "60", kLonMinMessage,
        InputField::LonMin},
@@ -97,6 +103,8 @@ TEST(ValidateInput, ChecksEachFieldWithItsMessageAndFocus) {
        InputField::LatMin},
       {"lat min huge exponent", &FormEntries::latMin, "9e999", kLatMinMessage,
        InputField::LatMin},
+      {"lat min fraction below 59", &FormEntries::latMin, "30.5",
+       kLatMinMessage, InputField::LatMin},
   };
   for (const FieldCase& c : cases) {
     FormEntries entries = ValidEntries();

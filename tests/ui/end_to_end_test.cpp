@@ -48,10 +48,10 @@ void CompareWithCore(const FrmDisplay& form, const ResultView& want) {
     QCOMPARE(test::RowLabel(&form, "planet", i)->text(), Shown(want.planet[i]));
   }
   for (int s = 0; s < 12; ++s) {
-    QCOMPARE(test::SignPlanets(&form, s)->text(), Shown(want.chartLabels[s]));
-    QCOMPARE(test::RowLabel(&form, "lblArudha", s)->text(),
-             FrmDisplay::VisibleMarkerText(want.lblArudha[s]));
+    QCOMPARE(form.ChartShown().bodies[s], want.chart.bodies[s]);
+    QCOMPARE(form.ChartShown().markers[s], want.chart.markers[s]);
   }
+  QCOMPARE(form.ChartShown().ascendantSign, want.chart.ascendantSign);
   QCOMPARE(test::FindChild<QLabel>(&form, "lblName")->text(),
            Shown(want.lblName));
   QCOMPARE(test::FindChild<QLabel>(&form, "lblDOB")->text(),
@@ -83,10 +83,11 @@ void CompareWithCore(const FrmDisplay& form, const ResultView& want) {
   }
 }
 
-int CellsShowing(const FrmDisplay& form, const QString& text) {
+int CellsShowing(const FrmDisplay& form, const std::string& marker) {
   int count = 0;
-  for (int s = 0; s < 12; ++s) {
-    count += test::RowLabel(&form, "lblArudha", s)->text() == text;
+  for (const auto& markers : form.ChartShown().markers) {
+    count +=
+        static_cast<int>(std::count(markers.begin(), markers.end(), marker));
   }
   return count;
 }
@@ -171,6 +172,21 @@ void EndToEndTest::fromInputToResultAndBack() {
   }
   QVERIFY(test::FindChild<QLabel>(app.resultWindow()->frmDisplay(), "lblName")
               ->text() != "ASHA VERMA");
+
+  // The same coordinates without a place: the result names the nearest.
+  test::FindChild<QPushButton>(app.resultWindow(), "cmdBack")->click();
+  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  for (QLineEdit* box :
+       {controls.txtMCity, controls.txtMState, controls.txtMCountry}) {
+    box->clear();
+  }
+  QTest::mouseClick(controls.cmdRashi, Qt::LeftButton);
+  QCOMPARE(requested.count(), 3);
+  const QString named =
+      test::FindChild<QLabel>(app.resultWindow()->frmDisplay(), "lblCity")
+          ->text();
+  QVERIFY2(named.startsWith("near ") && named.contains(", Peru, "),
+           qPrintable(named));
 
   app.resultWindow()->hide();
   form.hide();

@@ -62,10 +62,7 @@ QString Chart(const Application& app) {
   for (int i = 0; i < kBodyCount; ++i) {
     texts << test::RowLabel(&display, "planet", i)->text();
   }
-  for (int s = 0; s < 12; ++s) texts << test::SignPlanets(&display, s)->text();
-  for (int s = 0; s < 12; ++s) {
-    texts << test::RowLabel(&display, "lblArudha", s)->text();
-  }
+  for (int s = 0; s < 12; ++s) texts << test::SignBox(&display, s);
   return texts.join("|");
 }
 

@@ -24,10 +24,6 @@ using namespace tarvelin;
 
 namespace {
 
-QString Displayed(const std::string& text) {
-  return QString::fromStdString(text).replace("\r\n", "\n");
-}
-
 QString FieldText(QWidget* field) {
   if (auto* box = qobject_cast<QPlainTextEdit*>(field)) {
     return box->toPlainText();
@@ -44,8 +40,7 @@ class FrmDisplayTest : public QObject {
  private slots:
   void opensOnTheChartTabWithFixedCaptions();
   void showsChartLabelsAndPlanetTable();
-  void hlStaysVisibleBehindEmptyMarkerLines_data();
-  void hlStaysVisibleBehindEmptyMarkerLines();
+  void chartStyleChangesAtOnce();
   void showsDetailsAndHouseText();
   void showsSummaryOnTopAndHowItWasFoundOnTheThirdTab();
   void showsAllTwentyEightSignFields();
@@ -70,24 +65,16 @@ void FrmDisplayTest::opensOnTheChartTabWithFixedCaptions() {
            QString("Hora Lagna Present In House Significance"));
   QCOMPARE(test::FindChild<QGroupBox>(&form, "fraBirthchart")->title(),
            QString("Hora"));
-  for (int s = 0; s < 12; ++s) {
-    const QLabel* number = test::RowLabel(&form, "Hno", s);
-    const QFrame* cell = test::ChartCell(&form, s);
-    QCOMPARE(number->text(), QString::number(s + 1));
-    QCOMPARE(number->font().family(), QString("Courier New"));
-    // The number stands in its own cell, the sign's three letters beside
-    // it, clear of the number and of the marker line that shows "HL".
-    QVERIFY2(cell->geometry().contains(number->geometry()),
-             qPrintable(QString("cell %1").arg(s + 1)));
-    auto* name = form.findChild<QLabel*>(QString("lblSignName%1").arg(s));
-    QVERIFY(name);
-    QCOMPARE(name->text(),
-             QString("AriTauGemCanLeoVirLibScoSagCapAquPis").mid(3 * s, 3));
-    QVERIFY(cell->geometry().contains(name->geometry()));
-    QVERIFY(!name->geometry().intersects(number->geometry()));
-    QVERIFY(!name->geometry().intersects(
-        test::RowLabel(&form, "lblArudha", s)->geometry()));
-  }
+  // The chart is drawn South-Indian until told otherwise, the forum's link
+  // in its empty middle.
+  const ChartView* chart = test::Chart(&form);
+  QVERIFY(
+      test::FindChild<QGroupBox>(&form, "fraBirthchart")->isAncestorOf(chart));
+  QCOMPARE(chart->Style(), ChartStyle::kSouth);
+  const QLabel* link = test::FindChild<QLabel>(&form, "Label7");
+  QVERIFY(!link->isHidden());
+  QVERIFY(chart->CentreRect().contains(
+      QRect(chart->mapFrom(link->parentWidget(), link->pos()), link->size())));
   const char* captions[] = {
       "Surya/Sun",       "Chandra/Moon", "Budha/Mercury", "Shukra/Venus",
       "Mangala/Mars",    "Guru/Jupiter", "Shani/Saturn",  "Rahu/North Node",
@@ -103,48 +90,39 @@ void FrmDisplayTest::showsChartLabelsAndPlanetTable() {
   FrmDisplay form;
   form.Show(view);
   for (int s = 0; s < 12; ++s) {
-    QCOMPARE(test::SignPlanets(&form, s)->text(),
-             Displayed(view.chartLabels[s]));
+    QCOMPARE(form.ChartShown().bodies[s], view.chart.bodies[s]);
+    QCOMPARE(form.ChartShown().markers[s], view.chart.markers[s]);
   }
   for (int i = 0; i < kBodyCount; ++i) {
     QCOMPARE(test::RowLabel(&form, "planet", i)->text(),
              QString::fromStdString(view.planet[i]));
   }
   // Several bodies in one sign: one per line, in table order.
-  QCOMPARE(test::SignPlanets(&form, 0)->text(), QString("\nSun\nMercury"));
-  QCOMPARE(test::SignPlanets(&form, 3)->text(), QString("\nMars (R) "));
+  QCOMPARE(test::SignBox(&form, 0), QString("Sun\nMercury"));
+  QCOMPARE(test::SignBox(&form, 5), QString("HL"));
 }
 
-void FrmDisplayTest::hlStaysVisibleBehindEmptyMarkerLines_data() {
-  QTest::addColumn<QString>("markers");
-  QTest::newRow("first line") << "\r\nHL";
-  QTest::newRow("after five empty lines") << "\r\n\r\n\r\n\r\n\r\nHL";
-  QTest::newRow("after eleven, more after")
-      << QString("\r\n").repeated(11) + "HL" + QString("\r\n").repeated(3);
-}
-
-void FrmDisplayTest::hlStaysVisibleBehindEmptyMarkerLines() {
-  QFETCH(QString, markers);
-  ResultView view = test::SampleView();
-  view.lblArudha[7] = markers.toStdString();
-  FrmDisplay form;
-  form.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&form));
-  form.Show(view);
-
-  QLabel* cell = test::RowLabel(&form, "lblArudha", 7);
-  QCOMPARE(cell->text(), QString("HL"));
-  QVERIFY(cell->isVisible());
-  // The whole of "HL" fits inside the small cell.
-  const QRect needed = cell->fontMetrics().boundingRect(cell->text());
-  QVERIFY2(needed.width() <= cell->width() && needed.height() <= cell->height(),
-           qPrintable(QString("needs %1x%2, cell %3x%4")
-                          .arg(needed.width())
-                          .arg(needed.height())
-                          .arg(cell->width())
-                          .arg(cell->height())));
-  // The other cells, holding only empty markers, show nothing.
-  QCOMPARE(test::RowLabel(&form, "lblArudha", 0)->text(), QString());
+void FrmDisplayTest::chartStyleChangesAtOnce() {
+  MDI window;
+  window.frmDisplay()->Show(test::SampleView());
+  window.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&window));
+  window.resize(window.FittingSize());
+  QApplication::processEvents();
+  FrmDisplay& form = *window.frmDisplay();
+  const ChartModel before = form.ChartShown();
+  for (const ChartStyle style : kChartStyles) {
+    window.SetChartStyle(style);
+    QCOMPARE(test::Chart(&form)->Style(), style);
+    // The same model, only drawn otherwise; the link only where the chart
+    // leaves its middle free for it.
+    QCOMPARE(form.ChartShown().bodies, before.bodies);
+    QCOMPARE(test::FindChild<QLabel>(&form, "Label7")->isHidden(),
+             style != ChartStyle::kSouth);
+    QVERIFY(test::SaveScreenshot(
+        test::Chart(&form),
+        QStringLiteral("chart_style_%1").arg(ChartStyleCode(style))));
+  }
 }
 
 void FrmDisplayTest::showsDetailsAndHouseText() {
@@ -211,14 +189,11 @@ void FrmDisplayTest::showsAllTwentyEightSignFields() {
 void FrmDisplayTest::secondViewReplacesTheFirst() {
   FrmDisplay form;
   form.Show(test::SampleView());
-  ResultView second;  // a view with nothing in it
-  second.lblArudha[2] = "\r\nHL";
+  ResultView second;  // a view with nothing in it but the marker
+  second.chart.markers[2] = {"HL"};
   form.Show(second);
   for (int s = 0; s < 12; ++s) {
-    QCOMPARE(test::SignPlanets(&form, s)->text(), QString());
-    QCOMPARE(test::RowLabel(&form, "lblArudha", s)->text(),
-             s == 2 ? QString("HL") : QString());
-    QCOMPARE(test::RowLabel(&form, "Hno", s)->text(), QString::number(s + 1));
+    QCOMPARE(test::SignBox(&form, s), s == 2 ? QString("HL") : QString());
   }
   QCOMPARE(test::FindChild<ReadingBox>(&form, "txtNature")->toPlainText(),
            QString());

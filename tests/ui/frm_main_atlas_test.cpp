@@ -39,6 +39,7 @@ class FrmMainAtlasTest : public QObject {
   void typedHourPassesThroughNoOtherHour();
   void cityTimeIsNotedOnce();
   void filledBoxesStayEditableAndTheWebSearchStays();
+  void coordinatesWithoutCityOfferTheNearestZone();
 
  private:
   void SetBirth(int year, int month, int day, int hour);
@@ -326,10 +327,8 @@ void FrmMainAtlasTest::leavingTheCityBoxSettlesThePlace() {
   QCOMPARE(QApplication::focusWidget(),
            several ? ui_->txtMCity : ui_->txtMState);
   if (several) {
-    QCOMPARE(Offered(),
-             (QStringList{"Hyderabad, Telangana, India",
-                          QString::fromUtf8("Hyder\u0101b\u0101d, Sindh "
-                                            "Province, Pakistan")}));
+    QCOMPARE(Offered(), (QStringList{"Hyder\u0101b\u0101d, Telangana, India",
+                                     "Hyderabad, Sindh Province, Pakistan"}));
   }
   QCOMPARE((QStringList{ui_->txtMCity->text(), ui_->txtMState->text(),
                         ui_->txtMCountry->text()}),
@@ -372,7 +371,7 @@ void FrmMainAtlasTest::severalCitiesAreOfferedOnce() {
   QVERIFY(ui_->txtLonD->text().isEmpty());
 
   // Typed again and chosen from the list.
-  Choose("Hyderabad", "Hyderabad, Telangana, India");
+  Choose("Hyderabad", "Hyder\u0101b\u0101d, Telangana, India");
   QCOMPARE(ui_->txtLonD->text(), QString("78"));
   QCOMPARE(computed.count(), 0);
 }
@@ -456,6 +455,41 @@ void FrmMainAtlasTest::filledBoxesStayEditableAndTheWebSearchStays() {
   QCOMPARE(openedPages_.size(), 1);
   QVERIFY2(openedPages_.front().contains("London"),
            qPrintable(openedPages_.front()));
+}
+
+// Coordinates typed without a city: the status bar offers the zone of the
+// nearest atlas place at the birth, London's double summer time in 1941
+// too; a city typed takes the offer away.
+void FrmMainAtlasTest::coordinatesWithoutCityOfferTheNearestZone() {
+  SetBirth(1941, 6, 15, 12);
+  auto* offer = test::FindChild<QPushButton>(form_.get(), "cmdNearestZone");
+  QVERIFY(!offer->isVisible());
+  QTest::keyClicks(ui_->txtLonD, "0");
+  QTest::keyClicks(ui_->txtLonM, "7");
+  ui_->optLongWest->setChecked(true);
+  QTest::keyClicks(ui_->txtLatD, "51");
+  QVERIFY(!offer->isVisible());  // the minutes are still missing
+  QTest::keyClicks(ui_->txtLatM, "30");
+  QTRY_VERIFY(offer->isVisible());
+  const QString offered = offer->toolTip();  // the text, whole
+  QVERIFY2(offered.startsWith("Use the zone of the nearest place, ") &&
+               offered.contains(", England, United Kingdom (") &&
+               offered.endsWith(" km): UTC+02:00 at the birth"),
+           qPrintable(offered));
+  QVERIFY(offer->width() <= form_->centralWidget()->width());
+  offer->click();
+  QVERIFY(!offer->isVisible());
+  QCOMPARE(ui_->cmbTimeZone->currentText(),
+           QString("British Double Summer Time,BDST,+2.0"));
+  QVERIFY(!ui_->chkDST->isChecked());
+  QVERIFY(ui_->txtMCity->text().isEmpty());
+
+  ui_->txtLatM->clear();
+  QVERIFY(!offer->isVisible());
+  ui_->txtLatM->setText("30");
+  QVERIFY(offer->isVisible());
+  ui_->txtMCity->setText("Greenwich");
+  QVERIFY(!offer->isVisible());
 }
 
 }  // namespace tarvelin

@@ -1,13 +1,13 @@
 // The controls of the result window, reached by their objectName.
 #pragma once
 
-#include <QFrame>
 #include <QLabel>
 #include <QString>
+#include <QStringList>
 #include <QTabWidget>
-#include <array>
 
 #include "ui_test_support.h"
+#include "widgets/result/chart_view.h"
 
 namespace tarvelin::test {
 
@@ -16,18 +16,22 @@ inline QLabel* RowLabel(const QObject* form, const char* row, int index) {
   return FindChild<QLabel>(form, QLatin1String(row) + QString::number(index));
 }
 
-// The cell of a sign in the chart, Aries first.
-inline QFrame* ChartCell(const QObject* form, int sign) {
-  return FindChild<QFrame>(form, QStringLiteral("shpHora%1").arg(sign));
+// The chart: what it shows is its model.
+inline ChartView* Chart(const QObject* form) {
+  return FindChild<ChartView>(form, "chartView");
 }
 
-// The label listing the bodies in a sign's cell, Aries first.
-inline QLabel* SignPlanets(const QObject* form, int sign) {
-  static constexpr std::array<const char*, 12> kNames = {
-      "lblAries",       "lblTaurus",    "lblGemini",   "lblCancer",
-      "lblLeo",         "lblVirgo",     "lblLibra",    "lblScorpio",
-      "lblSagattarius", "lblCapricorn", "lblAquarius", "lblPisces"};
-  return FindChild<QLabel>(form, kNames[sign]);
+// The names shown in a sign's box, bodies then markers, one a line.
+inline QString SignBox(const QObject* form, int sign) {
+  const ChartModel& model = Chart(form)->Model();
+  QStringList lines;
+  for (const std::string& body : model.bodies[sign]) {
+    lines << QString::fromStdString(body);
+  }
+  for (const std::string& marker : model.markers[sign]) {
+    lines << QString::fromStdString(marker);
+  }
+  return lines.join('\n');
 }
 
 // The result form's tabs: chart, details, how it was found.

@@ -222,6 +222,10 @@ void ResultWindowTest::aboutIsModal() {
       sawModalAbout = about->isModal() && about->isVisible();
       QCOMPARE(test::FindChild<QLabel>(about, "lblTitle")->text(),
                QString("Tarvelin v1.25"));
+      // The atlas's data is credited as its licence asks.
+      QVERIFY(test::FindChild<QLabel>(about, "lblAtlasCredit")
+                  ->text()
+                  .contains("GeoNames (geonames.org), CC BY 4.0"));
       test::SaveScreenshot(about, "about_box");
       emit test::FindChild<QLabel>(about, "lblCoBrand")->linkActivated("#");
       emit test::FindChild<QLabel>(about, "lblHomePage")->linkActivated("#");

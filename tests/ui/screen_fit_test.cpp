@@ -1,9 +1,11 @@
-// The windows on common screens: run once per screen size and display
-// scaling (TARVELIN_SCREEN names the case; the offscreen platform is given
-// the screen and QT_SCALE_FACTOR the scaling). The result window opens
-// inside the screen with the whole form in view, grows with the window, and
-// its reading boxes show whole lines; the input form fits too. Screenshots
-// of each case go to build/screenshots for people to look at.
+// The windows on common screens: run once per screen size, display scaling
+// and language (TARVELIN_SCREEN names the case; the offscreen platform is
+// given the screen, QT_SCALE_FACTOR the scaling and TARVELIN_LANGUAGE the
+// language). The result window opens inside the screen with the whole form
+// in view, grows with the window, and its reading boxes show whole lines;
+// the input form fits too; no window cuts a text, in English, Hindi or
+// Tamil. Screenshots of each case go to build/screenshots for people to
+// look at.
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QFrame>
@@ -19,9 +21,15 @@
 #include <QTextLayout>
 #include <QtTest>
 
+#include "chart/calculate.h"
+#include "present/explanation.h"
 #include "result_form_access.h"
+#include "shell/frm_about.h"
+#include "shell/frm_exit_screen.h"
 #include "shell/mdi.h"
+#include "text_fit.h"
 #include "ui_test_support.h"
+#include "widgets/common/ui_language.h"
 #include "widgets/input/frm_main.h"
 #include "widgets/result/frm_display.h"
 #include "widgets/result/frm_reading_box.h"
@@ -68,6 +76,32 @@ void Settle(QWidget* window) {
   QApplication::processEvents();
 }
 
+// A computed result in the windows' language: the birth of the command
+// line's examples, whose Hora Lagna stands in Taurus.
+ResultPage ComputedPage() {
+  Birth birth;
+  birth.name = "ASHA VERMA";
+  birth.local = {1980, 3, 15, 21, 5, 30};
+  birth.latitudeDegrees = 28.6;
+  birth.longitudeDegrees = 77.2;
+  birth.utcOffsetSeconds = 19800;
+  birth.zoneIndex = 34;
+  birth.city = "New Delhi";
+  birth.state = "Delhi";
+  birth.country = "India";
+  const ChartResult result = Calculate(birth);
+  const Language language = UiLanguage();
+  return {PresentResult(birth, result, language),
+          HoraLagnaSummary(result, language),
+          HowItWasFound(birth, result, language)};
+}
+
+void VerifyNothingCut(QWidget* window, const QString& what) {
+  const QStringList cut = test::CutTexts(window);
+  QVERIFY2(cut.isEmpty(),
+           qPrintable(what + ": " + cut.join(QStringLiteral("; "))));
+}
+
 }  // namespace
 
 class ScreenFitTest : public QObject {
@@ -78,7 +112,18 @@ class ScreenFitTest : public QObject {
   void resultFormGrowsWithTheWindow();
   void readingBoxesShowWholeLines();
   void inputFormFitsTheScreen();
+  void nothingIsCut();
+  void initTestCase();
 };
+
+void ScreenFitTest::initTestCase() {
+  const auto language =
+      LanguageFromCode(qEnvironmentVariable("TARVELIN_LANGUAGE").toStdString());
+  if (!language) return;
+  QVERIFY2(InstallTranslations(*language),
+           qPrintable(TranslationFolders().join(", ")));
+  SetUiLanguage(*language);
+}
 
 void ScreenFitTest::resultWindowShowsWholeInsideTheScreen() {
   MDI window;
@@ -121,34 +166,27 @@ void ScreenFitTest::resultFormGrowsWithTheWindow() {
   Settle(&window);
   FrmDisplay& form = *window.frmDisplay();
   const double scale = form.Scale();
-  const auto cell = [&form](int s) { return test::ChartCell(&form, s); };
-  const auto number = [&form](int s) {
-    return test::RowLabel(&form, "Hno", s);
-  };
+  const ChartView* chart = test::Chart(&form);
   const QLabel* houseText = test::FindChild<QLabel>(&form, "lblHoraDesc");
-  const int cellWidth = cell(0)->width();
+  const int chartWidth = chart->width();
   const double textSize = houseText->font().pointSizeF();
-  const double numberSize = number(0)->font().pointSizeF();
+  const double chartTextSize = chart->font().pointSizeF();
 
   window.resize(window.SizeForScale(scale * 1.5));
   QApplication::processEvents();
   QVERIFY2(
       std::abs(form.Scale() - scale * 1.5) < 0.02,
       qPrintable(QString("scale %1 from %2").arg(form.Scale()).arg(scale)));
-  QVERIFY(cell(0)->width() >= cellWidth * 1.45);
+  QVERIFY(chart->width() >= chartWidth * 1.45);
   // Text follows, both the inherited font and the fonts set on a control.
   const double grown = form.Scale() / scale;
   QCOMPARE(houseText->font().pointSizeF(), textSize * grown);
-  QCOMPARE(number(0)->font().pointSizeF(), numberSize * grown);
-  // The numbers still stand in their cells.
-  for (int s = 0; s < 12; ++s) {
-    QVERIFY(cell(s)->geometry().contains(number(s)->geometry()));
-  }
+  QCOMPARE(chart->font().pointSizeF(), chartTextSize * grown);
 
   // And back: the same places as before.
   window.resize(window.SizeForScale(scale));
   QApplication::processEvents();
-  QCOMPARE(cell(0)->width(), cellWidth);
+  QCOMPARE(chart->width(), chartWidth);
 }
 
 void ScreenFitTest::readingBoxesShowWholeLines() {
@@ -194,6 +232,39 @@ void ScreenFitTest::inputFormFitsTheScreen() {
   VerifyInside(&form, controls.cmdRashi);
   VerifyInside(&form, controls.txtName);
   QVERIFY(test::SaveScreenshot(&form, "input_form_" + CaseName()));
+}
+
+void ScreenFitTest::nothingIsCut() {
+  test::SeamRecorder seams;
+  const ResultPage page = ComputedPage();
+  for (const ChartStyle style : kChartStyles) {
+    MDI window;
+    window.frmDisplay()->Show(page.view);
+    window.frmDisplay()->ShowExplanation(page.summary, page.howItWasFound);
+    window.SetChartStyle(style);
+    Settle(&window);
+    for (int tab = 0; tab < 3; ++tab) {
+      test::Tabs(window.frmDisplay())->setCurrentIndex(tab);
+      QApplication::processEvents();
+      VerifyNothingCut(&window,
+                       QStringLiteral("result window, tab %1").arg(tab));
+    }
+    test::Tabs(window.frmDisplay())->setCurrentIndex(0);
+    QVERIFY(test::SaveScreenshot(&window,
+                                 QStringLiteral("result_window_%1_%2")
+                                     .arg(CaseName(), ChartStyleCode(style))));
+  }
+  FrmMain form;
+  Settle(&form);
+  VerifyNothingCut(&form, "input form");
+  FrmAbout about;
+  Settle(&about);
+  VerifyNothingCut(&about, "About box");
+  QVERIFY(test::SaveScreenshot(&about, "about_" + CaseName()));
+  FrmExitScreen exitScreen;
+  Settle(&exitScreen);
+  VerifyNothingCut(&exitScreen, "exit screen");
+  QVERIFY(test::SaveScreenshot(&exitScreen, "exit_screen_" + CaseName()));
 }
 
 QTEST_MAIN(ScreenFitTest)

@@ -6,7 +6,9 @@
 #include "shell/single_instance.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QProcess>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QWindow>
@@ -15,6 +17,7 @@
 
 #include "shell/application.h"
 #include "ui_test_support.h"
+#include "widgets/common/app_seams.h"
 #include "widgets/input/frm_main.h"
 
 using namespace tarvelin;
@@ -53,6 +56,10 @@ class SingleInstanceTest : public QObject {
   void crashedCopyDoesNotBlockTheNextStart();
   void leftoverLockFileDoesNotBlock_data();
   void leftoverLockFileDoesNotBlock();
+  void leftoverSettingsLockDoesNotDelayTheStart_data() {
+    leftoverLockFileDoesNotBlock_data();
+  }
+  void leftoverSettingsLockDoesNotDelayTheStart();
   void secondCopyBringsTheFirstForward();
   void lockLivesInTheRuntimeFolder();
   void startApplicationSaysSoAndShowsNothing();
@@ -121,6 +128,34 @@ void SingleInstanceTest::leftoverLockFileDoesNotBlock() {
   QVERIFY(lock.TryAcquire());
   // And the lock is really held.
   QCOMPARE(TryInChild(), kLockBusy);
+}
+
+// Nor does what the settings' lock file holds: the start writes the update
+// reminder's dates at once, with the real settings store.
+void SingleInstanceTest::leftoverSettingsLockDoesNotDelayTheStart() {
+  QFETCH(QByteArray, contents);
+  QTemporaryDir config;
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                     config.path());
+  const QString settingsFile = config.filePath("Tarvelin/Tarvelin.conf");
+  QVERIFY(QDir().mkpath(config.filePath("Tarvelin")));
+  QFile lock(settingsFile + ".lock");
+  QVERIFY(lock.open(QIODevice::WriteOnly));
+  QCOMPARE(lock.write(contents), contents.size());
+  lock.close();
+
+  test::SeamRecorder seams;
+  SetSettingsStore(nullptr);  // QSettings itself
+  QElapsedTimer started;
+  started.start();
+  {
+    Application app(LockPath());
+    QVERIFY(app.StartApplication(QDate(2024, 3, 15)));
+  }
+  QVERIFY2(started.elapsed() < 5000,
+           qPrintable(QString::number(started.elapsed()) + " ms"));
+  QVERIFY(QFileInfo(settingsFile).size() > 0);
+  QVERIFY(!QFile::exists(settingsFile + ".lock"));
 }
 
 void SingleInstanceTest::secondCopyBringsTheFirstForward() {

@@ -226,6 +226,16 @@ inline ResultView SampleView() {
   view.chartLabels[9] = "\r\nSaturn";
   view.chartLabels[2] = "\r\nRahu";
   view.chartLabels[4] = "\r\nAsc";
+  view.chart.ascendantSign = 4;
+  view.chart.bodies[0] = {"Sun", "Mercury"};
+  view.chart.bodies[1] = {"Moon"};
+  view.chart.bodies[11] = {"Venus"};
+  view.chart.bodies[3] = {"Mars (R)"};
+  view.chart.bodies[8] = {"Jupiter", "Ketu"};
+  view.chart.bodies[9] = {"Saturn"};
+  view.chart.bodies[2] = {"Rahu"};
+  view.chart.bodies[4] = {"Asc"};
+  view.chart.markers[5] = {"HL"};
   // Eleven markers, empty but the Hora Lagna's, in the Virgo cell.
   for (std::string& cell : view.lblArudha) cell = "\r\n";
   view.lblArudha[5] = "\r\n\r\n\r\n\r\n\r\nHL\r\n\r\n\r\n";

@@ -1,6 +1,11 @@
 #include "widgets/common/app_seams.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 #include <QDesktopServices>
+#include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QSettings>
@@ -24,6 +29,20 @@ SaveFileAsker& CurrentSaveFileAsker() {
   return asker;
 }
 
+// QSettings writes under a lock file and waits for one left behind until
+// it is 30 seconds old, unless the file names a dead process of this
+// machine: garbage, or another machine's name, held up every start. A lock
+// file nobody holds is cleared first. Qt's lock holders keep an flock on
+// the file while they hold it, so a file that can be flocked is one no
+// live process holds.
+void ClearUnheldLock(const QString& settingsFile) {
+  const QByteArray path = QFile::encodeName(settingsFile + ".lock");
+  const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+  if (fd < 0) return;
+  if (::flock(fd, LOCK_EX | LOCK_NB) == 0) ::unlink(path.constData());
+  ::close(fd);
+}
+
 class QSettingsStore : public SettingsStore {
  public:
   QVariant value(const QString& section, const QString& key) const override {
@@ -32,6 +51,7 @@ class QSettingsStore : public SettingsStore {
   void setValue(const QString& section, const QString& key,
                 const QVariant& value) override {
     settings_.setValue(section + "/" + key, value);
+    ClearUnheldLock(settings_.fileName());
     settings_.sync();
   }
 

@@ -22,6 +22,7 @@
 #include <functional>
 #include <utility>
 
+#include "present/quantity_text.h"
 #include "present/zone_text.h"
 #include "tables/utc_offset.h"
 #include "tables/zone_table.h"
@@ -194,6 +195,15 @@ FrmMain::FrmMain(QWidget* parent) : QMainWindow(parent) {
   for (QLineEdit* box : {txtMState, txtMCountry}) {
     connect(box, &QLineEdit::editingFinished, atlas_,
             &FrmMainAtlas::DropPlaceUnlessStillNamed);
+  }
+  // Coordinates typed without a city: the nearest place's zone is offered.
+  for (QLineEdit* box : {txtLonD, txtLonM, txtLatD, txtLatM, txtMCity}) {
+    connect(box, &QLineEdit::textChanged, atlas_,
+            &FrmMainAtlas::OfferNearestZone);
+  }
+  for (QRadioButton* hemisphere : {optLongEast, optLatNorth}) {
+    connect(hemisphere, &QRadioButton::toggled, atlas_,
+            &FrmMainAtlas::OfferNearestZone);
   }
   // Once the typed date or time is settled, not at every digit on the way.
   for (TypedList* list : {cboMonth, cboDate, cboYear, cboHH, cboMM, cboSS}) {

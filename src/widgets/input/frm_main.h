@@ -58,6 +58,12 @@ class FrmMain : public QMainWindow {
   // The birth date and time as the lists show them; a list without a
   // selection reads as its first entry.
   CivilDateTime ListedBirthTime() const;
+  // The coordinates as typed, when all four boxes hold numbers within the
+  // boxes' ranges (179°59' and 89°59'); nothing otherwise.
+  struct Position {
+    double latitudeDegrees = 0, longitudeDegrees = 0;
+  };
+  std::optional<Position> TypedPosition() const;
   // Fills City, State, Country and the longitude and latitude boxes.
   void ShowPlace(const QString& city, const QString& state,
                  const QString& country, const DegreesMinutes& longitude,

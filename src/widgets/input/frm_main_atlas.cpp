@@ -3,12 +3,16 @@
 #include <QAbstractItemView>
 #include <QCompleter>
 #include <QFocusEvent>
+#include <QPushButton>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QStringListModel>
 #include <QTimer>
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
+#include "tables/utc_offset.h"
 #include "widgets/common/app_seams.h"
 #include "widgets/input/city_box.h"
 #include "widgets/input/frm_main.h"
@@ -37,12 +41,87 @@ FrmMainAtlas::FrmMainAtlas(FrmMain* form)
           &FrmMainAtlas::cityCompleter_Activated);
   // The form sets the list under its City box and connects its boxes and
   // lists to the slots.
+
+  nearestZone_ = new QPushButton(form_->statusBar());
+  nearestZone_->setObjectName("cmdNearestZone");
+  nearestZone_->hide();
+  form_->statusBar()->addPermanentWidget(nearestZone_);
+  connect(nearestZone_, &QPushButton::clicked, this, [this] {
+    if (!nearest_) return;
+    const BirthPlace place = PlaceAtBirth(*nearest_, form_->ListedBirthTime());
+    if (!SelectZoneOf(place)) return;
+    nearestZone_->hide();
+    form_->ShowNote(tr("The zone of %1 at the birth is selected")
+                        .arg(QString::fromStdString(CityLabel(place.city))));
+    if (const auto message = ClockChangeMessage(place)) {
+      ShowMessage(QString::fromStdString(*message), MessageIcon::Information,
+                  MessageButtons::Ok, form_);
+    }
+  });
+}
+
+void FrmMainAtlas::OfferNearestZone() {
+  nearest_.reset();
+  nearestZone_->hide();
+  const std::optional<FrmMain::Position> typed = form_->TypedPosition();
+  if (!typed || !form_->cityText().trimmed().isEmpty()) return;
+  const std::optional<NearPlace> near =
+      NearestPlace(typed->latitudeDegrees, typed->longitudeDegrees);
+  if (!near) return;
+  const BirthPlace place = PlaceAtBirth(near->city, form_->ListedBirthTime());
+  if (!place.zone) return;
+  nearest_ = near->city;
+  const QString offer =
+      tr("Use the zone of the nearest place, %1 (%2): %3 at the birth")
+          .arg(QString::fromStdString(CityLabel(near->city)),
+               DistanceText(near->kilometres),
+               QString::fromStdString(
+                   UtcOffsetText(place.zone->utcOffsetSeconds)));
+  // The form keeps its size: a long name is shortened in its middle, and
+  // the whole offer is the button's tool tip.
+  const int room = form_->centralWidget()->width();
+  const int padding = 4 * nearestZone_->fontMetrics().averageCharWidth();
+  nearestZone_->setMaximumWidth(room);
+  nearestZone_->setText(nearestZone_->fontMetrics().elidedText(
+      offer, Qt::ElideMiddle, room - padding));
+  nearestZone_->setToolTip(offer);
+  nearestZone_->show();
+}
+
+QString FrmMainAtlas::DistanceText(double kilometres) {
+  const long km = std::lround(kilometres);
+  return km < 1 ? tr("under 1 km") : tr("%1 km").arg(km);
+}
+
+QString FrmMainAtlas::NearPlaceText(const NearPlace& near) {
+  return tr("near %1, %2")
+      .arg(QString::fromStdString(CityLabel(near.city)),
+           DistanceText(near.kilometres));
+}
+
+bool FrmMainAtlas::SelectZoneOf(const BirthPlace& place) {
+  if (place.zoneChoice) {
+    // An entry and the box give the offset in force exactly.
+    form_->SelectZoneEntry(place.zoneChoice->position,
+                           place.zoneChoice->daylightSaving);
+  } else if (place.zone) {
+    form_->SelectExactOffset(place.zone->utcOffsetSeconds,
+                             place.zone->daylightSavingSeconds,
+                             place.city.ianaZone);
+  } else {
+    return false;
+  }
+  return true;
 }
 
 void FrmMainAtlas::txtMCity_TextEdited(const QString& text) {
   cityTyped_ = true;
   offeredFor_.clear();
   Offer(FindCities(text.toStdString(), kOfferedCities));
+  // Without its file the atlas knows no place: say why.
+  if (const std::string problem = AtlasProblem(); !problem.empty()) {
+    form_->ShowNote(QString::fromStdString(problem));
+  }
 }
 
 void FrmMainAtlas::Offer(std::vector<AtlasCity> cities) {
@@ -174,6 +253,8 @@ void FrmMainAtlas::ClearPlace() {
 
 void FrmMainAtlas::BirthTimeChanged() {
   if (chosen_) WorkOutZone(false);
+  // The offset of the nearest place at the new time.
+  if (nearestZone_->isVisible()) OfferNearestZone();
 }
 
 bool FrmMainAtlas::StillNamesChosenCity() const {
@@ -218,15 +299,7 @@ void FrmMainAtlas::FillPlace(const AtlasCity& city) {
 
 void FrmMainAtlas::WorkOutZone(bool newCity) {
   const BirthPlace place = PlaceAtBirth(*chosen_, form_->ListedBirthTime());
-  if (place.zoneChoice) {
-    // An entry and the box give the offset in force exactly.
-    form_->SelectZoneEntry(place.zoneChoice->position,
-                           place.zoneChoice->daylightSaving);
-  } else if (place.zone) {
-    form_->SelectExactOffset(place.zone->utcOffsetSeconds,
-                             place.zone->daylightSavingSeconds,
-                             place.city.ianaZone);
-  } else if (newCity || lastHadEntry_) {
+  if (!SelectZoneOf(place) && (newCity || lastHadEntry_)) {
     // The database does not know the zone: the user chooses.
     ShowMessage(QString::fromStdString(UnknownZoneMessage(place)),
                 MessageIcon::Information, MessageButtons::Ok, form_);

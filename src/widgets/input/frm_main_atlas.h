@@ -17,6 +17,7 @@
 #include "atlas/atlas.h"
 
 class QCompleter;
+class QPushButton;
 class QWidget;
 class QStringListModel;
 
@@ -43,6 +44,12 @@ class FrmMainAtlas : public QObject {
   // and the place stays while the City box says `city`.
   void PlaceShown(const QString& city);
 
+  // "near Sringeri, Karnataka, India, 3 km", for the form and the result
+  // window of a birth given by its coordinates.
+  static QString NearPlaceText(const NearPlace& near);
+  // "3 km", "under 1 km".
+  static QString DistanceText(double kilometres);
+
   // Settles a City box the user typed in and has not settled yet (see
   // CityBoxLeft). False when the user has to choose among several cities
   // first: they are offered and the focus is in the City box.
@@ -62,6 +69,12 @@ class FrmMainAtlas : public QObject {
   // the chosen city (another name of it, other case or accents), what the
   // atlas filled is dropped: coordinates, zone and daylight saving.
   void DropPlaceUnlessStillNamed();
+  // The coordinates or the City box changed: with coordinates typed and the
+  // City box empty, the status bar offers the zone of the atlas place
+  // nearest to them at the birth ("Use the zone of the nearest place,
+  // Sringeri, Karnataka, India (3 km): UTC+05:30 at the birth"); otherwise
+  // the offer goes.
+  void OfferNearestZone();
 
  signals:
   // The list of cities under the City box opened or closed: while it is
@@ -84,8 +97,14 @@ class FrmMainAtlas : public QObject {
   void WorkOutZone(bool newCity);
   bool StillNamesChosenCity() const;
 
+  // Selects the zone of `place` (an entry and the box, or the exact
+  // offset); false when the database does not know its zone.
+  bool SelectZoneOf(const BirthPlace& place);
+
   FrmMain* form_;
   QCompleter* completer_;
+  QPushButton* nearestZone_;          // the offer in the status bar
+  std::optional<AtlasCity> nearest_;  // the place it offers the zone of
   QStringListModel* offeredLabels_;
   std::vector<AtlasCity> offered_;
   std::optional<AtlasCity> chosen_;

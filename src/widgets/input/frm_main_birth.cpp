@@ -86,6 +86,23 @@ CivilDateTime FrmMain::ListedBirthTime() const {
   return birth;
 }
 
+std::optional<FrmMain::Position> FrmMain::TypedPosition() const {
+  const auto number = [](const QLineEdit* box, int most) -> std::optional<int> {
+    bool ok = false;
+    const int value = box->text().trimmed().toInt(&ok);
+    if (!ok || value < 0 || value > most) return std::nullopt;
+    return value;
+  };
+  constexpr int kMostMinutes = 59;
+  const auto lonD = number(txtLonD, kMaxLonDegrees);
+  const auto lonM = number(txtLonM, kMostMinutes);
+  const auto latD = number(txtLatD, kMaxLatDegrees);
+  const auto latM = number(txtLatM, kMostMinutes);
+  if (!lonD || !lonM || !latD || !latM) return std::nullopt;
+  return Position{DegreesFromEntry(*latD, *latM, optLatSouth->isChecked()),
+                  DegreesFromEntry(*lonD, *lonM, optLongWest->isChecked())};
+}
+
 void FrmMain::ShowPlace(const QString& city, const QString& state,
                         const QString& country, const DegreesMinutes& longitude,
                         const DegreesMinutes& latitude) {

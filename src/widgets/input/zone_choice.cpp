@@ -5,6 +5,8 @@
 #include <QInputDialog>
 #include <utility>
 
+#include "present/quantity_text.h"
+#include "rules/text_readers.h"
 #include "tables/utc_offset.h"
 #include "tables/zone_table.h"
 #include "widgets/common/app_seams.h"
@@ -37,7 +39,7 @@ OffsetPrompt& CurrentPrompt() {
 
 // The offset as typed back into the prompt ("+05:45").
 QString TypedText(int offsetSeconds) {
-  return QString::fromStdString(UtcOffsetText(offsetSeconds)).mid(3);
+  return QString::fromStdString(OffsetText(offsetSeconds));
 }
 
 }  // namespace
@@ -114,8 +116,7 @@ void ZoneChoice::Activated(int index) {
   list_->setCurrentIndex(previousIndex_);
   for (std::optional<QString> typed = CurrentPrompt()(parent_, start); typed;
        typed = CurrentPrompt()(parent_, *typed)) {
-    if (const std::optional<int> offset =
-            ParseUtcOffset(typed->toStdString())) {
+    if (const Reading<int> offset = ReadUtcOffset(typed->toStdString())) {
       SelectExactOffset(*offset, 0, std::string());
       return;
     }

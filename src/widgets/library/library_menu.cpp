@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "library/birth_checks.h"
+#include "present/quantity_text.h"
 #include "widgets/common/app_seams.h"
 #include "widgets/library/open_birth_dialog.h"
 
@@ -123,8 +124,7 @@ void LibraryMenu::Show(const library::SavedBirth& saved) {
   if (zone < 0 || !showBirth_(birth)) {
     ShowMessage(
         "This birth was saved with the UTC offset " +
-            QString::fromStdString(
-                library::OffsetText(birth.utcOffsetSeconds)) +
+            QString::fromStdString(OffsetText(birth.utcOffsetSeconds)) +
             ", which no entry of the zone list has, so the form cannot show "
             "it; tarvelin-cli --from-library computes it.",
         MessageIcon::Information, MessageButtons::Ok, window_);
@@ -158,7 +158,7 @@ void LibraryMenu::RefreshRecent() {
         QString("&%1 %2, %3")
             .arg(i + 1)
             .arg(QString::fromStdString(b.name),
-                 QString::fromStdString(library::DateText(b.local))));
+                 QString::fromStdString(DateText(b.local, DateStyle::kIso))));
     action->setData(static_cast<qlonglong>(births[i].id));
   }
   recentSeparator_->setVisible(!births.empty());

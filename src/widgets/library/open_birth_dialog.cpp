@@ -12,7 +12,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "library/birth_checks.h"
+#include "present/quantity_text.h"
 #include "widgets/common/app_seams.h"
 
 namespace tarvelin {
@@ -26,8 +26,11 @@ QString PlaceText(const Birth& b) {
     if (!part->empty()) parts << QText(*part);
   }
   if (parts.isEmpty()) {
-    return QText(library::LatitudeText(b.latitudeDegrees) + " " +
-                 library::LongitudeText(b.longitudeDegrees));
+    return QText(CoordinateText(b.latitudeDegrees, Axis::kLatitude,
+                                CoordinateStyle::kEntry) +
+                 " " +
+                 CoordinateText(b.longitudeDegrees, Axis::kLongitude,
+                                CoordinateStyle::kEntry));
   }
   return parts.join(", ");
 }
@@ -104,10 +107,10 @@ void OpenBirthDialog::Reload() {
   for (std::size_t i = 0; i < births_.size(); ++i) {
     const Birth& b = births_[i].birth;
     auto* item = new QTreeWidgetItem(
-        list_,
-        {QText(b.name),
-         QText(library::DateText(b.local) + " " + library::TimeText(b.local)),
-         PlaceText(b)});
+        list_, {QText(b.name),
+                QText(DateText(b.local, DateStyle::kIso) + " " +
+                      TimeText(b.local, TimeStyle::kClock)),
+                PlaceText(b)});
     item->setData(0, Qt::UserRole, static_cast<qulonglong>(i));
   }
   if (list_->topLevelItemCount() > 0) {

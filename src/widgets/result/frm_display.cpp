@@ -1,20 +1,23 @@
 #include "widgets/result/frm_display.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QStackedWidget>
 #include <QStringList>
 #include <QTabWidget>
+#include <algorithm>
 #include <cmath>
 
-#include "present/explanation.h"  // kHowItWasFoundTitle
-#include "present/position_text.h"
+#include "present/report_words.h"
 #include "widgets/common/app_seams.h"
 #include "widgets/common/twips.h"
+#include "widgets/common/ui_language.h"
 #include "widgets/common/ui_widgets.h"
 #include "widgets/common/web_links.h"
+#include "widgets/result/chart_view.h"
 #include "widgets/result/frm_reading_box.h"
 
 namespace tarvelin {
@@ -31,46 +34,16 @@ constexpr int kFormHeightTwips = 8880 + kSummaryTwips;
 // strip takes the top of it; a page starts this far down, twips.
 constexpr int kTabStripTwips = 345;
 
-// The chart: 4 x 4 cells of 1965 x 1680 twips inside fraBirthchart.
-constexpr int kCellWidthTwips = 1965;
-constexpr int kCellHeightTwips = 1680;
-constexpr std::array<int, 4> kCellLeftTwips = {120, 2085, 4050, 6015};
-constexpr std::array<int, 4> kCellTopTwips = {135, 1815, 3495, 5175};
-// Number labels sit in the top-right corner of their cell, twips.
-constexpr int kNumberWidthTwips = 255;
-constexpr int kNumberHeightTwips = 240;
-constexpr int kNumberInsetTwips = 45;
-// The sign's three letters stand left of its number, clear of the marker
-// line below the number so that "HL" stays whole, twips.
-constexpr int kSignNameWidthTwips = 390;
-constexpr int kSignNameGapTwips = 15;
+// The chart inside fraBirthchart, where the outer frame of the South-Indian
+// chart has always stood, its top a little lower, clear of the frame's
+// caption in a script with taller letters (Tamil), twips.
+constexpr int kChartLeftTwips = 100, kChartTopTwips = 210;
+constexpr int kChartWidthTwips = 7890, kChartHeightTwips = 6660;
 
-// Where each sign stands in the chart, Aries first: its cell (row, column),
-// its planet label and its marker label (left, top in twips).
-struct SignCell {
-  const char* planetLabel;
-  int row, column;
-  int planetLeft, planetTop;
-  int markerLeft, markerTop;
-};
-constexpr std::array<SignCell, 12> kSignCells = {{
-    {"lblAries", 0, 1, 2280, 240, 3600, 240},
-    {"lblTaurus", 0, 2, 4200, 240, 5520, 240},
-    {"lblGemini", 0, 3, 6120, 240, 7440, 240},
-    {"lblCancer", 1, 3, 6120, 1920, 7440, 1920},
-    {"lblLeo", 2, 3, 6120, 3600, 7440, 3600},
-    {"lblVirgo", 3, 3, 6120, 5280, 7440, 5280},
-    {"lblLibra", 3, 2, 4200, 5280, 5520, 5280},
-    {"lblScorpio", 3, 1, 2160, 5280, 3600, 5280},
-    {"lblSagattarius", 3, 0, 240, 5280, 1560, 5280},
-    {"lblCapricorn", 2, 0, 240, 3600, 1560, 3600},
-    {"lblAquarius", 1, 0, 240, 1920, 1560, 1920},
-    {"lblPisces", 0, 0, 240, 240, 1560, 240},
-}};
-constexpr int kPlanetLabelWidthTwips = 1305;
-constexpr int kPlanetLabelHeightTwips = 1500;
-constexpr int kMarkerWidthTwips = 405;
-constexpr int kMarkerHeightTwips = 210;
+// The zone's caption takes at least this width; its value, two lines and
+// this much more, for Tamil's taller lines, twips.
+constexpr int kZoneCaptionTwips = 600;
+constexpr int kZoneRoomTwips = 180;
 
 // The sign fields of the second tab: eight rows of caption over value in
 // three columns.
@@ -124,20 +97,6 @@ const std::array<ReadingCell, 5> kReadingCells = {{
     {"txtHealth", 6240, 6480, 5655, 615},
 }};
 
-// Texts left to us: the forum advertisement and its links.
-constexpr const char kForumCaption[] =
-    "Discuss your chart in our astrology forum";
-constexpr const char kChartLinkCaption[] = "Visit our astrology forum";
-
-QFrame* MakeShape(QWidget* parent, const QString& name, const QRect& rect) {
-  auto* shape = new QFrame(parent);
-  shape->setObjectName(name);
-  shape->setFrameShape(QFrame::Box);
-  shape->setFrameShadow(QFrame::Plain);
-  shape->setGeometry(rect);
-  return shape;
-}
-
 QFont BoldFont(QFont font) {
   font.setBold(true);
   return font;
@@ -180,9 +139,10 @@ FrmDisplay::FrmDisplay(QWidget* parent) : QWidget(parent) {
   chartPage->setObjectName("chartPage");
   detailsPage->setObjectName("detailsPage");
   foundPage->setObjectName("foundPage");
-  SSTab1->addTab(chartPage, "Hora Lagna Chart");
-  SSTab1->addTab(detailsPage, "Hora Lagna Details");
-  SSTab1->addTab(foundPage, kHowItWasFoundTitle);
+  const ReportWords& words = WordsIn(UiLanguage());
+  SSTab1->addTab(chartPage, QString::fromUtf8(words.chartTitle));
+  SSTab1->addTab(detailsPage, QString::fromUtf8(words.detailsTitle));
+  SSTab1->addTab(foundPage, QString::fromUtf8(words.howItWasFoundTitle));
   BuildChartTab(chartPage);
   BuildDetailsTab(detailsPage);
   BuildFoundTab(foundPage);
@@ -241,6 +201,7 @@ void FrmDisplay::SetScale(double scale) {
 }
 
 void FrmDisplay::BuildBand() {
+  const ReportWords& words = WordsIn(UiLanguage());
   const QFont bold = BoldFont(font());
   lblSummary_ = MakeLabel(this, "lblSummary", QString(),
                           TwipsRect(120, 30, 12255, kSummaryTwips - 30));
@@ -248,106 +209,80 @@ void FrmDisplay::BuildBand() {
   summaryFont.setPointSize(10);
   lblSummary_->setFont(summaryFont);
   lblSummary_->setStyleSheet("color: #a00000;");
-  dsd1 = MakeLabel(this, "dsd1", "Significance",
+  dsd1 = MakeLabel(this, "dsd1", QString::fromUtf8(words.significance),
                    TwipsRect(120, kSummaryTwips, 2000, 240));
   dsd1->setFont(bold);
-  Label8 = MakeLabel(this, "Label8",
-                     "Hora Lagna signifies the importance of self in terms of "
-                     "money, wealth and prosperity.",
-                     TwipsRect(120, 240 + kSummaryTwips, 7215, 240));
+  // As wide as the band leaves room for: the Tamil is longer.
+  Label8 = MakeLabel(this, "Label8", QString::fromUtf8(words.meaning),
+                     TwipsRect(120, 240 + kSummaryTwips, 8760, 240));
   Label10 =
-      MakeLabel(this, "Label10", "Hora Lagna Present In House Significance",
+      MakeLabel(this, "Label10", QString::fromUtf8(words.houseSignificance),
                 TwipsRect(120, 480 + kSummaryTwips, 4545, 240));
   Label10->setFont(bold);
   lblHoraDesc = MakeLabel(this, "lblHoraDesc", QString(),
                           TwipsRect(120, 720 + kSummaryTwips, 12255, 375));
   lblHoraDesc->setWordWrap(true);
-  Label5 = MakeLabel(this, "Label5", kForumCaption,
-                     TwipsRect(8760, kSummaryTwips, 3690, 240));
+  // The forum's advertisement: a text of our own.
+  Label5 =
+      MakeLabel(this, "Label5", tr("Discuss your chart in our astrology forum"),
+                TwipsRect(4800, kSummaryTwips, 7650, 240));
   Label5->setAlignment(Qt::AlignRight | Qt::AlignTop);
   Label6 = MakeLink(this, "Label6", address::kForumHome,
-                    TwipsRect(9360, 240 + kSummaryTwips, 2565, 240));
+                    TwipsRect(8985, 240 + kSummaryTwips, 2940, 240));
   Label6->setAlignment(Qt::AlignRight | Qt::AlignTop);
   connect(Label6, &QLabel::linkActivated, this, &FrmDisplay::Label6_Click);
 }
 
 void FrmDisplay::BuildChartTab(QWidget* page) {
+  const ReportWords& words = WordsIn(UiLanguage());
   chartFrame = new QFrame(page);
   chartFrame->setObjectName("chartFrame");
   chartFrame->setFrameShape(QFrame::Box);
   chartFrame->setFrameShadow(QFrame::Sunken);
   chartFrame->setGeometry(PageRect(120, 360, 8415, 7215));
 
-  fraBirthchart = new QGroupBox("Hora", chartFrame);
+  fraBirthchart =
+      new QGroupBox(QString::fromUtf8(words.chartCentre), chartFrame);
   fraBirthchart->setObjectName("fraBirthchart");
   fraBirthchart->setGeometry(TwipsRect(150, 140, 8115, 6945));
   BuildChart(fraBirthchart);
 
-  fraDetails = new QGroupBox("Your Details", page);
+  fraDetails = new QGroupBox(QString::fromUtf8(words.yourDetails), page);
   fraDetails->setObjectName("fraDetails");
-  fraDetails->setGeometry(PageRect(8640, 360, 3490, 2775));
+  // Room below the details for a zone of two lines of Tamil, taken from
+  // the planet table's spacing.
+  fraDetails->setGeometry(PageRect(8640, 360, 3490, 2775 + kZoneRoomTwips));
   BuildDetails(fraDetails);
 
-  fraWestern = new QGroupBox("Vedic Planetary Position", page);
+  fraWestern = new QGroupBox(QString::fromUtf8(words.planetaryPosition), page);
   fraWestern->setObjectName("fraWestern");
-  fraWestern->setGeometry(PageRect(8640, 3240, 3495, 4335));
+  fraWestern->setGeometry(
+      PageRect(8640, 3240 + kZoneRoomTwips, 3495, 4335 - kZoneRoomTwips));
   BuildPlanetTable(fraWestern);
 }
 
 void FrmDisplay::BuildChart(QWidget* chart) {
-  Shape2 = MakeShape(chart, "Shape2", ChartRect(100, 120, 7890, 6750));
-  Shape1 = MakeShape(chart, "Shape1", ChartRect(2085, 1815, 3930, 3355));
-  Label7 = MakeLink(chart, "Label7", kChartLinkCaption,
-                    ChartRect(2520, 3240, 3180, 345));
+  chartView_ = new ChartView(chart);
+  chartView_->setGeometry(ChartRect(kChartLeftTwips, kChartTopTwips,
+                                    kChartWidthTwips, kChartHeightTwips));
+  chartView_->setFont(font());
+  // The forum's link in the chart's empty middle (South-Indian only).
+  Label7 = MakeLink(chart, "Label7", tr("Visit our astrology forum"),
+                    ChartRect(2160, 3240, 3780, 345));
   Label7->setFont(NamedFont("Arial", 9));
   Label7->setAlignment(Qt::AlignCenter);
   connect(Label7, &QLabel::linkActivated, this, &FrmDisplay::Label7_Click);
-
-  const QFont numberFont = NamedFont("Courier New", 8, QFont::Monospace);
-  QFont markerFont = BoldFont(font());
-  markerFont.setPointSize(7);
-  for (int s = 0; s < 12; ++s) {
-    const SignCell& cell = kSignCells[s];
-    const int cellLeft = kCellLeftTwips[cell.column];
-    const int cellTop = kCellTopTwips[cell.row];
-    shpHora[s] = MakeShape(
-        chart, QStringLiteral("shpHora%1").arg(s),
-        ChartRect(cellLeft, cellTop, kCellWidthTwips, kCellHeightTwips));
-    signPlanets[s] =
-        MakeLabel(chart, cell.planetLabel, QString(),
-                  ChartRect(cell.planetLeft, cell.planetTop,
-                            kPlanetLabelWidthTwips, kPlanetLabelHeightTwips));
-    Hno[s] =
-        MakeLabel(chart, QStringLiteral("Hno%1").arg(s), QString::number(s + 1),
-                  ChartRect(cellLeft + kCellWidthTwips - kNumberInsetTwips -
-                                kNumberWidthTwips,
-                            cellTop, kNumberWidthTwips, kNumberHeightTwips));
-    Hno[s]->setFont(numberFont);
-    Hno[s]->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    QLabel* signName = MakeLabel(
-        chart, QStringLiteral("lblSignName%1").arg(s),
-        QString::fromLatin1(SignAbbreviation(s).data(), 3),
-        ChartRect(cell.markerLeft - kSignNameGapTwips - kSignNameWidthTwips,
-                  cellTop, kSignNameWidthTwips, kNumberHeightTwips));
-    signName->setFont(numberFont);
-    signName->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    lblArudha[s] = MakeLabel(chart, QStringLiteral("lblArudha%1").arg(s), "A12",
-                             ChartRect(cell.markerLeft, cell.markerTop,
-                                       kMarkerWidthTwips, kMarkerHeightTwips));
-    lblArudha[s]->setFont(markerFont);
-    lblArudha[s]->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-    lblArudha[s]->setStyleSheet("color: #a00000;");
-  }
 }
 
 void FrmDisplay::BuildPlanetTable(QWidget* frame) {
   constexpr int kFirstRowTwips = 360;
-  constexpr int kRowTwips = 390;
+  constexpr int kRowTwips = 370;
+  const auto captions = PlanetRowCaptions(UiLanguage());
   for (int i = 0; i < kBodyCount; ++i) {
     const int top = kFirstRowTwips + i * kRowTwips;
-    PlanetName[i] =
-        MakeLabel(frame, QStringLiteral("PlanetName%1").arg(i),
-                  kPlanetRowCaptions[i], TwipsRect(120, top, 1785, 270));
+    PlanetName[i] = MakeLabel(frame, QStringLiteral("PlanetName%1").arg(i),
+                              QString::fromStdString(captions[i]),
+                              TwipsRect(120, top, 1785, 270));
     planet[i] = MakeLabel(frame, QStringLiteral("planet%1").arg(i), QString(),
                           TwipsRect(1920, top, 1455, 270));
   }
@@ -358,25 +293,27 @@ void FrmDisplay::BuildDetails(QWidget* frame) {
                       TwipsRect(120, 240, 3285, kLineHeightTwips));
   lblName->setFont(BoldFont(font()));
   struct Row {
-    const char* caption;
     QLabel* FrmDisplay::*value;
     const char* name;
   };
+  // In the order of the captions (ReportWords::formCaptions).
   const std::array<Row, 7> rows = {{
-      {"Date of Birth :", &FrmDisplay::lblDOB, "lblDOB"},
-      {"Time of Birth :", &FrmDisplay::lblTOB, "lblTOB"},
-      {"Longitude :", &FrmDisplay::lblLongitude, "lblLongitude"},
-      {"Latitude   :", &FrmDisplay::lblLatitude, "lblLatitude"},
-      {"City :", &FrmDisplay::lblCity, "lblCity"},
-      {"State :", &FrmDisplay::lblState, "lblState"},
-      {"Country :", &FrmDisplay::lblCountry, "lblCountry"},
+      {&FrmDisplay::lblDOB, "lblDOB"},
+      {&FrmDisplay::lblTOB, "lblTOB"},
+      {&FrmDisplay::lblLongitude, "lblLongitude"},
+      {&FrmDisplay::lblLatitude, "lblLatitude"},
+      {&FrmDisplay::lblCity, "lblCity"},
+      {&FrmDisplay::lblState, "lblState"},
+      {&FrmDisplay::lblCountry, "lblCountry"},
   }};
+  const ReportWords& words = WordsIn(UiLanguage());
   constexpr int kFirstRowTwips = 600;
   // Rows a line apart, so that the zone fits below them on two lines.
   constexpr int kRowTwips = kLineHeightTwips;
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const int top = kFirstRowTwips + static_cast<int>(i) * kRowTwips;
-    MakeLabel(frame, QStringLiteral("detailCaption%1").arg(i), rows[i].caption,
+    MakeLabel(frame, QStringLiteral("detailCaption%1").arg(i),
+              QString::fromUtf8(words.formCaptions[i]),
               TwipsRect(120, top, 1305, kLineHeightTwips));
     this->*rows[i].value =
         MakeLabel(frame, rows[i].name, QString(),
@@ -385,10 +322,21 @@ void FrmDisplay::BuildDetails(QWidget* frame) {
   // The offset used and whether daylight saving was counted.
   const int zoneTop =
       kFirstRowTwips + static_cast<int>(rows.size()) * kRowTwips;
+  // The caption as wide as its words (at least "Zone :"'s room), the value
+  // beside it.
+  const QString zoneCaption =
+      QString::fromUtf8(words.formCaptions[rows.size()]);
+  const int captionTwips = std::max(
+      kZoneCaptionTwips,
+      (QFontMetrics(frame->font()).horizontalAdvance(zoneCaption) + 2) *
+          kTwipsPerPixel);
   MakeLabel(frame, QStringLiteral("detailCaption%1").arg(rows.size()),
-            "Zone :", TwipsRect(120, zoneTop, 600, kLineHeightTwips));
-  lblZone = MakeLabel(frame, "lblZone", QString(),
-                      TwipsRect(720, zoneTop, 2735, 2 * kLineHeightTwips));
+            zoneCaption,
+            TwipsRect(120, zoneTop, captionTwips, kLineHeightTwips));
+  lblZone =
+      MakeLabel(frame, "lblZone", QString(),
+                TwipsRect(120 + captionTwips, zoneTop, 3335 - captionTwips,
+                          2 * kLineHeightTwips + kZoneRoomTwips));
   lblZone->setWordWrap(true);
   lblZone->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
@@ -407,7 +355,7 @@ void FrmDisplay::BuildDetailsTab(QWidget* page) {
     const int top = kAttributeTopTwips + cell.row * kAttributeRowTwips;
     QLabel* caption =
         MakeLabel(frame, QStringLiteral("caption_%1").arg(cell.field),
-                  SignFieldCaption(cell.field),
+                  QString::fromUtf8(SignFieldCaption(cell.field, UiLanguage())),
                   TwipsRect(left, top, width, kLineHeightTwips));
     caption->setFont(bold);
     MakeLabel(
@@ -417,7 +365,7 @@ void FrmDisplay::BuildDetailsTab(QWidget* page) {
   for (const ReadingCell& cell : kReadingCells) {
     QLabel* caption =
         MakeLabel(frame, QStringLiteral("caption_%1").arg(cell.field),
-                  SignFieldCaption(cell.field),
+                  QString::fromUtf8(SignFieldCaption(cell.field, UiLanguage())),
                   TwipsRect(cell.left, cell.top - kLineHeightTwips, cell.width,
                             kLineHeightTwips));
     caption->setFont(bold);
@@ -457,11 +405,15 @@ QString FrmDisplay::HowItWasFoundText() const {
   return lblHowItWasFound_->text();
 }
 
-QString FrmDisplay::VisibleMarkerText(const std::string& markers) {
-  QStringList lines = DisplayText(markers).split('\n');
-  lines.removeIf([](const QString& line) { return line.trimmed().isEmpty(); });
-  return lines.join('\n');
+void FrmDisplay::SetChartStyle(ChartStyle style) {
+  chartView_->SetStyle(style);
+  // The link stands in the South-Indian chart's empty middle; the others
+  // have no room for it (the band above carries the same link).
+  Label7->setVisible(style == ChartStyle::kSouth);
 }
+
+ChartStyle FrmDisplay::ChartStyleShown() const { return chartView_->Style(); }
+const ChartModel& FrmDisplay::ChartShown() const { return chartView_->Model(); }
 
 QWidget* FrmDisplay::SignField(const QString& name) const {
   for (const SignFieldRef& ref : kSignAttributeFieldRefs) {
@@ -476,10 +428,7 @@ void FrmDisplay::Show(const ResultView& view) {
   for (int i = 0; i < kBodyCount; ++i) {
     planet[i]->setText(DisplayText(view.planet[i]));
   }
-  for (int s = 0; s < 12; ++s) {
-    signPlanets[s]->setText(DisplayText(view.chartLabels[s]));
-    lblArudha[s]->setText(VisibleMarkerText(view.lblArudha[s]));
-  }
+  chartView_->SetChart(view.chart, view.language);
   lblName->setText(DisplayText(view.lblName));
   lblDOB->setText(DisplayText(view.lblDOB));
   lblTOB->setText(DisplayText(view.lblTOB));

@@ -1,8 +1,9 @@
 // The result form: the window in which one calculation is read. A band at
-// the top carries the house significance; below it two tabs show the
-// South-Indian chart with the planet table and the person's details, and the
-// attributes and readings of the Hora Lagna sign. The form computes nothing:
-// Show() puts a ResultView on screen.
+// the top carries the house significance; below it tabs show the chart (in
+// the chart style chosen) with the planet table and the person's details,
+// the attributes and readings of the Hora Lagna sign, and how it was found.
+// The form computes nothing: Show() puts a ResultView on screen. Its
+// captions are in the windows' language (UiLanguage).
 #pragma once
 
 #include <QFont>
@@ -22,6 +23,7 @@ class QTabWidget;
 
 namespace tarvelin {
 
+class ChartView;
 class ReadingBox;
 
 class FrmDisplay : public QWidget {
@@ -49,9 +51,10 @@ class FrmDisplay : public QWidget {
   QString SummaryText() const;
   QString HowItWasFoundText() const;
 
-  // A marker cell's text as it is displayed: the empty marker lines are left
-  // out so that "HL" shows in the small cell however many come before it.
-  static QString VisibleMarkerText(const std::string& markers);
+  // The chart's style (South-Indian until told), and what it shows.
+  void SetChartStyle(ChartStyle style);
+  ChartStyle ChartStyleShown() const;
+  const ChartModel& ChartShown() const;
 
   // One of the 28 sign fields by its name on the form ("lblVedicName",
   // "txtLooks", ...), or nullptr.
@@ -73,21 +76,17 @@ class FrmDisplay : public QWidget {
   void RecordDesign();
 
   // Controls, named as the system names them; each carries its name as its
-  // objectName (arrays with the index appended: "planet0", "Hno11", ...;
-  // the sign labels as "lblAries" .. "lblPisces"). The five reading boxes
-  // are found by name alone ("txtLooks", ...).
+  // objectName (arrays with the index appended: "planet0", ...). The chart
+  // is "chartView"; the five reading boxes are found by name alone
+  // ("txtLooks", ...).
   QLabel *dsd1 = nullptr, *Label8 = nullptr, *Label10 = nullptr;
   QLabel *lblHoraDesc = nullptr, *Label5 = nullptr, *Label6 = nullptr;
   QTabWidget* SSTab1 = nullptr;
   QFrame* chartFrame = nullptr;
   QGroupBox *fraBirthchart = nullptr, *fraDetails = nullptr,
             *fraWestern = nullptr;
-  std::array<QFrame*, 12> shpHora{};
-  QFrame *Shape1 = nullptr, *Shape2 = nullptr;
+  ChartView* chartView_ = nullptr;
   QLabel* Label7 = nullptr;
-  std::array<QLabel*, 12> signPlanets{};  // lblAries .. lblPisces
-  std::array<QLabel*, 12> lblArudha{};
-  std::array<QLabel*, 12> Hno{};
   std::array<QLabel*, kBodyCount> PlanetName{};
   std::array<QLabel*, kBodyCount> planet{};
   QLabel *lblName = nullptr, *lblDOB = nullptr, *lblTOB = nullptr,

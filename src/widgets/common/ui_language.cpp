@@ -1,0 +1,72 @@
+#include "widgets/common/ui_language.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace tarvelin {
+namespace {
+
+Language g_uiLanguage = Language::kEnglish;
+
+}  // namespace
+
+Language UiLanguage() { return g_uiLanguage; }
+
+void SetUiLanguage(Language language) { g_uiLanguage = language; }
+
+Language LanguageOfLocale(const QLocale& locale) {
+  switch (locale.language()) {
+    case QLocale::Hindi:
+      return Language::kHindi;
+    case QLocale::Tamil:
+      return Language::kTamil;
+    default:
+      return Language::kEnglish;
+  }
+}
+
+Language StartUpLanguage(const QString& savedCode, const QLocale& locale) {
+  if (const auto saved = LanguageFromCode(savedCode.toStdString());
+      saved && savedCode.size() == 2) {
+    return *saved;
+  }
+  return LanguageOfLocale(locale);
+}
+
+QStringList TranslationFolders() {
+  const QDir programs(QCoreApplication::applicationDirPath());
+  return {programs.absoluteFilePath("../share/tarvelin/translations"),
+          programs.absoluteFilePath("../translations")};
+}
+
+bool InstallTranslations(Language language) {
+  if (language == Language::kEnglish) return true;
+  QCoreApplication* app = QCoreApplication::instance();
+  const QString code = QString::fromLatin1(LanguageCode(language));
+  auto* own = new QTranslator(app);
+  bool loaded = false;
+  for (const QString& folder : TranslationFolders()) {
+    if (own->load(QStringLiteral("tarvelin_") + code, folder)) {
+      loaded = true;
+      break;
+    }
+  }
+  if (!loaded) {
+    delete own;
+    return false;
+  }
+  QCoreApplication::installTranslator(own);
+  // Qt's dialogs (file, print) follow where Qt has the language.
+  auto* qt = new QTranslator(app);
+  if (qt->load(QStringLiteral("qtbase_") + code,
+               QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QCoreApplication::installTranslator(qt);
+  } else {
+    delete qt;
+  }
+  return true;
+}
+
+}  // namespace tarvelin
