@@ -40,8 +40,8 @@ constexpr unsigned kDefaultSeed = 18;
 constexpr int kDefaultBirths = 210;
 
 // Place names typed into the City box. Some name one city, some several
-// (chosen from the list then), Kathmandu and Chennai before 1906 need an
-// exact offset.
+// (one of the most populous chosen from the list then); Kathmandu and
+// Chennai before 1906 need an exact offset.
 const char* const kCityNames[] = {
     "Chennai", "Mumbai",    "Kathmandu", "Kolkata",  "Tokyo",
     "Nairobi", "Kabul",     "Tehran",    "Adelaide", "Reykjavik",
@@ -130,6 +130,7 @@ class FormTypingTest : public QObject {
     bool offered = false;  // the name is several cities': chosen from a list
   };
   CityPlan PlanCity();
+  QString NameOfOneCity();
   [[nodiscard]] bool TypeAtlasPlace(Birth& meant, const CityPlan& plan,
                                     bool retype);
   [[nodiscard]] bool TypeCoordinates(Birth& meant);
@@ -327,9 +328,19 @@ FormTypingTest::CityPlan FormTypingTest::PlanCity() {
   const std::vector<AtlasCity>& named = Named(plan.typed);
   if (named.empty()) qFatal("%s is not in the atlas", qPrintable(plan.typed));
   plan.city = named[static_cast<std::size_t>(
-      Pick(0, static_cast<int>(named.size()) - 1))];
+      Pick(0, std::min(static_cast<int>(named.size()), 4) - 1))];
   plan.offered = named.size() > 1;
   return plan;
+}
+
+QString FormTypingTest::NameOfOneCity() {
+  std::vector<QString> unique;
+  for (const char* name : kCityNames) {
+    if (Named(name).size() == 1) unique.push_back(name);
+  }
+  if (unique.empty()) qFatal("every name of the list names several cities");
+  return unique[static_cast<std::size_t>(
+      Pick(0, static_cast<int>(unique.size()) - 1))];
 }
 
 bool FormTypingTest::TypeAtlasPlace(Birth& meant, const CityPlan& plan,
@@ -338,13 +349,10 @@ bool FormTypingTest::TypeAtlasPlace(Birth& meant, const CityPlan& plan,
   if (retype) {
     // Another city first (a name of one city), left with Tab, then typed
     // over.
-    const QString first = kCityNames[Pick(0, 9)];
+    const QString first = NameOfOneCity();
     Type(first);
     Press(Qt::Key_Tab);
     shown_ = Named(first).front();
-    if (QTest::qWaitFor([] { return QApplication::activePopupWidget(); }, 50)) {
-      Press(Qt::Key_Escape);
-    }
     if (!TabTo(ui_->txtMCity, true)) return false;
   }
   // A name retyped over a city it names keeps that city: nothing is
@@ -366,6 +374,8 @@ bool FormTypingTest::TypeAtlasPlace(Birth& meant, const CityPlan& plan,
 
   const AtlasCity city = kept ? *shown_ : plan.city;
   shown_ = city;
+  // A kept city's box says what was typed ("Reykjavik" for Reykjavík).
+  const std::string cityText = kept ? plan.typed.toStdString() : city.name;
   const BirthPlace place = PlaceAtBirth(city, meant.local);
   meant.longitudeDegrees =
       DegreesFromEntry(place.longitude.degrees, place.longitude.minutes,
@@ -381,7 +391,7 @@ bool FormTypingTest::TypeAtlasPlace(Birth& meant, const CityPlan& plan,
     meant.zoneIndex = Birth::kExactOffset;
     meant.atlasZone = city.ianaZone;
   }
-  meant.city = city.name;
+  meant.city = cityText;
   meant.state = city.state;
   meant.country = city.country;
   return true;

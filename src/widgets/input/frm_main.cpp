@@ -196,6 +196,23 @@ FrmMain::FrmMain(QWidget* parent) : QMainWindow(parent) {
     connect(box, &QLineEdit::editingFinished, atlas_,
             &FrmMainAtlas::DropPlaceUnlessStillNamed);
   }
+  // What the person types over a place's values is theirs.
+  for (QLineEdit* box : {txtLonD, txtLonM, txtLatD, txtLatM}) {
+    connect(box, &QLineEdit::textEdited, atlas_,
+            &FrmMainAtlas::CoordinatesTyped);
+  }
+  for (QRadioButton* option :
+       {optLongEast, optLongWest, optLatNorth, optLatSouth}) {
+    connect(option, &QRadioButton::clicked, atlas_,
+            &FrmMainAtlas::CoordinatesTyped);
+  }
+  for (QLineEdit* box : {txtMState, txtMCountry}) {
+    connect(box, &QLineEdit::textEdited, atlas_,
+            &FrmMainAtlas::StateOrCountryTyped);
+  }
+  connect(cmbTimeZone, &QComboBox::activated, atlas_,
+          &FrmMainAtlas::ZoneChosen);
+  connect(chkDST, &QCheckBox::clicked, atlas_, &FrmMainAtlas::ZoneChosen);
   // Coordinates typed without a city: the nearest place's zone is offered.
   for (QLineEdit* box : {txtLonD, txtLonM, txtLatD, txtLatM, txtMCity}) {
     connect(box, &QLineEdit::textChanged, atlas_,

@@ -133,7 +133,7 @@ void FrmMainAtlas::Offer(std::vector<AtlasCity> cities) {
   offeredLabels_->setStringList(labels);
   QAbstractItemView* popup = completer_->popup();
   if (labels.isEmpty()) {
-    popup->hide();
+    if (popup->isVisible()) popup->hide();
     return;
   }
   // As wide as the longest label ("..., United States" whole), never
@@ -236,6 +236,7 @@ bool FrmMainAtlas::SettleCityBox() {
 void FrmMainAtlas::PlaceShown(const QString& city) {
   chosen_.reset();
   shownFor_ = city.toStdString();
+  filled_ = {true, true, true};
   cityTyped_ = false;
   offeredFor_.clear();
   lastHadEntry_ = true;
@@ -246,13 +247,14 @@ void FrmMainAtlas::ClearPlace() {
   if (!chosen_ && !shownFor_) return;  // the boxes hold what was typed
   chosen_.reset();
   shownFor_.reset();
-  form_->ClearPlace();
+  form_->ClearPlaceParts(filled_);
+  filled_ = {};
   lastHadEntry_ = true;
   lastNote_.clear();
 }
 
 void FrmMainAtlas::BirthTimeChanged() {
-  if (chosen_) WorkOutZone(false);
+  if (chosen_ && filled_.zone) WorkOutZone(false);
   // The offset of the nearest place at the new time.
   if (nearestZone_->isVisible()) OfferNearestZone();
 }
@@ -280,7 +282,10 @@ void FrmMainAtlas::DropPlaceUnlessStillNamed() {
   // coordinates, the zone and the box go with it.
   chosen_.reset();
   shownFor_.reset();
-  form_->ClearCoordinatesAndZone();
+  FrmMain::PlaceParts parts = filled_;
+  parts.stateAndCountry = false;  // being edited
+  form_->ClearPlaceParts(parts);
+  filled_ = {};
   lastHadEntry_ = true;
   lastNote_.clear();
 }
@@ -288,6 +293,7 @@ void FrmMainAtlas::DropPlaceUnlessStillNamed() {
 void FrmMainAtlas::FillPlace(const AtlasCity& city) {
   chosen_ = city;
   shownFor_.reset();
+  filled_ = {true, true, true};
   cityTyped_ = false;
   offeredFor_.clear();
   const BirthPlace place = PlaceAtBirth(city, form_->ListedBirthTime());

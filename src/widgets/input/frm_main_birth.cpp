@@ -119,17 +119,17 @@ void FrmMain::ShowPlace(const QString& city, const QString& state,
   }
 }
 
-void FrmMain::ClearCoordinatesAndZone() {
-  for (QLineEdit* box : {txtLonD, txtLonM, txtLatD, txtLatM}) box->clear();
-  optLongEast->setChecked(true);
-  optLatNorth->setChecked(true);
-  zoneChoice->Reset();
-}
-
-void FrmMain::ClearPlace() {
-  txtMState->clear();
-  txtMCountry->clear();
-  ClearCoordinatesAndZone();
+void FrmMain::ClearPlaceParts(const PlaceParts& parts) {
+  if (parts.stateAndCountry) {
+    txtMState->clear();
+    txtMCountry->clear();
+  }
+  if (parts.coordinates) {
+    for (QLineEdit* box : {txtLonD, txtLonM, txtLatD, txtLatM}) box->clear();
+    optLongEast->setChecked(true);
+    optLatNorth->setChecked(true);
+  }
+  if (parts.zone) zoneChoice->Reset();
 }
 
 void FrmMain::ShowNote(const QString& note) { statusBar()->showMessage(note); }
