@@ -1,21 +1,26 @@
-# Two entry points: `make run` builds and starts Tarvelin, `make test` builds
-# the checked build (warnings as errors, address and undefined-behaviour
-# sanitizers) and runs every test headless. `make package` builds the .deb
-# from the release build.
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Two entry points: `make run` builds the two programs and starts Tarvelin,
+# `make test` builds the checked build (warnings as errors, address and
+# undefined-behaviour sanitizers) and runs every test headless. `make package`
+# builds the .deb from the release build.
 JOBS ?= $(shell nproc)
 BUILD_RELEASE := build/release
 BUILD_TEST := build/test
 
-.PHONY: run test deps build-release build-test bench package clean
+.PHONY: run test deps configure-release build-release build-test bench package clean
 
 deps:
 	@scripts/install-deps
 
-build-release: deps
-	cmake -S . -B $(BUILD_RELEASE) -DCMAKE_BUILD_TYPE=Release
+configure-release: deps
+	cmake -S . -B $(BUILD_RELEASE) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
+
+build-release: configure-release
 	cmake --build $(BUILD_RELEASE) -j $(JOBS)
 
-run: build-release
+# Only the desktop program and tarvelin-cli: no tests, no benchmark.
+run: configure-release
+	cmake --build $(BUILD_RELEASE) -j $(JOBS) --target tarvelin tarvelin-cli
 	$(BUILD_RELEASE)/src/tarvelin
 
 build-test: deps

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The atlas's look-ups timed one by one: 1,000 texts (500 whole names and
 // 500 beginnings of names, of places spread over the whole atlas, and names
 // in other scripts), each looked up as the input form's City box does

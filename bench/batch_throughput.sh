@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End-to-end time of `tarvelin-cli --batch FILE --json` over generated births,
 # output to /dev/null. Usage: bench/batch_throughput.sh [CLI] [ROWS]
 set -euo pipefail

@@ -1,20 +1,23 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Resident memory of the desktop program when its form shows and after the
 # City box has offered places for "Mumb" (four look-ups, the first of one
 # letter), on a virtual screen (Xvfb, openbox, xdotool), with a fresh home.
 # Usage: bench/desktop_memory.sh [PROGRAM]   (default build/release/src/tarvelin)
 set -euo pipefail
 app=${1:-build/release/src/tarvelin}
-screen=:${DISPLAY_NUMBER:-57}
 home=$(mktemp -d)
-Xvfb "$screen" -screen 0 1280x1024x24 > /dev/null 2>&1 &
+# A display of its own: Xvfb picks a free number and writes it.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3> "$home/display" \
+  > /dev/null 2>&1 &
 xvfb=$!
 cleanup() {
   kill "${pid:-}" "${wm:-}" "$xvfb" 2> /dev/null || true
   rm -rf "$home"
 }
 trap cleanup EXIT
-sleep 1
+until [ -s "$home/display" ]; do sleep 0.1; done
+screen=:$(cat "$home/display")
 DISPLAY=$screen openbox > /dev/null 2>&1 &
 wm=$!
 sleep 1

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes tests/data/ayanamsa_reference.txt: the Lahiri, Raman, Krishnamurti
 // and Fagan-Bradley ayanamsas over 1901..2050 from the Swiss Ephemeris,
 // against which the engine's ayanamsas are checked.

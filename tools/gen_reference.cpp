@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes tests/data/engine_reference.txt: sidereal positions of 60 births
 // from the Swiss Ephemeris, against which the engine's low-precision
 // formulas are checked.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes src/sunrise/station_table.cpp: the stationary-retrograde and
 // stationary-direct moments of Mercury .. Pluto from 1900 to 2050.
 //

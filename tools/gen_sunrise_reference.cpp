@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes tests/data/sunrise_reference.txt: sunrise and sunset of 240 places
 // and dates of 1901..2050 from the Swiss Ephemeris, against which the limb
 // and centre sunrise rules are checked.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the two table generators share: opening the Swiss Ephemeris files,
 // failing with one line, and writing the finished text in one piece.
 #pragma once

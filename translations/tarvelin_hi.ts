@@ -132,6 +132,45 @@
     </message>
 </context>
 <context>
+    <name>tarvelin::InputProblem</name>
+    <message>
+        <source>Please Enter Name</source>
+        <translation>कृपया नाम दर्ज करें</translation>
+    </message>
+    <message>
+        <source>Please Enter only Letters</source>
+        <translation>कृपया केवल अक्षर दर्ज करें</translation>
+    </message>
+    <message>
+        <source>Only Numbers Are Accepted</source>
+        <translation>केवल अंक स्वीकार किए जाते हैं</translation>
+    </message>
+    <message>
+        <source>Please Enter Value Between 0 And %1 in the Degree of Longitude</source>
+        <translation>कृपया देशांतर के अंश में 0 से %1 के बीच का मान दर्ज करें</translation>
+    </message>
+    <message>
+        <source>Please Enter Value Between 0 And %1 in the Degree of Latitude</source>
+        <translation>कृपया अक्षांश के अंश में 0 से %1 के बीच का मान दर्ज करें</translation>
+    </message>
+    <message>
+        <source>Please Enter Value Between 0 And %1 in the  Minute of Longitude</source>
+        <translation>कृपया देशांतर की कला में 0 से %1 के बीच का मान दर्ज करें</translation>
+    </message>
+    <message>
+        <source>Please Enter Value Between 0 And %1 in the  Minute of Latitude</source>
+        <translation>कृपया अक्षांश की कला में 0 से %1 के बीच का मान दर्ज करें</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month!</source>
+        <translation>कृपया सही तिथि या महीना दर्ज करें!</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month !</source>
+        <translation>कृपया सही तिथि या महीना दर्ज करें !</translation>
+    </message>
+</context>
+<context>
     <name>tarvelin::ReferAFriend</name>
     <message>
         <source>Please Enter Distinct Email Addresses</source>

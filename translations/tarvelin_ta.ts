@@ -132,6 +132,45 @@
     </message>
 </context>
 <context>
+    <name>tarvelin::InputProblem</name>
+    <message>
+        <source>Please Enter Name</source>
+        <translation>தயவுசெய்து பெயரை உள்ளிடுங்கள்</translation>
+    </message>
+    <message>
+        <source>Please Enter only Letters</source>
+        <translation>தயவுசெய்து எழுத்துகளை மட்டும் உள்ளிடுங்கள்</translation>
+    </message>
+    <message>
+        <source>Only Numbers Are Accepted</source>
+        <translation>எண்கள் மட்டுமே ஏற்கப்படும்</translation>
+    </message>
+    <message>
+        <source>Please Enter Value Between 0 And %1 in the Degree of Longitude</source>
+        <translation>தயவுசெய்து தீர்க்கரேகையின் பாகையில் 0 முதல் %1 வரையிலான மதிப்பை உள்ளிடுங்கள்</translation>
+    </message>
+    <message>
+        <source>Please Enter Value Between 0 And %1 in the Degree of Latitude</source>
+        <translation>தயவுசெய்து அட்சரேகையின் பாகையில் 0 முதல் %1 வரையிலான மதிப்பை உள்ளிடுங்கள்</translation>
+    </message>
+    <message>
+        <source>Please Enter Value Between 0 And %1 in the  Minute of Longitude</source>
+        <translation>தயவுசெய்து தீர்க்கரேகையின் கலையில் 0 முதல் %1 வரையிலான மதிப்பை உள்ளிடுங்கள்</translation>
+    </message>
+    <message>
+        <source>Please Enter Value Between 0 And %1 in the  Minute of Latitude</source>
+        <translation>தயவுசெய்து அட்சரேகையின் கலையில் 0 முதல் %1 வரையிலான மதிப்பை உள்ளிடுங்கள்</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month!</source>
+        <translation>தயவுசெய்து சரியான தேதியையோ மாதத்தையோ உள்ளிடுங்கள்!</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month !</source>
+        <translation>தயவுசெய்து சரியான தேதியையோ மாதத்தையோ உள்ளிடுங்கள் !</translation>
+    </message>
+</context>
+<context>
     <name>tarvelin::ReferAFriend</name>
     <message>
         <source>Please Enter Distinct Email Addresses</source>

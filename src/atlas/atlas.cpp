@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Places by name and by position from the atlas file.
 #include "atlas/atlas.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The offline atlas: about 200,000 birth places by name, in every script
 // (GeoNames' places of 500 people or more, with their coordinates and time
 // zones, read from the atlas file; see atlas_table.h), and, for a place and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a chosen city fills in for a birth: coordinates as degrees and
 // minutes, the zone in force and its zone-list entry.
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The atlas file: every place of the atlas with its names in every script,
 // laid out so that it is read straight from the memory-mapped file, without
 // loading or parsing. Written once at build time (src/atlas/table_builder)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The offset from UTC in force at a local clock time of birth, from the
 // system's time-zone database, and the zone-list entry for its standard time.
 #include <QDateTime>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Place names reduced for comparing, in every script. The atlas table is
 // written with these functions and the look-ups read typed text with them,
 // so both sides always agree.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One birth, as every part of Tarvelin passes it on: the clock time at the
 // place, the place in degrees, and the exact offset of the clock from
 // universal time at that instant. The form, the command-line tool, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a birth may hold: the one place for the ranges that the input form,
 // the command-line tool, the batch, the birth library and its files, the
 // readers and the check of a birth all keep to.

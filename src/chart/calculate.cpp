@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculation behind "Get My Hora Lagna": the birth run of the engine,
 // the sunrises of three days, the sunrise that times the birth, the Sun then,
 // and the special lagnas with the chart cells they mark.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculation behind "Get My Hora Lagna": one birth in, one result out.
 #pragma once
 

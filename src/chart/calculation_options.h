@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The choices a calculation can be made with, travelling as one value beside
 // the birth: which sunrise times the birth and which ayanamsa makes the
 // positions sidereal. The default is the classic rule for both, whose

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What one calculation finds, as plain numbers: no texts. The presenter
 // (present/) turns it into the texts of the windows, the JSON and the
 // reports.

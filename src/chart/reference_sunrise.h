@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sunrise from which a birth is timed, and the time elapsed since it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The special lagnas: the arudha padas of the twelve houses, the lagnas
 // counted from the Sun at the reference sunrise (ghati, Hora, bhava), the
 // Indu, varnada and Sree lagnas and the pranapada. Each step takes its inputs

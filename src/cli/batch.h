@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // --batch: one calculation per CSV row, one JSON line per row.
 //
 // The first line of the file is the header name,date,time,lon,lat,zone,dst

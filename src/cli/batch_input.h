@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rows of a batch file, read with bounded work per line.
 //
 // Line 1 must be one of the headers below (any case, blanks around the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One birth given as texts (command-line flags or a batch row) and how it
 // becomes a Birth: each text through its strict reader (rules/
 // text_readers.h: the input form's messages where the form has them, this

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A birth place named on the command line: --place takes a city from the
 // offline atlas and fills the birth's coordinates, zone-list entry, daylight
 // saving, city, state and country (flags given explicitly win); --places

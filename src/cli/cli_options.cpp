@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/cli_options.h"
 
 #include <algorithm>
@@ -61,7 +62,7 @@ const FlagRule kFlags[] = {
      "no daylight saving, whatever the atlas says",
      [](CliOptions& o, const std::string&) { o.birth.dst = false; }},
     {"--utc-offset", "+HH:MM[:SS]", Group::kBirth,
-     "exact UTC offset, saving included (for --zone, --dst)",
+     "exact UTC offset, saving included, for --zone/--dst",
      [](CliOptions& o, const std::string& v) {
        o.birth.offsetGiven = true;
        o.birth.utcOffset = v;
@@ -73,7 +74,7 @@ const FlagRule kFlags[] = {
     {"--country", "TEXT", Group::kBirth, "country of birth (shown only)",
      [](CliOptions& o, const std::string& v) { o.birth.country = v; }},
     {"--place", "TEXT", Group::kBirth,
-     "birth place from the atlas: \"City[, State][, Country]\"",
+     "place from the atlas: \"City[, State][, Country]\"",
      [](CliOptions& o, const std::string& v) { o.place = v; }},
     {"--json", nullptr, Group::kOutput, "write the result as JSON",
      [](CliOptions& o, const std::string&) { o.json = true; }},
@@ -83,10 +84,10 @@ const FlagRule kFlags[] = {
     {"--png", "FILE", Group::kPage, "also write the result page as a PNG image",
      [](CliOptions& o, const std::string& v) { o.pngPath = v; }},
     {"--lang", "en|hi|ta", Group::kLook,
-     "language of the report and page: English, Hindi, Tamil",
+     "report and page in English, Hindi or Tamil",
      [](CliOptions& o, const std::string& v) { o.languageCode = v; }},
     {"--chart", "south|north|east", Group::kLook,
-     "chart style of the page (north: the report adds it too)",
+     "chart style of the page; north: in the report too",
      [](CliOptions& o, const std::string& v) { o.chartCode = v; }},
     {"--batch", "FILE.csv", Group::kBatch,
      "one JSON line per row of FILE (\"-\": standard input)",
@@ -95,7 +96,7 @@ const FlagRule kFlags[] = {
        o.batchPath = v;
      }},
     {"--jobs", "N", Group::kBatch,
-     "compute batch rows on N threads (default: every core)",
+     "batch rows on N threads (default: one per core)",
      [](CliOptions& o, const std::string& v) { o.jobsText = v; }},
     {"--places", "TEXT", Group::kPlaces,
      "list the atlas's cities that match TEXT",
@@ -137,6 +138,17 @@ const FlagRule kFlags[] = {
     {"--version", nullptr, Group::kAlone, "show the version",
      [](CliOptions& o, const std::string&) { o.mode = Mode::kVersion; }},
 };
+
+// The short forms, as other command-line programs have them.
+struct ShortFlag {
+  const char* shortFlag;
+  const char* flag;
+};
+const ShortFlag kShortFlags[] = {
+    {"-h", "--help"}, {"-V", "--version"}, {"-v", "--version"}};
+
+// --help fits a terminal of 80 columns.
+constexpr std::size_t kHelpColumns = 80;
 
 // Flags a single birth cannot do without. A missing --name is left to the
 // form's own check ("Please Enter Name").
@@ -227,7 +239,10 @@ ParseOutcome ParseCommandLine(const std::vector<std::string>& args) {
   CliOptions options;
   std::set<Group> groups;
   for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
+    std::string arg = args[i];
+    for (const ShortFlag& alias : kShortFlags) {
+      if (arg == alias.shortFlag) arg = alias.flag;
+    }
     if (arg.rfind("--", 0) != 0) {
       return Fail("unexpected argument '" + arg + "' (try --help)");
     }
@@ -363,23 +378,44 @@ std::string HelpText() {
          "  tarvelin-cli --export-library FILE.csv|FILE.json [--library TEXT]\n"
          "  tarvelin-cli --import-library FILE.csv|FILE.json\n"
          "  tarvelin-cli --zones\n"
-         "  tarvelin-cli --help | --version\n"
+         "  tarvelin-cli -h | --help\n"
+         "  tarvelin-cli -V | -v | --version\n"
          "\n"
          "Computes the Hora Lagna of a birth: the chart, the planetary\n"
          "positions, the house and the sign attributes of the Hora Lagna.\n"
          "\n"
          "Flags:\n";
+  // "  FLAG VALUE  help", the help wrapped under itself within 80 columns.
   std::size_t width = 0;
   auto head = [](const FlagRule& rule) {
-    return std::string(rule.flag) +
+    std::string text;
+    for (const ShortFlag& alias : kShortFlags) {
+      if (std::string(alias.flag) == rule.flag) {
+        text += std::string(alias.shortFlag) + ", ";
+      }
+    }
+    return text + rule.flag +
            (rule.valueName ? std::string(" ") + rule.valueName : "");
   };
   for (const FlagRule& rule : kFlags)
     width = std::max(width, head(rule).size());
+  const std::size_t helpColumn = 2 + width + 2;
   for (const FlagRule& rule : kFlags) {
     const std::string h = head(rule);
-    out << "  " << h << std::string(width - h.size() + 2, ' ') << rule.help
-        << "\n";
+    std::string line = "  " + h + std::string(helpColumn - 2 - h.size(), ' ');
+    std::istringstream words(rule.help);
+    std::string word;
+    bool lineEmpty = true;
+    while (words >> word) {
+      if (!lineEmpty && line.size() + 1 + word.size() > kHelpColumns) {
+        out << line << "\n";
+        line = std::string(helpColumn, ' ');
+        lineEmpty = true;
+      }
+      line += (lineEmpty ? "" : " ") + word;
+      lineEmpty = false;
+    }
+    out << line << "\n";
   }
   out << "\n"
          "--place fills the longitude, latitude, the exact offset from UTC\n"

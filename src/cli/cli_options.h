@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line of tarvelin-cli: one table of flags (cli_options.cpp) read
 // into CliOptions, plus the checks on which flags go together. A new flag is
 // one row in that table and, if it starts a new kind of run, one Mode.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exit statuses of tarvelin-cli, one rule for every kind of run (the
 // manual page and README list them the same way):
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Files tarvelin-cli writes (--pdf, --png, --export-library), each in one
 // step: the bytes go to a temporary file beside the target, which takes the
 // target's name only once it is complete and on the disk. A failure leaves

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A file read through read(2), so that a failed read is an error and not the
 // end of the file (std::ifstream cannot tell the two apart: a folder, for
 // one, reads as an empty file). A failed read throws from the stream buffer;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tarvelin-cli and the birth library: --library, --export-library,
 // --import-library, --from-library and --save (src/library does the work;
 // this file turns its answers into the tool's lines and exit statuses).

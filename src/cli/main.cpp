@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tarvelin-cli: the Hora Lagna calculation from the command line.
 #include <iostream>
 #include <optional>

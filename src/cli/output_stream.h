@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Standard output that notices when a write fails. std::cout on a full disk,
 // a closed descriptor or a closed pipe just drops the text; the run would
 // still end with success. Here every write goes through write(2), the first

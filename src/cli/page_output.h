@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // --pdf FILE and --png FILE: the result page of the window's "Export PDF…"
 // and "Export Image…", written without a display.
 #pragma once

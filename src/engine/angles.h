@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Angle constants and helpers the engine shares. Some formulas were always
 // worked with rounded constants; those keep their own digits, named for what
 // they are, so that every result stays what it always was.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sidereal ascendant (lagna) of an instant at a place.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ayanamsa (the offset of the tropical zodiac from the fixed one that
 // precession opens) in its kinds, as the sidereal correction the engine adds
 // to tropical longitudes (minus the ayanamsa), and the obliquity of the

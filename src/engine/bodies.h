@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bodies of the planet table, in its order.
 #pragma once
 

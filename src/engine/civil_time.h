@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Civil (proleptic Gregorian) date-times and the calendar arithmetic the
 // engine, the sunrise step and the pipeline share: adding days, minutes and
 // seconds with carries both ways, differences, weekday and day of the year.

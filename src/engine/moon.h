@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Moon's sidereal longitude (mean longitude plus the leading 25 terms of
 // ELP-2000/82) and the start of its nakshatra.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sidereal longitudes of the Sun, the five classical planets and the lunar
 // nodes from Keplerian elements with secular rates.
 #pragma once

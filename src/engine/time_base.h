@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time arguments of the position formulas: the instant of a clock reading in
 // universal time, the Julian day number, Julian centuries from 1900 and from
 // J2000.0, the day number from J2000.0 and the local sidereal time. Plain

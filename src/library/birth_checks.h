@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How a saved birth meets the zone list: the entry it can be shown with.
 // (The check of a birth is CheckBirth, in rules/birth_check.h; the texts of
 // its quantities come from present/quantity_text.h.)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The birth library: saved births in one SQLite database file, shared by the
 // desktop program and tarvelin-cli (several copies may have it open at once;
 // a writer waits up to the busy timeout for another to finish).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saved births to and from files.
 //
 // CSV holds exactly the columns of tarvelin-cli --batch (a header, then

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the birth library answers: a Status (a fault and the one message for
 // the user) or a value together with an OK status. Nothing in src/library
 // throws; every SQLite error is turned into one of these faults.

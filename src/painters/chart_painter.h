@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three chart painters: South-Indian, North-Indian and East-Indian. Each
 // draws a ChartModel into a rectangle of any QPainter: the result window's
 // chart, the printed page, the PDF and the PNG all go through these, so a

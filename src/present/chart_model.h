@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One chart, three ways to draw it. The model says which bodies and markers
 // stand in which sign; the layout of a chart style says where each sign's
 // box stands, which house it is, and where its number goes. The painters

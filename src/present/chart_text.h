@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The South-Indian chart drawn in text: a square of 4 x 4 cells whose twelve
 // outer cells are the signs in fixed places (Pisces top left, then Aries,
 // Taurus and Gemini along the top, clockwise) and whose inner 2 x 2 block

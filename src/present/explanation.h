@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The answer in plain words: the one-line summary a reader looks for first,
 // and "How it was found", the steps from the reference sunrise to the Hora
 // Lagna with their numbers. Both only read a finished calculation; nothing

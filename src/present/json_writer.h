@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A small streaming JSON writer: objects, arrays, strings, numbers, booleans
 // and null, written into one text buffer. Numbers are written as the shortest
 // text that reads back to the same double (integers without a fraction);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The texts of a position on the zodiac, each written here and nowhere else.
 //
 // Position text:  degrees within the sign, "° ", minutes, "' ", seconds, '"',

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The texts of a birth's quantities, each written here and nowhere else: the
 // offset from universal time, a coordinate, a date and a clock time. Every
 // window, report, page, JSON document, file and message that shows one of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "present/report_words.h"
 
 #include "tables/sign_words.h"

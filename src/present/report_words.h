@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every phrase the presenter writes, one set per language: the captions of
 // the result (as the window, the printed page and the text report show
 // them), the sentences of the summary and of "How it was found", dates and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The JSON form of one calculation: the birth as given, the engine's values,
 // the texts of the result form, the sunrises, the special lagnas and the Hora
 // Lagna with its sign's attributes. When no Hora Lagna can be found, `notice`

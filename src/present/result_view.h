@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The presenter: one birth and its ChartResult turned into the texts the
 // result form shows. The result form only displays these; it computes
 // nothing.

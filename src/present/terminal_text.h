@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // User text made safe to show on a terminal. A name, a city or a place query
 // may hold line ends, escape sequences or other control characters; written
 // raw they would forge extra lines or drive the terminal. Shown escaped, they

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Output texts as UTF-8. The core's texts are UTF-8 already (the degree sign
 // as C2 B0); a byte that does not start a valid UTF-8 sequence is taken as a
 // Latin-1 character and re-encoded, so a stray single-byte degree sign still

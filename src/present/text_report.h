@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The plain-text result of one calculation, as a person reads it in a
 // terminal: the summary, the birth details, the chart, the planetary
 // positions, the Hora Lagna with its house sentence (or the notice when

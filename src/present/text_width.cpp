@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "present/text_width.h"
 
 #include "present/text_encoding.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How wide a text stands on a terminal: one column per character, none for
 // the marks that join the letter before them (Devanagari and Tamil vowel
 // signs written above or below, the virama, the nukta) and for the

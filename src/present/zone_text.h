@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the offset of a birth is shown: which zone-list entry or exact offset
 // was used, and the offset with whether daylight saving was counted.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing the result page: the system's print dialog, then one page on the
 // printer the user chose. Tests put a runner in place of the dialog, so
 // nothing modal blocks and nothing reaches a real printer.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The result on one page of paper: the summary, the chart with "HL" and
 // the sign names, the person's details, the planet table, the house
 // sentence, "How it was found", and the Hora Lagna sign's attributes and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The check of a whole birth over its numbers: what every Birth must pass
 // before it is computed, saved or written to a file, whichever road it came
 // by (the form, a flag, a batch row, an import, a saved file, a program).

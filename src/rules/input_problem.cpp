@@ -1,19 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "rules/input_problem.h"
 
 #include "chart/birth_limits.h"
 #include "present/quantity_text.h"
+#include "tables/translatable.h"
 #include "tables/zone_table.h"
 
 namespace tarvelin {
 namespace {
 
 InputProblem Error(std::string message, InputField focus = InputField::None) {
-  return InputProblem{std::move(message), MessageIcon::Error, focus};
+  return InputProblem{std::move(message), MessageIcon::Error, focus, {}, {}};
 }
 
-InputProblem Information(std::string message,
+// A message of the form, made from its pattern: "%1" ... replaced by the
+// arguments in turn.
+InputProblem FormProblem(const char* pattern,
+                         std::vector<std::string> arguments, MessageIcon icon,
                          InputField focus = InputField::None) {
-  return InputProblem{std::move(message), MessageIcon::Information, focus};
+  std::string message;
+  for (const char* p = pattern; *p != '\0'; ++p) {
+    if (p[0] == '%' && p[1] >= '1' && p[1] <= '9' &&
+        static_cast<std::size_t>(p[1] - '1') < arguments.size()) {
+      message += arguments[static_cast<std::size_t>(p[1] - '1')];
+      ++p;
+    } else {
+      message += *p;
+    }
+  }
+  return InputProblem{std::move(message), icon, focus, pattern,
+                      std::move(arguments)};
 }
 
 const char* AxisName(bool longitude) {
@@ -23,40 +39,64 @@ const char* AxisName(bool longitude) {
 }  // namespace
 
 InputProblem EmptyNameProblem() {
-  return Error("Please Enter Name", InputField::Name);
+  return FormProblem(
+      TARVELIN_TEXT("tarvelin::InputProblem", "Please Enter Name"), {},
+      MessageIcon::Error, InputField::Name);
 }
 
 InputProblem LettersOnlyProblem() {
-  return Information("Please Enter only Letters");
+  return FormProblem(
+      TARVELIN_TEXT("tarvelin::InputProblem", "Please Enter only Letters"), {},
+      MessageIcon::Information);
 }
 
-InputProblem NumbersOnlyProblem() { return Error("Only Numbers Are Accepted"); }
+InputProblem NumbersOnlyProblem() {
+  return FormProblem(
+      TARVELIN_TEXT("tarvelin::InputProblem", "Only Numbers Are Accepted"), {},
+      MessageIcon::Error);
+}
 
 InputProblem DegreesProblem(bool longitude) {
-  return longitude ? Error("Please Enter Value Between 0 And " +
-                               std::to_string(kMaxLongitudeDegrees) +
-                               " in the Degree of Longitude",
-                           InputField::LonDeg)
-                   : Error("Please Enter Value Between 0 And " +
-                               std::to_string(kMaxLatitudeDegrees) +
-                               " in the Degree of Latitude",
-                           InputField::LatDeg);
+  return longitude ? FormProblem(
+                         TARVELIN_TEXT("tarvelin::InputProblem",
+                                       "Please Enter Value Between 0 And %1 in "
+                                       "the Degree of Longitude"),
+                         {std::to_string(kMaxLongitudeDegrees)},
+                         MessageIcon::Error, InputField::LonDeg)
+                   : FormProblem(
+                         TARVELIN_TEXT("tarvelin::InputProblem",
+                                       "Please Enter Value Between 0 And %1 in "
+                                       "the Degree of Latitude"),
+                         {std::to_string(kMaxLatitudeDegrees)},
+                         MessageIcon::Error, InputField::LatDeg);
 }
 
 InputProblem MinutesProblem(bool longitude) {
-  return Error("Please Enter Value Between 0 And " +
-                   std::to_string(kMaxAngleMinutes) + " in the  Minute of " +
-                   AxisName(longitude),
-               longitude ? InputField::LonMin : InputField::LatMin);
+  return longitude ? FormProblem(
+                         TARVELIN_TEXT("tarvelin::InputProblem",
+                                       "Please Enter Value Between 0 And %1 in "
+                                       "the  Minute of Longitude"),
+                         {std::to_string(kMaxAngleMinutes)}, MessageIcon::Error,
+                         InputField::LonMin)
+                   : FormProblem(
+                         TARVELIN_TEXT("tarvelin::InputProblem",
+                                       "Please Enter Value Between 0 And %1 in "
+                                       "the  Minute of Latitude"),
+                         {std::to_string(kMaxAngleMinutes)}, MessageIcon::Error,
+                         InputField::LatMin);
 }
 
 // An impossible date is mended in the day list.
 InputProblem FebruaryProblem() {
-  return Information("Please Enter Correct Date Or Month!", InputField::Day);
+  return FormProblem(TARVELIN_TEXT("tarvelin::InputProblem",
+                                   "Please Enter Correct Date Or Month!"),
+                     {}, MessageIcon::Information, InputField::Day);
 }
 
 InputProblem ThirtyDayMonthProblem() {
-  return Information("Please Enter Correct Date Or Month !", InputField::Day);
+  return FormProblem(TARVELIN_TEXT("tarvelin::InputProblem",
+                                   "Please Enter Correct Date Or Month !"),
+                     {}, MessageIcon::Information, InputField::Day);
 }
 
 InputProblem NameTooLongProblem() {

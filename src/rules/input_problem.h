@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What is wrong with a birth as the user is told: the message, its icon and
 // the box that gets the keyboard focus. Every message of the readers, the
 // form's checks and the check of a whole birth is made here, once.
@@ -5,6 +6,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 namespace tarvelin {
 
@@ -14,9 +16,15 @@ enum class MessageIcon { Error, Information };
 enum class InputField { None, Name, LonDeg, LonMin, LatDeg, LatMin, Day };
 
 struct InputProblem {
-  std::string message;  // exactly as shown to the user
+  std::string message;  // exactly as shown to the user, in English
   MessageIcon icon = MessageIcon::Error;
   InputField focus = InputField::None;
+  // The desktop program's messages also as a pattern, "%1" ... standing for
+  // the `arguments` (numbers), under which Qt's translations (context
+  // "tarvelin::InputProblem") keep them; empty for the command-line tool's
+  // own.
+  std::string pattern;
+  std::vector<std::string> arguments;
 };
 
 // The form's own messages, exactly as it shows them (the two minutes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the generated letter and upper-case tables, and UTF-8.
 #include <algorithm>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The strict readers of the texts people and files give: one per quantity,
 // used wherever a birth comes in as text (the command-line flags, a batch
 // row, --place, an import file, the input form's boxes and its offset

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which code points are letters, and their upper case, without a locale:
 // tables generated from the Unicode database (tools/unicode/gen_letters.py)
 // and the few functions that read them, with UTF-8 decoding and encoding for

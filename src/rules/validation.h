@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The input form's checks: ValidateInput over the texts of its boxes, and
 // the key filters of the name box and the degree/minute boxes.
 #pragma once

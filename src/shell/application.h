@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tarvelin's application controller: start-up (single copy, update
 // reminder, input form), the hand-over from the input form to a fresh result
 // window after each calculation, and the way out through the exit screen.

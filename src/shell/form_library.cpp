@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/form_library.h"
 
 #include "widgets/input/frm_main.h"

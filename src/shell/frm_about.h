@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About box: what Tarvelin is, an offer and a link to the forum.
 #pragma once
 

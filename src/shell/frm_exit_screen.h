@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The screen shown when the user leaves: a word about the forum, a link to
 // the maker's other programs, and a form to recommend Tarvelin to a friend.
 // It stays on top without taking the focus; closing it ends the program.

@@ -1,13 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tarvelin, the desktop program.
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QIcon>
 #include <QLocale>
-#include <cstring>
+#include <QStringList>
+#include <cstdio>
+#include <cstdlib>
 #include <string_view>
 
 #include "shell/application.h"
+#include "shell/command_line.h"
 #include "shell/view_menu.h"
 #include "tarvelin_version.h"
 #include "widgets/common/app_seams.h"
@@ -22,27 +25,18 @@ static_assert(std::string_view(tarvelin::kAppTitle) ==
 
 namespace {
 
-// Reads the command line: --help and --version print and end the program
-// (status 0), an unknown option says so and ends it (status 1).
-void ReadCommandLine(const QCoreApplication& app) {
-  QCommandLineParser parser;
-  parser.setApplicationDescription(
-      "Vedic astrology: the Hora Lagna and the chart of a birth.\n"
-      "The same calculation without windows: tarvelin-cli --help.");
-  parser.addHelpOption();
-  parser.addVersionOption();
-  parser.process(app);
-}
+QtMessageHandler g_toolkitHandler = nullptr;
 
-// Whether the command line asks only for text: then no display is needed.
-bool AsksForText(int argc, char* argv[]) {
-  for (int i = 1; i < argc; ++i) {
-    for (const char* flag :
-         {"-h", "--help", "-?", "--help-all", "-v", "--version"}) {
-      if (std::strcmp(argv[i], flag) == 0) return true;
-    }
+// While the toolkit connects to the display: it ends the program on a
+// display it cannot reach (DISPLAY naming a closed one) with advice that
+// does not fit; this says what is wrong instead.
+void NoDisplayHandler(QtMsgType type, const QMessageLogContext& context,
+                      const QString& message) {
+  if (type == QtFatalMsg) {
+    std::fputs(qPrintable(tarvelin::NoDisplayMessage()), stderr);
+    std::_Exit(EXIT_FAILURE);
   }
-  return false;
+  g_toolkitHandler(type, context, message);
 }
 
 }  // namespace
@@ -52,19 +46,35 @@ int main(int argc, char* argv[]) {
   QCoreApplication::setOrganizationName("Tarvelin");
   QCoreApplication::setApplicationVersion(TARVELIN_VERSION);
 
-  if (AsksForText(argc, argv)) {
-    const QCoreApplication textOnly(argc, argv);
-    ReadCommandLine(textOnly);  // prints and exits
+  // The command line is read before the toolkit needs a display.
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  const tarvelin::CommandLine commandLine =
+      tarvelin::ReadCommandLine(arguments);
+  switch (commandLine.action) {
+    case tarvelin::CommandLine::Action::kPrint:
+      return tarvelin::WriteText(stdout, commandLine.text) ? EXIT_SUCCESS
+                                                           : EXIT_FAILURE;
+    case tarvelin::CommandLine::Action::kRefuse:
+      std::fputs(qPrintable(commandLine.text), stderr);
+      return EXIT_FAILURE;
+    case tarvelin::CommandLine::Action::kRun:
+      break;
+  }
+  if (!tarvelin::DisplayNamed(arguments)) {
+    std::fputs(qPrintable(tarvelin::NoDisplayMessage()), stderr);
+    return EXIT_FAILURE;
   }
 
-  QApplication app(argc, argv);
+  g_toolkitHandler = qInstallMessageHandler(NoDisplayHandler);
+  QApplication app(argc, argv);  // takes Qt's own options (-style, ...)
+  qInstallMessageHandler(g_toolkitHandler);
   // The desktop entry's name, so that the desktop matches the window to the
   // menu entry and its icon.
   QGuiApplication::setDesktopFileName("org.tarvelin.Tarvelin");
   // The installed icon (share/icons/hicolor) on every window; none when run
   // from the build folder.
   QApplication::setWindowIcon(QIcon::fromTheme("org.tarvelin.Tarvelin"));
-  ReadCommandLine(app);  // Qt's own options (-platform, ...) are taken out
   // The windows speak the language chosen in the View menu, else the
   // locale's (LANG=hi_IN.UTF-8: Hindi); English where its translations
   // are missing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The result window: a frame around the result form with a top bar ("Back",
 // "Exit"), an offer in the bottom bar and the menus. Each calculation opens
 // a fresh one; it deletes itself when closed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The refer-a-friend form of the exit screen: its checks, in the order the
 // user meets their messages, and the address of the page that sends the
 // recommendation.

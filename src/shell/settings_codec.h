@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application's own encoding of the names and values it keeps in the
 // settings store, so that the store holds neither in plain text. It hides,
 // it does not protect: anyone with this code can read the values back.

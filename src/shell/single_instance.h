@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tells whether another copy of Tarvelin is already running for this user,
 // and lets a second copy bring the first one's window to the front.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reminder, at most once per fifteen days of use, that an update of the
 // program may exist. It keeps two values in the settings store, section
 // "Settings": "Duration", the date of the last reminder (or of the first

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "View" menu of the input form and of the result window: "Chart Style"
 // (South-Indian, North-Indian, East-Indian) and "Language" (English, Hindi,
 // Tamil, or the system's). Both choices are kept in the settings, section

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sunrise and sunset to the second from the engine's own Sun: the moments
 // its upper edge or its centre stands on the horizon.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Retrograde marks: which planets were in apparent retrograde motion on the
 // birth date, looked up in the compiled-in station tables.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The retrograde periods of Mercury, Venus, Mars, Jupiter, Saturn, Uranus,
 // Neptune and Pluto: every stationary-retrograde moment from 1 January 1900
 // up to 31 December 2050 (for Pluto also the one of September 1899), each

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Local clock times of sunrise and sunset for one calendar date at one place,
 // by one of three rules: the classic low-precision model, or the engine's own
 // Sun brought to the horizon by its upper edge (limb) or its centre.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The names of the bodies of the planet table and of the signs.
 #pragma once
 

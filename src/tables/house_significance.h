@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sentence shown for the house, counted from the ascendant's sign, in
 // which the Hora Lagna falls.
 #pragma once

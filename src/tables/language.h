@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The languages Tarvelin writes its results in. English is the default and
 // the language of the JSON; every table of texts has one version per
 // language, English first, and the presenter picks one by this value.

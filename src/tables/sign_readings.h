@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The five reading texts of every sign: Looks, Nature, Career And Finance,
 // Love And Domestic Life and Health, one table per language
 // (sign_readings.cpp, sign_readings_hi.cpp, sign_readings_ta.cpp).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The five readings of every sign in Tamil, as the English ones say them.
 #include "tables/sign_readings.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fixed knowledge about the twelve signs: twenty-two attributes and five
 // readings per sign, and the 28 result-form fields they fill.
 #pragma once

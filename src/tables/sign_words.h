@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The words the sign tables are made of, one set per language: the names
 // of the signs, their symbols, and the small vocabularies (elements,
 // weekdays, colours, gemstones, ...) from which every attribute is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Exact offsets from universal time and how they meet the zone list: the
 // zone-list entry and daylight-saving box that stand for an offset in force
 // at a birth, and whether an offset suits a longitude. Numbers only; the names

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The names of the zones of the list in Hindi and Tamil. The list's
 // abbreviations and offsets ("IST, +5.3") are codes and stay as they are.
 #include "tables/zone_names.h"

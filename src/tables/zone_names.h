@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The zone list in the user's language: each entry's name translated, its
 // abbreviation and offset kept ("भारतीय समय, IST, +5.3").
 #pragma once

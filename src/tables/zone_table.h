@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fixed list of 71 time zones, each with the signed offsets to add to
 // its clock for universal time.
 #pragma once

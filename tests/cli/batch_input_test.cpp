@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The batch reader (line ends, header, bounded lines, read errors), the
 // batch's stop on a failed output, and the escaping of user text for the
 // terminal; in-process.

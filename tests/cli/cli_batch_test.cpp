@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tarvelin-cli --batch: one JSON line per row, error lines in place of bad
 // rows, and exit status 1 when any row was bad.
 #include <gtest/gtest.h>

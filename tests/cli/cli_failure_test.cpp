@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tarvelin-cli never reports a failure as success: write errors, a closed
 // pipe, read errors, a batch file without its header, and user text that
 // would drive the terminal. Runs the real binary with its standard streams

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random and mutated births through the real parser and calculation: every
 // accepted birth gives a full result that keeps the Hora Lagna's invariants,
 // every refused one exactly one clear line. The flag sets run the binary, the

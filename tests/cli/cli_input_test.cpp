@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tarvelin-cli's checks: bad flags and bad births end with one line on
 // standard error and exit status 2; the input form's messages are exact.
 #include <gtest/gtest.h>

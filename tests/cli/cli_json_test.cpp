@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tarvelin-cli --json: the keys of the result object, their kinds, and the
 // agreement between its parts.
 #include <gtest/gtest.h>

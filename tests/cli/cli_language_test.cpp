@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tarvelin-cli --lang and --chart: the text report and the page in Hindi
 // and Tamil, the North-Indian text chart, and the JSON that stays English.
 #include <gtest/gtest.h>

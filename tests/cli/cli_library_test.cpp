@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tarvelin-cli and the birth library (--library-file in a temporary folder):
 // an imported list is listed and exported so that --batch computes it as it
 // computes the original, a damaged library gets one message and exit status

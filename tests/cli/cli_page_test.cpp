@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tarvelin-cli --pdf and --png: the result page written with no display at
 // all, on the paper of the locale, with its text readable back out of the
 // PDF (pdfinfo and pdftotext from poppler-utils).

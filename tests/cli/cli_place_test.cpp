@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tarvelin-cli --place and --places: the offline atlas fills the birth
 // place, zone and daylight saving; explicit flags win; an unknown place or a
 // place without a zone-list entry is a clear error with status 2.

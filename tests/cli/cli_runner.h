@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the real tarvelin-cli binary and captures what it writes.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tarvelin-cli's plain output: details, chart, planet table, Hora Lagna and
 // attributes; --zones and --help.
 #include <gtest/gtest.h>
@@ -6,6 +7,7 @@
 #include <regex>
 
 #include "cli_runner.h"
+#include "tarvelin_version.h"
 
 namespace tarvelin::cli_test {
 namespace {
@@ -165,13 +167,30 @@ TEST(CliText, ZonesListsAllSeventyOneWithIndexes) {
   EXPECT_EQ(lines[70], "70  Yukon War Time,YWT,-8.0");
 }
 
-TEST(CliText, HelpNamesEveryFlag) {
-  const CliRun run = RunCli({"--help"});
-  ASSERT_EQ(run.status, 0);
+// --help names every flag within 80 columns; -h, -V and -v are the short
+// forms other programs have.
+TEST(CliText, HelpAndVersionFitAndHaveShortForms) {
+  const CliRun help = RunCli({"--help"});
+  ASSERT_EQ(help.status, 0);
+  for (const std::string& line : Lines(help.out)) {
+    const auto columns =
+        std::count_if(line.begin(), line.end(),
+                      [](unsigned char c) { return (c & 0xC0) != 0x80; });
+    EXPECT_LE(columns, 80) << line;
+  }
   for (const char* flag : {"--name", "--date", "--time", "--lon", "--lat",
                            "--zone", "--dst", "--city", "--state", "--country",
                            "--json", "--batch", "--zones", "--help"}) {
-    EXPECT_NE(run.out.find(flag), std::string::npos) << flag;
+    EXPECT_NE(help.out.find(flag), std::string::npos) << flag;
+  }
+  EXPECT_EQ(RunCli({"-h"}).out, help.out);
+
+  const CliRun version = RunCli({"--version"});
+  EXPECT_EQ(version.out, "tarvelin-cli " TARVELIN_VERSION "\n");
+  for (const char* flag : {"-V", "-v"}) {
+    const CliRun run = RunCli({flag});
+    EXPECT_EQ(run.status, 0) << flag;
+    EXPECT_EQ(run.out, version.out) << flag;
   }
 }
 

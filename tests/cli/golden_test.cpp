@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The golden output: what tarvelin-cli answers for 480 births that reach
 // every branch of the calculation (tests/data/golden, written by
 // tools/golden/). Any change of a byte in the JSON or the text report fails
 // here, with the first differing line of the first differing run.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -55,33 +57,58 @@ TEST(Golden, BatchJsonIsUnchanged) {
   }
 }
 
-TEST(Golden, TextReportsAndJsonAreUnchanged) {
-  std::ifstream runs(kGoldenDir + "/runs.txt");
-  std::istringstream expected(ReadWhole(kGoldenDir + "/runs.out"));
-  // runs.out: "=== N" and the output of run N, for every line of runs.txt.
+// runs.txt: one command line per line, its flags separated by tabs;
+// runs.out: "=== N" and the output of run N, for every line of runs.txt.
+struct GoldenRuns {
+  std::vector<std::string> commands;
   std::vector<std::string> outputs;
-  std::string line;
-  while (std::getline(expected, line)) {
-    if (line.rfind("=== ", 0) == 0) {
-      outputs.emplace_back();
-    } else if (!outputs.empty()) {
-      outputs.back() += line + "\n";
+};
+
+const GoldenRuns& Runs() {
+  static const GoldenRuns runs = [] {
+    GoldenRuns read;
+    std::ifstream commands(kGoldenDir + "/runs.txt");
+    std::string line;
+    while (std::getline(commands, line)) read.commands.push_back(line);
+    std::istringstream expected(ReadWhole(kGoldenDir + "/runs.out"));
+    while (std::getline(expected, line)) {
+      if (line.rfind("=== ", 0) == 0) {
+        read.outputs.emplace_back();
+      } else if (!read.outputs.empty()) {
+        read.outputs.back() += line + "\n";
+      }
     }
-  }
-  std::size_t n = 0;
-  while (std::getline(runs, line)) {
-    ASSERT_LT(n, outputs.size()) << "runs.out has fewer runs than runs.txt";
+    return read;
+  }();
+  return runs;
+}
+
+TEST(Golden, EveryRunHasItsOutput) {
+  EXPECT_EQ(Runs().commands.size(), Runs().outputs.size());
+  EXPECT_GE(Runs().commands.size(), 400u);
+}
+
+// The runs in shards (every kShards-th run from the shard's number on), which
+// ctest runs side by side.
+constexpr int kShards = 6;
+class GoldenRunsShard : public ::testing::TestWithParam<int> {};
+
+TEST_P(GoldenRunsShard, TextReportsAndJsonAreUnchanged) {
+  const GoldenRuns& runs = Runs();
+  ASSERT_FALSE(runs.commands.empty());
+  const std::size_t count = std::min(runs.commands.size(), runs.outputs.size());
+  for (std::size_t n = GetParam(); n < count; n += kShards) {
+    const std::string& line = runs.commands[n];
     const CliRun run = RunCli(Split(line, '\t'));
     EXPECT_EQ(run.status, 0) << "run " << n + 1 << ": " << run.err;
-    if (run.out != outputs[n]) {
+    if (run.out != runs.outputs[n]) {
       ADD_FAILURE() << "run " << n + 1 << " (" << line << ") differs at "
-                    << FirstDifference(run.out, outputs[n]);
+                    << FirstDifference(run.out, runs.outputs[n]);
     }
-    ++n;
   }
-  EXPECT_EQ(n, outputs.size());
-  EXPECT_GE(n, 400u);
 }
+
+INSTANTIATE_TEST_SUITE_P(Golden, GoldenRunsShard, ::testing::Range(0, kShards));
 
 }  // namespace
 }  // namespace tarvelin::cli_test

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A small JSON reader for checking tarvelin-cli's output: the whole grammar
 // (objects keep their member order), \u escapes decoded to UTF-8.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Calculate and PresentResult on whole births: which sunrise times a birth,
 // what the Hora Lagna and its house come to, what a polar birth shows, and
 // that a calculation keeps nothing between calls. The golden-output test

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chart model and the layouts of the three chart styles: which sign and
 // house stand in which box, for every ascendant, checked on the layout the
 // painters draw rather than on pixels.

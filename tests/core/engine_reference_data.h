@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads the engine's reference longitudes (tests/data), one row per body and
 // universal instant.
 #pragma once

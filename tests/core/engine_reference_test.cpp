@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The engine's sidereal positions against an accurate ephemeris: 60 births of
 // 1901..2050 in tests/data/engine_reference.txt (made by tools/gen_reference;
 // the file's header says how).

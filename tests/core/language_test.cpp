@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Hindi and Tamil tables: every text written in its script with no
 // English left in it, the glossary in the translations' folder saying the
 // same words as the tables, and the widths the text report measures.

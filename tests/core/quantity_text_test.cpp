@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Each quantity is written by one formatter, so every output of one birth
 // shows it alike: the result form's labels, "How it was found", the text
 // report and the JSON. The birth is the awkward one: an offset with seconds

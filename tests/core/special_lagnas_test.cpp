@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "chart/special_lagnas.h"
 
 #include <gtest/gtest.h>

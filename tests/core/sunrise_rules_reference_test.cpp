@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The limb and centre sunrise rules and the named ayanamsas against an
 // outside authority: tests/data/sunrise_reference.txt and
 // ayanamsa_reference.txt, written from the Swiss Ephemeris by tools/ (their

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The strict readers and CheckBirth: each quantity is read one way and
 // written one way, and the two agree; a birth that passes the readers passes
 // the check over its numbers, and the check refuses what the readers would.

@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build tree into a temporary folder as the .deb would (prefix
 # /usr, DESTDIR, no root) and checks what a desktop and `man` look for: both
 # programs answering --version with the build's version, the desktop entry
-# naming an installed program and icon, every icon size, the AppStream
-# metadata and manual pages that cover every flag of `tarvelin-cli --help`.
-# The desktop entry and the metadata go through desktop-file-validate and
-# `appstreamcli validate` where those are installed.
+# naming the installed program by its path and an installed icon, every icon
+# size, the AppStream metadata, manual pages that cover every flag of
+# `tarvelin-cli --help`, and the documentation folder with the copyright
+# file. The desktop entry and the metadata go through desktop-file-validate
+# and `appstreamcli validate` where those are installed. Then it installs
+# to a prefix that is not on PATH, with a blank in its name, and takes that
+# install away again as README says (install_manifest.txt).
 #
 # Usage: install_tree_test.sh BUILD_DIR VERSION APP_ID
 set -uo pipefail
@@ -41,7 +45,7 @@ for f in "$desktop" "$metainfo" "$share/icons/hicolor/scalable/apps/$id.svg" \
 done
 
 # Each PNG has the size of its folder (width and height from the IHDR chunk).
-for size in 48 128 256; do
+for size in 16 24 32 48 128 256; do
   png=$share/icons/hicolor/${size}x${size}/apps/$id.png
   if [ ! -s "$png" ]; then
     fail "${png#$root} is missing"
@@ -62,9 +66,10 @@ out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
 [ "$out" = "Tarvelin $version" ] ||
   fail "tarvelin --version printed '$out', not 'Tarvelin $version'"
 
-# The desktop entry starts an installed program and shows an installed icon.
+# The desktop entry starts the installed program and shows an installed icon.
 exec_line=$(sed -n 's/^Exec=//p' "$desktop")
-[ -x "$usr/bin/${exec_line%% *}" ] || fail "Exec=$exec_line is not installed"
+[ "$exec_line" = /usr/bin/tarvelin ] ||
+  fail "Exec=$exec_line, not the installed /usr/bin/tarvelin"
 icon_line=$(sed -n 's/^Icon=//p' "$desktop")
 [ "$icon_line" = "$id" ] || fail "Icon=$icon_line is not the installed icon $id"
 grep -q "<release version=\"$version\"" "$metainfo" ||
@@ -94,13 +99,30 @@ if command -v groff >/dev/null; then
     warnings=$(gzip -dc "$share/man/man1/$p.1.gz" |
                LC_ALL=C.UTF-8 groff -man -Tutf8 -ww -z 2>&1)
     [ -z "$warnings" ] || fail "$p.1: $warnings"
+    # Set for a terminal of 80 columns, nothing (an example) reaches past it.
+    width=$(gzip -dc "$share/man/man1/$p.1.gz" |
+            LC_ALL=C.UTF-8 groff -man -Tutf8 -rLL=80n -P-cbou 2>/dev/null |
+            LC_ALL=C.UTF-8 wc -L)
+    [ "$width" -le 80 ] || fail "$p.1 has lines of $width columns"
   done
 fi
 
+# The documentation folder: the machine-readable copyright file (not
+# compressed), the changelog and the README.
+doc=$share/doc/tarvelin
+head -n 1 "$doc/copyright" 2>/dev/null |
+  grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/$' ||
+  fail "${doc#$root}/copyright is missing or not machine-readable"
+gzip -dc "$doc/changelog.gz" 2>/dev/null | head -n 1 |
+  grep -q "^tarvelin ($version) " ||
+  fail "${doc#$root}/changelog.gz does not begin with version $version"
+gzip -dc "$doc/README.md.gz" 2>/dev/null | head -n 1 | grep -q '^# Tarvelin' ||
+  fail "${doc#$root}/README.md.gz is missing"
+
 if command -v desktop-file-validate >/dev/null; then
-  # Hints pass: three main categories are what the entry asks for.
-  if ! out=$(desktop-file-validate "$desktop" 2>&1) ||
-     grep -v ': hint: ' <<<"$out" | grep -q .; then
+  # Hints fail too: two main categories make the entry show twice in some
+  # menus.
+  if ! out=$(desktop-file-validate "$desktop" 2>&1) || [ -n "$out" ]; then
     echo "$out"
     fail "desktop-file-validate"
   fi
@@ -112,6 +134,26 @@ if command -v appstreamcli >/dev/null; then
     { cat "$root/as.log"; fail "appstreamcli validate"; }
 else
   echo "appstreamcli is not installed: the metadata is not validated"
+fi
+
+# An install to a prefix that is not on PATH: the menu entry names the
+# program there (quoted, for the blank), and the files install_manifest.txt
+# lists are all there is to take away.
+prefix="$root/opt/Tarvelin apps"
+if DESTDIR= cmake --install "$build" --prefix "$prefix" >"$root/prefix.log" 2>&1; then
+  exec_line=$(sed -n 's/^Exec=//p' "$prefix/share/applications/$id.desktop")
+  [ "$exec_line" = "\"$prefix/bin/tarvelin\"" ] ||
+    fail "Exec=$exec_line after an install to $prefix"
+  [ -x "$prefix/bin/tarvelin" ] || fail "$prefix/bin/tarvelin is not installed"
+  manifest=$build/install_manifest.txt
+  grep -qxF "$prefix/share/applications/$id.desktop" "$manifest" ||
+    fail "install_manifest.txt does not list the desktop entry"
+  xargs -d '\n' rm -f -- <"$manifest"
+  left=$(find "$prefix" -not -type d)
+  [ -z "$left" ] || fail "left after removing install_manifest.txt's files: $left"
+else
+  cat "$root/prefix.log"
+  fail "cmake --install --prefix \"$prefix\""
 fi
 
 if [ "$failures" -ne 0 ]; then

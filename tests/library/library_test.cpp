@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The birth library on real SQLite files in temporary folders: what is
 // saved comes back field for field, old files are migrated, damaged and
 // foreign files are reported and left alone, and two programs may write at

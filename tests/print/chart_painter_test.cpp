@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three painters draw each sign's contents in the box the layout gives
 // that sign: the Hora Lagna's marker, drawn in its own ink, lands in the
 // marker's sign for every style and several ascendants.
@@ -6,6 +7,8 @@
 #include <QImage>
 #include <QPainter>
 #include <QtTest>
+
+#include "ui_test_main.h"
 
 using namespace tarvelin;
 
@@ -65,5 +68,5 @@ void ChartPainterTest::markerLandsInItsSign() {
   }
 }
 
-QTEST_MAIN(ChartPainterTest)
+TARVELIN_TEST_MAIN(ChartPainterTest);
 #include "chart_painter_test.moc"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The result page as a PDF and an image: one page of the chosen paper, its
 // texts readable back out of the PDF (pdftotext and pdfinfo, from
 // poppler-utils), everything still on the one page when the readings are
@@ -12,6 +13,7 @@
 #include <QtTest>
 
 #include "print/print_dialog.h"
+#include "ui_test_main.h"
 
 using namespace tarvelin;
 
@@ -223,5 +225,5 @@ void ResultPageTest::printingGoesThroughTheDialog() {
   SetPrintDialogRunner({});
 }
 
-QTEST_MAIN(ResultPageTest)
+TARVELIN_TEST_MAIN(ResultPageTest);
 #include "result_page_test.moc"

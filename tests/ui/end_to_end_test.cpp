@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // From the input form to the result window and back, as a user goes: type a
 // birth, press "Get My Hora Lagna", read the result, go back, calculate
 // again. The result window must show what the core computes for the same
@@ -19,6 +20,7 @@
 #include "result_form_access.h"
 #include "shell/application.h"
 #include "shell/mdi.h"
+#include "ui_test_main.h"
 #include "ui_test_support.h"
 #include "widgets/input/frm_main.h"
 #include "widgets/result/frm_display.h"
@@ -192,5 +194,5 @@ void EndToEndTest::fromInputToResultAndBack() {
   form.hide();
 }
 
-QTEST_MAIN(EndToEndTest)
+TARVELIN_TEST_MAIN(EndToEndTest);
 #include "end_to_end_test.moc"

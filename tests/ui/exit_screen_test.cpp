@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exit screen: its random word about the forum, the placeholders of the
 // refer-a-friend boxes, the checks of "Refer A Friend Now" in order, and an
 // address that nothing typed can break.
@@ -13,6 +14,7 @@
 
 #include "shell/frm_exit_screen.h"
 #include "shell/refer_a_friend.h"
+#include "ui_test_main.h"
 #include "ui_test_support.h"
 #include "widgets/common/web_links.h"
 
@@ -249,5 +251,5 @@ void ExitScreenTest::screenshot() {
   screen.hide();
 }
 
-QTEST_MAIN(ExitScreenTest)
+TARVELIN_TEST_MAIN(ExitScreenTest);
 #include "exit_screen_test.moc"

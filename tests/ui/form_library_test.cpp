@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saved births on the input form, as a person uses them: save three births
 // with Ctrl+S, quit, start again, open the second with Ctrl+O by typing part
 // of its name, and get the same chart as before. On a real library file in a
@@ -18,6 +19,7 @@
 #include "result_form_access.h"
 #include "shell/application.h"
 #include "shell/mdi.h"
+#include "ui_test_main.h"
 #include "ui_test_support.h"
 #include "widgets/input/frm_main.h"
 #include "widgets/library/open_birth_dialog.h"
@@ -188,5 +190,5 @@ class FormLibraryTest : public QObject {
   }
 };
 
-QTEST_MAIN(FormLibraryTest)
+TARVELIN_TEST_MAIN(FormLibraryTest);
 #include "form_library_test.moc"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The guard over the input form: births typed as a person types them, with
 // key presses only (Tab between the boxes, digits and month names into the
 // lists, a city typed and left with Tab or chosen from the cities offered,
@@ -29,6 +30,7 @@
 #include "atlas/atlas.h"
 #include "chart/birth.h"
 #include "tables/zone_table.h"
+#include "ui_test_main.h"
 #include "ui_test_support.h"
 #include "widgets/input/frm_main.h"
 #include "widgets/input/zone_choice.h"
@@ -606,5 +608,5 @@ void FormTypingTest::typedBirthsAreTheBirthsComputed() {
 
 }  // namespace tarvelin
 
-QTEST_MAIN(tarvelin::FormTypingTest)
+TARVELIN_TEST_MAIN(tarvelin::FormTypingTest);
 #include "form_typing_test.moc"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The result form shows a view exactly as the core hands it over, keeps the
 // small "HL" cell readable, and gives its reading boxes no way to the
 // clipboard.
@@ -17,6 +18,7 @@
 
 #include "result_form_access.h"
 #include "shell/mdi.h"
+#include "ui_test_main.h"
 #include "ui_test_support.h"
 #include "widgets/result/frm_reading_box.h"
 
@@ -302,5 +304,5 @@ void FrmDisplayTest::screenshotsOfBothTabs() {
   QVERIFY(test::SaveScreenshot(window.frmDisplay(), "result_form"));
 }
 
-QTEST_MAIN(FrmDisplayTest)
+TARVELIN_TEST_MAIN(FrmDisplayTest);
 #include "frm_display_test.moc"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The input form's atlas: cities offered under the City box, and what
 // choosing one fills in.
 #include <QAbstractItemView>
@@ -13,6 +14,7 @@
 #include <QtTest>
 
 #include "tables/zone_table.h"
+#include "ui_test_main.h"
 #include "ui_test_support.h"
 #include "widgets/common/app_seams.h"
 #include "widgets/input/frm_main.h"
@@ -494,5 +496,5 @@ void FrmMainAtlasTest::coordinatesWithoutCityOfferTheNearestZone() {
 
 }  // namespace tarvelin
 
-QTEST_MAIN(tarvelin::FrmMainAtlasTest)
+TARVELIN_TEST_MAIN(tarvelin::FrmMainAtlasTest);
 #include "frm_main_atlas_test.moc"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The input form driven as a user drives it: typing, pasting, choosing and
 // pressing, with messages and web pages caught by the seams.
 #include "widgets/input/frm_main.h"
@@ -25,6 +26,7 @@
 #include <memory>
 
 #include "tables/zone_table.h"
+#include "ui_test_main.h"
 #include "ui_test_support.h"
 #include "widgets/common/app_seams.h"
 #include "widgets/common/web_links.h"
@@ -875,5 +877,5 @@ void FrmMainTest::screenshot() {
   QVERIFY2(form_->grab().save(path), qPrintable(path));
 }
 
-QTEST_MAIN(FrmMainTest)
+TARVELIN_TEST_MAIN(FrmMainTest);
 #include "frm_main_test.moc"

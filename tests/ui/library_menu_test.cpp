@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The File menu's birth library on a real SQLite file in a temporary
 // folder, driven with the keyboard: save (asking before overwriting), open
 // by typing part of a name, delete after a confirmation, the recently used
@@ -18,6 +19,7 @@
 #include <QTreeWidget>
 #include <functional>
 
+#include "ui_test_main.h"
 #include "ui_test_support.h"
 #include "widgets/library/open_birth_dialog.h"
 
@@ -190,5 +192,5 @@ class LibraryMenuTest : public QObject {
   }
 };
 
-QTEST_MAIN(LibraryMenuTest)
+TARVELIN_TEST_MAIN(LibraryMenuTest);
 #include "library_menu_test.moc"

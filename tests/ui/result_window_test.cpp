@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The result window: Back brings the input form back with no exit screen in
 // view, Exit and the close box bring up the exit screen, the buttons follow
 // the right edge, the menus open their pages and About is modal.
@@ -19,6 +20,7 @@
 #include "shell/frm_about.h"
 #include "shell/frm_exit_screen.h"
 #include "shell/mdi.h"
+#include "ui_test_main.h"
 #include "ui_test_support.h"
 #include "widgets/common/twips.h"
 #include "widgets/common/web_links.h"
@@ -316,5 +318,5 @@ void ResultWindowTest::controlNamesAreUnique() {
   }
 }
 
-QTEST_MAIN(ResultWindowTest)
+TARVELIN_TEST_MAIN(ResultWindowTest);
 #include "result_window_test.moc"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows on common screens: run once per screen size, display scaling
 // and language (TARVELIN_SCREEN names the case; the offscreen platform is
 // given the screen, QT_SCALE_FACTOR the scaling and TARVELIN_LANGUAGE the
@@ -28,6 +29,7 @@
 #include "shell/frm_exit_screen.h"
 #include "shell/mdi.h"
 #include "text_fit.h"
+#include "ui_test_main.h"
 #include "ui_test_support.h"
 #include "widgets/common/ui_language.h"
 #include "widgets/input/frm_main.h"
@@ -267,5 +269,5 @@ void ScreenFitTest::nothingIsCut() {
   QVERIFY(test::SaveScreenshot(&exitScreen, "exit_screen_" + CaseName()));
 }
 
-QTEST_MAIN(ScreenFitTest)
+TARVELIN_TEST_MAIN(ScreenFitTest);
 #include "screen_fit_test.moc"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Only one copy runs at a time, across real processes; a copy that crashed or
 // a lock file with any content does not block the next start; a second copy
 // brings the first forward. The test program doubles as the other copy: with
@@ -16,6 +17,7 @@
 #include <cstdio>
 
 #include "shell/application.h"
+#include "ui_test_main.h"
 #include "ui_test_support.h"
 #include "widgets/common/app_seams.h"
 #include "widgets/input/frm_main.h"
@@ -75,7 +77,7 @@ class SingleInstanceTest : public QObject {
 
 bool SingleInstanceTest::StartHolder(QProcess& holder) {
   holder.start(QCoreApplication::applicationFilePath(),
-               {"--hold-lock", LockPath()});
+               {test::RunningTestName(), "--hold-lock", LockPath()});
   if (!holder.waitForStarted(kProcessWaitMs)) return false;
   if (!holder.waitForReadyRead(kProcessWaitMs)) return false;
   return holder.readLine().trimmed() == "held";
@@ -84,7 +86,7 @@ bool SingleInstanceTest::StartHolder(QProcess& holder) {
 int SingleInstanceTest::TryInChild() {
   QProcess child;
   child.start(QCoreApplication::applicationFilePath(),
-              {"--try-lock", LockPath()});
+              {test::RunningTestName(), "--try-lock", LockPath()});
   if (!child.waitForFinished(kProcessWaitMs)) return -1;
   return child.exitCode();
 }
@@ -209,7 +211,9 @@ void SingleInstanceTest::startApplicationSaysSoAndShowsNothing() {
   QVERIFY(third.inputForm() != nullptr && third.inputForm()->isVisible());
 }
 
-int main(int argc, char* argv[]) {
+namespace {
+
+int SingleInstanceMain(int argc, char* argv[]) {
   if (argc == 3 && QByteArray(argv[1]) == "--hold-lock") {
     QCoreApplication app(argc, argv);
     return HoldLock(QString::fromLocal8Bit(argv[2]));
@@ -222,5 +226,10 @@ int main(int argc, char* argv[]) {
   SingleInstanceTest test;
   return QTest::qExec(&test, argc, argv);
 }
+
+[[maybe_unused]] const bool registered =
+    test::RegisterTestMain(__FILE__, &SingleInstanceMain);
+
+}  // namespace
 
 #include "single_instance_test.moc"

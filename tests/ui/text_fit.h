@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whether a window's texts show whole: no label, button, group box title,
 // tab or list entry cut by its control's size. Text is measured as drawn,
 // with the fonts the system falls back to for Devanagari and Tamil.

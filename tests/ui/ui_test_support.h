@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the window tests share: the seams replaced by recorders (no
 // message box blocks, no page opens, no real settings are touched), a
 // hand-made result view, the screenshot writer, and the input form's

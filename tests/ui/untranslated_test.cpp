@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop program in Hindi and Tamil (TARVELIN_LANGUAGE) with no English
 // left in what a user reads: every visible text of every window and every
 // message of the flows a user goes through (start, a wrong entry, compute,
@@ -27,6 +28,7 @@
 #include "shell/frm_exit_screen.h"
 #include "shell/mdi.h"
 #include "tables/zone_table.h"
+#include "ui_test_main.h"
 #include "ui_test_support.h"
 #include "widgets/common/ui_language.h"
 #include "widgets/library/open_birth_dialog.h"
@@ -238,5 +240,5 @@ void UntranslatedTest::noEnglishLeftInAnyFlow() {
   form.hide();
 }
 
-QTEST_MAIN(UntranslatedTest)
+TARVELIN_TEST_MAIN(UntranslatedTest);
 #include "untranslated_test.moc"

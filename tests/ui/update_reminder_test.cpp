@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The update reminder comes at most once per fifteen days of use, moves its
 // date whatever the answer, and keeps nothing readable in the store.
 #include "shell/update_reminder.h"
@@ -5,6 +6,7 @@
 #include <QtTest>
 
 #include "shell/settings_codec.h"
+#include "ui_test_main.h"
 #include "ui_test_support.h"
 #include "widgets/common/web_links.h"
 
@@ -149,5 +151,5 @@ void UpdateReminderTest::encodingReadsBack() {
   QCOMPARE(DecodeSetting(plain + "!"), std::nullopt);
 }
 
-QTEST_MAIN(UpdateReminderTest)
+TARVELIN_TEST_MAIN(UpdateReminderTest);
 #include "update_reminder_test.moc"

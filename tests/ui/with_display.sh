@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a command on a private X server with a window manager, as on a
 # desktop: the window tests that need a real display (the GNOME platform
 # theme does not start on Qt's offscreen platform; focus and popups behave

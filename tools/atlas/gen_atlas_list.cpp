@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the atlas's place list (data/atlas/README.md describes it) from
 // GeoNames' "cities500" file, checking every place's time zone against its
 // country, and prints a report of what it mended or left out.

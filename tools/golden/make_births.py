@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the births of the golden-output test into tests/data/golden/:
 births.csv (the --batch input) and runs.txt (one command line per birth,
 its arguments separated by tabs: the text report of every birth, with

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes what tarvelin-cli answers for the golden births: batch.jsonl (the
 # --batch output of births.csv) and runs.out (for each line of runs.txt, a
 # line "=== N" and the standard output of that command line).

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes src/rules/unicode_letters.cpp: the code points that are letters
 (general categories L*) or marks that belong to letters (M*: accents, Indic
 vowel signs), and the simple (one to one, locale-independent) upper-case

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the atlas file (see atlas/atlas_table.h) from the place list of
 // data/atlas, unpacked: places.tsv, countries.tsv and divisions.tsv (their
 // columns: data/atlas/README.md). Run by the build; deterministic, so the

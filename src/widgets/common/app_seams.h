@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The seams between Tarvelin and the desktop: message boxes, opening a web
 // page, the save-file dialog and the per-user settings store. Windows call
 // these functions; tests replace the handlers so that nothing modal blocks and

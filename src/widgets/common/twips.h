@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Forms are laid out in twips (1/1440 inch); this is the one place where a
 // twip becomes a pixel.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/common/ui_language.h"
 
 #include <QCoreApplication>
@@ -67,6 +68,18 @@ bool InstallTranslations(Language language) {
     delete qt;
   }
   return true;
+}
+
+QString ShownMessage(const InputProblem& problem) {
+  if (problem.pattern.empty()) {
+    return QString::fromStdString(problem.message);
+  }
+  QString text = QCoreApplication::translate("tarvelin::InputProblem",
+                                             problem.pattern.c_str());
+  for (const std::string& argument : problem.arguments) {
+    text = text.arg(QString::fromStdString(argument));
+  }
+  return text;
 }
 
 }  // namespace tarvelin

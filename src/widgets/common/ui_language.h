@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The language of the desktop program's windows, chosen once at start-up
 // (the "Language" setting, else the system's locale) and kept for the run:
 // Qt's translator speaks it for the windows' own texts, and the presenter
@@ -9,6 +10,7 @@
 #include <QStringList>
 #include <optional>
 
+#include "rules/input_problem.h"
 #include "tables/language.h"
 
 namespace tarvelin {
@@ -35,5 +37,9 @@ bool InstallTranslations(Language language);
 
 // Where InstallTranslations looks for Tarvelin's own, in order.
 QStringList TranslationFolders();
+
+// A message of the form's checks in the windows' language (its English
+// message where it has no pattern).
+QString ShownMessage(const InputProblem& problem);
 
 }  // namespace tarvelin

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small builders shared by the fixed-layout windows: a label placed at a
 // rectangle, and a link label that reports its click through linkActivated.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every web address of the product in one place, and the page operations.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What leaving the City box does with a text nobody picked from the list
 // under it. The atlas answers which cities the text names whole; this
 // decides, and FrmMainAtlas carries the decision out.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/input/frm_filtered_edit.h"
 
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A text box that lets through only what its key filter accepts, however the
 // text arrives: typed, committed by an input method, pasted or dropped. A
 // refused character shows the filter's message and nothing is inserted, so

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The input form: the window a user sees first. It gathers a birth, checks
 // it and hands it over; it computes nothing itself.
 #pragma once

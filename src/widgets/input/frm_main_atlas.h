@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The atlas wired into the input form. The City box offers matching cities
 // ("City, State, Country") as the user types; choosing one fills City,
 // State, Country, the longitude and latitude boxes, the zone and daylight

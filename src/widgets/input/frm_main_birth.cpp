@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // FrmMain::ShowBirth: the input form filled with a birth, box by box, as
 // the user would have typed it; and the reading and filling the atlas does.
 #include <QCheckBox>

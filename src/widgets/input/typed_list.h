@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A list of fixed entries (the birth date and time) that takes typing as a
 // person means it. Digits typed within a short pause are read as one number
 // and select the entry that equals it ("3" -> 3, "1" "4" -> 14, "0" "5" -> 5,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The zone list and the daylight-saving box of the input form, with room for
 // an exact offset: the 71 entries never change; after them one extra entry
 // holds an exact offset (from the atlas, "UTC+05:45 at the birth

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The birth library in a window's File menu: "Save Birth" (Ctrl+S),
 // "Open Birth…" (Ctrl+O) and the five most recently used births. The
 // window is reached only through two functions, so this knows nothing of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Open Birth…": the saved births (name, date, place), filtered as one
 // types and sorted by name or by most recent use. Enter or a double click
 // opens the chosen birth; Delete removes it after a confirmation.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chart on the result form: one of the three chart painters drawing the
 // view's chart model in the style chosen. Everything it shows comes from the
 // model; it computes nothing.

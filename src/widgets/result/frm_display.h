@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The result form: the window in which one calculation is read. A band at
 // the top carries the house significance; below it tabs show the chart (in
 // the chart style chosen) with the planet table and the person's details,

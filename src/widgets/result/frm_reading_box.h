@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A box that shows one reading text of the Hora Lagna sign. The user can
 // scroll it and select in it to keep their place, but cannot edit it, and the
 // box offers no way to carry its text off: no copy or cut keys, no context
