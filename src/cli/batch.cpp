@@ -32,7 +32,8 @@ void Answer(Answered& a, JsonWriter& json) {
   const RowBirth read = ReadRowBirth(a.row);
   if (const std::optional<Birth>& birth = read.entry.birth) {
     const ChartResult result = Calculate(*birth);
-    ResultView view = PresentResult(*birth, result);
+    ResultView view =
+        PresentResult(*birth, result, Language::kEnglish, ViewUse::kJson);
     const std::optional<PlaceTaken>& place = read.place;
     // A clock time skipped or repeated is a notice, as for --place --json.
     if (place) {

@@ -33,13 +33,16 @@ const FormatColumns& ColumnsOf(BatchFormat format) {
 }
 
 void Trim(std::string& text) {
+  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+  if (!text.empty() && !blank(text.front()) && !blank(text.back())) return;
   const auto first = text.find_first_not_of(" \t");
   if (first == std::string::npos) {
     text.clear();
     return;
   }
   const auto last = text.find_last_not_of(" \t");
-  text = text.substr(first, last - first + 1);
+  text.erase(last + 1);
+  text.erase(0, first);
 }
 
 bool SameIgnoringCase(const std::string& text, const char* name) {

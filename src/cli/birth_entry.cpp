@@ -51,7 +51,8 @@ BirthEntry ReadBirth(const BirthTexts& texts, const PlaceValues* place) {
   if (found.zone) {
     const PlaceValues::Zone& zone = *found.zone;
     if (zone.zoneIndex != Birth::kExactOffset) {
-      birth = WithZoneEntry(birth, zone.zoneIndex, zone.daylightSaving);
+      birth =
+          WithZoneEntry(std::move(birth), zone.zoneIndex, zone.daylightSaving);
     } else {
       birth.utcOffsetSeconds = zone.utcOffsetSeconds;
       birth.daylightSavingSeconds = zone.daylightSavingSeconds;
@@ -64,7 +65,7 @@ BirthEntry ReadBirth(const BirthTexts& texts, const PlaceValues* place) {
   } else {
     const Reading<int> zone = ReadZoneIndex(texts.zone);
     if (!zone) return refuse(zone.problem);
-    birth = WithZoneEntry(birth, *zone, texts.dst);
+    birth = WithZoneEntry(std::move(birth), *zone, texts.dst);
   }
   birth.city = found.city.value_or(texts.city);
   birth.state = found.state.value_or(texts.state);

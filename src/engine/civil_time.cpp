@@ -2,7 +2,6 @@
 #include "engine/civil_time.h"
 
 #include <array>
-#include <cstdio>
 #include <tuple>
 
 namespace tarvelin {
@@ -115,18 +114,6 @@ int DayOfYear(int year, int month, int day) {
   return static_cast<int>(DaysFromCivil(year, month, day) -
                           DaysFromCivil(year, 1, 1)) +
          1;
-}
-
-std::string MonthName(int month) {
-  if (month < 1 || month > 12) return {};
-  return kMonthNames[month - 1];
-}
-
-std::string IsoText(const CivilDateTime& t) {
-  char buf[32];
-  std::snprintf(buf, sizeof buf, "%04d-%02d-%02dT%02d:%02d:%02d", t.year,
-                t.month, t.day, t.hour, t.minute, t.second);
-  return buf;
 }
 
 }  // namespace tarvelin

@@ -49,10 +49,5 @@ int DayOfYear(int year, int month, int day);
 
 // "January" ... "December".
 extern const std::array<const char*, 12> kMonthNames;
-// "January" ... "December" for 1..12; empty otherwise.
-std::string MonthName(int month);
-
-// "YYYY-MM-DDTHH:MM:SS".
-std::string IsoText(const CivilDateTime& t);
 
 }  // namespace tarvelin

@@ -190,6 +190,31 @@ bool ReadBirthObject(const QJsonObject& o, SavedBirth& saved,
   return true;
 }
 
+// The CSV text of an export.
+std::string BirthsCsv(const std::vector<SavedBirth>& births,
+                      std::vector<ExportReport::Skipped>& skipped) {
+  std::string csv = std::string(kCsvHeader) + "\n";
+  for (const SavedBirth& saved : births) {
+    const Birth& b = saved.birth;
+    const int zone = ZoneEntryFor(b);
+    const std::string refusal = CsvRefusal(b, zone);
+    if (!refusal.empty()) {
+      skipped.push_back({saved, refusal});
+      continue;
+    }
+    csv += b.name + "," + DateText(b.local, DateStyle::kIso) + "," +
+           TimeText(b.local, TimeStyle::kClock) + "," +
+           CoordinateText(b.longitudeDegrees, Axis::kLongitude,
+                          CoordinateStyle::kEntry) +
+           "," +
+           CoordinateText(b.latitudeDegrees, Axis::kLatitude,
+                          CoordinateStyle::kEntry) +
+           "," + std::to_string(zone) + "," +
+           (b.daylightSavingSeconds != 0 ? "1" : "0") + "\n";
+  }
+  return csv;
+}
+
 }  // namespace
 
 Expected<std::vector<BirthLibrary::ImportRow>> JsonRows(
@@ -243,29 +268,6 @@ QByteArray BirthsJson(const std::vector<SavedBirth>& births) {
   return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
-std::string BirthsCsv(const std::vector<SavedBirth>& births,
-                      std::vector<ExportReport::Skipped>& skipped) {
-  std::string csv = std::string(kCsvHeader) + "\n";
-  for (const SavedBirth& saved : births) {
-    const Birth& b = saved.birth;
-    const int zone = ZoneEntryFor(b);
-    const std::string refusal = CsvRefusal(b, zone);
-    if (!refusal.empty()) {
-      skipped.push_back({saved, refusal});
-      continue;
-    }
-    csv += b.name + "," + DateText(b.local, DateStyle::kIso) + "," +
-           TimeText(b.local, TimeStyle::kClock) + "," +
-           CoordinateText(b.longitudeDegrees, Axis::kLongitude,
-                          CoordinateStyle::kEntry) +
-           "," +
-           CoordinateText(b.latitudeDegrees, Axis::kLatitude,
-                          CoordinateStyle::kEntry) +
-           "," + std::to_string(zone) + "," +
-           (b.daylightSavingSeconds != 0 ? "1" : "0") + "\n";
-  }
-  return csv;
-}
 
 ExchangeFormat FormatOf(const std::string& path) {
   const auto endsWith = [&path](std::string_view ending) {

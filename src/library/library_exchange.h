@@ -61,8 +61,4 @@ Expected<std::vector<BirthLibrary::ImportRow>> JsonRows(
 // The JSON document of an export.
 QByteArray BirthsJson(const std::vector<SavedBirth>& births);
 
-// The CSV text of an export.
-std::string BirthsCsv(const std::vector<SavedBirth>& births,
-                      std::vector<ExportReport::Skipped>& skipped);
-
 }  // namespace tarvelin::library

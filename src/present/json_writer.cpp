@@ -2,12 +2,18 @@
 #include "present/json_writer.h"
 
 #include <algorithm>
+#include <cassert>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
 
+#include "present/shortest_number.h"
 #include "present/text_encoding.h"
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace tarvelin {
 
@@ -15,36 +21,108 @@ namespace {
 
 // Bytes that a JSON string can hold as they are: printable ASCII other than
 // the quote and the backslash.
-bool PassesUnchanged(unsigned char byte) {
+constexpr bool PassesUnchanged(unsigned char byte) {
   return byte >= 0x20 && byte < 0x7F && byte != '"' && byte != '\\';
 }
 
-// Whether none of the eight bytes of `w` needs a look: each is printable
-// ASCII, not the quote, the backslash or DEL. (A byte is zero in x exactly
-// when (x - 0x01..) & ~x & 0x80.. marks it.)
-bool AllPlain(std::uint64_t w) {
-  constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
-  constexpr std::uint64_t kHighs = 0x8080808080808080ULL;
-  const auto hasZero = [](std::uint64_t x) {
-    return ((x - kOnes) & ~x & kHighs) != 0;
-  };
-  const bool below20 = ((w - 0x20 * kOnes) & ~w & kHighs) != 0;
-  return !below20 && (w & kHighs) == 0 && !hasZero(w ^ ('"' * kOnes)) &&
-         !hasZero(w ^ ('\\' * kOnes)) && !hasZero(w ^ (0x7F * kOnes));
-}
-
-// Length of the run of plain bytes at the start of `text`.
-std::size_t PlainRun(std::string_view text) {
-  std::size_t i = 0;
-  for (; i + 8 <= text.size(); i += 8) {
-    std::uint64_t w;
-    std::memcpy(&w, text.data() + i, 8);
-    if (!AllPlain(w)) break;
+struct PlainTable {
+  bool plain[256];
+  constexpr PlainTable() : plain() {
+    for (int b = 0; b < 256; ++b) {
+      plain[b] = PassesUnchanged(static_cast<unsigned char>(b));
+    }
   }
-  while (i < text.size() &&
-         PassesUnchanged(static_cast<unsigned char>(text[i])))
-    ++i;
-  return i;
+};
+constexpr PlainTable kPlain;
+
+// The escape of each ASCII byte that needs one: "\\n" and its like, or
+// "\\u00XX".
+struct Escape {
+  char text[6];
+  unsigned char length;
+};
+struct EscapeTable {
+  Escape of[128];
+  EscapeTable() : of() {
+    constexpr char kHex[] = "0123456789abcdef";
+    for (int b = 0; b < 128; ++b) {
+      Escape& e = of[b];
+      char shorthand = 0;
+      switch (b) {
+        case '"':
+          shorthand = '"';
+          break;
+        case '\\':
+          shorthand = '\\';
+          break;
+        case '\n':
+          shorthand = 'n';
+          break;
+        case '\r':
+          shorthand = 'r';
+          break;
+        case '\t':
+          shorthand = 't';
+          break;
+        case '\b':
+          shorthand = 'b';
+          break;
+        case '\f':
+          shorthand = 'f';
+          break;
+        default:
+          break;
+      }
+      e.text[0] = '\\';
+      if (shorthand != 0) {
+        e.text[1] = shorthand;
+        e.length = 2;
+      } else {
+        e.text[1] = 'u';
+        e.text[2] = '0';
+        e.text[3] = '0';
+        e.text[4] = kHex[b >> 4];
+        e.text[5] = kHex[b & 0x0F];
+        e.length = 6;
+      }
+    }
+  }
+};
+const EscapeTable kEscapes;
+
+// How many of the bytes at `p` (up to `end`) pass unchanged. Bytes up to
+// `limit` (>= end) may be read: a std::string's own buffer lets sixteen be
+// looked at even when it holds fewer.
+inline std::size_t PlainRun(const unsigned char* p, const unsigned char* end,
+                            const unsigned char* limit) {
+  const unsigned char* const start = p;
+#ifdef __SSE2__
+  // Sixteen at a time: a byte below 0x20 or from 0x80 (negative as a
+  // signed byte), the quote, the backslash or DEL ends the run.
+  const __m128i space = _mm_set1_epi8(0x20);
+  const __m128i quote = _mm_set1_epi8('"');
+  const __m128i backslash = _mm_set1_epi8('\\');
+  const __m128i del = _mm_set1_epi8(0x7F);
+  while (limit - p >= 16 && p < end) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    const __m128i stop = _mm_or_si128(
+        _mm_or_si128(_mm_cmplt_epi8(v, space), _mm_cmpeq_epi8(v, quote)),
+        _mm_or_si128(_mm_cmpeq_epi8(v, backslash), _mm_cmpeq_epi8(v, del)));
+    // The bytes past the end stop the run too, whatever they hold.
+    const std::ptrdiff_t left = end - p;
+    const unsigned inside = left >= 16 ? 0xFFFFu : (1u << left) - 1;
+    const unsigned mask =
+        (static_cast<unsigned>(_mm_movemask_epi8(stop)) & inside) | ~inside;
+    if ((mask & 0xFFFFu) != 0) {
+      return static_cast<std::size_t>(p - start) + __builtin_ctz(mask);
+    }
+    p += 16;
+  }
+#else
+  (void)limit;
+#endif
+  while (p < end && kPlain.plain[*p]) ++p;
+  return static_cast<std::size_t>(p - start);
 }
 
 }  // namespace
@@ -53,62 +131,57 @@ void JsonWriter::Grow(std::size_t more) {
   buffer_.resize(std::max(2 * buffer_.size(), size_ + more + 256));
 }
 
-void JsonWriter::PutString(std::string_view text) {
-  static constexpr char kHex[] = "0123456789abcdef";
-  Put('"');
+void JsonWriter::PutString(std::string_view text, std::size_t readable) {
+  // At most six bytes for each byte ("\u00XX"), and the two quotes: the
+  // whole string is written with no further bounds checks.
+  if (size_ + 6 * text.size() + 2 > buffer_.size()) {
+    Grow(6 * text.size() + 2);
+  }
+  char* out = buffer_.data() + size_;
+  *out++ = '"';
+  const auto* const bytes = reinterpret_cast<const unsigned char*>(text.data());
+  const auto* const end = bytes + text.size();
+  const auto* const limit = bytes + readable;
   std::size_t i = 0;
   while (i < text.size()) {
-    // The longest run of plain bytes in one piece.
-    const std::size_t run = PlainRun(text.substr(i));
-    Put(text.substr(i, run));
+    const std::size_t run = PlainRun(bytes + i, end, limit);
+    out = Copy(out, text.data() + i, run);
     i += run;
     if (i == text.size()) break;
-
-    const auto byte = static_cast<unsigned char>(text[i]);
+    unsigned char byte = bytes[i];
     if (byte >= 0x80) {
-      // Valid UTF-8 as it is; any other byte taken as Latin-1.
+      // Valid UTF-8 as it is ("°" at once); any other byte taken as
+      // Latin-1.
+      if (byte >= 0xC2 && byte <= 0xDF && i + 1 < text.size() &&
+          (bytes[i + 1] & 0xC0) == 0x80) {
+        *out++ = static_cast<char>(byte);
+        *out++ = static_cast<char>(bytes[i + 1]);
+        i += 2;
+        continue;
+      }
       const int length = Utf8SequenceLength(text, i);
       if (length == 0) {
-        std::string latin1;
-        AppendLatin1AsUtf8(latin1, byte);
-        Put(latin1);
+        *out++ = static_cast<char>(0xC0 | (byte >> 6));
+        *out++ = static_cast<char>(0x80 | (byte & 0x3F));
         ++i;
       } else {
-        Put(text.substr(i, length));
-        i += length;
+        out = Copy(out, text.data() + i, static_cast<std::size_t>(length));
+        i += static_cast<std::size_t>(length);
       }
       continue;
     }
-    switch (byte) {
-      case '"':
-        Put("\\\"");
-        break;
-      case '\\':
-        Put("\\\\");
-        break;
-      case '\n':
-        Put("\\n");
-        break;
-      case '\r':
-        Put("\\r");
-        break;
-      case '\t':
-        Put("\\t");
-        break;
-      case '\b':
-        Put("\\b");
-        break;
-      case '\f':
-        Put("\\f");
-        break;
-      default:  // other control characters and DEL
-        Put("\\u00");
-        Put(kHex[byte >> 4]);
-        Put(kHex[byte & 0x0F]);
-    }
-    ++i;
+    // Bytes below 0x20, the quote, the backslash or DEL, often several
+    // together ("\r\n"): each its escape.
+    do {
+      const Escape& escape = kEscapes.of[byte];
+      std::memcpy(out, escape.text, 6);
+      out += escape.length;
+      ++i;
+    } while (i < text.size() && (byte = bytes[i]) < 0x80 &&
+             !kPlain.plain[byte]);
   }
-  Put('"');
+  *out++ = '"';
+  size_ = static_cast<std::size_t>(out - buffer_.data());
 }
 
 void JsonWriter::Clear() {
@@ -118,27 +191,8 @@ void JsonWriter::Clear() {
 }
 
 void JsonWriter::NewLine() {
-  if (layout_ != JsonLayout::kIndented) return;
   Put('\n');
   for (std::size_t i = 0; i < empty_.size(); ++i) Put("  ");
-}
-
-void JsonWriter::BeforeValue() {
-  if (afterKey_) {
-    afterKey_ = false;
-    return;
-  }
-  if (empty_.empty()) return;  // the top-level value
-  unsigned char& empty = empty_.back();
-  if (!empty) {
-    if (layout_ == JsonLayout::kOneLine) {
-      Put(", ");
-    } else {
-      Put(',');
-    }
-  }
-  empty = false;
-  NewLine();
 }
 
 void JsonWriter::Open(char bracket) {
@@ -150,7 +204,7 @@ void JsonWriter::Open(char bracket) {
 void JsonWriter::Close(char bracket) {
   const bool wasEmpty = empty_.back();
   empty_.pop_back();
-  if (!wasEmpty) NewLine();
+  if (!wasEmpty && layout_ == JsonLayout::kIndented) NewLine();
   Put(bracket);
 }
 
@@ -159,10 +213,11 @@ void JsonWriter::EndObject() { Close('}'); }
 void JsonWriter::BeginArray() { Open('['); }
 void JsonWriter::EndArray() { Close(']'); }
 
-void JsonWriter::Key(std::string_view name) {
+void JsonWriter::KeyAnyLayout(std::string_view name) {
   BeforeValue();
-  PutString(name);
-  Put(": ");
+  Put('"');
+  Put(name);
+  Put("\": ");
   afterKey_ = true;
 }
 
@@ -173,7 +228,18 @@ void JsonWriter::Raw(std::string_view json) {
 
 void JsonWriter::String(std::string_view text) {
   BeforeValue();
-  PutString(text);
+  PutString(text, text.size());
+}
+
+void JsonWriter::String(std::string_view text, std::size_t readable) {
+  BeforeValue();
+  PutString(text, readable);
+}
+
+void JsonWriter::String(const std::string& text) {
+  BeforeValue();
+  // The string's buffer holds its capacity and a null.
+  PutString(text, text.capacity() + 1);
 }
 
 void JsonWriter::Number(double value) {
@@ -184,13 +250,18 @@ void JsonWriter::Number(double value) {
   }
   // Shortest text that reads back to the same double: 0.1 stays "0.1", 5.0
   // is "5", and no digits are lost.
-  char buffer[32];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-  Put(std::string_view(buffer, result.ptr - buffer));
+  if (size_ + 48 > buffer_.size()) Grow(48);
+  char* const out = buffer_.data() + size_;
+  size_ += static_cast<std::size_t>(WriteShortestNumber(out, value) - out);
 }
 
 void JsonWriter::Integer(std::int64_t value) {
   BeforeValue();
+  if (value >= 0 && value < 100) {  // most of a result's whole numbers
+    if (value >= 10) Put(static_cast<char>('0' + value / 10));
+    Put(static_cast<char>('0' + value % 10));
+    return;
+  }
   char buffer[24];
   const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
   Put(std::string_view(buffer, result.ptr - buffer));

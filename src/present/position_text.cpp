@@ -117,7 +117,37 @@ std::string ToChartNotation(const std::string& positionText) {
 
 }  // namespace
 
+std::string_view FormatSignPosition(double x, PositionBuffer& buffer) {
+  if (!(x >= 0.0 && x < 360.0)) {
+    buffer.other = FormatSignPosition(x);
+    return buffer.other;
+  }
+  // Inside one turn the parts are small whole numbers and the sign has its
+  // abbreviation: the text is written in place, digit by digit.
+  const SignPosition parts = SplitSignPosition(x);
+  char* out = buffer.chars;
+  const auto put = [&out](int value) {
+    if (value >= 10) *out++ = static_cast<char>('0' + value / 10);
+    *out++ = static_cast<char>('0' + value % 10);
+  };
+  put(static_cast<int>(parts.degrees));
+  out = std::copy_n(kDegreeSign, 2, out);
+  *out++ = ' ';
+  put(static_cast<int>(parts.minutes));
+  *out++ = kMinuteMark;
+  *out++ = ' ';
+  put(static_cast<int>(parts.seconds));
+  *out++ = kSecondsMark;
+  *out++ = ' ';
+  out = std::copy_n(kSignNames[static_cast<int>(parts.sign)], 3, out);
+  return {buffer.chars, static_cast<std::size_t>(out - buffer.chars)};
+}
+
 std::string FormatSignPosition(double x) {
+  if (x >= 0.0 && x < 360.0) {
+    PositionBuffer buffer;
+    return std::string(FormatSignPosition(x, buffer));
+  }
   const SignPosition parts = SplitSignPosition(x);
   const double sign = parts.sign;
   const std::string_view abbreviation =

@@ -17,6 +17,14 @@ namespace tarvelin {
 // Longitude x in degrees -> position text. All parts are truncated, never
 // rounded; x = 360 gives sign 12 and an empty abbreviation.
 std::string FormatSignPosition(double x);
+// The same written into `buffer`: into its chars inside one turn (0 <= x
+// < 360, where the text is at most 17 bytes), for callers that write many;
+// elsewhere into its string. The text lives as long as the buffer.
+struct PositionBuffer {
+  char chars[32];
+  std::string other;
+};
+std::string_view FormatSignPosition(double x, PositionBuffer& buffer);
 
 // Chart notation of longitude x: two-digit degrees within the sign, the
 // sign's abbreviation, two-digit minutes, each truncated. From 360 on (where

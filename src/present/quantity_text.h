@@ -52,5 +52,11 @@ std::string TimeText(const CivilDateTime& t, TimeStyle style);
 
 // "1980-03-15T21:05:30".
 std::string DateTimeText(const CivilDateTime& t);
+// The same written into `buffer`, for callers that write many (a batch row
+// has seven); the text lives as long as the buffer.
+struct DateTimeBuffer {
+  char chars[80];
+};
+std::string_view DateTimeText(const CivilDateTime& t, DateTimeBuffer& buffer);
 
 }  // namespace tarvelin

@@ -13,7 +13,8 @@ namespace {
 void DateTimeOrNull(JsonWriter& out,
                     const std::optional<CivilDateTime>& moment) {
   if (moment) {
-    out.String(DateTimeText(*moment));
+    DateTimeBuffer buffer;
+    out.String(DateTimeText(*moment, buffer), sizeof buffer.chars);
   } else {
     out.Null();
   }
@@ -140,7 +141,7 @@ void HoraLagnaMember(JsonWriter& out, const std::optional<HoraLagna>& hl,
   out.Key("sign_index");
   out.Integer(hl->signIndex);
   out.Key("sign");
-  out.String(view.attributes.lblEnglishName);
+  out.String(SharedSignTables().EnglishName[hl->signIndex]);
   out.Key("house");
   out.Integer(hl->house);
   out.Key("house_text");
@@ -184,21 +185,12 @@ void Attributes(JsonWriter& out, const std::optional<HoraLagna>& hl,
   }
 }
 
-}  // namespace
-
-void WriteResultJson(JsonWriter& out, const Birth& birth,
-                     const ChartResult& result, const ResultView& view,
-                     const std::function<void(JsonWriter&)>& moreMembers) {
-  const bool timed = result.timing.has_value();
-  const PlanetNameTable bodies = PlainPlanetNames();
-
-  out.BeginObject();
-  Input(out, birth);
-
+// The zone object: the entry or exact offset used, and the offset in force
+// with its daylight-saving part.
+void ZoneMembers(JsonWriter& out, const Birth& birth) {
   // The standard offset as hours and minutes to add to the clock for
   // universal time, both with the sign of the whole.
   const int toAdd = -(birth.utcOffsetSeconds - birth.daylightSavingSeconds);
-  out.Key("zone");
   out.BeginObject();
   out.Key("text");
   if (birth.zoneIndex >= 0 && birth.zoneIndex < kZoneCount) {
@@ -210,8 +202,6 @@ void WriteResultJson(JsonWriter& out, const Birth& birth,
   out.Integer(toAdd / kSecondsPerHour);
   out.Key("offset_minutes");
   out.Integer(toAdd % kSecondsPerHour / 60);
-  // The entry or exact offset used, and the offset in force with its
-  // daylight-saving part.
   out.Key("used");
   out.String(ZoneUsedText(birth));
   out.Key("exact");
@@ -229,6 +219,82 @@ void WriteResultJson(JsonWriter& out, const Birth& birth,
     out.String(birth.atlasZone);
   }
   out.EndObject();
+}
+
+// The zone object of a birth on a zone-list entry, with or without its hour
+// of daylight saving, on one line: written once for the process, as a
+// batch writes one a row. Nothing for any other birth or layout.
+const std::string* OneLineListZone(const JsonWriter& out, const Birth& birth) {
+  if (out.layout() != JsonLayout::kOneLine || birth.zoneIndex < 0 ||
+      birth.zoneIndex >= kZoneCount || !birth.atlasZone.empty() ||
+      (birth.daylightSavingSeconds != 0 &&
+       birth.daylightSavingSeconds != kSecondsPerHour)) {
+    return nullptr;
+  }
+  const bool saving = birth.daylightSavingSeconds != 0;
+  if (WithZoneEntry(birth, birth.zoneIndex, saving).utcOffsetSeconds !=
+      birth.utcOffsetSeconds) {
+    return nullptr;
+  }
+  static const std::array<std::array<std::string, 2>, kZoneCount> texts = [] {
+    std::array<std::array<std::string, 2>, kZoneCount> t;
+    for (int zone = 0; zone < kZoneCount; ++zone) {
+      for (const bool dst : {false, true}) {
+        JsonWriter json(JsonLayout::kOneLine);
+        ZoneMembers(json, WithZoneEntry(Birth{}, zone, dst));
+        t[static_cast<std::size_t>(zone)][dst] = json.Text();
+      }
+    }
+    return t;
+  }();
+  return &texts[static_cast<std::size_t>(birth.zoneIndex)][saving];
+}
+
+// The JSON string of a marker cell, on one line, for every cell of up to
+// kCachedLines lines: made once for the process, as a batch writes twelve a
+// row. Nothing for a longer cell or another layout.
+const std::string* OneLineMarker(const JsonWriter& out,
+                                 const MarkerCell& cell) {
+  constexpr int kCachedLines = 24;
+  if (out.layout() != JsonLayout::kOneLine || cell.count < 0 ||
+      cell.count >= kCachedLines || cell.horaLagnaLine < -1 ||
+      cell.horaLagnaLine >= kCachedLines) {
+    return nullptr;
+  }
+  // [count][horaLagnaLine + 1]
+  static const auto texts = [] {
+    std::array<std::array<std::string, kCachedLines + 1>, kCachedLines> t;
+    for (int count = 0; count < kCachedLines; ++count) {
+      for (int line = -1; line < kCachedLines; ++line) {
+        JsonWriter json(JsonLayout::kOneLine);
+        json.String(MarkerText(MarkerCell{count, line}));
+        t[static_cast<std::size_t>(count)][static_cast<std::size_t>(line + 1)] =
+            json.Text();
+      }
+    }
+    return t;
+  }();
+  return &texts[static_cast<std::size_t>(cell.count)]
+               [static_cast<std::size_t>(cell.horaLagnaLine + 1)];
+}
+
+}  // namespace
+
+void WriteResultJson(JsonWriter& out, const Birth& birth,
+                     const ChartResult& result, const ResultView& view,
+                     const std::function<void(JsonWriter&)>& moreMembers) {
+  const bool timed = result.timing.has_value();
+  static const PlanetNameTable bodies = PlainPlanetNames();
+
+  out.BeginObject();
+  Input(out, birth);
+
+  out.Key("zone");
+  if (const std::string* zone = OneLineListZone(out, birth)) {
+    out.Raw(*zone);
+  } else {
+    ZoneMembers(out, birth);
+  }
 
   const std::pair<const char*, double> engine[] = {
       {"universal_hours", result.universalHours},
@@ -252,7 +318,10 @@ void WriteResultJson(JsonWriter& out, const Birth& birth,
   out.Key("position_texts");
   out.BeginArray();
   for (const double longitude : result.longitudes) {
-    out.String(FormatSignPosition(longitude));
+    PositionBuffer buffer;
+    const std::string_view text = FormatSignPosition(longitude, buffer);
+    out.String(text,
+               text.data() == buffer.chars ? sizeof buffer.chars : text.size());
   }
   out.EndArray();
 
@@ -270,7 +339,15 @@ void WriteResultJson(JsonWriter& out, const Birth& birth,
   out.Key("chart");
   StringArray(out, view.chartLabels);
   out.Key("markers");
-  StringArray(out, view.lblArudha);
+  out.BeginArray();
+  for (const MarkerCell& cell : result.markers) {
+    if (const std::string* json = OneLineMarker(out, cell)) {
+      out.Raw(*json);
+    } else {
+      out.String(MarkerText(cell));
+    }
+  }
+  out.EndArray();
   Details(out, view);
 
   out.Key("sunrises");
@@ -283,7 +360,7 @@ void WriteResultJson(JsonWriter& out, const Birth& birth,
 
   out.Key("reference_sunrise");
   if (timed) {
-    out.String(DateTimeText(result.timing->sunrise));
+    DateTimeOrNull(out, result.timing->sunrise);
     out.Key("elapsed_minutes");
     out.Integer(result.timing->elapsedMinutes);
     out.Key("elapsed_seconds");

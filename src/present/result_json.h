@@ -17,8 +17,8 @@
 namespace tarvelin {
 
 // Writes the result object of one birth; `view` is PresentResult(birth,
-// result). `moreMembers`, when set, writes further members at its end (the
-// place --place took).
+// result), for the one-line layout made with ViewUse::kJson. `moreMembers`,
+// when set, writes further members at its end (the place --place took).
 void WriteResultJson(
     JsonWriter& out, const Birth& birth, const ChartResult& result,
     const ResultView& view,

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "present/result_view.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "engine/angles.h"
 #include "present/position_text.h"
@@ -18,16 +20,25 @@ const char* const kNoSunriseNotice =
 namespace {
 
 // The lines of one marker cell: empty lines, "HL" on the Hora Lagna's.
-std::string MarkerText(const MarkerCell& cell, const char* horaLagnaMarker) {
-  std::string text;
-  for (int line = 0; line < cell.count; ++line) {
-    text += kCellLineBreak;
-    if (line == cell.horaLagnaLine) text += horaLagnaMarker;
+}  // namespace
+
+std::string MarkerText(const MarkerCell& cell, Language language) {
+  // Each line its break, the Hora Lagna's its marker too: written in one
+  // piece.
+  const std::string_view marker = WordsIn(language).horaLagnaMarker;
+  const int lines = std::max(cell.count, 0);
+  const bool marked = cell.horaLagnaLine >= 0 && cell.horaLagnaLine < lines;
+  std::string text(
+      2 * static_cast<std::size_t>(lines) + (marked ? marker.size() : 0), '\0');
+  char* out = text.data();
+  for (int line = 0; line < lines; ++line) {
+    *out++ = '\r';
+    *out++ = '\n';
+    if (line == cell.horaLagnaLine)
+      out = std::copy(marker.begin(), marker.end(), out);
   }
   return text;
 }
-
-}  // namespace
 
 PlanetNameTable MarkedPlanetNames(const RetroFlagTable& flags,
                                   Language language) {
@@ -53,24 +64,30 @@ std::string InLanguage(const std::string& positionText, Language language) {
 }
 
 ResultView PresentResult(const Birth& birth, const ChartResult& result,
-                         Language language) {
+                         Language language, ViewUse use) {
   const ReportWords& words = WordsIn(language);
   ResultView view;
   view.language = language;
   const PlanetNameTable names = MarkedPlanetNames(result.retrograde, language);
   for (int i = 0; i < kBodyCount; ++i) {
-    view.planet[i] =
-        InLanguage(ChartNotationOf(result.longitudes[i]), language);
+    view.planet[i] = ChartNotationOf(result.longitudes[i]);
+    if (language != Language::kEnglish) {
+      view.planet[i] = InLanguage(view.planet[i], language);
+    }
     // Each body on its own line in its sign, in table order.
     const int sign = SignIndexOfLongitude(result.longitudes[i]);
     if (sign < 0) continue;
     view.chartLabels[sign] += kCellLineBreak;
     view.chartLabels[sign] += names[i];
   }
-  for (int s = 0; s < 12; ++s) {
-    view.lblArudha[s] = MarkerText(result.markers[s], words.horaLagnaMarker);
+  // The JSON writes its markers from the cells themselves.
+  if (use == ViewUse::kEverything) {
+    for (int s = 0; s < 12; ++s) {
+      view.lblArudha[s] = MarkerText(result.markers[s], language);
+    }
   }
-  view.chart = MakeChartModel(result, language);
+  if (use == ViewUse::kEverything)
+    view.chart = MakeChartModel(result, language);
 
   const CivilDateTime& t = birth.local;
   view.lblName = birth.name;
@@ -93,8 +110,10 @@ ResultView PresentResult(const Birth& birth, const ChartResult& result,
   }
   view.hasHoraLagna = true;
   view.lblHoraDesc = HouseSignificance(result.horaLagna->house, language);
-  view.attributes = ShowSignAttributes(SharedSignTables(language),
-                                       result.horaLagna->signIndex);
+  if (use == ViewUse::kEverything) {
+    view.attributes = ShowSignAttributes(SharedSignTables(language),
+                                         result.horaLagna->signIndex);
+  }
   return view;
 }
 

@@ -39,13 +39,24 @@ extern const char* const kNoSunriseNotice;
 // Lines of a chart cell or marker cell are joined with this.
 constexpr char kCellLineBreak[] = "\r\n";
 
+// A marker cell's text: an empty line per marker, "HL" on the Hora
+// Lagna's, the lines joined by kCellLineBreak.
+std::string MarkerText(const MarkerCell& cell,
+                       Language language = Language::kEnglish);
+
 // The ten body names, with " (R) " after Mercury .. Saturn when retrograde.
 PlanetNameTable MarkedPlanetNames(const RetroFlagTable& flags,
                                   Language language = Language::kEnglish);
 
+// What a view is made for: everything the windows, the page and the report
+// show, or only the texts the JSON writes (no drawn chart, no sign
+// attributes and no marker cells: the JSON writer has those at hand).
+enum class ViewUse { kEverything, kJson };
+
 // The texts of one result in `language`. The JSON keeps to English.
 ResultView PresentResult(const Birth& birth, const ChartResult& result,
-                         Language language = Language::kEnglish);
+                         Language language = Language::kEnglish,
+                         ViewUse use = ViewUse::kEverything);
 
 // A position text or chart notation ("15 Ari 30") with the sign's three
 // letters written as the sign's name in `language`; unchanged in English.

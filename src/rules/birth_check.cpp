@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rules/birth_check.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "chart/birth_limits.h"
@@ -20,6 +21,13 @@ bool Within(double value, double low, double high) {
 std::optional<InputProblem> NameProblem(const std::string& name) {
   if (name.find_first_not_of(' ') == std::string::npos) {
     return EmptyNameProblem();
+  }
+  // ASCII letters and blanks, the most names, need no decoding.
+  if (std::all_of(name.begin(), name.end(), [](char c) {
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == ' ';
+      })) {
+    if (name.size() > kMaxNameCharacters) return NameTooLongProblem();
+    return std::nullopt;
   }
   const std::optional<std::u32string> codes = DecodeUtf8(name);
   if (!codes) return LettersOnlyProblem();

@@ -75,6 +75,19 @@ KeyVerdict FilterNameKey(int code) {
 
 NameVerdict FilterNameText(std::string_view utf8) {
   NameVerdict verdict;
+  // Most names are ASCII letters and blanks: upper-cased as they are.
+  verdict.name.assign(utf8);
+  bool ascii = true;
+  for (char& c : verdict.name) {
+    if (c >= 'a' && c <= 'z') {
+      c = static_cast<char>(c - ('a' - 'A'));
+    } else if (!((c >= 'A' && c <= 'Z') || c == ' ')) {
+      ascii = false;
+      break;
+    }
+  }
+  if (ascii) return verdict;
+  verdict.name.clear();
   const std::optional<std::u32string> codes = DecodeUtf8(utf8);
   if (!codes) {
     verdict.problem = LettersOnlyProblem();

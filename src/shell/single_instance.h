@@ -37,7 +37,6 @@ class SingleInstanceLock : public QObject {
   // lock; a warning says so). False when another copy holds the lock; that
   // copy has been asked to come forward.
   bool TryAcquire();
-  bool IsHeld() const { return fd_ >= 0; }
 
  signals:
   // A second copy was started and asked this one to come forward.

@@ -6,13 +6,20 @@
 // repeats; the case is printed with it.
 #include <gtest/gtest.h>
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
 #include <cmath>
 #include <random>
 #include <sstream>
 
 #include "cli/batch.h"
+#include "cli/birth_entry.h"
 #include "cli_runner.h"
+#include "library/library_exchange.h"
 #include "mini_json.h"
+#include "rules/birth_check.h"
 
 namespace tarvelin::cli_test {
 namespace {
@@ -22,6 +29,7 @@ using Kind = Json::Kind;
 constexpr unsigned kSeed = 20261207;
 constexpr int kFlagRuns = 60;
 constexpr int kBatchRows = 2000;
+constexpr int kImportFiles = 400;
 
 class Dice {
  public:
@@ -281,6 +289,118 @@ TEST(CliFuzz, RandomAndMutatedBatchRows) {
   // The mutations refuse a good share of the rows, and let some through.
   EXPECT_GT(refused, kBatchRows / 8);
   EXPECT_LT(refused, kBatchRows / 2);
+}
+
+// Import files: exports of random births, mutated byte by byte, through
+// the JSON reader. Nothing crashes; a file is either refused whole with one
+// line or read row by row; every birth read passes the check a saved birth
+// must pass, and writing it out and reading it again gives it back.
+TEST(CliFuzz, MutatedImportFiles) {
+  Dice dice(kSeed + 2);
+  int refusedFiles = 0, readBirths = 0, refusedRows = 0;
+  for (int file = 0; file < kImportFiles; ++file) {
+    std::vector<library::SavedBirth> births;
+    while (births.size() < 4) {
+      const std::vector<std::string> t = RandomBirth(dice);
+      cli::BirthTexts texts;
+      texts.name = t[0];
+      texts.date = t[1];
+      texts.time = t[2];
+      texts.lon = t[3];
+      texts.lat = t[4];
+      texts.zone = t[5];
+      texts.dst = t[6] == "1";
+      cli::BirthEntry entry = cli::ReadBirth(texts);
+      ASSERT_TRUE(entry.birth) << entry.problem;
+      births.emplace_back().birth = std::move(*entry.birth);
+    }
+    std::string bytes = library::BirthsJson(births).toStdString();
+    // Edits inside the texts of a field (dates, times, names, numbers),
+    // and now and then anywhere, the syntax too.
+    const int edits = dice.Between(1, 3);
+    for (int e = 0; e < edits; ++e) {
+      const std::string key = dice.Pick(std::vector<std::string>{
+          "\"date\": \"", "\"time\": \"", "\"name\": \"",
+          "\"zone\": ", "\"latitude\": ", "\"utcOffsetSeconds\": "});
+      std::size_t at = bytes.find(key);
+      for (int skip = dice.Between(0, 3); skip > 0 && at != std::string::npos;
+           --skip) {
+        at = bytes.find(key, at + 1);
+      }
+      if (at == std::string::npos || dice.OneIn(5)) {
+        const std::size_t from = static_cast<std::size_t>(
+            dice.Between(0, static_cast<int>(bytes.size()) - 1));
+        bytes.replace(from, 1, Mutate(bytes.substr(from, 1), dice, false));
+        continue;
+      }
+      const std::size_t from = at + key.size();
+      const std::size_t end = bytes.find_first_of("\",}", from);
+      const std::size_t length =
+          (end == std::string::npos ? bytes.size() : end) - from;
+      std::string value = Mutate(bytes.substr(from, length), dice, false);
+      // Junk after a good value, as a hand-edited file has it.
+      if (dice.OneIn(3)) {
+        value += dice.Pick(
+            std::vector<std::string>{"junk", " and more", "x", "0", ":", "-1"});
+      }
+      bytes.replace(from, length, value);
+    }
+    const auto rows = library::JsonRows(bytes, "import.json");
+    if (!rows) {
+      ++refusedFiles;
+      EXPECT_EQ(rows.status().fault, library::Fault::kFile);
+      EXPECT_FALSE(rows.status().message.empty());
+      EXPECT_EQ(rows.status().message.find('\n'), std::string::npos);
+      continue;
+    }
+    const QJsonArray objects =
+        QJsonDocument::fromJson(QByteArray::fromStdString(bytes))
+            .object()
+            .value("births")
+            .toArray();
+    std::vector<library::SavedBirth> read;
+    for (const auto& row : *rows) {
+      if (!row.birth) {
+        ++refusedRows;
+        EXPECT_FALSE(row.refusal.empty());
+        continue;
+      }
+      ++readBirths;
+      // Taken only whole: no text is read in part.
+      const QJsonObject object = objects.at(row.line - 1).toObject();
+      for (const auto& [key, pattern] :
+           {std::pair<const char*, const char*>{
+                "date", R"(^\s*\d{4}-\d{1,2}-\d{1,2}\s*$)"},
+            {"time", R"(^\s*\d{1,2}:\d{1,2}(:\d{1,2})?\s*$)"},
+            {"name", R"(^[\p{L}\p{M} \t]+$)"}}) {
+        const QString text = object.value(key).toString();
+        EXPECT_TRUE(QRegularExpression(pattern).match(text).hasMatch())
+            << key << " \"" << text.toStdString() << "\" was read";
+      }
+      const std::optional<InputProblem> problem = CheckBirth(row.birth->birth);
+      EXPECT_FALSE(problem) << problem->message << " in " << bytes;
+      read.push_back(*row.birth);
+    }
+    const auto again =
+        library::JsonRows(library::BirthsJson(read).toStdString(), "again");
+    ASSERT_TRUE(again) << again.status().message;
+    ASSERT_EQ(again->size(), read.size());
+    for (std::size_t i = 0; i < read.size(); ++i) {
+      ASSERT_TRUE((*again)[i].birth) << (*again)[i].refusal;
+      const Birth& a = read[i].birth;
+      const Birth& b = (*again)[i].birth->birth;
+      EXPECT_EQ(a.name, b.name);
+      EXPECT_EQ(a.local, b.local);
+      EXPECT_EQ(a.latitudeDegrees, b.latitudeDegrees);
+      EXPECT_EQ(a.longitudeDegrees, b.longitudeDegrees);
+      EXPECT_EQ(a.utcOffsetSeconds, b.utcOffsetSeconds);
+      EXPECT_EQ(a.zoneIndex, b.zoneIndex);
+    }
+  }
+  // Files refused whole, rows refused and births read all happened.
+  EXPECT_GT(refusedFiles, kImportFiles / 10);
+  EXPECT_GT(refusedRows, kImportFiles / 10);
+  EXPECT_GT(readBirths, kImportFiles);
 }
 
 }  // namespace

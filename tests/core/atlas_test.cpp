@@ -468,7 +468,7 @@ TEST(AtlasZone, OffsetDaylightSavingAndEntryAtTheBirth) {
   };
   for (const ZoneCase& c : cases) {
     const std::string where =
-        std::string(c.place) + " at " + IsoText(c.localBirth);
+        std::string(c.place) + " at " + DateTimeText(c.localBirth);
     const AtlasCity city = FirstCity(c.place);
     const std::optional<ZoneAtBirth> zone =
         ZoneAtLocalTime(city.ianaZone, c.localBirth);
@@ -581,11 +581,12 @@ TEST(AtlasZone, ExactOffsetAndUniversalTimeAtTheBirth) {
   };
   for (const Case& c : cases) {
     const std::string where =
-        std::string(c.zone) + " at " + IsoText(c.localBirth);
+        std::string(c.zone) + " at " + DateTimeText(c.localBirth);
     const std::optional<ZoneAtBirth> zone =
         ZoneAtLocalTime(c.zone, c.localBirth);
     ASSERT_TRUE(zone) << where;
-    EXPECT_EQ(IsoText(zone->universal), IsoText(c.universal)) << where;
+    EXPECT_EQ(DateTimeText(zone->universal), DateTimeText(c.universal))
+        << where;
     EXPECT_EQ(zone->utcOffsetSeconds, c.offsetSeconds) << where;
     EXPECT_EQ(zone->daylightSavingSeconds, c.daylightSavingSeconds) << where;
     const std::optional<ZoneListChoice> choice = ZoneListChoiceAtBirth(*zone);
@@ -685,15 +686,17 @@ TEST(AtlasZone, ClockChangesAreReadExplicitly) {
   };
   for (const Case& c : cases) {
     const std::string where =
-        std::string(c.zone) + " at " + IsoText(c.localBirth);
+        std::string(c.zone) + " at " + DateTimeText(c.localBirth);
     const std::optional<ZoneAtBirth> zone =
         ZoneAtLocalTime(c.zone, c.localBirth);
     ASSERT_TRUE(zone) << where;
     EXPECT_EQ(zone->fit, c.fit) << where;
     EXPECT_EQ(zone->utcOffsetSeconds, c.offsetSeconds) << where;
-    EXPECT_EQ(IsoText(zone->universal), IsoText(c.universal)) << where;
+    EXPECT_EQ(DateTimeText(zone->universal), DateTimeText(c.universal))
+        << where;
     EXPECT_EQ(zone->otherOffsetSeconds, c.otherOffsetSeconds) << where;
-    EXPECT_EQ(IsoText(zone->otherUniversal), IsoText(c.otherUniversal))
+    EXPECT_EQ(DateTimeText(zone->otherUniversal),
+              DateTimeText(c.otherUniversal))
         << where;
   }
 }

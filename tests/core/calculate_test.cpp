@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "engine/ayanamsa.h"
+#include "present/quantity_text.h"
 #include "present/result_json.h"
 #include "present/result_view.h"
 #include "tables/house_significance.h"
@@ -143,7 +144,7 @@ TEST_F(DayEdges, ExactlyAtSunriseAndSunsetIsADayBirth) {
   for (const CivilDateTime& birth : {sunrise_, sunset_}) {
     const ChartResult r = Calculate(BirthAt(birth));
     ASSERT_TRUE(r.timing);
-    EXPECT_EQ(r.timing->sunrise, sunrise_) << IsoText(birth);
+    EXPECT_EQ(r.timing->sunrise, sunrise_) << DateTimeText(birth);
     EXPECT_EQ(r.timing->elapsedMinutes, SecondsBetween(sunrise_, birth) / 60);
   }
 }
@@ -174,9 +175,11 @@ TEST(CalculateOptions, AnAyanamsaMovesEveryPositionByItsDifference) {
   const ChartResult classic = Calculate(kDelhiEvening);
   const UniversalInstant instant =
       InstantOf({1980, 3, 15, 21, 5, 0}, {19800, 0});
-  for (const Ayanamsa kind : {Ayanamsa::kLahiri, Ayanamsa::kRaman,
-                              Ayanamsa::kKrishnamurti, Ayanamsa::kFaganBradley}) {
-    const ChartResult r = Calculate(kDelhiEvening, {SunriseRule::kClassic, kind});
+  for (const Ayanamsa kind :
+       {Ayanamsa::kLahiri, Ayanamsa::kRaman, Ayanamsa::kKrishnamurti,
+        Ayanamsa::kFaganBradley}) {
+    const ChartResult r =
+        Calculate(kDelhiEvening, {SunriseRule::kClassic, kind});
     const double ayanamsa = MeanAyanamsaDegrees(kind, JulianDate(instant));
     EXPECT_NEAR(r.ayanamsa, ayanamsa, 1e-12) << NameOf(kind);
     for (const int body : {kSun, kMars, kSaturn, kRahu, kAscendant}) {
@@ -191,10 +194,10 @@ TEST(CalculateOptions, AnAyanamsaMovesEveryPositionByItsDifference) {
         << NameOf(kind);
   }
   // Lahiri lies within a few arcseconds of the classic ayanamsa.
-  EXPECT_NEAR(Calculate(kDelhiEvening, {SunriseRule::kClassic,
-                                        Ayanamsa::kLahiri})
-                  .ayanamsa,
-              classic.ayanamsa, 10.0 / 3600);
+  EXPECT_NEAR(
+      Calculate(kDelhiEvening, {SunriseRule::kClassic, Ayanamsa::kLahiri})
+          .ayanamsa,
+      classic.ayanamsa, 10.0 / 3600);
 }
 
 // In India the disc's centre reaches the horizon 3.3 to 4.7 minutes after

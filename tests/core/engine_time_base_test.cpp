@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/time_base.h"
+#include "present/quantity_text.h"
 
 namespace tarvelin {
 namespace {
@@ -43,8 +44,8 @@ TEST(EngineTimeBase, EpochsOfTheCenturiesAndTheDayNumber) {
   EXPECT_NEAR(CenturiesSince1900(j2000), 1.0, kMicroCentury);
   EXPECT_NEAR(DayNumberJ2000(j2000), 0.0, kMicroDay);
   EXPECT_EQ(JulianDate(j2000), 2451545.0);
-  EXPECT_NEAR(CenturiesSince1900(InstantOf({1899, 12, 31, 12, 0, 0}, {})),
-              0.0, kMicroCentury);
+  EXPECT_NEAR(CenturiesSince1900(InstantOf({1899, 12, 31, 12, 0, 0}, {})), 0.0,
+              kMicroCentury);
   // 06:00 on New Year's Day at +18:00 is noon of 31 December UT: the
   // universal hours stay unfolded (-12) and carry into the day count.
   const UniversalInstant east = InstantOf({2000, 1, 1, 6, 0, 0}, {64800, 0});
@@ -72,11 +73,11 @@ TEST(EngineTimeBase, TheInstantsUniversalDateCarriesBothWays) {
   };
   for (const Case& c : cases) {
     const UniversalInstant instant = InstantOf(c.local, c.offset);
-    EXPECT_EQ(instant.universal, c.universal) << IsoText(c.local);
+    EXPECT_EQ(instant.universal, c.universal) << DateTimeText(c.local);
     // Both forms name the same instant.
     EXPECT_NEAR(DayNumberJ2000(instant), JulianDate(instant) - 2451545.0,
                 kMicroDay)
-        << IsoText(c.local);
+        << DateTimeText(c.local);
   }
 }
 
@@ -125,7 +126,8 @@ TEST(EngineTimeBase, SiderealTimeFollowsNewcombAndTheLongitude) {
   constexpr double kArcsecond = 1.0 / 3600;
   // 1987 April 10, 0h UT: Greenwich mean sidereal time 13h 10m 46.3668s
   // (a published worked example) = 197.693195 degrees.
-  const double t1900 = CenturiesSince1900(InstantOf({1987, 4, 10, 0, 0, 0}, {}));
+  const double t1900 =
+      CenturiesSince1900(InstantOf({1987, 4, 10, 0, 0, 0}, {}));
   EXPECT_NEAR(SiderealTimeDegrees(t1900, 0.0, 0.0), 197.693195,
               1.0 * kArcsecond);
   // 77° 12' east is 77.2 degrees later; 100 degrees west is 100 earlier.

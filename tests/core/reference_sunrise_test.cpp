@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "present/quantity_text.h"
+
 namespace tarvelin {
 namespace {
 
@@ -52,7 +54,7 @@ TEST(ReferenceSunrise, PicksTheMorningThatTimesTheBirth) {
         ChooseReferenceSunrise(k.birth, kSunrise, kSunset, kSunriseBefore);
     ASSERT_TRUE(got.has_value()) << k.name;
     EXPECT_EQ(got->sunrise, k.sunrise)
-        << k.name << ": got " << IsoText(got->sunrise);
+        << k.name << ": got " << DateTimeText(got->sunrise);
     EXPECT_EQ(got->elapsedMinutes, k.minutes) << k.name;
     EXPECT_EQ(got->elapsedSeconds, k.seconds) << k.name;
   }

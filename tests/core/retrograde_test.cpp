@@ -6,6 +6,7 @@
 #include <array>
 #include <vector>
 
+#include "present/quantity_text.h"
 #include "present/result_view.h"
 #include "sunrise/station_table.h"
 
@@ -28,7 +29,8 @@ TEST(RetroFlagsAt, StrictlyBetweenTheStationDays) {
       {{1900, 4, 8, 0, 0, 0}, false},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(RetroFlagsAt(c.moment)[0], c.retrograde) << IsoText(c.moment);
+    EXPECT_EQ(RetroFlagsAt(c.moment)[0], c.retrograde)
+        << DateTimeText(c.moment);
   }
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "present/quantity_text.h"
 #include "sunrise/retrograde.h"
 
 namespace tarvelin {
@@ -65,8 +66,8 @@ void ExpectNear(const char* what, const std::string& planet,
   const CivilDateTime want = FromEntryText(wantText);
   const std::int64_t off = SecondsBetween(want, got);
   EXPECT_LE(std::llabs(off), kEndpointToleranceSeconds)
-      << planet << " " << what << ": want " << IsoText(want) << " got "
-      << IsoText(got) << " (" << off / 60 << " min)";
+      << planet << " " << what << ": want " << DateTimeText(want) << " got "
+      << DateTimeText(got) << " (" << off / 60 << " min)";
 }
 
 TEST(StationTable, PeriodCountsAndEndpoints) {
@@ -104,15 +105,15 @@ TEST(StationTable, PeriodsAreOrderedAndOfPlausibleLength) {
       const std::int64_t days =
           SecondsBetween(p.retrograde, p.direct) / kSecondsPerDay;
       EXPECT_GE(days, kExpected[k].shortestDays)
-          << planet << " " << IsoText(p.retrograde);
+          << planet << " " << DateTimeText(p.retrograde);
       EXPECT_LE(days, kExpected[k].longestDays)
-          << planet << " " << IsoText(p.retrograde);
+          << planet << " " << DateTimeText(p.retrograde);
       for (const CivilDateTime& t : {p.retrograde, p.direct}) {
         EXPECT_TRUE(t.month >= 1 && t.month <= 12 && t.day >= 1 &&
                     t.day <= DaysInMonth(t.year, t.month) && t.hour >= 0 &&
                     t.hour < 24 && t.minute >= 0 && t.minute < 60 &&
                     t.second == 0)
-            << planet << " " << IsoText(t);
+            << planet << " " << DateTimeText(t);
       }
     }
   }

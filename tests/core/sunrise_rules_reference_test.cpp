@@ -15,6 +15,7 @@
 
 #include "chart/calculation_options.h"
 #include "engine/ayanamsa.h"
+#include "present/quantity_text.h"
 #include "sunrise/horizon_crossing.h"
 
 namespace tarvelin {
@@ -65,9 +66,9 @@ TEST(SunriseRulesAgainstReference, EverySunriseAndSunsetWithin15Seconds) {
         events[2] >> events[3];
     ASSERT_FALSE(in.fail()) << row;
     CivilDateTime day;
-    ASSERT_EQ(std::sscanf(date.c_str(), "%d-%d-%d", &day.year, &day.month,
-                          &day.day),
-              3);
+    ASSERT_EQ(
+        std::sscanf(date.c_str(), "%d-%d-%d", &day.year, &day.month, &day.day),
+        3);
     for (const HorizonAltitude altitude :
          {HorizonAltitude::kUpperLimb, HorizonAltitude::kCentre}) {
       const bool isLimb = altitude == HorizonAltitude::kUpperLimb;
@@ -85,14 +86,14 @@ TEST(SunriseRulesAgainstReference, EverySunriseAndSunsetWithin15Seconds) {
         (isLimb ? limb : centre).Add(error);
         EXPECT_LE(std::fabs(error), kSunriseToleranceSeconds)
             << (isLimb ? "limb " : "centre ") << (e ? "sunset " : "sunrise ")
-            << row << ": got " << IsoText(*event);
+            << row << ": got " << DateTimeText(*event);
       }
     }
   }
   std::printf("limb: %d events, max error %.1f s, rms %.1f s\n", limb.count,
               limb.max, limb.Rms());
-  std::printf("centre: %d events, max error %.1f s, rms %.1f s\n",
-              centre.count, centre.max, centre.Rms());
+  std::printf("centre: %d events, max error %.1f s, rms %.1f s\n", centre.count,
+              centre.max, centre.Rms());
 }
 
 TEST(AyanamsaAgainstReference, EveryNamedAyanamsaWithinOneHundredthDegree) {

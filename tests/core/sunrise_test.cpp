@@ -8,6 +8,7 @@
 #include <string>
 
 #include "chart/birth.h"
+#include "present/quantity_text.h"
 
 namespace tarvelin {
 namespace {
@@ -104,9 +105,9 @@ TEST(SunRiseSunSet, DaylightSavingFollowsTheCheckBoxOnly) {
       const RiseSet plain = Compute(kNewYork, d[0], d[1], d[2], false, hour);
       ASSERT_TRUE(summer.sunrise && summer.sunset);
       EXPECT_EQ(ClockMinutesBetween(*standard.sunrise, *summer.sunrise), 60)
-          << IsoText(*summer.sunrise) << " hour " << hour;
+          << DateTimeText(*summer.sunrise) << " hour " << hour;
       EXPECT_EQ(ClockMinutesBetween(*standard.sunset, *summer.sunset), 60)
-          << IsoText(*summer.sunset) << " hour " << hour;
+          << DateTimeText(*summer.sunset) << " hour " << hour;
       EXPECT_EQ(plain.sunrise, standard.sunrise) << "hour " << hour;
     }
   }
@@ -178,12 +179,12 @@ TEST(SunRiseSunSet, ClockFieldsStayInRangeAllYear) {
       const CivilDateTime d = AddDays({2012, 1, 1, 0, 0, 0}, offset);
       const RiseSet got = Compute(p, d.year, d.month, d.day, false);
       for (const auto& t : {got.sunrise, got.sunset}) {
-        ASSERT_TRUE(t) << IsoText(d);
+        ASSERT_TRUE(t) << DateTimeText(d);
         EXPECT_TRUE(t->hour >= 0 && t->hour < 24 && t->minute >= 0 &&
                     t->minute < 60)
-            << IsoText(*t);
+            << DateTimeText(*t);
         EXPECT_TRUE(t->year == d.year && t->month == d.month && t->day == d.day)
-            << IsoText(*t);
+            << DateTimeText(*t);
       }
     }
   }

@@ -389,12 +389,15 @@ TEST_F(LibraryTest, CsvHoldsWhatBatchReadsAndSaysWhatItLeavesOut) {
   births[3].birth = ZoneBirth("JOSÉ");  // --batch reads any script's letters
   births.emplace_back().birth = ZoneBirth("OLD");
   births.back().birth.longitudeDegrees = 179.9999;  // saved before 180:00 was
-  std::vector<ExportReport::Skipped> skipped;
-  EXPECT_EQ(BirthsCsv(births, skipped),
+  const auto csv = ExportBytes(births, "births.CSV");
+  ASSERT_TRUE(csv.ok());
+  EXPECT_EQ(csv->bytes,
             "name,date,time,lon,lat,zone,dst\n"
             "EXACT,1980-03-15,21:05:30,77:12E,28:36N,34,0\n"
             "SOUTH,1980-03-15,21:05:30,13:00W,0:00S,34,0\n"
             "JOSÉ,1980-03-15,21:05:30,77:12E,28:36N,34,0\n");
+  EXPECT_EQ(csv->report.written, 3);
+  const auto& skipped = csv->report.skipped;
   ASSERT_EQ(skipped.size(), 2u);
   EXPECT_NE(skipped[0].reason.find("+05:45"), std::string::npos);
   EXPECT_NE(skipped[1].reason.find("Degree of Longitude"), std::string::npos);

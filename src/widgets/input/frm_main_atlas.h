@@ -36,9 +36,6 @@ class FrmMainAtlas : public QObject {
   // Offers its cities under `box`, the City box, and settles the box
   // (SettleCityBox) once it has lost the focus.
   void WatchCityBox(QWidget* box);
-  // The city last chosen from that list; empty once City, State or Country
-  // no longer name it.
-  const std::optional<AtlasCity>& chosenCity() const { return chosen_; }
   // The boxes were filled from elsewhere (a saved birth) for the City text
   // `city`: a later change of the birth date or time leaves the zone alone,
   // and the place stays while the City box says `city`.

@@ -401,11 +401,6 @@ void FrmDisplay::ShowExplanation(
   lblHowItWasFound_->setText(lines.join(QStringLiteral("\n\n")));
 }
 
-QString FrmDisplay::SummaryText() const { return lblSummary_->text(); }
-QString FrmDisplay::HowItWasFoundText() const {
-  return lblHowItWasFound_->text();
-}
-
 void FrmDisplay::SetChartStyle(ChartStyle style) {
   chartView_->SetStyle(style);
   // The link stands in the South-Indian chart's empty middle; the others

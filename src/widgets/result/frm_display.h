@@ -49,8 +49,6 @@ class FrmDisplay : public QWidget {
   // on the third tab, as made by the explanation.
   void ShowExplanation(const std::string& summary,
                        const std::vector<std::string>& howItWasFound);
-  QString SummaryText() const;
-  QString HowItWasFoundText() const;
 
   // The chart's style (South-Indian until told), and what it shows.
   void SetChartStyle(ChartStyle style);
