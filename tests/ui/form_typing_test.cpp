@@ -29,6 +29,7 @@
 
 #include "atlas/atlas.h"
 #include "chart/birth.h"
+#include "present/quantity_text.h"
 #include "tables/zone_table.h"
 #include "ui_test_main.h"
 #include "ui_test_support.h"
@@ -60,7 +61,7 @@ QString Describe(const Birth& b) {
   return QString(
              "%1 | %2 | lon %3 lat %4 | offset %5 dst %6 entry %7 %8 | "
              "%9, %10, %11")
-      .arg(Text(b.name), Text(IsoText(b.local)))
+      .arg(Text(b.name), Text(DateTimeText(b.local)))
       .arg(b.longitudeDegrees, 0, 'g', 17)
       .arg(b.latitudeDegrees, 0, 'g', 17)
       .arg(b.utcOffsetSeconds)
