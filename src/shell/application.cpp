@@ -4,20 +4,24 @@
 #include <QApplication>
 
 #include "chart/calculate.h"
+#include "chart/hora_lagna_day.h"
 #include "library/birth_library.h"
 #include "present/explanation.h"
+#include "present/hora_lagna_text.h"
 #include "present/result_view.h"
 #include "shell/end_program.h"
 #include "shell/form_library.h"
 #include "shell/frm_about.h"
 #include "shell/frm_exit_screen.h"
 #include "shell/mdi.h"
+#include "shell/options_menu.h"
 #include "shell/update_reminder.h"
 #include "shell/view_menu.h"
 #include "widgets/common/app_seams.h"
 #include "widgets/common/ui_language.h"
 #include "widgets/input/frm_main.h"
 #include "widgets/input/frm_main_atlas.h"
+#include "widgets/options/calculation_options_dialog.h"
 #include "widgets/result/frm_display.h"
 
 namespace tarvelin {
@@ -49,6 +53,7 @@ bool Application::StartApplication(const QDate& today) {
 
   frmMain_ = std::make_unique<FrmMain>();
   AttachLibraryMenu(frmMain_.get(), libraryPath_);
+  AttachCalculationOptions(frmMain_.get());
   formView_ = new ViewMenu(frmMain_.get());
   connect(formView_, &ViewMenu::chartStyleChosen, this,
           &Application::ShowChartStyle);
@@ -63,8 +68,13 @@ bool Application::StartApplication(const QDate& today) {
 }
 
 void Application::OnCalculationRequested(const Birth& birth) {
-  const ChartResult result = Calculate(birth);
+  // The options as last kept, read afresh for every calculation; the time's
+  // uncertainty as the form gives it.
+  const ChartResult result = Calculate(birth, SavedCalculationOptions());
   const Language language = UiLanguage();
+  const int uncertainty = frmMain_ ? frmMain_->TimeUncertaintyMinutes() : 0;
+  const HoraLagnaReading reading =
+      ReadHoraLagna(birth, result, {uncertainty, true});
   ResultPage page{PresentResult(birth, result, language),
                   HoraLagnaSummary(result, language),
                   HowItWasFound(birth, result, language), SavedChartStyle()};
@@ -85,6 +95,9 @@ void Application::OnCalculationRequested(const Birth& birth) {
   mdi_ = new MDI;
   mdi_->frmDisplay()->Show(page.view);
   mdi_->frmDisplay()->ShowExplanation(page.summary, page.howItWasFound);
+  mdi_->frmDisplay()->ShowHoraLagna(
+      OptionsLine(result, language),
+      PresentHoraLagna(result, reading, language));
   const ChartStyle style = page.chartStyle;
   mdi_->SetResultPage(std::move(page));
   mdi_->SetChartStyle(style);

@@ -853,11 +853,12 @@ void FrmMainTest::closingByTheUserIsReportedHidingIsNot() {
 void FrmMainTest::tabFollowsReadingOrder() {
   // An option pair is one stop: its selected option.
   const QStringList order = {
-      "txtName",    "cboMonth",    "cboDate",  "cboYear",   "cboHH",
-      "cboMM",      "cboSS",       "txtMCity", "txtMState", "txtMCountry",
-      "cmdBrowser", "cmbTimeZone", "chkDST",   "txtLonD",   "txtLonM",
-      "optLong0",   "txtLatD",     "txtLatM",  "optLat0",   "cmdRashi",
-      "txtName"};
+      "txtName",     "cboMonth",  "cboDate",     "cboYear",
+      "cboHH",       "cboMM",     "cboSS",       "spnTimeUncertainty",
+      "txtMCity",    "txtMState", "txtMCountry", "cmdBrowser",
+      "cmbTimeZone", "chkDST",    "txtLonD",     "txtLonM",
+      "optLong0",    "txtLatD",   "txtLatM",     "optLat0",
+      "cmdRashi",    "txtName"};
   ShowActive();
   ui_->txtName->setFocus();
   QStringList visited;

@@ -23,6 +23,7 @@
 #include <QtTest>
 
 #include "chart/calculate.h"
+#include "chart/hora_lagna_day.h"
 #include "present/explanation.h"
 #include "result_form_access.h"
 #include "shell/frm_about.h"
@@ -33,6 +34,7 @@
 #include "ui_test_support.h"
 #include "widgets/common/ui_language.h"
 #include "widgets/input/frm_main.h"
+#include "widgets/options/calculation_options_dialog.h"
 #include "widgets/result/frm_display.h"
 #include "widgets/result/frm_reading_box.h"
 
@@ -78,9 +80,17 @@ void Settle(QWidget* window) {
   QApplication::processEvents();
 }
 
+struct Computed {
+  ResultPage page;
+  std::string options;
+  HoraLagnaTexts horaLagna;
+};
+
 // A computed result in the windows' language: the birth of the command
-// line's examples, whose Hora Lagna stands in Taurus.
-ResultPage ComputedPage() {
+// line's examples, whose Hora Lagna stands in Taurus, moved to a minute
+// after the sign began, with its time uncertain by half an hour: every note
+// under the answer line has its text.
+Computed ComputedResult() {
   Birth birth;
   birth.name = "ASHA VERMA";
   birth.local = {1980, 3, 15, 21, 5, 30};
@@ -91,11 +101,18 @@ ResultPage ComputedPage() {
   birth.city = "New Delhi";
   birth.state = "Delhi";
   birth.country = "India";
+  const ChartResult first = Calculate(birth);
+  const HoraLagnaDay day = HoraLagnaThroughTheDay(first);
+  birth.local =
+      AfterReferenceSunrise(first, day.spans[day.birthSpan].fromSeconds + 60);
   const ChartResult result = Calculate(birth);
   const Language language = UiLanguage();
-  return {PresentResult(birth, result, language),
-          HoraLagnaSummary(result, language),
-          HowItWasFound(birth, result, language)};
+  return {{PresentResult(birth, result, language),
+           HoraLagnaSummary(result, language),
+           HowItWasFound(birth, result, language)},
+          OptionsLine(result, language),
+          PresentHoraLagna(result, ReadHoraLagna(birth, result, {30, true}),
+                           language)};
 }
 
 void VerifyNothingCut(QWidget* window, const QString& what) {
@@ -160,6 +177,8 @@ void ScreenFitTest::resultWindowShowsWholeInsideTheScreen() {
   QVERIFY(test::SaveScreenshot(&window, name + "_details"));
   test::Tabs(window.frmDisplay())->setCurrentIndex(2);
   QVERIFY(test::SaveScreenshot(&window, name + "_found"));
+  test::Tabs(window.frmDisplay())->setCurrentIndex(3);
+  QVERIFY(test::SaveScreenshot(&window, name + "_day"));
 }
 
 void ScreenFitTest::resultFormGrowsWithTheWindow() {
@@ -238,18 +257,25 @@ void ScreenFitTest::inputFormFitsTheScreen() {
 
 void ScreenFitTest::nothingIsCut() {
   test::SeamRecorder seams;
-  const ResultPage page = ComputedPage();
+  const Computed computed = ComputedResult();
+  const ResultPage& page = computed.page;
+  QVERIFY(!computed.horaLagna.centreRule.empty());
   for (const ChartStyle style : kChartStyles) {
     MDI window;
     window.frmDisplay()->Show(page.view);
     window.frmDisplay()->ShowExplanation(page.summary, page.howItWasFound);
+    window.frmDisplay()->ShowHoraLagna(computed.options, computed.horaLagna);
     window.SetChartStyle(style);
     Settle(&window);
-    for (int tab = 0; tab < 3; ++tab) {
+    for (int tab = 0; tab < test::Tabs(window.frmDisplay())->count(); ++tab) {
       test::Tabs(window.frmDisplay())->setCurrentIndex(tab);
       QApplication::processEvents();
       VerifyNothingCut(&window,
                        QStringLiteral("result window, tab %1").arg(tab));
+      if (tab == 3 && style == ChartStyle::kSouth) {
+        QVERIFY(
+            test::SaveScreenshot(&window, "result_window_day_" + CaseName()));
+      }
     }
     test::Tabs(window.frmDisplay())->setCurrentIndex(0);
     QVERIFY(test::SaveScreenshot(&window,
@@ -259,6 +285,11 @@ void ScreenFitTest::nothingIsCut() {
   FrmMain form;
   Settle(&form);
   VerifyNothingCut(&form, "input form");
+  CalculationOptionsDialog options(CalculationOptions{});
+  Settle(&options);
+  VerifyOnScreen(&options);
+  VerifyNothingCut(&options, "Calculation Options");
+  QVERIFY(test::SaveScreenshot(&options, "calculation_options_" + CaseName()));
   FrmAbout about;
   Settle(&about);
   VerifyNothingCut(&about, "About box");

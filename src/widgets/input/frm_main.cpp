@@ -17,12 +17,14 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <functional>
 #include <utility>
 
+#include "chart/hora_lagna_day.h"  // kMaxTimeUncertaintyMinutes
 #include "present/quantity_text.h"
 #include "present/zone_text.h"
 #include "tables/utc_offset.h"
@@ -273,6 +275,18 @@ QGroupBox* FrmMain::BuildPersonalDetails() {
   time->addWidget(cboMM);
   time->addWidget(cboSS);
   time->addWidget(Label("Label12", "HH:MM:SS", frame));
+  // How uncertain the time is: the signs of the whole window are listed.
+  spnTimeUncertainty = new QSpinBox(frame);
+  spnTimeUncertainty->setObjectName("spnTimeUncertainty");
+  spnTimeUncertainty->setRange(0, kMaxTimeUncertaintyMinutes);
+  spnTimeUncertainty->setSpecialValueText(tr("none"));
+  spnTimeUncertainty->setValue(0);
+  QLabel* uncertaintyLabel =
+      Label("lblTimeUncertainty", tr("± minutes"), frame);
+  uncertaintyLabel->setBuddy(spnTimeUncertainty);
+  time->addSpacing(6);
+  time->addWidget(uncertaintyLabel);
+  time->addWidget(spnTimeUncertainty);
   time->addStretch(1);
   grid->addWidget(Label("Label1", "Time of Birth", frame), 2, 0);
   grid->addLayout(time, 2, 1, 1, 2);
@@ -462,10 +476,12 @@ void FrmMain::BuildMenus() {
 
 void FrmMain::SetTabOrder() {
   QWidget* const order[] = {
-      txtName, cboMonth,    cboDate,     cboYear,     cboHH,       cboMM,
-      cboSS,   txtMCity,    txtMState,   txtMCountry, cmdBrowser,  cmbTimeZone,
-      chkDST,  txtLonD,     txtLonM,     optLongEast, optLongWest, txtLatD,
-      txtLatM, optLatNorth, optLatSouth, cmdRashi};
+      txtName,     cboMonth,    cboDate,     cboYear,
+      cboHH,       cboMM,       cboSS,       spnTimeUncertainty,
+      txtMCity,    txtMState,   txtMCountry, cmdBrowser,
+      cmbTimeZone, chkDST,      txtLonD,     txtLonM,
+      optLongEast, optLongWest, txtLatD,     txtLatM,
+      optLatNorth, optLatSouth, cmdRashi};
   for (std::size_t i = 1; i < std::size(order); ++i) {
     setTabOrder(order[i - 1], order[i]);
   }
@@ -578,6 +594,10 @@ std::optional<Birth> FrmMain::ValidatedInput() {
   birth.state = txtMState->text().toStdString();
   birth.country = txtMCountry->text().toStdString();
   return birth;
+}
+
+int FrmMain::TimeUncertaintyMinutes() const {
+  return spnTimeUncertainty->value();
 }
 
 void FrmMain::cmdRashi_Click() {

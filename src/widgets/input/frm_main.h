@@ -20,6 +20,7 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QRadioButton;
+class QSpinBox;
 
 namespace tarvelin {
 
@@ -46,6 +47,10 @@ class FrmMain : public QMainWindow {
   // offset, so without one nothing changes and false comes back.
   // (frm_main_birth.cpp)
   bool ShowBirth(const Birth& birth);
+
+  // How many minutes either side of the time the birth may have been: the
+  // "± minutes" box; 0 ("none") when the time is taken as exact.
+  int TimeUncertaintyMinutes() const;
 
   // The "File" menu, for the shell to add its entries to.
   QMenu* fileMenu() const { return mnuFile; }
@@ -126,6 +131,7 @@ class FrmMain : public QMainWindow {
   QLineEdit* txtName = nullptr;
   TypedList *cboMonth = nullptr, *cboDate = nullptr, *cboYear = nullptr;
   TypedList *cboHH = nullptr, *cboMM = nullptr, *cboSS = nullptr;
+  QSpinBox* spnTimeUncertainty = nullptr;
   QPushButton* cmdRashi = nullptr;
   QLineEdit *txtMCity = nullptr, *txtMState = nullptr, *txtMCountry = nullptr;
   QPushButton* cmdBrowser = nullptr;

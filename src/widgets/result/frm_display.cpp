@@ -5,10 +5,12 @@
 #include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QStackedWidget>
 #include <QStringList>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <algorithm>
 #include <cmath>
 
@@ -24,12 +26,17 @@
 namespace tarvelin {
 namespace {
 
-// The summary line at the very top, twips; everything else sits below it.
+// The summary line at the very top, twips; the notes on it below it (how
+// close the sign is to changing, an uncertain time's signs, the traditional
+// sunrise's sign), a line each; everything else below them.
 constexpr int kSummaryTwips = 360;
+constexpr int kNoteTwips = 240;
+constexpr int kNotesTwips = 3 * kNoteTwips;
+constexpr int kBandTopTwips = kSummaryTwips + kNotesTwips;
 
 // Client area of the form, twips.
 constexpr int kFormWidthTwips = 12735;
-constexpr int kFormHeightTwips = 8880 + kSummaryTwips;
+constexpr int kFormHeightTwips = 8880 + kBandTopTwips;
 
 // Controls on a tab page are placed relative to the tab control, whose tab
 // strip takes the top of it; a page starts this far down, twips.
@@ -133,20 +140,24 @@ FrmDisplay::FrmDisplay(QWidget* parent) : QWidget(parent) {
 
   SSTab1 = new QTabWidget(this);
   SSTab1->setObjectName("SSTab1");
-  SSTab1->setGeometry(TwipsRect(120, 1080 + kSummaryTwips, 12255, 7680));
+  SSTab1->setGeometry(TwipsRect(120, 1080 + kBandTopTwips, 12255, 7680));
   auto* chartPage = new QWidget;
   auto* detailsPage = new QWidget;
   auto* foundPage = new QWidget;
+  auto* dayPage = new QWidget;
   chartPage->setObjectName("chartPage");
   detailsPage->setObjectName("detailsPage");
   foundPage->setObjectName("foundPage");
+  dayPage->setObjectName("dayPage");
   const ReportWords& words = WordsIn(UiLanguage());
   SSTab1->addTab(chartPage, QString::fromUtf8(words.chartTitle));
   SSTab1->addTab(detailsPage, QString::fromUtf8(words.detailsTitle));
   SSTab1->addTab(foundPage, QString::fromUtf8(words.howItWasFoundTitle));
+  SSTab1->addTab(dayPage, tr("Through the Day"));
   BuildChartTab(chartPage);
   BuildDetailsTab(detailsPage);
   BuildFoundTab(foundPage);
+  BuildDayTab(dayPage);
   SSTab1->setCurrentIndex(0);
   fraBirthchart->setVisible(true);
   fraBirthchart->raise();
@@ -210,27 +221,38 @@ void FrmDisplay::BuildBand() {
   summaryFont.setPointSize(10);
   lblSummary_->setFont(summaryFont);
   lblSummary_->setStyleSheet("color: #a00000;");
+  QLabel** notes[] = {&lblMargin_, &lblUncertainty_, &lblCentreRule_};
+  const char* noteNames[] = {"lblMargin", "lblUncertainty", "lblCentreRule"};
+  for (int i = 0; i < 3; ++i) {
+    *notes[i] = MakeLabel(
+        this, noteNames[i], QString(),
+        TwipsRect(120, kSummaryTwips + i * kNoteTwips, 12255, kNoteTwips));
+  }
   dsd1 = MakeLabel(this, "dsd1", QString::fromUtf8(words.significance),
-                   TwipsRect(120, kSummaryTwips, 2000, 240));
+                   TwipsRect(120, kBandTopTwips, 2000, 240));
   dsd1->setFont(bold);
   // As wide as the band leaves room for: the Tamil is longer.
   Label8 = MakeLabel(this, "Label8", QString::fromUtf8(words.meaning),
-                     TwipsRect(120, 240 + kSummaryTwips, 8760, 240));
+                     TwipsRect(120, 240 + kBandTopTwips, 8760, 240));
   Label10 =
       MakeLabel(this, "Label10", QString::fromUtf8(words.houseSignificance),
-                TwipsRect(120, 480 + kSummaryTwips, 4545, 240));
+                TwipsRect(120, 480 + kBandTopTwips, 4545, 240));
   Label10->setFont(bold);
   lblHoraDesc = MakeLabel(this, "lblHoraDesc", QString(),
-                          TwipsRect(120, 720 + kSummaryTwips, 12255, 375));
+                          TwipsRect(120, 720 + kBandTopTwips, 12255, 375));
   lblHoraDesc->setWordWrap(true);
   // The forum's advertisement: a text of our own.
   Label5 =
       MakeLabel(this, "Label5", tr("Discuss your chart in our astrology forum"),
-                TwipsRect(4800, kSummaryTwips, 7650, 240));
+                TwipsRect(4800, kBandTopTwips, 7650, 240));
   Label5->setAlignment(Qt::AlignRight | Qt::AlignTop);
   Label6 = MakeLink(this, "Label6", address::kForumHome,
-                    TwipsRect(8985, 240 + kSummaryTwips, 2940, 240));
+                    TwipsRect(8985, 240 + kBandTopTwips, 2940, 240));
   Label6->setAlignment(Qt::AlignRight | Qt::AlignTop);
+  // The options the calculation used, beside the house heading.
+  lblOptions_ = MakeLabel(this, "lblOptions", QString(),
+                          TwipsRect(4800, 480 + kBandTopTwips, 7575, 240));
+  lblOptions_->setAlignment(Qt::AlignRight | Qt::AlignTop);
   connect(Label6, &QLabel::linkActivated, this, &FrmDisplay::Label6_Click);
 }
 
@@ -388,6 +410,111 @@ void FrmDisplay::BuildFoundTab(QWidget* page) {
   QFont steps = font();
   steps.setPointSize(9);
   lblHowItWasFound_->setFont(steps);
+}
+
+void FrmDisplay::BuildDayTab(QWidget* page) {
+  auto* frame = new QFrame(page);
+  frame->setObjectName("dayFrame");
+  frame->setFrameShape(QFrame::Box);
+  frame->setFrameShadow(QFrame::Sunken);
+  frame->setGeometry(PageRect(120, 360, 12015, 7215));
+  const QFont bold = BoldFont(font());
+
+  lblDayTitle_ = MakeLabel(frame, "lblDayTitle", QString(),
+                           TwipsRect(240, 120, 6600, kLineHeightTwips));
+  lblDayTitle_->setFont(bold);
+  // Date (where it changes), sign, from, to, and the birth's mark.
+  tblDay_ = new QTableWidget(0, 5, frame);
+  tblDay_->setObjectName("tblDay");
+  tblDay_->setGeometry(TwipsRect(240, 420, 6600, 6615));
+  tblDay_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  tblDay_->setSelectionMode(QAbstractItemView::NoSelection);
+  tblDay_->setFocusPolicy(Qt::NoFocus);
+  tblDay_->verticalHeader()->hide();
+  // Captions come with the texts (ShowHoraLagna).
+  tblDay_->horizontalHeader()->hide();
+  tblDay_->verticalHeader()->setSectionResizeMode(
+      QHeaderView::ResizeToContents);
+  tblDay_->horizontalHeader()->setSectionResizeMode(
+      QHeaderView::ResizeToContents);
+  tblDay_->horizontalHeader()->setStretchLastSection(true);
+
+  fraOtherLagnas_ = new QGroupBox(frame);
+  fraOtherLagnas_->setObjectName("fraOtherLagnas");
+  fraOtherLagnas_->setGeometry(TwipsRect(7080, 120, 4695, 2400));
+  constexpr int kFirstRowTwips = 360;
+  constexpr int kRowTwips = 330;
+  for (std::size_t i = 0; i < otherLagna_.size(); ++i) {
+    const int top = kFirstRowTwips + static_cast<int>(i) * kRowTwips;
+    otherLagnaName_[i] =
+        MakeLabel(fraOtherLagnas_, QStringLiteral("otherLagnaName%1").arg(i),
+                  QString(), TwipsRect(120, top, 2175, kLineHeightTwips));
+    otherLagna_[i] =
+        MakeLabel(fraOtherLagnas_, QStringLiteral("otherLagna%1").arg(i),
+                  QString(), TwipsRect(2340, top, 2235, kLineHeightTwips));
+  }
+}
+
+void FrmDisplay::ShowHoraLagna(const std::string& options,
+                               const HoraLagnaTexts& texts) {
+  lblOptions_->setText(QString::fromStdString(options));
+  lblMargin_->setText(QString::fromStdString(texts.margin));
+  lblUncertainty_->setText(QString::fromStdString(texts.uncertainty));
+  lblCentreRule_->setText(QString::fromStdString(texts.centreRule));
+  // The notes said one under the other, no empty line between them.
+  int row = 0;
+  for (QLabel* note : {lblMargin_, lblUncertainty_, lblCentreRule_}) {
+    for (Placed& placed : design_) {
+      if (placed.widget == note) {
+        placed.rect.moveTop(Twips(kSummaryTwips + row * kNoteTwips));
+      }
+    }
+    if (!note->text().isEmpty()) ++row;
+  }
+  SetScale(scale_);
+
+  lblDayTitle_->setText(QString::fromStdString(texts.dayTitle));
+  tblDay_->setHorizontalHeaderLabels(
+      {tr("Date"), QString::fromStdString(texts.signCaption),
+       QString::fromStdString(texts.fromCaption),
+       QString::fromStdString(texts.toCaption), QString()});
+  tblDay_->horizontalHeader()->show();
+  tblDay_->setRowCount(static_cast<int>(texts.day.size()));
+  QFont birthFont = tblDay_->font();
+  birthFont.setBold(true);
+  int birthRow = -1;
+  for (std::size_t r = 0; r < texts.day.size(); ++r) {
+    const DayRowText& row = texts.day[r];
+    const int at = static_cast<int>(r);
+    const std::array<std::string, 5> cells = {
+        row.date, row.sign, row.from, row.to,
+        row.birth ? texts.birthMark : std::string()};
+    for (std::size_t c = 0; c < cells.size(); ++c) {
+      auto* item = new QTableWidgetItem(QString::fromStdString(cells[c]));
+      if (row.birth) {
+        // The birth's row stands out in the palette's own colours.
+        item->setFont(birthFont);
+        item->setBackground(palette().brush(QPalette::Highlight));
+        item->setForeground(palette().brush(QPalette::HighlightedText));
+      }
+      tblDay_->setItem(at, static_cast<int>(c), item);
+    }
+    if (row.birth) birthRow = at;
+  }
+  if (birthRow >= 0) {
+    tblDay_->scrollToItem(tblDay_->item(birthRow, 1),
+                          QAbstractItemView::PositionAtCenter);
+  }
+
+  fraOtherLagnas_->setTitle(QString::fromStdString(texts.otherLagnasTitle));
+  for (std::size_t i = 0; i < otherLagna_.size(); ++i) {
+    const bool shown = i < texts.otherLagnas.size();
+    otherLagnaName_[i]->setText(
+        shown ? QString::fromStdString(texts.otherLagnas[i].name) : QString());
+    otherLagna_[i]->setText(
+        shown ? QString::fromStdString(texts.otherLagnas[i].position)
+              : QString());
+  }
 }
 
 void FrmDisplay::ShowExplanation(

@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The result form: the window in which one calculation is read. A band at
-// the top carries the house significance; below it tabs show the chart (in
-// the chart style chosen) with the planet table and the person's details,
-// the attributes and readings of the Hora Lagna sign, and how it was found.
+// The result form: the window in which one calculation is read. Under the
+// answer line, how close the birth stands to a change of sign (and, when
+// asked or when the rule matters, what an uncertain time or the traditional
+// sunrise gives); a band then carries the house significance and the
+// options the calculation used; below it tabs show the chart (in the chart
+// style chosen) with the planet table and the person's details, the
+// attributes and readings of the Hora Lagna sign, how it was found, and the
+// Hora Lagna through the day with the other special lagnas.
 // The form computes nothing: Show() puts a ResultView on screen. Its
 // captions are in the windows' language (UiLanguage).
 #pragma once
@@ -15,12 +19,14 @@
 #include <string>
 #include <vector>
 
+#include "present/hora_lagna_text.h"
 #include "present/result_view.h"
 
 class QFrame;
 class QGroupBox;
 class QLabel;
 class QTabWidget;
+class QTableWidget;
 
 namespace tarvelin {
 
@@ -50,6 +56,13 @@ class FrmDisplay : public QWidget {
   void ShowExplanation(const std::string& summary,
                        const std::vector<std::string>& howItWasFound);
 
+  // What the core says about the Hora Lagna beyond the chart, as present/
+  // made it: `options` names the sunrise rule and ayanamsa used (OptionsLine);
+  // the margin, uncertainty and centre-rule sentences go under the answer
+  // line, the day's table (the birth's row marked) and the other special
+  // lagnas on the fourth tab.
+  void ShowHoraLagna(const std::string& options, const HoraLagnaTexts& texts);
+
   // The chart's style (South-Indian until told), and what it shows.
   void SetChartStyle(ChartStyle style);
   ChartStyle ChartStyleShown() const;
@@ -71,6 +84,7 @@ class FrmDisplay : public QWidget {
   void BuildDetails(QWidget* frame);
   void BuildDetailsTab(QWidget* page);
   void BuildFoundTab(QWidget* page);
+  void BuildDayTab(QWidget* page);
   // Notes every control's design place and font, for SetScale.
   void RecordDesign();
 
@@ -100,6 +114,14 @@ class FrmDisplay : public QWidget {
     QFont font;
   };
   QLabel* lblSummary_ = nullptr;
+  // Under the answer line, and the options on the band.
+  QLabel *lblMargin_ = nullptr, *lblUncertainty_ = nullptr,
+         *lblCentreRule_ = nullptr, *lblOptions_ = nullptr;
+  // The fourth tab: the day's table and the other special lagnas.
+  QLabel* lblDayTitle_ = nullptr;
+  QTableWidget* tblDay_ = nullptr;
+  QGroupBox* fraOtherLagnas_ = nullptr;
+  std::array<QLabel*, 6> otherLagnaName_{}, otherLagna_{};
   QLabel* lblHowItWasFound_ = nullptr;
   std::vector<Placed> design_;
   QFont designFont_;
