@@ -73,11 +73,12 @@ void Application::OnCalculationRequested(const Birth& birth) {
   const ChartResult result = Calculate(birth, SavedCalculationOptions());
   const Language language = UiLanguage();
   const int uncertainty = frmMain_ ? frmMain_->TimeUncertaintyMinutes() : 0;
-  const HoraLagnaReading reading =
-      ReadHoraLagna(birth, result, {uncertainty, true});
-  ResultPage page{PresentResult(birth, result, language),
-                  HoraLagnaSummary(result, language),
-                  HowItWasFound(birth, result, language), SavedChartStyle()};
+  ResultPage page{
+      PresentResult(birth, result, language),
+      HoraLagnaSummary(result, language),
+      HowItWasFound(birth, result, language), SavedChartStyle(),
+      PresentHoraLagna(
+          result, ReadHoraLagna(birth, result, {uncertainty, true}), language)};
   // A birth given by its coordinates alone is named by the nearest place.
   if (birth.city.empty()) {
     if (const std::optional<NearPlace> near =
@@ -95,9 +96,8 @@ void Application::OnCalculationRequested(const Birth& birth) {
   mdi_ = new MDI;
   mdi_->frmDisplay()->Show(page.view);
   mdi_->frmDisplay()->ShowExplanation(page.summary, page.howItWasFound);
-  mdi_->frmDisplay()->ShowHoraLagna(
-      OptionsLine(result, language),
-      PresentHoraLagna(result, reading, language));
+  mdi_->frmDisplay()->ShowHoraLagna(OptionsLine(result, language),
+                                    page.horaLagna);
   const ChartStyle style = page.chartStyle;
   mdi_->SetResultPage(std::move(page));
   mdi_->SetChartStyle(style);

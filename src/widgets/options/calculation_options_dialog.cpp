@@ -10,7 +10,9 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "present/hora_lagna_text.h"
 #include "widgets/common/app_seams.h"
+#include "widgets/common/ui_language.h"
 
 namespace tarvelin {
 namespace {
@@ -19,80 +21,36 @@ constexpr char kSection[] = "Calculation";
 constexpr char kSunriseKey[] = "Sunrise";
 constexpr char kAyanamsaKey[] = "Ayanamsa";
 
-// A choice of the dialog: its caption and the line that says what it is.
-struct Choice {
-  const char* caption;
-  const char* description;
-};
-
-// In the order of SunriseRule.
-constexpr std::array<Choice, kSunriseRuleCount> kSunriseChoices = {{
-    {QT_TRANSLATE_NOOP("tarvelin::CalculationOptionsDialog",
-                       "Classic (the default)"),
-     QT_TRANSLATE_NOOP(
-         "tarvelin::CalculationOptionsDialog",
-         "The Sun's upper edge on the horizon, with refraction, "
-         "to the minute: the numbers Tarvelin has always given.")},
-    {QT_TRANSLATE_NOOP("tarvelin::CalculationOptionsDialog", "Upper edge"),
-     QT_TRANSLATE_NOOP("tarvelin::CalculationOptionsDialog",
-                       "The Sun's upper edge on the horizon, with 34′ "
-                       "refraction, to the second: the sunrise of almanacs.")},
-    {QT_TRANSLATE_NOOP("tarvelin::CalculationOptionsDialog", "Disc centre"),
-     QT_TRANSLATE_NOOP("tarvelin::CalculationOptionsDialog",
-                       "The centre of the Sun's disc on the horizon, no "
-                       "refraction, to the second: the traditional Hindu "
-                       "sunrise, about 4 minutes later in India.")},
-}};
-
-// In the order of Ayanamsa. The differences are those of 2000 (they change
-// by under a second of arc a century).
-constexpr std::array<Choice, kAyanamsaCount> kAyanamsaChoices = {{
-    {QT_TRANSLATE_NOOP("tarvelin::CalculationOptionsDialog",
-                       "Classic (the default)"),
-     QT_TRANSLATE_NOOP("tarvelin::CalculationOptionsDialog",
-                       "Tarvelin's own, within a minute of arc of Lahiri's "
-                       "(23° 51′ in 2000).")},
-    {QT_TRANSLATE_NOOP("tarvelin::CalculationOptionsDialog", "Lahiri"),
-     QT_TRANSLATE_NOOP("tarvelin::CalculationOptionsDialog",
-                       "Chitrapaksha, India's official one: 23° 15′ 00.658″ "
-                       "on 21 March 1956.")},
-    {QT_TRANSLATE_NOOP("tarvelin::CalculationOptionsDialog", "Raman"),
-     QT_TRANSLATE_NOOP("tarvelin::CalculationOptionsDialog",
-                       "About 1° 27′ less than Lahiri's.")},
-    {QT_TRANSLATE_NOOP("tarvelin::CalculationOptionsDialog", "Krishnamurti"),
-     QT_TRANSLATE_NOOP("tarvelin::CalculationOptionsDialog",
-                       "About 6′ less than Lahiri's.")},
-    {QT_TRANSLATE_NOOP("tarvelin::CalculationOptionsDialog", "Fagan-Bradley"),
-     QT_TRANSLATE_NOOP("tarvelin::CalculationOptionsDialog",
-                       "The Western sidereal zodiac's: about 53′ more than "
-                       "Lahiri's.")},
-}};
-
-// A group box of radio buttons, one row per choice with its description
-// beside it; the buttons come back in `buttons`, named `prefix` + the
-// choice's command-line name.
-template <std::size_t N>
+// A group box of radio buttons, one row per choice of `Kind` with its
+// description beside it (both as present/ words them, in the windows'
+// language); the buttons come back in `buttons`, named `prefix` + the
+// choice's command-line name. The first choice is the default.
+template <class Kind, std::size_t N>
 QGroupBox* ChoiceGroup(const QString& title, const char* name,
                        const QString& prefix,
-                       const std::array<Choice, N>& choices,
                        const std::array<const char*, N>& names,
+                       std::string (*caption)(Kind, Language),
+                       std::string (*description)(Kind, Language),
                        std::array<QRadioButton*, N>& buttons) {
   auto* group = new QGroupBox(title);
   group->setObjectName(name);
   auto* grid = new QGridLayout(group);
   auto* exclusive = new QButtonGroup(group);
+  const Language language = UiLanguage();
   for (std::size_t i = 0; i < N; ++i) {
-    auto* button = new QRadioButton(
-        CalculationOptionsDialog::tr(choices[i].caption), group);
+    const Kind kind = static_cast<Kind>(i);
+    QString text = QString::fromStdString(caption(kind, language));
+    if (i == 0)
+      text = CalculationOptionsDialog::tr("%1 (the default)").arg(text);
+    auto* button = new QRadioButton(text, group);
     button->setObjectName(prefix + QLatin1String(names[i]));
-    auto* description =
-        new QLabel(CalculationOptionsDialog::tr(choices[i].description), group);
-    description->setObjectName(prefix + QLatin1String(names[i]) +
-                               QLatin1String("_about"));
-    description->setBuddy(button);
+    auto* about =
+        new QLabel(QString::fromStdString(description(kind, language)), group);
+    about->setObjectName(prefix + QLatin1String(names[i]) +
+                         QLatin1String("_about"));
     exclusive->addButton(button, static_cast<int>(i));
     grid->addWidget(button, static_cast<int>(i), 0);
-    grid->addWidget(description, static_cast<int>(i), 1);
+    grid->addWidget(about, static_cast<int>(i), 1);
     buttons[i] = button;
   }
   grid->setColumnStretch(1, 1);
@@ -138,12 +96,12 @@ CalculationOptionsDialog::CalculationOptionsDialog(
   setObjectName("dlgCalculationOptions");
   setWindowTitle(tr("Calculation Options"));
   auto* column = new QVBoxLayout(this);
-  column->addWidget(ChoiceGroup(tr("Sunrise rule"), "fraSunrise",
-                                QStringLiteral("optSunrise_"), kSunriseChoices,
-                                kSunriseRuleNames, sunrise_));
-  column->addWidget(ChoiceGroup(tr("Ayanamsa"), "fraAyanamsa",
-                                QStringLiteral("optAyanamsa_"),
-                                kAyanamsaChoices, kAyanamsaNames, ayanamsa_));
+  column->addWidget(ChoiceGroup(
+      tr("Sunrise rule"), "fraSunrise", QStringLiteral("optSunrise_"),
+      kSunriseRuleNames, &SunriseRuleName, &SunriseRuleDescription, sunrise_));
+  column->addWidget(ChoiceGroup(
+      tr("Ayanamsa"), "fraAyanamsa", QStringLiteral("optAyanamsa_"),
+      kAyanamsaNames, &AyanamsaName, &AyanamsaDescription, ayanamsa_));
   auto* note = new QLabel(
       tr("The options apply to the next calculation and are kept for the "
          "next start."),
