@@ -21,6 +21,9 @@ constexpr char kSection[] = "Calculation";
 constexpr char kSunriseKey[] = "Sunrise";
 constexpr char kAyanamsaKey[] = "Ayanamsa";
 
+// The descriptions' width, in average characters.
+constexpr int kDescriptionCharacters = 60;
+
 // A group box of radio buttons, one row per choice of `Kind` with its
 // description beside it (both as present/ words them, in the windows'
 // language); the buttons come back in `buttons`, named `prefix` + the
@@ -48,6 +51,11 @@ QGroupBox* ChoiceGroup(const QString& title, const char* name,
         new QLabel(QString::fromStdString(description(kind, language)), group);
     about->setObjectName(prefix + QLatin1String(names[i]) +
                          QLatin1String("_about"));
+    // A long sentence (or a longer language) takes a second line rather
+    // than a wider dialog than the screen.
+    about->setWordWrap(true);
+    about->setMinimumWidth(about->fontMetrics().averageCharWidth() *
+                           kDescriptionCharacters);
     exclusive->addButton(button, static_cast<int>(i));
     grid->addWidget(button, static_cast<int>(i), 0);
     grid->addWidget(about, static_cast<int>(i), 1);
