@@ -32,7 +32,7 @@ FormEntries ValidEntries() {
   e.latMin = "40";
   e.monthPosition = kJanuary;
   e.dayPosition = 0;
-  e.yearText = "1970";
+  e.year = 1970;
   return e;
 }
 
@@ -144,35 +144,36 @@ TEST(ValidateInput, ReportsOnlyTheFirstProblem) {
 struct DateCase {
   int month;  // list position
   int day;    // day of month
-  const char* year;
+  int year;
   const char* message;  // nullptr: passes
 };
 
 TEST(ValidateInput, RefusesImpossibleDates) {
   const DateCase cases[] = {
-      {kFebruary, 29, "2000", nullptr},
-      {kFebruary, 29, "2004", nullptr},
-      {kFebruary, 28, "1999", nullptr},
-      {kFebruary, 29, "1999", kFebruaryMessage},
-      {kFebruary, 30, "2000", kFebruaryMessage},
-      {kFebruary, 31, "2000", kFebruaryMessage},
-      {kFebruary, 31, "1901", kFebruaryMessage},
-      {kApril, 31, "2000", kThirtyDayMessage},
-      {kJune, 31, "1999", kThirtyDayMessage},
-      {kSeptember, 31, "2050", kThirtyDayMessage},
-      {kNovember, 31, "1901", kThirtyDayMessage},
-      {kApril, 30, "2000", nullptr},
-      {kMay, 31, "2000", nullptr},
-      {kJanuary, 31, "1901", nullptr},
+      {kFebruary, 29, 2000, nullptr},
+      {kFebruary, 29, 2004, nullptr},
+      {kFebruary, 28, 1999, nullptr},
+      {kFebruary, 29, 1999, kFebruaryMessage},
+      {kFebruary, 30, 2000, kFebruaryMessage},
+      {kFebruary, 31, 2000, kFebruaryMessage},
+      {kFebruary, 31, 1901, kFebruaryMessage},
+      {kApril, 31, 2000, kThirtyDayMessage},
+      {kJune, 31, 1999, kThirtyDayMessage},
+      {kSeptember, 31, 2050, kThirtyDayMessage},
+      {kNovember, 31, 1901, kThirtyDayMessage},
+      {kApril, 30, 2000, nullptr},
+      {kMay, 31, 2000, nullptr},
+      {kJanuary, 31, 1901, nullptr},
   };
   for (const DateCase& c : cases) {
     FormEntries entries = ValidEntries();
     entries.monthPosition = c.month;
     entries.dayPosition = c.day - 1;
-    entries.yearText = c.year;
+    entries.year = c.year;
     const std::optional<InputProblem> got = ValidateInput(entries);
     const std::string label = "month position " + std::to_string(c.month) +
-                              " day " + std::to_string(c.day) + " " + c.year;
+                              " day " + std::to_string(c.day) + " " +
+                              std::to_string(c.year);
     if (!c.message) {
       EXPECT_FALSE(got.has_value()) << label << ": got " << Describe(got);
       continue;
