@@ -51,12 +51,6 @@ Reading<FormNumbers> ReadFormEntries(const FormEntries& entries) {
   return reading;
 }
 
-std::optional<InputProblem> ValidateInput(const FormEntries& entries) {
-  const Reading<FormNumbers> reading = ReadFormEntries(entries);
-  if (reading) return std::nullopt;
-  return reading.problem;
-}
-
 KeyVerdict FilterNameKey(int code) {
   if (code == kSpace || code == kEnter || code == kBackspace) {
     return KeyVerdict{code, std::nullopt};

@@ -12,7 +12,7 @@
 
 namespace tarvelin {
 
-// What ValidateInput reads: the raw texts of the boxes, the hemispheres the
+// What ReadFormEntries reads: the raw texts of the boxes, the hemispheres the
 // option buttons choose, the month and day by list position (0 = January /
 // day 1) and the year the year list holds.
 struct FormEntries {
@@ -36,9 +36,6 @@ struct FormNumbers {
 // so that what passes is exactly the number computed with. On the first
 // failure, that check's problem.
 Reading<FormNumbers> ReadFormEntries(const FormEntries& entries);
-
-// The first failing check in order, or nothing when all pass.
-std::optional<InputProblem> ValidateInput(const FormEntries& entries);
 
 // Key filters. A key code goes in; the code to insert comes out (0 = the key
 // is discarded, with `problem` set to the message to show).

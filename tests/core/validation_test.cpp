@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 
 namespace tarvelin {
@@ -40,9 +41,44 @@ std::string Describe(const std::optional<InputProblem>& p) {
   return p ? "\"" + p->message + "\"" : std::string("(passes)");
 }
 
-TEST(ValidateInput, AcceptsAnOrdinaryBirth) {
-  EXPECT_FALSE(ValidateInput(ValidEntries()).has_value())
-      << Describe(ValidateInput(ValidEntries()));
+// The first failing check in order, or nothing when all pass.
+std::optional<InputProblem> ValidateInput(const FormEntries& entries) {
+  const Reading<FormNumbers> reading = ReadFormEntries(entries);
+  if (reading) return std::nullopt;
+  return reading.problem;
+}
+
+// What passes is what is computed: the boxes' numbers with the hemispheres,
+// blanks around a number allowed, a south or west zero kept apart.
+TEST(ReadFormEntries, GivesTheNumbersTheBoxesHold) {
+  const struct {
+    const char *lonDeg, *lonMin, *latDeg, *latMin;
+    bool west, south;
+    double longitude, latitude;
+  } cases[] = {
+      {"77", "13", "28", "40", false, false, 77 + 13 / 60.0, 28 + 40 / 60.0},
+      {" 58", "22 ", "34", "36", true, true, -(58 + 22 / 60.0),
+       -(34 + 36 / 60.0)},
+      {"179", "59", "89", "59", true, false, -(179 + 59 / 60.0),
+       89 + 59 / 60.0},
+      {"0", "0", "0", "00", true, true, -0.0, -0.0},
+  };
+  for (const auto& c : cases) {
+    FormEntries entries = ValidEntries();
+    entries.lonDeg = c.lonDeg;
+    entries.lonMin = c.lonMin;
+    entries.latDeg = c.latDeg;
+    entries.latMin = c.latMin;
+    entries.west = c.west;
+    entries.south = c.south;
+    const Reading<FormNumbers> read = ReadFormEntries(entries);
+    ASSERT_TRUE(read) << c.lonDeg << ":" << c.lonMin << " "
+                      << Describe(read.problem);
+    EXPECT_EQ(read->longitudeDegrees, c.longitude) << c.lonDeg;
+    EXPECT_EQ(read->latitudeDegrees, c.latitude) << c.latDeg;
+    EXPECT_EQ(std::signbit(read->longitudeDegrees), c.west) << c.lonDeg;
+    EXPECT_EQ(std::signbit(read->latitudeDegrees), c.south) << c.latDeg;
+  }
 }
 
 struct FieldCase {
