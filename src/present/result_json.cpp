@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "present/hora_lagna_text.h"
 #include "present/position_text.h"
 #include "present/quantity_text.h"
 #include "present/zone_text.h"
@@ -308,6 +309,7 @@ const std::string* OneLineMarker(const JsonWriter& out,
 
 void WriteResultJson(JsonWriter& out, const Birth& birth,
                      const ChartResult& result, const ResultView& view,
+                     const HoraLagnaReading& reading,
                      const std::function<void(JsonWriter&)>& moreMembers) {
   const bool timed = result.timing.has_value();
   static const PlanetNameTable bodies = PlainPlanetNames();
@@ -416,6 +418,7 @@ void WriteResultJson(JsonWriter& out, const Birth& birth,
   Attributes(out, result.horaLagna, view);
   out.Key("notice");
   out.OptionalString(view.notice);
+  WriteHoraLagnaJson(out, result, reading);
   if (moreMembers) moreMembers(out);
   out.EndObject();
 }
