@@ -34,6 +34,9 @@ struct HoraLagnaWords {
   const char *throughTheDay, *otherLagnas, *from, *to, *sign, *birth, *none;
   // Ghati, Bhava, Varnada, Sree, Indu Lagna, Pranapada.
   std::array<const char*, 6> lagnaNames;
+  // One line on each choice, for where the options are chosen.
+  std::array<const char*, kSunriseRuleCount> ruleDescriptions;
+  std::array<const char*, kAyanamsaCount> ayanamsaDescriptions;
 };
 
 const HoraLagnaWords kEnglishWords = {
@@ -77,6 +80,18 @@ const HoraLagnaWords kEnglishWords = {
     "none",
     {"Ghati Lagna", "Bhava Lagna", "Varnada Lagna", "Sree Lagna", "Indu Lagna",
      "Pranapada"},
+    {"The Sun's upper edge appears, with refraction, to the minute: the "
+     "rule Tarvelin has always used.",
+     "The Sun's upper edge on the horizon with 34\u2032 refraction, to the "
+     "second: the sunrise of almanacs and weather services.",
+     "The centre of the Sun's disc on the horizon, no refraction, to the "
+     "second: the traditional Hindu sunrise, about 4 minutes later in India."},
+    {"Tarvelin's own ayanamsa, as it has always been.",
+     "Chitrapaksha: 23\u00B0 15\u2032 00.658\u2033 on 21 March 1956, the "
+     "Indian national standard.",
+     "Raman's ayanamsa: about 1\u00B0 27\u2032 smaller than Lahiri's.",
+     "Krishnamurti's ayanamsa: about 6\u2032 smaller than Lahiri's.",
+     "The Western sidereal ayanamsa: about 53\u2032 larger than Lahiri's."},
 };
 
 // Drafts, to be read over with the glossary.
@@ -120,6 +135,18 @@ const HoraLagnaWords kHindiWords = {
     "जन्म",
     "कोई नहीं",
     {"घटी लग्न", "भाव लग्न", "वर्णद लग्न", "श्री लग्न", "इंदु लग्न", "प्राणपद"},
+    {"सूर्य का ऊपरी किनारा दिखता है, अपवर्तन सहित, मिनट तक: वह नियम जो "
+     "Tarvelin सदा से अपनाता है।",
+     "क्षितिज पर सूर्य का ऊपरी किनारा, 34\u2032 अपवर्तन सहित, सेकंड तक: "
+     "पंचांगों और मौसम सेवाओं का सूर्योदय।",
+     "क्षितिज पर सूर्य-बिंब का केंद्र, अपवर्तन के बिना, सेकंड तक: पारंपरिक "
+     "हिंदू सूर्योदय, भारत में लगभग 4 मिनट बाद।"},
+    {"Tarvelin का अपना अयनांश, जैसा सदा से है।",
+     "चित्रपक्ष: 21 मार्च 1956 को 23\u00B0 15\u2032 00.658\u2033, "
+     "भारत का राष्ट्रीय मानक।",
+     "रमन अयनांश: लाहिड़ी से लगभग 1\u00B0 27\u2032 कम।",
+     "कृष्णमूर्ति अयनांश: लाहिड़ी से लगभग 6\u2032 कम।",
+     "पाश्चात्य निरयन अयनांश: लाहिड़ी से लगभग 53\u2032 अधिक।"},
 };
 
 // Drafts, to be read over with the glossary.
@@ -165,6 +192,18 @@ const HoraLagnaWords kTamilWords = {
     "பிறப்பு",
     "இல்லை",
     {"கடி லக்னம்", "பாவ லக்னம்", "வர்ணத லக்னம்", "ஸ்ரீ லக்னம்", "இந்து லக்னம்", "பிராணபதம்"},
+    {"சூரியனின் மேல் விளிம்பு தோன்றுவது, ஒளிவிலகலுடன், நிமிடம் வரை: "
+     "Tarvelin எப்போதும் பயன்படுத்திய விதி.",
+     "அடிவானத்தில் சூரியனின் மேல் விளிம்பு, 34\u2032 ஒளிவிலகலுடன், விநாடி "
+     "வரை: பஞ்சாங்கங்களும் வானிலை சேவைகளும் தரும் சூரிய உதயம்.",
+     "அடிவானத்தில் சூரிய வட்டத்தின் மையம், ஒளிவிலகல் இன்றி, விநாடி வரை: "
+     "பாரம்பரிய இந்து சூரிய உதயம், இந்தியாவில் சுமார் 4 நிமிடங்கள் பின்பு."},
+    {"Tarvelin-இன் சொந்த அயனாம்சம், எப்போதும் இருந்தபடி.",
+     "சித்திரபக்ஷம்: 21 மார்ச் 1956 அன்று 23\u00B0 15\u2032 "
+     "00.658\u2033, இந்திய தேசியத் தரம்.",
+     "ராமன் அயனாம்சம்: லஹிரியை விடச் சுமார் 1\u00B0 27\u2032 குறைவு.",
+     "கிருஷ்ணமூர்த்தி அயனாம்சம்: லஹிரியை விடச் சுமார் 6\u2032 குறைவு.",
+     "மேற்கத்திய நிராயண அயனாம்சம்: லஹிரியை விடச் சுமார் 53\u2032 அதிகம்."},
 };
 
 const HoraLagnaWords& WordsOf(Language language) {
@@ -252,6 +291,18 @@ double Minutes(std::int64_t seconds) {
 
 std::string SunriseRuleLine(SunriseRule rule, Language language) {
   return WordsOf(language).ruleLines[static_cast<int>(rule)];
+}
+
+std::string SunriseRuleName(SunriseRule rule, Language language) {
+  return WordsOf(language).ruleNames[static_cast<int>(rule)];
+}
+
+std::string SunriseRuleDescription(SunriseRule rule, Language language) {
+  return WordsOf(language).ruleDescriptions[static_cast<int>(rule)];
+}
+
+std::string AyanamsaDescription(Ayanamsa ayanamsa, Language language) {
+  return WordsOf(language).ayanamsaDescriptions[static_cast<int>(ayanamsa)];
 }
 
 std::string AyanamsaName(Ayanamsa ayanamsa, Language language) {
