@@ -555,6 +555,10 @@ std::optional<Birth> FrmMain::ValidatedInput() {
                  ListNumber(cboMM),   ListNumber(cboSS)};
   birth.longitudeDegrees = numbers->longitudeDegrees;
   birth.latitudeDegrees = numbers->latitudeDegrees;
+  if (shownPosition_ && shownPosition_->boxes == PositionBoxes()) {
+    birth.latitudeDegrees = shownPosition_->exact.latitudeDegrees;
+    birth.longitudeDegrees = shownPosition_->exact.longitudeDegrees;
+  }
   if (zone->zoneIndex >= 0) {
     birth =
         WithZoneEntry(std::move(birth), zone->zoneIndex, chkDST->isChecked());

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
+#include <QStringList>
 #include <algorithm>
 
 #include "chart/birth_limits.h"
@@ -47,7 +48,10 @@ void SelectNumber(QComboBox* list, int number) {
 }  // namespace
 
 bool FrmMain::ShowBirth(const Birth& birth) {
-  if (birth.zoneIndex < 0 || birth.zoneIndex >= kZoneCount) return false;
+  const bool exact = birth.zoneIndex == Birth::kExactOffset;
+  if (!exact && (birth.zoneIndex < 0 || birth.zoneIndex >= kZoneCount)) {
+    return false;
+  }
   // The place is the saved one, not a city the atlas would work out again.
   if (atlas_ != nullptr) atlas_->PlaceShown(QString::fromStdString(birth.city));
 
@@ -65,10 +69,23 @@ bool FrmMain::ShowBirth(const Birth& birth) {
            optLongEast, optLongWest);
   SetAngle(birth.latitudeDegrees, kMaxLatitudeDegrees, txtLatD, txtLatM,
            optLatNorth, optLatSouth);
-  cmbTimeZone->setCurrentIndex(birth.zoneIndex);
-  chkDST->setChecked(birth.daylightSavingSeconds != 0);
+  shownPosition_ = ShownPosition{
+      Position{birth.latitudeDegrees, birth.longitudeDegrees}, PositionBoxes()};
+  if (exact) {
+    zoneChoice->SelectExactOffset(birth.utcOffsetSeconds,
+                                  birth.daylightSavingSeconds, birth.atlasZone);
+  } else {
+    zoneChoice->SelectEntry(birth.zoneIndex, birth.daylightSavingSeconds != 0);
+  }
   cmdRashi->setFocus();
   return true;
+}
+
+QString FrmMain::PositionBoxes() const {
+  return QStringList{
+      txtLonD->text(), txtLonM->text(), optLongWest->isChecked() ? "W" : "E",
+      txtLatD->text(), txtLatM->text(), optLatSouth->isChecked() ? "S" : "N"}
+      .join('|');
 }
 
 QString FrmMain::cityText() const { return txtMCity->text(); }
@@ -108,6 +125,7 @@ void FrmMain::ShowPlace(const QString& city, const QString& state,
   txtMCity->setText(city);
   txtMState->setText(state);
   txtMCountry->setText(country);
+  shownPosition_.reset();
   SetAngle(longitude, txtLonD, txtLonM, optLongEast, optLongWest);
   SetAngle(latitude, txtLatD, txtLatM, optLatNorth, optLatSouth);
   // Filled just after the person tabbed into it: typed over, as a box
@@ -124,6 +142,7 @@ void FrmMain::ClearPlaceParts(const PlaceParts& parts) {
     txtMCountry->clear();
   }
   if (parts.coordinates) {
+    shownPosition_.reset();
     for (QLineEdit* box : {txtLonD, txtLonM, txtLatD, txtLatM}) box->clear();
     optLongEast->setChecked(true);
     optLatNorth->setChecked(true);
