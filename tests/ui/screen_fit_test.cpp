@@ -83,14 +83,15 @@ void Settle(QWidget* window) {
 struct Computed {
   ResultPage page;
   std::string options;
-  HoraLagnaTexts horaLagna;
 };
 
 // A computed result in the windows' language: the birth of the command
 // line's examples, whose Hora Lagna stands in Taurus, moved to a minute
 // after the sign began, with its time uncertain by half an hour: every note
 // under the answer line has its text.
-Computed ComputedResult() {
+// With `polar`, a birth in the polar night, whose answer is the longest:
+// no sunrise, so no Hora Lagna and no notes.
+Computed ComputedResult(bool polar = false) {
   Birth birth;
   birth.name = "ASHA VERMA";
   birth.local = {1980, 3, 15, 21, 5, 30};
@@ -101,18 +102,30 @@ Computed ComputedResult() {
   birth.city = "New Delhi";
   birth.state = "Delhi";
   birth.country = "India";
-  const ChartResult first = Calculate(birth);
-  const HoraLagnaDay day = HoraLagnaThroughTheDay(first);
-  birth.local =
-      AfterReferenceSunrise(first, day.spans[day.birthSpan].fromSeconds + 60);
+  if (polar) {
+    birth.local = {1990, 12, 21, 12, 0, 0};
+    birth.latitudeDegrees = 78.2;
+    birth.longitudeDegrees = 15.6;
+    birth.utcOffsetSeconds = 3600;
+    birth.zoneIndex = Birth::kExactOffset;
+    birth.city = "Longyearbyen";
+    birth.state = "Svalbard";
+    birth.country = "Norway";
+  }
+  if (!polar) {
+    const ChartResult first = Calculate(birth);
+    const HoraLagnaDay day = HoraLagnaThroughTheDay(first);
+    birth.local =
+        AfterReferenceSunrise(first, day.spans[day.birthSpan].fromSeconds + 60);
+  }
   const ChartResult result = Calculate(birth);
   const Language language = UiLanguage();
   return {{PresentResult(birth, result, language),
            HoraLagnaSummary(result, language),
-           HowItWasFound(birth, result, language)},
-          OptionsLine(result, language),
-          PresentHoraLagna(result, ReadHoraLagna(birth, result, {30, true}),
-                           language)};
+           HowItWasFound(birth, result, language), ChartStyle::kSouth,
+           PresentHoraLagna(result, ReadHoraLagna(birth, result, {30, true}),
+                            language)},
+          OptionsLine(result, language)};
 }
 
 void VerifyNothingCut(QWidget* window, const QString& what) {
@@ -259,12 +272,12 @@ void ScreenFitTest::nothingIsCut() {
   test::SeamRecorder seams;
   const Computed computed = ComputedResult();
   const ResultPage& page = computed.page;
-  QVERIFY(!computed.horaLagna.centreRule.empty());
+  QVERIFY(!page.horaLagna.centreRule.empty());
   for (const ChartStyle style : kChartStyles) {
     MDI window;
     window.frmDisplay()->Show(page.view);
     window.frmDisplay()->ShowExplanation(page.summary, page.howItWasFound);
-    window.frmDisplay()->ShowHoraLagna(computed.options, computed.horaLagna);
+    window.frmDisplay()->ShowHoraLagna(computed.options, page.horaLagna);
     window.SetChartStyle(style);
     Settle(&window);
     for (int tab = 0; tab < test::Tabs(window.frmDisplay())->count(); ++tab) {
@@ -281,6 +294,19 @@ void ScreenFitTest::nothingIsCut() {
     QVERIFY(test::SaveScreenshot(&window,
                                  QStringLiteral("result_window_%1_%2")
                                      .arg(CaseName(), ChartStyleCode(style))));
+  }
+  {
+    const Computed computedPolar = ComputedResult(true);
+    const ResultPage& polar = computedPolar.page;
+    QVERIFY(polar.summary.find("cannot") != std::string::npos ||
+            UiLanguage() != Language::kEnglish);
+    MDI window;
+    window.frmDisplay()->Show(polar.view);
+    window.frmDisplay()->ShowExplanation(polar.summary, polar.howItWasFound);
+    window.frmDisplay()->ShowHoraLagna(computedPolar.options, polar.horaLagna);
+    Settle(&window);
+    QVERIFY(test::SaveScreenshot(&window, "result_window_polar_" + CaseName()));
+    VerifyNothingCut(&window, "result window, no sunrise");
   }
   FrmMain form;
   Settle(&form);

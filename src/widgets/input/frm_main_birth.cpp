@@ -7,8 +7,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
+#include <QStringList>
 #include <algorithm>
 
+#include "chart/birth_limits.h"
+#include "rules/birth_check.h"
+#include "rules/text_readers.h"
 #include "tables/zone_table.h"
 #include "widgets/input/frm_main.h"
 #include "widgets/input/frm_main_atlas.h"
@@ -17,10 +21,6 @@
 
 namespace tarvelin {
 namespace {
-
-// The longest coordinates the boxes take: 179°59' and 89°59'.
-constexpr int kMaxLonDegrees = 179;
-constexpr int kMaxLatDegrees = 89;
 
 void SetAngle(const DegreesMinutes& angle, QLineEdit* degreeBox,
               QLineEdit* minuteBox, QRadioButton* positive,
@@ -37,18 +37,21 @@ void SetAngle(double degrees, int maxDegrees, QLineEdit* degreeBox,
            positive, negative);
 }
 
-int ListNumber(const QComboBox* list) {
-  return list->currentText().trimmed().toInt();
-}
+// The number of a list's entry (each keeps its own), and the entry of a
+// number.
+int ListNumber(const QComboBox* list) { return list->currentData().toInt(); }
 
 void SelectNumber(QComboBox* list, int number) {
-  list->setCurrentIndex(list->findText(QString::number(number)));
+  list->setCurrentIndex(list->findData(number));
 }
 
 }  // namespace
 
 bool FrmMain::ShowBirth(const Birth& birth) {
-  if (birth.zoneIndex < 0 || birth.zoneIndex >= kZoneCount) return false;
+  const bool exact = birth.zoneIndex == Birth::kExactOffset;
+  if (!exact && (birth.zoneIndex < 0 || birth.zoneIndex >= kZoneCount)) {
+    return false;
+  }
   // The place is the saved one, not a city the atlas would work out again.
   if (atlas_ != nullptr) atlas_->PlaceShown(QString::fromStdString(birth.city));
 
@@ -62,14 +65,27 @@ bool FrmMain::ShowBirth(const Birth& birth) {
   txtMCity->setText(QString::fromStdString(birth.city));
   txtMState->setText(QString::fromStdString(birth.state));
   txtMCountry->setText(QString::fromStdString(birth.country));
-  SetAngle(birth.longitudeDegrees, kMaxLonDegrees, txtLonD, txtLonM,
+  SetAngle(birth.longitudeDegrees, kMaxLongitudeDegrees, txtLonD, txtLonM,
            optLongEast, optLongWest);
-  SetAngle(birth.latitudeDegrees, kMaxLatDegrees, txtLatD, txtLatM, optLatNorth,
-           optLatSouth);
-  cmbTimeZone->setCurrentIndex(birth.zoneIndex);
-  chkDST->setChecked(birth.daylightSavingSeconds != 0);
+  SetAngle(birth.latitudeDegrees, kMaxLatitudeDegrees, txtLatD, txtLatM,
+           optLatNorth, optLatSouth);
+  shownPosition_ = ShownPosition{
+      Position{birth.latitudeDegrees, birth.longitudeDegrees}, PositionBoxes()};
+  if (exact) {
+    zoneChoice->SelectExactOffset(birth.utcOffsetSeconds,
+                                  birth.daylightSavingSeconds, birth.atlasZone);
+  } else {
+    zoneChoice->SelectEntry(birth.zoneIndex, birth.daylightSavingSeconds != 0);
+  }
   cmdRashi->setFocus();
   return true;
+}
+
+QString FrmMain::PositionBoxes() const {
+  return QStringList{
+      txtLonD->text(), txtLonM->text(), optLongWest->isChecked() ? "W" : "E",
+      txtLatD->text(), txtLatM->text(), optLatSouth->isChecked() ? "S" : "N"}
+      .join('|');
 }
 
 QString FrmMain::cityText() const { return txtMCity->text(); }
@@ -88,18 +104,17 @@ CivilDateTime FrmMain::ListedBirthTime() const {
 }
 
 std::optional<FrmMain::Position> FrmMain::TypedPosition() const {
-  const auto number = [](const QLineEdit* box, int most) -> std::optional<int> {
-    bool ok = false;
-    const int value = box->text().trimmed().toInt(&ok);
-    if (!ok || value < 0 || value > most) return std::nullopt;
-    return value;
+  // The boxes read as the form's check reads them.
+  const auto box = [](const QLineEdit* b, std::size_t digits) {
+    return ReadBoxNumber(b->text().toStdString(), digits);
   };
-  constexpr int kMostMinutes = 59;
-  const auto lonD = number(txtLonD, kMaxLonDegrees);
-  const auto lonM = number(txtLonM, kMostMinutes);
-  const auto latD = number(txtLatD, kMaxLatDegrees);
-  const auto latM = number(txtLatM, kMostMinutes);
-  if (!lonD || !lonM || !latD || !latM) return std::nullopt;
+  const auto lonD = box(txtLonD, kLongitudeDegreeDigits);
+  const auto lonM = box(txtLonM, kMinuteDigits);
+  const auto latD = box(txtLatD, kLatitudeDegreeDigits);
+  const auto latM = box(txtLatM, kMinuteDigits);
+  if (AngleProblem(lonD, lonM, true) || AngleProblem(latD, latM, false)) {
+    return std::nullopt;
+  }
   return Position{DegreesFromEntry(*latD, *latM, optLatSouth->isChecked()),
                   DegreesFromEntry(*lonD, *lonM, optLongWest->isChecked())};
 }
@@ -110,6 +125,7 @@ void FrmMain::ShowPlace(const QString& city, const QString& state,
   txtMCity->setText(city);
   txtMState->setText(state);
   txtMCountry->setText(country);
+  shownPosition_.reset();
   SetAngle(longitude, txtLonD, txtLonM, optLongEast, optLongWest);
   SetAngle(latitude, txtLatD, txtLatM, optLatNorth, optLatSouth);
   // Filled just after the person tabbed into it: typed over, as a box
@@ -126,6 +142,7 @@ void FrmMain::ClearPlaceParts(const PlaceParts& parts) {
     txtMCountry->clear();
   }
   if (parts.coordinates) {
+    shownPosition_.reset();
     for (QLineEdit* box : {txtLonD, txtLonM, txtLatD, txtLatM}) box->clear();
     optLongEast->setChecked(true);
     optLatNorth->setChecked(true);

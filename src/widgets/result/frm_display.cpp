@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/result/frm_display.h"
 
+#include <QEvent>
 #include <QFont>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPalette>
 #include <QStackedWidget>
 #include <QStringList>
 #include <QTabWidget>
@@ -15,6 +17,7 @@
 #include <cmath>
 
 #include "present/report_words.h"
+#include "widgets/common/answer_ink.h"
 #include "widgets/common/app_seams.h"
 #include "widgets/common/twips.h"
 #include "widgets/common/ui_language.h"
@@ -26,13 +29,17 @@
 namespace tarvelin {
 namespace {
 
-// The summary line at the very top, twips; the notes on it below it (how
-// close the sign is to changing, an uncertain time's signs, the traditional
-// sunrise's sign), a line each; everything else below them.
-constexpr int kSummaryTwips = 360;
+// The answer at the very top: two lines where it needs them (no sunrise at
+// the place, Tamil too), twips. An answer with a Hora Lagna takes one line,
+// and the notes on it follow, a line each (how close the sign is to
+// changing, an uncertain time's signs, the traditional sunrise's sign);
+// everything else below them.
+constexpr int kSummaryTwips = 720;
+constexpr int kAnswerLineTwips = 360;
 constexpr int kNoteTwips = 240;
 constexpr int kNotesTwips = 3 * kNoteTwips;
-constexpr int kBandTopTwips = kSummaryTwips + kNotesTwips;
+constexpr int kBandTopTwips =
+    std::max(kSummaryTwips, kAnswerLineTwips + kNotesTwips);
 
 // Client area of the form, twips.
 constexpr int kFormWidthTwips = 12735;
@@ -212,6 +219,20 @@ void FrmDisplay::SetScale(double scale) {
   }
 }
 
+void FrmDisplay::ShowAnswerInk() {
+  QPalette ink = lblSummary_->palette();
+  ink.setColor(QPalette::WindowText,
+               AnswerInk(palette().color(backgroundRole())));
+  lblSummary_->setPalette(ink);
+}
+
+void FrmDisplay::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::PaletteChange && lblSummary_ != nullptr) {
+    ShowAnswerInk();
+  }
+}
+
 void FrmDisplay::BuildBand() {
   const ReportWords& words = WordsIn(UiLanguage());
   const QFont bold = BoldFont(font());
@@ -220,13 +241,16 @@ void FrmDisplay::BuildBand() {
   QFont summaryFont = bold;
   summaryFont.setPointSize(10);
   lblSummary_->setFont(summaryFont);
-  lblSummary_->setStyleSheet("color: #a00000;");
+  // A long answer (no sunrise at the place) takes a second line.
+  lblSummary_->setWordWrap(true);
+  lblSummary_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  ShowAnswerInk();
   QLabel** notes[] = {&lblMargin_, &lblUncertainty_, &lblCentreRule_};
   const char* noteNames[] = {"lblMargin", "lblUncertainty", "lblCentreRule"};
   for (int i = 0; i < 3; ++i) {
     *notes[i] = MakeLabel(
         this, noteNames[i], QString(),
-        TwipsRect(120, kSummaryTwips + i * kNoteTwips, 12255, kNoteTwips));
+        TwipsRect(120, kAnswerLineTwips + i * kNoteTwips, 12255, kNoteTwips));
   }
   dsd1 = MakeLabel(this, "dsd1", QString::fromUtf8(words.significance),
                    TwipsRect(120, kBandTopTwips, 2000, 240));
@@ -461,15 +485,23 @@ void FrmDisplay::ShowHoraLagna(const std::string& options,
   lblMargin_->setText(QString::fromStdString(texts.margin));
   lblUncertainty_->setText(QString::fromStdString(texts.uncertainty));
   lblCentreRule_->setText(QString::fromStdString(texts.centreRule));
-  // The notes said one under the other, no empty line between them.
+  // The notes said one under the other, no empty line between them, under
+  // an answer of one line (an answer with a Hora Lagna); without notes the
+  // answer has the room of two.
   int row = 0;
   for (QLabel* note : {lblMargin_, lblUncertainty_, lblCentreRule_}) {
     for (Placed& placed : design_) {
       if (placed.widget == note) {
-        placed.rect.moveTop(Twips(kSummaryTwips + row * kNoteTwips));
+        placed.rect.moveTop(Twips(kAnswerLineTwips + row * kNoteTwips));
       }
     }
     if (!note->text().isEmpty()) ++row;
+  }
+  for (Placed& placed : design_) {
+    if (placed.widget == lblSummary_) {
+      placed.rect.setHeight(
+          Twips((row > 0 ? kAnswerLineTwips : kSummaryTwips) - 30));
+    }
   }
   SetScale(scale_);
 
