@@ -18,16 +18,7 @@ InputProblem Error(std::string message, InputField focus = InputField::None) {
 InputProblem FormProblem(const char* pattern,
                          std::vector<std::string> arguments, MessageIcon icon,
                          InputField focus = InputField::None) {
-  std::string message;
-  for (const char* p = pattern; *p != '\0'; ++p) {
-    if (p[0] == '%' && p[1] >= '1' && p[1] <= '9' &&
-        static_cast<std::size_t>(p[1] - '1') < arguments.size()) {
-      message += arguments[static_cast<std::size_t>(p[1] - '1')];
-      ++p;
-    } else {
-      message += *p;
-    }
-  }
+  std::string message = FillPattern(pattern, arguments);
   return InputProblem{std::move(message), icon, focus, pattern,
                       std::move(arguments)};
 }
