@@ -5,6 +5,8 @@
 #include <sys/file.h>
 #include <unistd.h>
 
+#include <QAbstractButton>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFile>
 #include <QFileDialog>
@@ -75,12 +77,19 @@ MessageAnswer ShowMessage(const QString& text, MessageIcon icon,
   QMessageBox box(icon == MessageIcon::Error ? QMessageBox::Critical
                                              : QMessageBox::Information,
                   request.title, request.text, QMessageBox::NoButton, parent);
+  // The buttons' words are ours: Qt ships none in Hindi or Tamil.
   if (buttons == MessageButtons::YesNo) {
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    box.button(QMessageBox::Yes)
+        ->setText(QCoreApplication::translate("tarvelin::Message", "&Yes"));
+    box.button(QMessageBox::No)
+        ->setText(QCoreApplication::translate("tarvelin::Message", "&No"));
     return box.exec() == QMessageBox::Yes ? MessageAnswer::Yes
                                           : MessageAnswer::No;
   }
   box.setStandardButtons(QMessageBox::Ok);
+  box.button(QMessageBox::Ok)
+      ->setText(QCoreApplication::translate("tarvelin::Message", "OK"));
   box.exec();
   return MessageAnswer::Ok;
 }

@@ -13,9 +13,10 @@
 namespace tarvelin {
 namespace {
 
-constexpr char kOverwriteQuestion[] =
+constexpr char kOverwriteQuestion[] = QT_TRANSLATE_NOOP(
+    "tarvelin::LibraryMenu",
     "A birth of the same name, date and place is saved already. "
-    "Overwrite it?";
+    "Overwrite it?");
 
 }  // namespace
 
@@ -27,10 +28,10 @@ LibraryMenu::LibraryMenu(QWidget* window, QMenu* menu, QString libraryPath,
       currentBirth_(std::move(currentBirth)),
       showBirth_(std::move(showBirth)) {
   QAction* first = menu->actions().isEmpty() ? nullptr : menu->actions()[0];
-  auto* save = new QAction("&Save Birth", menu);
+  auto* save = new QAction(tr("&Save Birth"), menu);
   save->setObjectName("mnuSaveBirth");
   save->setShortcut(QKeySequence::Save);
-  auto* open = new QAction("&Open Birth…", menu);
+  auto* open = new QAction(tr("&Open Birth…"), menu);
   open->setObjectName("mnuOpenBirth");
   open->setShortcut(QKeySequence::Open);
   menu->insertAction(first, save);
@@ -93,7 +94,7 @@ void LibraryMenu::SaveBirth() {
   auto saved =
       library->Save(*birth, std::nullopt, library::OnDuplicate::kRefuse);
   if (!saved && saved.status().fault == library::Fault::kDuplicate) {
-    if (ShowMessage(kOverwriteQuestion, MessageIcon::Information,
+    if (ShowMessage(tr(kOverwriteQuestion), MessageIcon::Information,
                     MessageButtons::YesNo, window_) != MessageAnswer::Yes) {
       return;
     }
@@ -124,10 +125,10 @@ void LibraryMenu::Show(const library::SavedBirth& saved) {
   }
   if (zone < 0 || !showBirth_(birth)) {
     ShowMessage(
-        "This birth was saved with the UTC offset " +
-            QString::fromStdString(OffsetText(birth.utcOffsetSeconds)) +
-            ", which no entry of the zone list has, so the form cannot show "
-            "it; tarvelin-cli --from-library computes it.",
+        tr("This birth was saved with the UTC offset %1, which no entry of "
+           "the zone list has, so the form cannot show it; tarvelin-cli "
+           "--from-library computes it.")
+            .arg(QString::fromStdString(OffsetText(birth.utcOffsetSeconds))),
         MessageIcon::Information, MessageButtons::Ok, window_);
     return;
   }
