@@ -103,6 +103,14 @@ MDI::MDI(QWidget* parent) : QMainWindow(parent) {
   Label10->setTextInteractionFlags(Qt::LinksAccessibleByMouse |
                                    Qt::LinksAccessibleByKeyboard);
   connect(Label10, &QLabel::linkActivated, this, [] { OpenFullBrandPage(); });
+  // A translation that takes more lines (Tamil's are longer and taller)
+  // makes the bar taller rather than being cut.
+  const int offerHeight = Label10->heightForWidth(Label10->width());
+  if (offerHeight > Label10->height()) {
+    Picture1->setFixedHeight(Picture1->height() + offerHeight -
+                             Label10->height());
+    Label10->resize(Label10->width(), offerHeight);
+  }
 
   layout->addWidget(picTop);
   layout->addWidget(mdiArea, 1);
@@ -131,7 +139,7 @@ QSize MDI::SizeForScale(double scale) const {
   return QSize(form.width() + chrome_.width() + kAreaMarginPixels,
                menuBar()->sizeHint().height() + Twips(kTopBarHeightTwips) +
                    form.height() + chrome_.height() + kAreaMarginPixels +
-                   Twips(kBottomBarHeightTwips));
+                   Picture1->minimumHeight());
 }
 
 QSize MDI::FittingSize() const { return SizeForScale(frmDisplay_->Scale()); }
