@@ -4,8 +4,10 @@
 #include <QApplication>
 
 #include "chart/calculate.h"
+#include "chart/hora_lagna_day.h"
 #include "library/birth_library.h"
 #include "present/explanation.h"
+#include "present/hora_lagna_text.h"
 #include "present/result_view.h"
 #include "shell/end_program.h"
 #include "shell/form_library.h"
@@ -65,9 +67,11 @@ bool Application::StartApplication(const QDate& today) {
 void Application::OnCalculationRequested(const Birth& birth) {
   const ChartResult result = Calculate(birth);
   const Language language = UiLanguage();
-  ResultPage page{PresentResult(birth, result, language),
-                  HoraLagnaSummary(result, language),
-                  HowItWasFound(birth, result, language), SavedChartStyle()};
+  ResultPage page{
+      PresentResult(birth, result, language),
+      HoraLagnaSummary(result, language),
+      HowItWasFound(birth, result, language), SavedChartStyle(),
+      PresentHoraLagna(result, ReadHoraLagna(birth, result, {}), language)};
   // A birth given by its coordinates alone is named by the nearest place.
   if (birth.city.empty()) {
     if (const std::optional<NearPlace> near =
