@@ -3,7 +3,9 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <initializer_list>
+#include <string_view>
 
 #include "present/chart_text.h"     // SignName
 #include "present/position_text.h"  // ArcText, SignArcText
@@ -259,26 +261,72 @@ std::vector<CivilDateTime> SpanBoundaries(const ChartResult& result,
 // The day's array as the one-line writer would write it, put together
 // directly: a batch writes one per row, some 25 objects of three members,
 // and the writer's member-by-member path would cost most of the row. The
-// sign names and the times need no escaping.
-std::string DayArrayOneLine(const ChartResult& result,
-                            const HoraLagnaDay& day) {
-  const std::vector<CivilDateTime> times = SpanBoundaries(result, day);
-  std::string text;
-  text.reserve(static_cast<std::size_t>(day.count) * 80);
+// sign names and the times need no escaping. Each boundary's clock time is
+// written once (it ends one span and starts the next), and the date is
+// worked out again only when the day's midnight is passed.
+struct DayArrayBuffer {
+  // Per span at most: ", ", the sign's object with its longest name and two
+  // times of a DateTimeBuffer.
+  static constexpr std::size_t kPerSpan = 2 + 10 + 11 + 12 + 10 + 2 * 80 + 2;
+  char chars[2 + HoraLagnaDay::kMaxSpans * kPerSpan];
+};
+std::string_view DayArrayOneLine(const ChartResult& result,
+                                 const HoraLagnaDay& day,
+                                 DayArrayBuffer& array) {
+  constexpr std::int64_t kSecondsPerDay = 24 * 3600;
+  const CivilDateTime& sunrise = result.timing->sunrise;
+  const std::int64_t sunriseSeconds = SecondsFromCivil(sunrise);
+  // The midnight the current date starts at, and the date.
+  std::int64_t midnight =
+      sunriseSeconds -
+      (sunrise.hour * 3600 + sunrise.minute * 60 + sunrise.second);
+  CivilDateTime date = sunrise;
   DateTimeBuffer buffer;
-  text += '[';
+  // The clock time of boundary `i` (the day's end after the last span).
+  const auto boundary = [&](int i) {
+    const std::int64_t at =
+        sunriseSeconds +
+        (i < day.count ? day.spans[i].fromSeconds : day.endSeconds);
+    while (at - midnight >= kSecondsPerDay) {
+      midnight += kSecondsPerDay;
+      date = CivilFromSeconds(midnight);
+    }
+    const int second = static_cast<int>(at - midnight);
+    const CivilDateTime t{date.year,     date.month,       date.day,
+                          second / 3600, second / 60 % 60, second % 60};
+    return DateTimeText(t, buffer);
+  };
+
+  static constexpr std::string_view kSign = "{\"sign\": \"",
+                                    kFrom = "\", \"from\": \"",
+                                    kTo = "\", \"to\": \"", kEnd = "\"}";
+  static_assert(kSign.size() == 10 && kFrom.size() == 12 && kTo.size() == 10 &&
+                kEnd.size() == 2 && sizeof(DateTimeBuffer::chars) == 80);
+  char* out = array.chars;
+  const auto put = [&out](std::string_view part) {
+    std::memcpy(out, part.data(), part.size());
+    out += part.size();
+  };
+  put("[");
+  std::string_view from = boundary(0);
+  char fromChars[sizeof buffer.chars];
   for (int i = 0; i < day.count; ++i) {
-    if (i > 0) text += ", ";
-    text += "{\"sign\": \"";
-    text += SignName(day.spans[i].signIndex);
-    text += "\", \"from\": \"";
-    text += DateTimeText(times[i], buffer);
-    text += "\", \"to\": \"";
-    text += DateTimeText(times[i + 1], buffer);
-    text += "\"}";
+    // `from` lives in fromChars once the buffer is reused for `to`.
+    std::memcpy(fromChars, from.data(), from.size());
+    from = {fromChars, from.size()};
+    if (i > 0) put(", ");
+    put(kSign);
+    put(SignName(day.spans[i].signIndex));
+    put(kFrom);
+    put(from);
+    put(kTo);
+    const std::string_view to = boundary(i + 1);
+    put(to);
+    put(kEnd);
+    from = to;
   }
-  text += ']';
-  return text;
+  put("]");
+  return {array.chars, static_cast<std::size_t>(out - array.chars)};
 }
 
 // Minutes to two decimals, as a number.
@@ -442,7 +490,8 @@ void WriteHoraLagnaJson(JsonWriter& out, const ChartResult& result,
   if (reading.day.count == 0) {
     out.Null();
   } else if (out.layout() == JsonLayout::kOneLine) {
-    out.Raw(DayArrayOneLine(result, reading.day));
+    DayArrayBuffer array;
+    out.Raw(DayArrayOneLine(result, reading.day, array));
   } else {
     const HoraLagnaDay& day = reading.day;
     const std::vector<CivilDateTime> times = SpanBoundaries(result, day);
