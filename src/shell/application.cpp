@@ -20,6 +20,7 @@
 #include "widgets/common/ui_language.h"
 #include "widgets/input/frm_main.h"
 #include "widgets/input/frm_main_atlas.h"
+#include "widgets/library/library_menu.h"
 #include "widgets/result/frm_display.h"
 
 namespace tarvelin {
@@ -50,7 +51,7 @@ bool Application::StartApplication(const QDate& today) {
   UpdateReminder(today);
 
   frmMain_ = std::make_unique<FrmMain>();
-  AttachLibraryMenu(frmMain_.get(), libraryPath_);
+  library_ = AttachLibraryMenu(frmMain_.get(), libraryPath_);
   formView_ = new ViewMenu(frmMain_.get());
   connect(formView_, &ViewMenu::chartStyleChosen, this,
           &Application::ShowChartStyle);
@@ -98,6 +99,12 @@ void Application::OnCalculationRequested(const Birth& birth) {
   connect(mdi_, &MDI::backRequested, this, &Application::BackToInputForm);
   connect(mdi_, &MDI::exitRequested, this, &Application::ShowExitScreen);
   connect(mdi_, &MDI::aboutRequested, this, &Application::ShowAbout);
+  connect(mdi_, &MDI::saveBirthRequested, this, [this, birth] {
+    if (!library_ || !mdi_) return;
+    library_->Save(birth, mdi_, [window = mdi_](const QString& note) {
+      if (window) window->ShowNote(note);
+    });
+  });
 
   if (frmMain_) frmMain_->hide();
   mdi_->show();

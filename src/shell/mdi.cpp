@@ -111,6 +111,12 @@ MDI::MDI(QWidget* parent) : QMainWindow(parent) {
                              Label10->height());
     Label10->resize(Label10->width(), offerHeight);
   }
+  // Beside the offer: what Save Birth did.
+  lblNote = new QLabel(Picture1);
+  lblNote->setObjectName("lblNote");
+  lblNote->setGeometry(TwipsRect(7545, 20, 4230, 545));
+  lblNote->setWordWrap(true);
+  lblNote->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
   layout->addWidget(picTop);
   layout->addWidget(mdiArea, 1);
@@ -211,9 +217,15 @@ void MDI::ScaleToArea() {
   MDIForm_Resize();
 }
 
+void MDI::ShowNote(const QString& note) { lblNote->setText(note); }
+
 void MDI::BuildMenus() {
   QMenu* mnuFile = menuBar()->addMenu(tr("&File"));
   mnuFile->setObjectName("mnuFile");
+  mnuSaveBirth =
+      mnuFile->addAction(tr("&Save Birth"), this, &MDI::saveBirthRequested);
+  mnuSaveBirth->setShortcut(QKeySequence::Save);
+  mnuFile->addSeparator();
   mnuPrint = mnuFile->addAction(tr("&Print…"), this, &MDI::Print);
   mnuPrint->setShortcut(QKeySequence::Print);
   mnuExportPdf = mnuFile->addAction(tr("Export P&DF…"), this, &MDI::ExportPdf);
@@ -242,17 +254,12 @@ void MDI::BuildMenus() {
   mm = menuBar()->addAction(tr("Make Money &Online"),
                             [] { OpenFullBrandPage(); });
   const std::pair<QAction*, const char*> named[] = {
-      {mnuPrint, "mnuPrint"},
-      {mnuExportPdf, "mnuExportPdf"},
-      {mnuExportImage, "mnuExportImage"},
-      {mnuBack, "mnuBack"},
-      {mnuExit, "mnuExit"},
-      {mnuOnline, "mnuOnline"},
-      {mnuVisit, "mnuVisit"},
-      {mnuUpdate, "mnuUpdate"},
-      {mnuAbout, "mnuAbout"},
-      {mnuDonate, "mnuDonate"},
-      {mm, "mm"}};
+      {mnuSaveBirth, "mnuSaveBirth"}, {mnuPrint, "mnuPrint"},
+      {mnuExportPdf, "mnuExportPdf"}, {mnuExportImage, "mnuExportImage"},
+      {mnuBack, "mnuBack"},           {mnuExit, "mnuExit"},
+      {mnuOnline, "mnuOnline"},       {mnuVisit, "mnuVisit"},
+      {mnuUpdate, "mnuUpdate"},       {mnuAbout, "mnuAbout"},
+      {mnuDonate, "mnuDonate"},       {mm, "mm"}};
   for (const auto& [action, name] : named) action->setObjectName(name);
 }
 

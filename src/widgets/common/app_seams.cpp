@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSettings>
 #include <QUrl>
 
@@ -77,6 +78,23 @@ MessageAnswer ShowMessage(const QString& text, MessageIcon icon,
   QMessageBox box(icon == MessageIcon::Error ? QMessageBox::Critical
                                              : QMessageBox::Information,
                   request.title, request.text, QMessageBox::NoButton, parent);
+  if (buttons == MessageButtons::ReplaceKeepBoth) {
+    QPushButton* replace = box.addButton(
+        QCoreApplication::translate("tarvelin::ShowMessage", "Replace"),
+        QMessageBox::AcceptRole);
+    QPushButton* keepBoth = box.addButton(
+        QCoreApplication::translate("tarvelin::ShowMessage", "Keep both"),
+        QMessageBox::AcceptRole);
+    QPushButton* cancel = box.addButton(QMessageBox::Cancel);
+    cancel->setText(
+        QCoreApplication::translate("tarvelin::ShowMessage", "Cancel"));
+    box.setEscapeButton(cancel);
+    box.setDefaultButton(replace);
+    box.exec();
+    if (box.clickedButton() == replace) return MessageAnswer::Replace;
+    if (box.clickedButton() == keepBoth) return MessageAnswer::KeepBoth;
+    return MessageAnswer::Cancel;
+  }
   // The buttons' words are ours: Qt ships none in Hindi or Tamil.
   if (buttons == MessageButtons::YesNo) {
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
