@@ -260,10 +260,6 @@
 <context>
     <name>tarvelin::LibraryMenu</name>
     <message>
-        <source>A birth of the same name, date and place is saved already. Overwrite it?</source>
-        <translation>इसी नाम, तिथि और स्थान का जन्म विवरण पहले से सहेजा हुआ है। क्या उसकी जगह यह सहेजें?</translation>
-    </message>
-    <message>
         <source>&amp;Save Birth</source>
         <translation>जन्म विवरण सहेजें (&amp;S)</translation>
     </message>
@@ -272,8 +268,32 @@
         <translation>जन्म विवरण खोलें… (&amp;O)</translation>
     </message>
     <message>
-        <source>This birth was saved with the UTC offset %1, which no entry of the zone list has, so the form cannot show it; tarvelin-cli --from-library computes it.</source>
-        <translation>यह जन्म विवरण UTC से %1 के अंतर के साथ सहेजा गया था, जो समय क्षेत्रों की सूची की किसी प्रविष्टि में नहीं है, इसलिए फ़ॉर्म इसे नहीं दिखा सकता; tarvelin-cli --from-library इसकी गणना करता है।</translation>
+        <source>Saved %1</source>
+        <translation>सहेजा गया: %1</translation>
+    </message>
+    <message>
+        <source>Saved already: %1</source>
+        <translation>पहले से सहेजा हुआ: %1</translation>
+    </message>
+    <message>
+        <source>A birth named %1 is saved already (%2, %3). Replace it with this one (%4, %5), or keep both?</source>
+        <translation>%1 नाम का एक जन्म विवरण पहले से सहेजा हुआ है (%2, %3)। क्या उसकी जगह यह (%4, %5) रखें, या दोनों रखें?</translation>
+    </message>
+    <message>
+        <source>Replaced the saved birth with %1</source>
+        <translation>सहेजे हुए जन्म विवरण की जगह रखा गया: %1</translation>
+    </message>
+    <message>
+        <source>Saved %1 beside the other birth of that name</source>
+        <translation>इसी नाम के दूसरे जन्म विवरण के साथ सहेजा गया: %1</translation>
+    </message>
+    <message>
+        <source>Not saved</source>
+        <translation>सहेजा नहीं गया</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was saved with zone-list entry %2, which this version&apos;s zone list does not have, so the form cannot show it; tarvelin-cli --from-library computes it.</source>
+        <translation>&quot;%1&quot; समय क्षेत्रों की सूची की प्रविष्टि %2 के साथ सहेजा गया था, जो इस संस्करण की सूची में नहीं है, इसलिए फ़ॉर्म इसे नहीं दिखा सकता; tarvelin-cli --from-library इसकी गणना करता है।</translation>
     </message>
 </context>
 <context>
@@ -353,6 +373,10 @@
     <message>
         <source>PNG images (*.png)</source>
         <translation>PNG चित्र (*.png)</translation>
+    </message>
+    <message>
+        <source>&amp;Save Birth</source>
+        <translation>जन्म विवरण सहेजें (&amp;S)</translation>
     </message>
 </context>
 <context>
@@ -493,6 +517,21 @@
     <message>
         <source>there is no permission to write there</source>
         <translation>वहाँ लिखने की अनुमति नहीं है</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelin::ShowMessage</name>
+    <message>
+        <source>Replace</source>
+        <translation>बदलें</translation>
+    </message>
+    <message>
+        <source>Keep both</source>
+        <translation>दोनों रखें</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>रद्द करें</translation>
     </message>
 </context>
 <context>

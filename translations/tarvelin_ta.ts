@@ -260,10 +260,6 @@
 <context>
     <name>tarvelin::LibraryMenu</name>
     <message>
-        <source>A birth of the same name, date and place is saved already. Overwrite it?</source>
-        <translation>இதே பெயர், தேதி, இடம் கொண்ட பிறப்பு விவரம் ஏற்கெனவே சேமிக்கப்பட்டுள்ளது. அதன் இடத்தில் இதைச் சேமிக்கவா?</translation>
-    </message>
-    <message>
         <source>&amp;Save Birth</source>
         <translation>பிறப்பு விவரத்தைச் சேமி (&amp;S)</translation>
     </message>
@@ -272,8 +268,32 @@
         <translation>பிறப்பு விவரத்தைத் திற… (&amp;O)</translation>
     </message>
     <message>
-        <source>This birth was saved with the UTC offset %1, which no entry of the zone list has, so the form cannot show it; tarvelin-cli --from-library computes it.</source>
-        <translation>இந்தப் பிறப்பு விவரம் UTC-இலிருந்து %1 வேறுபாட்டுடன் சேமிக்கப்பட்டது; நேர மண்டலப் பட்டியலின் எந்தப் பதிவிலும் அந்த வேறுபாடு இல்லை, எனவே படிவம் அதைக் காட்ட இயலாது; tarvelin-cli --from-library அதைக் கணக்கிடும்.</translation>
+        <source>Saved %1</source>
+        <translation>சேமிக்கப்பட்டது: %1</translation>
+    </message>
+    <message>
+        <source>Saved already: %1</source>
+        <translation>ஏற்கெனவே சேமிக்கப்பட்டது: %1</translation>
+    </message>
+    <message>
+        <source>A birth named %1 is saved already (%2, %3). Replace it with this one (%4, %5), or keep both?</source>
+        <translation>%1 என்ற பெயரில் ஒரு பிறப்பு விவரம் ஏற்கெனவே சேமிக்கப்பட்டுள்ளது (%2, %3). அதற்குப் பதிலாக இதை (%4, %5) வைக்கவா, அல்லது இரண்டையும் வைத்துக்கொள்ளவா?</translation>
+    </message>
+    <message>
+        <source>Replaced the saved birth with %1</source>
+        <translation>சேமித்த பிறப்பு விவரத்துக்குப் பதிலாக வைக்கப்பட்டது: %1</translation>
+    </message>
+    <message>
+        <source>Saved %1 beside the other birth of that name</source>
+        <translation>அதே பெயருள்ள மற்றொரு பிறப்பு விவரத்துடன் சேர்த்துச் சேமிக்கப்பட்டது: %1</translation>
+    </message>
+    <message>
+        <source>Not saved</source>
+        <translation>சேமிக்கப்படவில்லை</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was saved with zone-list entry %2, which this version&apos;s zone list does not have, so the form cannot show it; tarvelin-cli --from-library computes it.</source>
+        <translation>&quot;%1&quot; நேர மண்டலப் பட்டியலின் பதிவு %2-உடன் சேமிக்கப்பட்டது; இந்தப் பதிப்பின் பட்டியலில் அந்தப் பதிவு இல்லை, எனவே படிவம் அதைக் காட்ட இயலாது; tarvelin-cli --from-library அதைக் கணக்கிடும்.</translation>
     </message>
 </context>
 <context>
@@ -353,6 +373,10 @@
     <message>
         <source>PNG images (*.png)</source>
         <translation>PNG படங்கள் (*.png)</translation>
+    </message>
+    <message>
+        <source>&amp;Save Birth</source>
+        <translation>பிறப்பு விவரத்தைச் சேமி (&amp;S)</translation>
     </message>
 </context>
 <context>
@@ -493,6 +517,21 @@
     <message>
         <source>there is no permission to write there</source>
         <translation>அங்கே எழுத அனுமதி இல்லை</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelin::ShowMessage</name>
+    <message>
+        <source>Replace</source>
+        <translation>மாற்று</translation>
+    </message>
+    <message>
+        <source>Keep both</source>
+        <translation>இரண்டையும் வை</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>ரத்துசெய்</translation>
     </message>
 </context>
 <context>
