@@ -91,9 +91,11 @@ InputProblem ThirtyDayMonthProblem() {
 }
 
 InputProblem NameTooLongProblem() {
-  return Error("A name may have at most " + std::to_string(kMaxNameCharacters) +
-                   " letters and blanks",
-               InputField::Name);
+  return FormProblem(TARVELIN_TEXT("tarvelin::InputProblem",
+                                   "A name may have at most %1 letters and "
+                                   "blanks"),
+                     {std::to_string(kMaxNameCharacters)}, MessageIcon::Error,
+                     InputField::Name);
 }
 
 InputProblem DateFormatProblem() {
