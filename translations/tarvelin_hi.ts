@@ -256,6 +256,10 @@
         <source>Please Enter Correct Date Or Month !</source>
         <translation>कृपया सही तिथि या महीना दर्ज करें !</translation>
     </message>
+    <message>
+        <source>A name may have at most %1 letters and blanks</source>
+        <translation>नाम में अधिकतम %1 अक्षर और रिक्त स्थान हो सकते हैं</translation>
+    </message>
 </context>
 <context>
     <name>tarvelin::LibraryMenu</name>

@@ -256,6 +256,10 @@
         <source>Please Enter Correct Date Or Month !</source>
         <translation>தயவுசெய்து சரியான தேதியையோ மாதத்தையோ உள்ளிடுங்கள் !</translation>
     </message>
+    <message>
+        <source>A name may have at most %1 letters and blanks</source>
+        <translation>பெயரில் அதிகபட்சம் %1 எழுத்துகளும் இடைவெளிகளும் இருக்கலாம்</translation>
+    </message>
 </context>
 <context>
     <name>tarvelin::LibraryMenu</name>
