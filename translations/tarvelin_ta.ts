@@ -304,7 +304,7 @@
     <name>tarvelin::MDI</name>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation>வீட்டிலிருந்தே தொழில் வாய்ப்பு. உங்கள் சொந்த இணைய வணிகத்தைத் தொடங்கி இணையத்தில் சம்பாதியுங்கள். இந்த மென்பொருளை முழுமையாக உங்கள் இணையதளத்தின் பெயரில் பெறுங்கள். மேலும் விவரங்களுக்கு இங்கே சொடுக்குங்கள்.</translation>
+        <translation>வீட்டிலிருந்தே இணைய வணிகம் தொடங்கிச் சம்பாதியுங்கள்: இந்த மென்பொருளை உங்கள் இணையதளத்தின் பெயரில் பெறுங்கள். விவரங்களுக்கு இங்கே சொடுக்குங்கள்.</translation>
     </message>
     <message>
         <source>&amp;Back</source>
