@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Benchmarks: one whole calculation (birth run, retrograde marks, three
 // sunrises, sunrise run, special lagnas) under the classic rules and under
-// the centre rule, with and without the result window's texts, and the throughput of --batch --json over 100,000
-// generated births, run in-process.
+// the centre rule, with and without the result window's texts, and the
+// throughput of --batch --json over 100,000 generated births, run in-process.
 #include <benchmark/benchmark.h>
 
 #include <cstdint>

@@ -36,8 +36,8 @@ int main(int argc, char** argv) {
   for (int year = 1901; year <= 2050; ++year) {
     for (const int month : {1, 7}) {
       const double jd = swe_julday(year, month, 1, 0.0, SE_GREG_CAL);
-      int n = std::snprintf(line, sizeof line, "%04d-%02d-01 %.1f", year,
-                            month, jd);
+      int n = std::snprintf(line, sizeof line, "%04d-%02d-01 %.1f", year, month,
+                            jd);
       text.append(line, static_cast<std::size_t>(n));
       for (const int mode : modes) {
         swe_set_sid_mode(mode, 0, 0);

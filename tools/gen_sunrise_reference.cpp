@@ -78,14 +78,14 @@ double TemperatureForHorizonRefraction() {
 // "HH:MM:SS.S" on that clock, or "-" when it falls on another date or does
 // not happen.
 std::string EventText(const Row& r, int rsmi, double temperature) {
-  const double midnight =
-      swe_julday(r.year, r.month, r.day, 0.0, SE_GREG_CAL) -
-      r.offsetSeconds / 86400.0;
+  const double midnight = swe_julday(r.year, r.month, r.day, 0.0, SE_GREG_CAL) -
+                          r.offsetSeconds / 86400.0;
   double geopos[3] = {r.longitude, r.latitude, 0.0};
   double when = 0;
   char error[AS_MAXCH] = "";
-  const int got = swe_rise_trans(midnight, SE_SUN, nullptr, SEFLG_SWIEPH, rsmi,
-                                 geopos, kPressureHpa, temperature, &when, error);
+  const int got =
+      swe_rise_trans(midnight, SE_SUN, nullptr, SEFLG_SWIEPH, rsmi, geopos,
+                     kPressureHpa, temperature, &when, error);
   if (got == ERR) Fail(error);
   if (got == -2) return "-";  // circumpolar
   const double localDays = when - midnight;
@@ -110,7 +110,8 @@ int main(int argc, char** argv) {
 
   char line[512];
   std::string text =
-      "# Sunrise and sunset of 240 places and dates, for checking the limb and\n"
+      "# Sunrise and sunset of 240 places and dates, for checking the limb "
+      "and\n"
       "# centre sunrise rules.\n"
       "#\n"
       "# Made by tools/gen_sunrise_reference with the Swiss Ephemeris (file\n"
@@ -125,7 +126,8 @@ int main(int argc, char** argv) {
       "# centre: SE_BIT_DISC_CENTER | SE_BIT_NO_REFRACTION, the disc's centre\n"
       "# on the horizon without refraction.\n"
       "# Times are on the row's clock (offset from UT in seconds, the whole\n"
-      "# hour nearest the longitude), to 0.1 s; \"-\" where the event does not\n"
+      "# hour nearest the longitude), to 0.1 s; \"-\" where the event does "
+      "not\n"
       "# fall on that date.\n"
       "#\n"
       "# Columns: date latitude longitude offset limb_rise limb_set\n"

@@ -101,9 +101,8 @@ ChartResult Calculate(const Birth& birth, const CalculationOptions& options) {
   // Sunrise run of the engine: the Sun at the reference sunrise, with the
   // birth instant's sidereal correction.
   const ReferenceTiming& timing = *r.timing;
-  r.sunriseSunLongitude =
-      CalcPlanets(InstantOf(timing.sunrise, offset),
-                  correction.ascendantAndPlanets)[kSun];
+  r.sunriseSunLongitude = CalcPlanets(InstantOf(timing.sunrise, offset),
+                                      correction.ascendantAndPlanets)[kSun];
 
   // Whole minutes since sunrise under the classic rule, to the second under
   // the others.

@@ -29,11 +29,11 @@ struct MarkerCell {
 // in degrees as the chart reads them: folded down while above 360, so 360
 // itself is possible and then marks no sign.
 struct SpecialLagnas {
-  double ghati = 0;    // 1.25 degrees a minute; only with a timing
-  double hora = 0;     // 0.5 degrees a minute; only with a timing
-  double bhava = 0;    // 0.25 degrees a minute; only with a timing
-  double varnada = 0;  // only with a timing
-  double sree = 0;     // from the ascendant and the Moon's nakshatra
+  double ghati = 0;             // 1.25 degrees a minute; only with a timing
+  double hora = 0;              // 0.5 degrees a minute; only with a timing
+  double bhava = 0;             // 0.25 degrees a minute; only with a timing
+  double varnada = 0;           // only with a timing
+  double sree = 0;              // from the ascendant and the Moon's nakshatra
   int induSignIndex = -1;       // 0..11
   int pranapadaSignIndex = -1;  // 0..11; only with a timing
 };

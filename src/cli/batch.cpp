@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "chart/calculate.h"
+#include "chart/hora_lagna_day.h"
 #include "cli/batch_input.h"
 #include "cli/birth_entry.h"
 #include "cli/birth_place.h"
@@ -27,11 +28,12 @@ struct Answered {
 };
 
 // One row's answer, computed on its own: the row holds everything it needs.
-void Answer(Answered& a, JsonWriter& json) {
+void Answer(Answered& a, JsonWriter& json,
+            const BatchCalculation& calculation) {
   json.Clear();
   const RowBirth read = ReadRowBirth(a.row);
   if (const std::optional<Birth>& birth = read.entry.birth) {
-    const ChartResult result = Calculate(*birth);
+    const ChartResult result = Calculate(*birth, calculation.options);
     ResultView view =
         PresentResult(*birth, result, Language::kEnglish, ViewUse::kJson);
     const std::optional<PlaceTaken>& place = read.place;
@@ -41,7 +43,9 @@ void Answer(Answered& a, JsonWriter& json) {
         view.notice = view.notice ? *view.notice + " " + *clock : *clock;
       }
     }
-    WriteResultJson(json, *birth, result, view, [&](JsonWriter& out) {
+    const HoraLagnaReading reading = ReadHoraLagna(
+        *birth, result, {calculation.timeUncertaintyMinutes, false});
+    WriteResultJson(json, *birth, result, view, reading, [&](JsonWriter& out) {
       if (place) {
         WritePlaceJson(out, *place, *birth);
       } else {
@@ -57,11 +61,14 @@ void Answer(Answered& a, JsonWriter& json) {
 
 // Answers every row of a chunk on `jobs` threads, each taking every jobs-th
 // row.
-void AnswerAll(std::vector<Answered>& rows, std::size_t count, int jobs) {
+void AnswerAll(std::vector<Answered>& rows, std::size_t count, int jobs,
+               const BatchCalculation& calculation) {
   jobs = std::max(1, std::min(jobs, static_cast<int>(count)));
-  const auto work = [&rows, count, jobs](int first) {
+  const auto work = [&rows, count, jobs, &calculation](int first) {
     JsonWriter json(JsonLayout::kOneLine);
-    for (std::size_t i = first; i < count; i += jobs) Answer(rows[i], json);
+    for (std::size_t i = first; i < count; i += jobs) {
+      Answer(rows[i], json, calculation);
+    }
   };
   std::vector<std::thread> threads;
   for (int t = 1; t < jobs; ++t) threads.emplace_back(work, t);
@@ -71,7 +78,8 @@ void AnswerAll(std::vector<Answered>& rows, std::size_t count, int jobs) {
 
 }  // namespace
 
-BatchSummary RunBatch(std::istream& csv, std::ostream& out, int jobs) {
+BatchSummary RunBatch(std::istream& csv, std::ostream& out, int jobs,
+                      const BatchCalculation& calculation) {
   if (jobs < 1) jobs = static_cast<int>(std::thread::hardware_concurrency());
   BatchSummary summary;
   BatchReader reader(csv);
@@ -84,7 +92,7 @@ BatchSummary RunBatch(std::istream& csv, std::ostream& out, int jobs) {
       rows[count].bad = false;
       ++count;
     }
-    AnswerAll(rows, count, jobs);
+    AnswerAll(rows, count, jobs, calculation);
     for (std::size_t i = 0; i < count && out; ++i) {
       ++summary.rows;
       if (rows[i].bad) ++summary.badRows;

@@ -15,9 +15,17 @@
 #include <istream>
 #include <ostream>
 
+#include "chart/calculation_options.h"
 #include "cli/batch_input.h"
 
 namespace tarvelin::cli {
+
+// How every row of a batch is calculated: the options and the uncertainty
+// of the birth times (minutes either side; 0 for none).
+struct BatchCalculation {
+  CalculationOptions options;
+  int timeUncertaintyMinutes = 0;
+};
 
 struct BatchSummary {
   long rows = 0;     // rows read (computed or not), blank lines excluded
@@ -26,6 +34,7 @@ struct BatchSummary {
   long stopLine = 0;                  // the line where reading stopped
 };
 
-BatchSummary RunBatch(std::istream& csv, std::ostream& out, int jobs = 1);
+BatchSummary RunBatch(std::istream& csv, std::ostream& out, int jobs = 1,
+                      const BatchCalculation& calculation = {});
 
 }  // namespace tarvelin::cli

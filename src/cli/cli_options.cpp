@@ -2,9 +2,11 @@
 #include "cli/cli_options.h"
 
 #include <algorithm>
+#include <array>
 #include <sstream>
 
 #include "chart/birth_limits.h"
+#include "chart/hora_lagna_day.h"
 #include "tarvelin_version.h"
 
 namespace tarvelin::cli {
@@ -22,6 +24,7 @@ enum class Group {
   kLibrary,      // a run on the birth library
   kFromLibrary,  // the birth comes from the library
   kLibraryFile,  // which library file, with any library flag
+  kCalculation,  // how a birth is calculated: with a birth or a batch
 };
 
 struct FlagRule {
@@ -76,6 +79,15 @@ const FlagRule kFlags[] = {
     {"--place", "TEXT", Group::kBirth,
      "place from the atlas: \"City[, State][, Country]\"",
      [](CliOptions& o, const std::string& v) { o.place = v; }},
+    {"--sunrise", "RULE", Group::kCalculation,
+     "sunrise rule: classic (default), limb or centre",
+     [](CliOptions& o, const std::string& v) { o.sunriseText = v; }},
+    {"--ayanamsa", "NAME", Group::kCalculation,
+     "classic (default), lahiri, raman, krishnamurti or fagan-bradley",
+     [](CliOptions& o, const std::string& v) { o.ayanamsaText = v; }},
+    {"--time-uncertainty", "MINUTES", Group::kCalculation,
+     "the signs the Hora Lagna takes within MINUTES either side",
+     [](CliOptions& o, const std::string& v) { o.uncertaintyText = v; }},
     {"--json", nullptr, Group::kOutput, "write the result as JSON",
      [](CliOptions& o, const std::string&) { o.json = true; }},
     {"--pdf", "FILE", Group::kPage,
@@ -166,6 +178,50 @@ const FlagRule* FindFlag(const std::string& flag) {
 
 ParseOutcome Fail(const std::string& error) { return {std::nullopt, error}; }
 
+// "a, b or c" of a list of names.
+template <std::size_t N>
+std::string NameList(const std::array<const char*, N>& names) {
+  std::string list;
+  for (std::size_t i = 0; i < N; ++i) {
+    if (i > 0) list += i + 1 < N ? ", " : " or ";
+    list += names[i];
+  }
+  return list;
+}
+
+// Reads --sunrise, --ayanamsa and --time-uncertainty into the options; the
+// message when one of them is wrong.
+std::string ReadCalculationFlags(CliOptions& options) {
+  if (options.given.count("--sunrise")) {
+    const auto rule = SunriseRuleNamed(options.sunriseText);
+    if (!rule) {
+      return "--sunrise takes " + NameList(kSunriseRuleNames) + ", not '" +
+             options.sunriseText + "'";
+    }
+    options.calculation.sunrise = *rule;
+  }
+  if (options.given.count("--ayanamsa")) {
+    const auto ayanamsa = AyanamsaNamed(options.ayanamsaText);
+    if (!ayanamsa) {
+      return "--ayanamsa takes " + NameList(kAyanamsaNames) + ", not '" +
+             options.ayanamsaText + "'";
+    }
+    options.calculation.ayanamsa = *ayanamsa;
+  }
+  if (options.given.count("--time-uncertainty")) {
+    const std::string& n = options.uncertaintyText;
+    const bool digits = !n.empty() && n.size() <= 3 &&
+                        n.find_first_not_of("0123456789") == std::string::npos;
+    options.timeUncertaintyMinutes = digits ? std::stoi(n) : 0;
+    if (options.timeUncertaintyMinutes < 1 ||
+        options.timeUncertaintyMinutes > kMaxTimeUncertaintyMinutes) {
+      return "--time-uncertainty takes a whole number of minutes from 1 to " +
+             std::to_string(kMaxTimeUncertaintyMinutes);
+    }
+  }
+  return {};
+}
+
 // Flags missing from a single birth, for its error message; --place stands
 // in for the coordinates and the zone.
 std::string MissingBirthFlags(const CliOptions& options) {
@@ -208,6 +264,11 @@ ParseOutcome CheckLibraryFlags(const CliOptions& options,
     return Fail("--export-library and --import-library go one at a time");
   }
   if (groups.count(Group::kLibrary)) {
+    if (groups.count(Group::kCalculation)) {
+      return Fail(
+          "--sunrise, --ayanamsa and --time-uncertainty go with a birth or "
+          "--batch");
+    }
     if (birthFlags || groups.count(Group::kFromLibrary) || options.save) {
       return Fail(
           "--library, --export-library and --import-library take no birth");
@@ -311,6 +372,10 @@ ParseOutcome ParseCommandLine(const std::vector<std::string>& args) {
   if (options.mode != Mode::kSingle && groups.count(Group::kPage)) {
     return Fail("--pdf and --png write the page of a single birth");
   }
+  if (groups.count(Group::kCalculation)) {
+    const std::string problem = ReadCalculationFlags(options);
+    if (!problem.empty()) return Fail(problem);
+  }
   if (options.given.count("--jobs")) {
     const std::string& n = options.jobsText;
     const bool digits = !n.empty() && n.size() <= 3 &&
@@ -335,7 +400,8 @@ ParseOutcome ParseCommandLine(const std::vector<std::string>& args) {
     return {options, ""};
   }
   if (options.mode == Mode::kPlaces) {
-    if (groups.count(Group::kBirth) || groups.count(Group::kBatch)) {
+    if (groups.count(Group::kBirth) || groups.count(Group::kBatch) ||
+        groups.count(Group::kCalculation)) {
       return Fail("--places takes no other flags than --json");
     }
     return {options, ""};
@@ -367,10 +433,14 @@ std::string HelpText() {
          "               {--zone INDEX [--dst] | --utc-offset +HH:MM[:SS]}\n"
          "               [--city TEXT --state TEXT --country TEXT] [--json]\n"
          "               [--pdf FILE] [--png FILE]\n"
+         "               [--sunrise RULE] [--ayanamsa NAME]\n"
+         "               [--time-uncertainty MINUTES]\n"
          "               [--lang en|hi|ta] [--chart south|north|east]\n"
          "  tarvelin-cli --name TEXT --date YYYY-MM-DD --time HH:MM[:SS]\n"
          "               --place TEXT [any flag above] [--json]\n"
-         "  tarvelin-cli --batch FILE.csv [--jobs N] [--json]\n"
+         "  tarvelin-cli --batch FILE.csv [--jobs N] [--sunrise RULE]\n"
+         "               [--ayanamsa NAME] [--time-uncertainty MINUTES] "
+         "[--json]\n"
          "  tarvelin-cli --places TEXT [--json]\n"
          "  tarvelin-cli [a birth as above] --save [--json]\n"
          "  tarvelin-cli --from-library NAME [--json]\n"
@@ -427,6 +497,17 @@ std::string HelpText() {
          "taken, and standard error says so. Standard error also warns of a\n"
          "clock time skipped or repeated at a change of the clocks and of a\n"
          "zone whose meridian is more than 45 degrees from the longitude.\n"
+         "\n"
+         "--sunrise chooses the sunrise that times the birth: classic (the\n"
+         "default: the Sun's upper edge with refraction from the classic\n"
+         "model, to the minute), limb (the upper edge with 34' of refraction\n"
+         "and the Sun's semi-diameter, to the second) or centre (the disc's\n"
+         "centre on the horizon without refraction, to the second: the\n"
+         "traditional Hindu sunrise). --ayanamsa chooses the ayanamsa the\n"
+         "positions are taken from. --time-uncertainty lists every sign the\n"
+         "Hora Lagna takes for a birth up to MINUTES (1..180) earlier or "
+         "later,\n"
+         "with its share of that time. With --batch they hold for every row.\n"
          "\n"
          "A batch file starts with the header line\n"
          "  name,date,time,lon,lat,zone,dst\n"

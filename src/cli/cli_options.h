@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "chart/calculation_options.h"
 #include "cli/birth_entry.h"
 #include "cli/exit_status.h"
 #include "present/chart_model.h"
@@ -53,6 +54,11 @@ struct CliOptions {
   std::string libraryName;    // --from-library NAME
   std::string exchangePath;   // --export-library / --import-library FILE
   bool save = false;          // --save
+  // How the birth is calculated (--sunrise, --ayanamsa) and how uncertain
+  // its time is (--time-uncertainty, minutes either side; 0 for none).
+  CalculationOptions calculation;
+  std::string sunriseText, ayanamsaText, uncertaintyText;  // as given
+  int timeUncertaintyMinutes = 0;
 };
 
 // The options, or one line saying what is wrong with the command line.

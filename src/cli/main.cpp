@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "chart/calculate.h"
+#include "chart/hora_lagna_day.h"
 #include "cli/batch.h"
 #include "cli/birth_entry.h"
 #include "cli/birth_place.h"
@@ -15,6 +16,7 @@
 #include "cli/output_stream.h"
 #include "cli/page_output.h"
 #include "present/explanation.h"
+#include "present/hora_lagna_text.h"
 #include "present/json_writer.h"
 #include "present/result_json.h"
 #include "present/terminal_text.h"
@@ -66,13 +68,18 @@ int RunSingle(const CliOptions& options, std::ostream& out) {
   if (place) warnings = PlaceWarnings(*place);
   if (const auto far = FarZoneWarning(birth)) warnings.push_back(*far);
   for (const std::string& line : warnings) Complain("tarvelin-cli: " + line);
-  const ChartResult result = Calculate(birth);
+  const ChartResult result = Calculate(birth, options.calculation);
   // The JSON keeps to English; the report and the page speak --lang.
   const ResultView view = PresentResult(birth, result);
   const ResultView shownView =
       options.language == Language::kEnglish
           ? view
           : PresentResult(birth, result, options.language);
+  // The centre rule's sign is said in the texts only.
+  const HoraLagnaReading reading = ReadHoraLagna(
+      birth, result, {options.timeUncertaintyMinutes, !options.json});
+  const HoraLagnaTexts horaLagna =
+      PresentHoraLagna(result, reading, options.language);
   // Coordinates without --place are named by the atlas place nearest them.
   const std::optional<NearPlace> near =
       place ? std::nullopt : NearestPlaceOf(birth);
@@ -85,7 +92,7 @@ int RunSingle(const CliOptions& options, std::ostream& out) {
       }
     }
     JsonWriter json(JsonLayout::kIndented);
-    WriteResultJson(json, birth, result, shown, [&](JsonWriter& out) {
+    WriteResultJson(json, birth, result, shown, reading, [&](JsonWriter& out) {
       if (place) {
         WritePlaceJson(out, *place, birth);
       } else {
@@ -99,7 +106,7 @@ int RunSingle(const CliOptions& options, std::ostream& out) {
     if (options.language == Language::kEnglish) {
       out << NearestPlaceReport(near);
     }
-    out << TextReport(birth, result, shownView, options.chartStyle);
+    out << TextReport(birth, result, shownView, horaLagna, options.chartStyle);
   }
   std::string problem;
   if (!WritePageFiles(
@@ -134,7 +141,8 @@ int RunBatchFile(const CliOptions& options, OutputStream& out) {
     return kExitBadInput;
   }
   const BatchSummary summary =
-      RunBatch(input.stream(), out.stream(), options.jobs);
+      RunBatch(input.stream(), out.stream(), options.jobs,
+               {options.calculation, options.timeUncertaintyMinutes});
   // A failed output is reported by FinishOutput, and nothing else is.
   if (out.Flush() != 0) return kExitWriteError;
   switch (summary.stop) {

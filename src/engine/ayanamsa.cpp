@@ -23,8 +23,8 @@ double GeneralPrecessionIau1976Arcseconds(double t) {
 
 // A fixed-star ayanamsa: its mean value at one epoch.
 struct AyanamsaEpoch {
-  double julianDate;  // the epoch, JD
-  double meanDegrees;   // the mean ayanamsa then
+  double julianDate;   // the epoch, JD
+  double meanDegrees;  // the mean ayanamsa then
 };
 
 // Indexed by Ayanamsa; the classic row is not used.

@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "present/hora_lagna_text.h"  // the rule and ayanamsa lines
 #include "present/position_text.h"
 #include "present/quantity_text.h"
 #include "present/report_words.h"
@@ -95,6 +96,9 @@ std::vector<std::string> HowItWasFound(const Birth& birth,
   lines.push_back(Fill(words.birthLine,
                        {LongDate(birth.local, language), Clock(birth.local)}));
   lines.push_back(ZoneLine(birth, language));
+  lines.push_back(SunriseRuleLine(result.options.sunrise, language) +
+                  words.fullStop);
+  lines.push_back(AyanamsaLine(result, language) + words.fullStop);
   if (!result.timing || !result.horaLagna) {
     lines.push_back(MissingEventLine(birth, result, language));
     lines.push_back(words.noSunriseNotice);
@@ -112,16 +116,27 @@ std::vector<std::string> HowItWasFound(const Birth& birth,
   const double sun = result.sunriseSunLongitude;
   lines.push_back(
       Fill(words.sunAtSunrise, {ArcText(sun), SignArcText(sun, language)}));
-  lines.push_back(
-      Fill(words.minutesElapsed, {std::to_string(timing.elapsedMinutes)}));
-
-  lines.push_back(std::string(words.rule) + ":");
-  const double added = 0.5 * static_cast<double>(timing.elapsedMinutes);
+  double added = 0;
+  std::string arithmetic;
+  if (CountsSeconds(result.options.sunrise)) {
+    // Limb and centre rules: to the second, 1/120 degree a second.
+    const std::int64_t seconds = timing.elapsedSeconds;
+    lines.push_back(SecondsElapsedLine(seconds, language));
+    lines.push_back(RuleSecondsText(language) + ":");
+    added = static_cast<double>(seconds) / 120.0;
+    arithmetic = ArcText(sun) + " + " + std::to_string(seconds) + " " +
+                 SecondsUnit(language) + " \u00F7 120 = " + ArcText(sun) +
+                 " + " + ArcText(added) + " = " + ArcText(sun + added);
+  } else {
+    lines.push_back(
+        Fill(words.minutesElapsed, {std::to_string(timing.elapsedMinutes)}));
+    lines.push_back(std::string(words.rule) + ":");
+    added = 0.5 * static_cast<double>(timing.elapsedMinutes);
+    arithmetic = ArcText(sun) + " + 0.5" + kDegree + " \u00D7 " +
+                 std::to_string(timing.elapsedMinutes) + " = " + ArcText(sun) +
+                 " + " + ArcText(added) + " = " + ArcText(sun + added);
+  }
   const double sum = sun + added;
-  std::string arithmetic = ArcText(sun) + " + 0.5" + kDegree + " \u00D7 " +
-                           std::to_string(timing.elapsedMinutes) + " = " +
-                           ArcText(sun) + " + " + ArcText(added) + " = " +
-                           ArcText(sum);
   const double hora = result.lagnas.hora;
   const long long circles = std::llround((sum - hora) / 360.0);
   if (circles > 0) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "present/result_json.h"
 
+#include "present/hora_lagna_text.h"
 #include "present/position_text.h"
 #include "present/quantity_text.h"
 #include "present/zone_text.h"
@@ -282,6 +283,7 @@ const std::string* OneLineMarker(const JsonWriter& out,
 
 void WriteResultJson(JsonWriter& out, const Birth& birth,
                      const ChartResult& result, const ResultView& view,
+                     const HoraLagnaReading& reading,
                      const std::function<void(JsonWriter&)>& moreMembers) {
   const bool timed = result.timing.has_value();
   static const PlanetNameTable bodies = PlainPlanetNames();
@@ -385,6 +387,7 @@ void WriteResultJson(JsonWriter& out, const Birth& birth,
   Attributes(out, result.horaLagna, view);
   out.Key("notice");
   out.OptionalString(view.notice);
+  WriteHoraLagnaJson(out, result, reading);
   if (moreMembers) moreMembers(out);
   out.EndObject();
 }

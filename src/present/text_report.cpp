@@ -104,10 +104,15 @@ void HoraLagnaBlock(std::ostringstream& out, const ChartResult& result,
   // The reference sunrise never lies after the birth.
   const CivilDateTime& sunrise = result.timing->sunrise;
   out << "  "
-      << Fill(words.bornAfterSunrise,
-              {std::to_string(result.timing->elapsedMinutes),
-               DateText(sunrise, DateStyle::kLong, language),
-               TimeText(sunrise, TimeStyle::kClock)})
+      << (CountsSeconds(result.options.sunrise)
+              ? BornAfterSunriseSeconds(
+                    result.timing->elapsedSeconds,
+                    DateText(sunrise, DateStyle::kLong, language),
+                    TimeText(sunrise, TimeStyle::kClock), language)
+              : Fill(words.bornAfterSunrise,
+                     {std::to_string(result.timing->elapsedMinutes),
+                      DateText(sunrise, DateStyle::kLong, language),
+                      TimeText(sunrise, TimeStyle::kClock)}))
       << "\n";
   const std::string inSign =
       SignFieldCaption("lblArudhaLagnaPresentInSign", language);
@@ -124,6 +129,42 @@ void HoraLagnaBlock(std::ostringstream& out, const ChartResult& result,
             SignNameIn(result.ascendantSignIndex, language)}),
       width);
   out << Wrapped(view.lblHoraDesc, 2, kReportWidth);
+}
+
+void OtherLagnas(std::ostringstream& out, const HoraLagnaTexts& texts) {
+  out << texts.otherLagnasTitle << "\n";
+  std::vector<std::string> names;
+  for (const LagnaText& lagna : texts.otherLagnas) names.push_back(lagna.name);
+  const std::size_t width = WidestOf(names);
+  for (const LagnaText& lagna : texts.otherLagnas) {
+    Row(out, lagna.name, lagna.position, width);
+  }
+}
+
+// The day's table: from, to, sign; the birth's row marked, and the date
+// where a row starts on the next one.
+void ThroughTheDay(std::ostringstream& out, const HoraLagnaTexts& texts) {
+  out << texts.dayTitle << "\n";
+  constexpr std::size_t kTimeWidth = 10;  // "HH:MM:SS" and two blanks
+  const auto padded = [](const std::string& text, std::size_t width) {
+    const std::size_t shown = DisplayWidth(text);
+    return text + std::string(width > shown ? width - shown : 1, ' ');
+  };
+  std::vector<std::string> signs;
+  for (const DayRowText& row : texts.day) signs.push_back(row.sign);
+  const std::size_t signWidth = WidestOf(signs) + 2;
+  out << "  " << padded(texts.fromCaption, kTimeWidth)
+      << padded(texts.toCaption, kTimeWidth) << texts.signCaption << "\n";
+  for (const DayRowText& row : texts.day) {
+    if (!row.date.empty()) out << "  " << row.date << "\n";
+    std::string line = "  " + padded(row.from, kTimeWidth) +
+                       padded(row.to, kTimeWidth) + row.sign;
+    if (row.birth) {
+      line = "  " + padded(row.from, kTimeWidth) + padded(row.to, kTimeWidth) +
+             padded(row.sign, signWidth) + "\u2190 " + texts.birthMark;
+    }
+    out << line << "\n";
+  }
 }
 
 void SignAttributes(std::ostringstream& out, const ResultView& view) {
@@ -185,14 +226,21 @@ std::string Wrapped(const std::string& text, std::size_t indent,
 }
 
 std::string TextReport(const Birth& birth, const ChartResult& result,
-                       const ResultView& view, ChartStyle chartStyle) {
+                       const ResultView& view, const HoraLagnaTexts& horaLagna,
+                       ChartStyle chartStyle) {
   const Language language = view.language;
   const ReportWords& words = WordsIn(language);
   std::ostringstream out;
   const std::string heading =
       Fill(words.reportHeading, {TerminalSafe(view.lblName)});
   out << heading << "\n" << std::string(DisplayWidth(heading), '=') << "\n\n";
-  out << Wrapped(HoraLagnaSummary(result, language), 0, kReportWidth) << "\n";
+  out << Wrapped(HoraLagnaSummary(result, language), 0, kReportWidth);
+  // How close the sign is to changing, next to the answer.
+  for (const std::string* line :
+       {&horaLagna.margin, &horaLagna.uncertainty, &horaLagna.centreRule}) {
+    if (!line->empty()) out << Wrapped(*line, 0, kReportWidth);
+  }
+  out << "\n";
   Details(out, birth, view);
   out << "\n";
 
@@ -209,10 +257,16 @@ std::string TextReport(const Birth& birth, const ChartResult& result,
 
   PlanetTable(out, result, view);
   out << "\n";
+  OtherLagnas(out, horaLagna);
+  out << "\n";
   HoraLagnaBlock(out, result, view);
   out << "\n" << words.howItWasFoundTitle << "\n";
   for (const std::string& line : HowItWasFound(birth, result, language)) {
     out << Wrapped(line, 2, kReportWidth);
+  }
+  if (!horaLagna.day.empty()) {
+    out << "\n";
+    ThroughTheDay(out, horaLagna);
   }
   if (view.hasHoraLagna) {
     out << "\n";

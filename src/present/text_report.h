@@ -11,6 +11,7 @@
 #include "chart/birth.h"
 #include "chart/chart_result.h"
 #include "present/chart_model.h"
+#include "present/hora_lagna_text.h"
 #include "present/result_view.h"
 
 namespace tarvelin {
@@ -19,10 +20,12 @@ namespace tarvelin {
 constexpr std::size_t kReportWidth = 78;
 
 // `view` is PresentResult(birth, result, language): the report is in the
-// view's language. The South-Indian text chart is always there; with
-// ChartStyle::kNorth the North-Indian one follows it.
+// view's language. `horaLagna` is PresentHoraLagna of the result and its
+// reading (the margin, the day's table, the other lagnas). The South-Indian
+// text chart is always there; with ChartStyle::kNorth the North-Indian one
+// follows it.
 std::string TextReport(const Birth& birth, const ChartResult& result,
-                       const ResultView& view,
+                       const ResultView& view, const HoraLagnaTexts& horaLagna,
                        ChartStyle chartStyle = ChartStyle::kSouth);
 
 // One line per zone: its list index, two blanks, its list text.

@@ -55,8 +55,7 @@ class SunTrack {
     // Unwrapped around the middle sample.
     longitude_[0] = longitude_[1] + Signed(longitude_[0] - longitude_[1]);
     longitude_[2] = longitude_[1] + Signed(longitude_[2] - longitude_[1]);
-    const double t1900 =
-        (middle + kJdJ2000 - kJd1900) / kJulianDaysPerCentury;
+    const double t1900 = (middle + kJdJ2000 - kJd1900) / kJulianDaysPerCentury;
     const double obliquity = ObliquityDegrees(t1900) * kRadiansPerDegree;
     sinObliquity_ = std::sin(obliquity);
     cosObliquity_ = std::cos(obliquity);
@@ -98,7 +97,8 @@ class SunTrack {
  private:
   // The parabola through the three samples at x = -1, 0, 1.
   static double Interpolate(const double (&y)[3], double x) {
-    return y[1] + 0.5 * x * (y[2] - y[0]) + 0.5 * x * x * (y[2] + y[0] - 2 * y[1]);
+    return y[1] + 0.5 * x * (y[2] - y[0]) +
+           0.5 * x * x * (y[2] + y[0] - 2 * y[1]);
   }
 
   double middle_;
@@ -136,8 +136,8 @@ std::optional<double> Crossing(Event event, HorizonAltitude altitude,
     if (!(std::fabs(cosH0) <= 1.0)) return std::nullopt;
     const double h0Degrees = std::acos(cosH0) * kDegreesPerRadian;
     const double target = event == Event::kRise ? -h0Degrees : h0Degrees;
-    const double hourAngle = track.SiderealDegrees(d) + place.longitudeDeg -
-                             sun.rightAscensionDeg;
+    const double hourAngle =
+        track.SiderealDegrees(d) + place.longitudeDeg - sun.rightAscensionDeg;
     const double delta = Signed(target - hourAngle);
     d += delta / kSiderealDegreesPerDay;
     if (std::fabs(delta) < kConvergedDegrees) return d;
@@ -146,7 +146,8 @@ std::optional<double> Crossing(Event event, HorizonAltitude altitude,
 }
 
 CivilDateTime ClockTime(double d, int utcOffsetSeconds) {
-  const auto seconds = static_cast<std::int64_t>(std::llround(d * kSecondsPerDay));
+  const auto seconds =
+      static_cast<std::int64_t>(std::llround(d * kSecondsPerDay));
   return AddSeconds(kJ2000Universal, seconds + utcOffsetSeconds);
 }
 

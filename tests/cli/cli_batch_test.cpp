@@ -57,18 +57,30 @@ TEST(CliBatch, BadRowGetsAnErrorLineAndTheOthersAreComputed) {
 }
 
 // A row's object is the one a single run computes for the same birth, also
-// when earlier rows left values behind in the calculation.
+// when earlier rows left values behind in the calculation, and under the
+// calculation options given for the whole batch.
 TEST(CliBatch, RowsEqualSingleRuns) {
-  const CliRun batch = RunCli({"--batch", kOneBadRow});
-  const auto rows = ReadLines(batch.out);
-  ASSERT_EQ(rows.size(), 3u);
-  const std::vector<std::string> singles[] = {
-      {"--name", "RAM", "--date", "1980-03-15", "--time", "21:05:30", "--lon",
-       "77:12E", "--lat", "28:36N", "--zone", "34", "--json"},
-      {"--name", "SITA", "--date", "1975-07-04", "--time", "06:15", "--lon",
-       "74:00W", "--lat", "40:43S", "--zone", "27", "--dst", "--json"}};
-  const Json* batchRows[] = {&rows[0], &rows[2]};
-  for (int i = 0; i < 2; ++i) ExpectSingleRunGives(singles[i], *batchRows[i]);
+  const std::vector<std::string> optionSets[] = {
+      {},
+      {"--sunrise", "centre", "--ayanamsa", "raman", "--time-uncertainty",
+       "45"}};
+  for (const std::vector<std::string>& options : optionSets) {
+    std::vector<std::string> args = {"--batch", kOneBadRow};
+    args.insert(args.end(), options.begin(), options.end());
+    const CliRun batch = RunCli(args);
+    const auto rows = ReadLines(batch.out);
+    ASSERT_EQ(rows.size(), 3u);
+    std::vector<std::string> singles[] = {
+        {"--name", "RAM", "--date", "1980-03-15", "--time", "21:05:30", "--lon",
+         "77:12E", "--lat", "28:36N", "--zone", "34", "--json"},
+        {"--name", "SITA", "--date", "1975-07-04", "--time", "06:15", "--lon",
+         "74:00W", "--lat", "40:43S", "--zone", "27", "--dst", "--json"}};
+    const Json* batchRows[] = {&rows[0], &rows[2]};
+    for (int i = 0; i < 2; ++i) {
+      singles[i].insert(singles[i].end(), options.begin(), options.end());
+      ExpectSingleRunGives(singles[i], *batchRows[i]);
+    }
+  }
 }
 
 TEST(CliBatch, LineNumbersCountEveryLineOfTheFile) {

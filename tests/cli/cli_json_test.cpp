@@ -90,6 +90,9 @@ TEST(CliJson, DelhiBirthHasEveryKeyOfTheRightKind) {
                                                "ascendant_sign",
                                                "attributes",
                                                "notice",
+                                               "options",
+                                               "hora_lagna_day",
+                                               "hora_lagna_margin",
                                                "nearest_place"}));
   // Coordinates given without --place are named by the nearest place.
   EXPECT_EQ(r["nearest_place"]["text"].text,

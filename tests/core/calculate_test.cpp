@@ -12,6 +12,7 @@
 #include <thread>
 #include <vector>
 
+#include "chart/hora_lagna_day.h"
 #include "engine/ayanamsa.h"
 #include "present/quantity_text.h"
 #include "present/result_json.h"
@@ -253,7 +254,7 @@ TEST(Calculate, KeepsNothingBetweenCallsAndRunsOnManyThreads) {
   const auto json = [](const Birth& b) {
     const ChartResult r = Calculate(b);
     JsonWriter out(JsonLayout::kOneLine);
-    WriteResultJson(out, b, r, PresentResult(b, r));
+    WriteResultJson(out, b, r, PresentResult(b, r), ReadHoraLagna(b, r, {}));
     return std::string(out.Text());
   };
   std::vector<std::string> alone;

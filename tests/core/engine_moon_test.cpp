@@ -16,7 +16,8 @@ constexpr ClockOffset kUniversalClock{0, 0};
 // The Moon at a clock time with the classic correction of its instant.
 MoonOutputs MoonAt(const CivilDateTime& local, const ClockOffset& offset) {
   const UniversalInstant instant = InstantOf(local, offset);
-  return CalcMoon(instant, SiderealCorrection2000(CenturiesSinceJ2000(instant)));
+  return CalcMoon(instant,
+                  SiderealCorrection2000(CenturiesSinceJ2000(instant)));
 }
 
 // The classic correction of the Moon at a universal time.
@@ -32,7 +33,7 @@ TEST(EngineMoon, TropicalLongitudeAgreesWithTheReferenceTheory) {
   for (const ReferenceLongitude& ref : ReadReferenceLongitudes()) {
     if (ref.body != "Moon") continue;
     ++rows;
-    const CivilDateTime ut{ref.year, ref.month, ref.day,
+    const CivilDateTime ut{ref.year, ref.month,  ref.day,
                            ref.hour, ref.minute, 0};
     const MoonOutputs out = MoonAt(ut, kUniversalClock);
     const double tropical = out.MoonLongitude - MoonCorrectionAt(ut);
@@ -50,8 +51,7 @@ TEST(EngineMoon, TropicalLongitudeAgreesWithTheReferenceTheory) {
 TEST(EngineMoon, ZoneAndDaylightSavingMoveTheInstant) {
   // 17:30 at zone +5:30 with daylight saving is 11:00 UT.
   EXPECT_DOUBLE_EQ(
-      MoonAt({1992, 4, 12, 17, 30, 0}, ClockOffset{23400, 3600})
-          .MoonLongitude,
+      MoonAt({1992, 4, 12, 17, 30, 0}, ClockOffset{23400, 3600}).MoonLongitude,
       MoonAt({1992, 4, 12, 11, 0, 0}, kUniversalClock).MoonLongitude);
 }
 

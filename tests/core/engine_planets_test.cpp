@@ -85,16 +85,14 @@ TEST(EnginePlanets, GeocentricLongitudesAgreeWithTheReferenceEphemeris) {
 TEST(EnginePlanets, TheMeanNodeAtJ2000) {
   // The node starts from 125.1228 degrees, goes back to degrees with
   // 180 / 3.1416 (125.1228 x pi / 3.1416 = 125.122507) and loses 1 degree.
-  const PlanetLongitudes out =
-      PlanetsAt({2000, 1, 1, 12, 0, 0}, 0.0);
+  const PlanetLongitudes out = PlanetsAt({2000, 1, 1, 12, 0, 0}, 0.0);
   EXPECT_NEAR(out[kRahu], 124.122507, 1e-6);
   EXPECT_NEAR(out[kKetu], 304.122507, 1e-6);
 }
 
 TEST(EnginePlanets, SiderealValuesStayInOneTurnAndKetuFacesRahu) {
   for (int month = 1; month <= 12; ++month) {
-    const PlanetLongitudes out =
-        PlanetsAt({1955, month, 9, 23, 15, 0}, -23.1);
+    const PlanetLongitudes out = PlanetsAt({1955, month, 9, 23, 15, 0}, -23.1);
     for (const int slot : {0, 2, 3, 4, 5, 6, 7, 8}) {
       EXPECT_GE(out[slot], 0.0) << "month " << month;
       EXPECT_LT(out[slot], 360.0) << "month " << month;

@@ -38,8 +38,15 @@ ChartResult Timed(CivilDateTime sunrise, std::int64_t minutes, double sun,
   result.lagnas.hora = hora;
   result.horaLagna = HoraLagna{hora, signIndex, house};
   result.ascendantSignIndex = ascendant;
+  result.ayanamsa = 23.5762;
   return result;
 }
+
+constexpr char kClassicRule[] =
+    "Sunrise: the Sun's upper edge on the horizon, with refraction, to the "
+    "minute (classic rule).";
+constexpr char kClassicAyanamsa[] =
+    "Ayanamsa: classic, 23\u00B0 34\u2032 at the birth.";
 
 std::vector<Case> Cases() {
   std::vector<Case> cases;
@@ -53,6 +60,7 @@ std::vector<Case> Cases() {
        {"Birth: 15 March 1980, 10:20:45 local clock time.",
         "Zone offset: UTC+05:30 (zone-list entry \"Indian Time, IST, "
         "+5.3\"); daylight saving: none.",
+        kClassicRule, kClassicAyanamsa,
         "Timed from the birth day's sunrise: 15 March 1980 at 06:37:00.",
         "The Sun's sidereal longitude at that sunrise: 331\u00B0 17\u2032 "
         "(Pisces 1\u00B0 17\u2032).",
@@ -76,6 +84,7 @@ std::vector<Case> Cases() {
         "Zone offset: UTC-04:00 (zone-list entry \"Eastern Standard "
         "Time,EST,-5.0\"); daylight saving: +01:00 included, standard time "
         "UTC-05:00.",
+        kClassicRule, kClassicAyanamsa,
         "Timed from the birth day's sunrise: 15 June 1980 at 06:37:00.",
         "The Sun's sidereal longitude at that sunrise: 331\u00B0 59\u2032 "
         "(Pisces 1\u00B0 59\u2032).",
@@ -97,6 +106,7 @@ std::vector<Case> Cases() {
        "ascendant (Cancer)",
        {"Birth: 2 January 1990, 03:10:30 local clock time.",
         "Zone offset: UTC+01:00 (Europe/Berlin); daylight saving: none.",
+        kClassicRule, kClassicAyanamsa,
         "Born before the birth day's sunrise, so timed from the day before's "
         "sunrise: 1 January 1990 at 08:12:00.",
         "The Sun's sidereal longitude at that sunrise: 256\u00B0 30\u2032 "
@@ -113,6 +123,7 @@ std::vector<Case> Cases() {
   {
     ChartResult polar;
     polar.ascendantSignIndex = 4;
+    polar.ayanamsa = 23.5762;
     cases.push_back(
         {"polar",
          MakeBirth({1990, 12, 21, 12, 0, 0}, 3600, 0, 20),
@@ -121,9 +132,42 @@ std::vector<Case> Cases() {
          {"Birth: 21 December 1990, 12:00:00 local clock time.",
           "Zone offset: UTC+01:00 (zone-list entry \"Central European "
           "Time,CET,+1.0\"); daylight saving: none.",
+          kClassicRule, kClassicAyanamsa,
           "The Sun does not rise at this place on the birth day, 21 December "
           "1990, so no sunrise times the birth.",
           kNoSunriseNotice}});
+  }
+  // The centre rule counts seconds; the ayanamsa is named.
+  {
+    ChartResult centre =
+        Timed({1980, 3, 15, 6, 41, 12}, 219, 331.2847, 81.0597, 2, 1, 2);
+    centre.options = {SunriseRule::kCentre, Ayanamsa::kLahiri};
+    centre.timing->elapsedSeconds = 13173;
+    centre.ayanamsa = 23.5871;
+    cases.push_back(
+        {"centre rule",
+         MakeBirth({1980, 3, 15, 10, 20, 45}, 19800, 0, 34),
+         centre,
+         "Hora Lagna: Gemini 21\u00B0 03\u2032 \u2014 2nd house from the "
+         "ascendant (Taurus)",
+         {"Birth: 15 March 1980, 10:20:45 local clock time.",
+          "Zone offset: UTC+05:30 (zone-list entry \"Indian Time, IST, "
+          "+5.3\"); daylight saving: none.",
+          "Sunrise: the centre of the Sun's disc on the horizon, without "
+          "refraction, to the second (centre rule).",
+          "Ayanamsa: Lahiri, 23\u00B0 35\u2032 at the birth.",
+          "Timed from the birth day's sunrise: 15 March 1980 at 06:41:12.",
+          "The Sun's sidereal longitude at that sunrise: 331\u00B0 17\u2032 "
+          "(Pisces 1\u00B0 17\u2032).",
+          "Time elapsed from that sunrise to the birth: 13173 seconds (219 "
+          "minutes 33 seconds).",
+          "Sun at sunrise + 0.5\u00B0 \u00D7 minutes (1/120\u00B0 a second) "
+          "= Hora Lagna:",
+          "331\u00B0 17\u2032 + 13173 s \u00F7 120 = 331\u00B0 17\u2032 + "
+          "109\u00B0 46\u2032 = 441\u00B0 03\u2032; less 360\u00B0 (whole "
+          "circles) = 81\u00B0 03\u2032 = Gemini 21\u00B0 03\u2032.",
+          "Counted from the ascendant's sign, Taurus, the Hora Lagna's sign "
+          "Gemini is the 2nd house."}});
   }
   return cases;
 }
@@ -145,7 +189,7 @@ TEST(Explanation, AFullCircleIsAriesNought) {
   EXPECT_EQ(HoraLagnaSummary(result),
             "Hora Lagna: Aries 0\u00B0 00\u2032 \u2014 1st house from the "
             "ascendant (Aries)");
-  EXPECT_EQ(HowItWasFound(birth, result).at(6),
+  EXPECT_EQ(HowItWasFound(birth, result).at(8),
             "300\u00B0 00\u2032 + 0.5\u00B0 \u00D7 120 = 300\u00B0 00\u2032 + "
             "60\u00B0 00\u2032 = 360\u00B0 00\u2032 = Aries 0\u00B0 00\u2032.");
 }
@@ -158,14 +202,14 @@ TEST(Explanation, NamesTheMissingSunriseOrSunset) {
   ChartResult beforeSunrise;
   beforeSunrise.birthDay.sunrise = CivilDateTime{1990, 5, 20, 2, 14, 0};
   beforeSunrise.birthDay.sunset = CivilDateTime{1990, 5, 20, 23, 50, 0};
-  EXPECT_EQ(HowItWasFound(birth, beforeSunrise).at(2),
+  EXPECT_EQ(HowItWasFound(birth, beforeSunrise).at(4),
             "The birth is before the birth day's sunrise (02:14:00), and the "
             "Sun does not rise on the day before, 19 May 1990.");
 
   ChartResult noSunset;
   noSunset.birthDay.sunrise = CivilDateTime{1990, 5, 20, 0, 30, 0};
   noSunset.dayBefore.sunrise = CivilDateTime{1990, 5, 19, 0, 40, 0};
-  EXPECT_EQ(HowItWasFound(birth, noSunset).at(2),
+  EXPECT_EQ(HowItWasFound(birth, noSunset).at(4),
             "The Sun rises on the birth day at 00:30:00 but does not set, so "
             "the birth's day cannot be measured.");
   EXPECT_EQ(HoraLagnaSummary(noSunset),

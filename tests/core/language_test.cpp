@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "chart/calculate.h"
+#include "chart/hora_lagna_day.h"
 #include "present/report_words.h"
 #include "present/result_view.h"
 #include "present/text_report.h"
@@ -220,8 +221,10 @@ std::string AllTextIn(Language language) {
     birth.latitudeDegrees = latitude;
     birth.local.month = latitude > 60 ? 12 : 3;
     const ChartResult result = Calculate(birth);
-    text += TextReport(birth, result, PresentResult(birth, result, language),
-                       ChartStyle::kNorth);
+    text += TextReport(
+        birth, result, PresentResult(birth, result, language),
+        PresentHoraLagna(result, ReadHoraLagna(birth, result, {}), language),
+        ChartStyle::kNorth);
   }
   if (language != Language::kEnglish) {
     std::ifstream ts(std::string(TARVELIN_TRANSLATIONS_DIR "/tarvelin_") +

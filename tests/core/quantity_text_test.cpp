@@ -10,6 +10,7 @@
 #include <string>
 
 #include "chart/calculate.h"
+#include "chart/hora_lagna_day.h"
 #include "present/explanation.h"
 #include "present/json_writer.h"
 #include "present/result_json.h"
@@ -53,9 +54,11 @@ TEST(QuantityText, OneBirthShowsTheSameTextsEverywhere) {
   for (const std::string& line : HowItWasFound(birth, result)) {
     found += line + "\n";
   }
-  const std::string report = TextReport(birth, result, view);
+  const HoraLagnaReading reading = ReadHoraLagna(birth, result, {});
+  const std::string report =
+      TextReport(birth, result, view, PresentHoraLagna(result, reading));
   JsonWriter json(JsonLayout::kIndented);
-  WriteResultJson(json, birth, result, view);
+  WriteResultJson(json, birth, result, view, reading);
   const std::string jsonText(json.Text());
 
   // The window's third tab and the printed page show these very lines.

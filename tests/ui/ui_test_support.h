@@ -110,12 +110,14 @@ struct TypedBirth {
 };
 
 // Presses `key` where the keyboard is: an open popup (the list of cities
-// under the City box) or the focused widget.
+// under the City box) or the focused widget; then lets the event loop run,
+// as it does between a person's keys.
 inline void PressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
   QWidget* target = QApplication::activePopupWidget();
   if (target == nullptr) target = QApplication::focusWidget();
   if (target == nullptr) qFatal("no widget has the keyboard");
   QTest::keyClick(target, key, modifiers);
+  QCoreApplication::processEvents();
 }
 
 // Types over the text of `box`, as a person who tabs into it does.
@@ -132,8 +134,21 @@ inline void TypeInto(QLineEdit* box, const QString& text) {
 // The boxes in the order of the form; the City box is left with Tab, so
 // that the atlas fills what it knows of the city before the rest is typed
 // over it. The window must be active.
+// A window system gives the keyboard back to a window when its popup (the
+// list of cities) closes; the offscreen platform leaves it with the closed
+// popup. This does what the window system would.
+inline void KeyboardBack(QWidget& window) {
+  if (QApplication::activeWindow() == &window) return;
+  window.activateWindow();
+  if (!QTest::qWaitFor(
+          [&] { return QApplication::activeWindow() == &window; })) {
+    qFatal("the window stays inactive");
+  }
+}
+
 inline void Type(FrmMain& f, const TypedBirth& b) {
   const test::InputFormControls c(&f);
+  KeyboardBack(f);
   TypeInto(c.txtName, b.name);
   c.cboMonth->setCurrentIndex(b.monthPosition);
   c.cboDate->setCurrentText(b.day);
@@ -143,16 +158,26 @@ inline void Type(FrmMain& f, const TypedBirth& b) {
   c.cboSS->setCurrentText(b.second);
   TypeInto(c.txtMCity, b.city);
   PressKey(Qt::Key_Tab);
+  // A name several places share: the first offered, the most populous.
+  if (QTest::qWaitFor([] { return QApplication::activePopupWidget(); }, 50)) {
+    PressKey(Qt::Key_Down);
+    PressKey(Qt::Key_Return);
+  }
+  KeyboardBack(f);
   TypeInto(c.txtMState, b.state);
   TypeInto(c.txtMCountry, b.country);
+  // Chosen as a person chooses: the list's entry activated, the boxes
+  // clicked.
   c.cmbTimeZone->setCurrentIndex(b.zonePosition);
-  c.chkDST->setChecked(b.dst);
+  emit c.cmbTimeZone->activated(b.zonePosition);
+  if (c.chkDST->isChecked() != b.dst) c.chkDST->click();
   TypeInto(c.txtLonD, b.lonDeg);
   TypeInto(c.txtLonM, b.lonMin);
   TypeInto(c.txtLatD, b.latDeg);
   TypeInto(c.txtLatM, b.latMin);
-  (b.west ? c.optLongWest : c.optLongEast)->setChecked(true);
-  (b.south ? c.optLatSouth : c.optLatNorth)->setChecked(true);
+  (b.west ? c.optLongWest : c.optLongEast)->click();
+  (b.south ? c.optLatSouth : c.optLatNorth)->click();
+  KeyboardBack(f);
 }
 
 class MemoryStore : public SettingsStore {

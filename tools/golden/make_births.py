@@ -3,7 +3,8 @@
 """Writes the births of the golden-output test into tests/data/golden/:
 births.csv (the --batch input) and runs.txt (one command line per birth,
 its arguments separated by tabs: the text report of every birth, with
-city, state and country for some, and the --json output of every fourth).
+city, state and country for some, and the --json output of every fourth;
+then every eighth birth again under the calculation options).
 
 The births are chosen to reach every branch of the calculation: births
 before sunrise, by day and after sunset; polar day and polar night; a birth
@@ -117,3 +118,20 @@ with open(os.path.join(out_dir, "runs.txt"), "w") as f:
         f.write("\t".join(args) + "\n")
         if i % 4 == 0:
             f.write("\t".join(args + ["--json"]) + "\n")
+    # The calculation options on every eighth birth, after all the runs
+    # above: each sunrise rule and ayanamsa, some with an uncertain time.
+    OPTIONS = [["--sunrise", "limb"],
+               ["--sunrise", "centre", "--ayanamsa", "lahiri"],
+               ["--ayanamsa", "raman", "--time-uncertainty", "30"],
+               ["--sunrise", "centre", "--ayanamsa", "krishnamurti",
+                "--json"],
+               ["--sunrise", "limb", "--ayanamsa", "fagan-bradley",
+                "--time-uncertainty", "90", "--json"],
+               ["--time-uncertainty", "5"]]
+    for i, row in enumerate(rows):
+        if i % 8 != 0:
+            continue
+        name, date, time, lon, lat, zone, dst = row.split(",")
+        args = ["--name", name, "--date", date, "--time", time, "--lon", lon,
+                "--lat", lat, "--zone", zone] + (["--dst"] if dst == "1" else [])
+        f.write("\t".join(args + OPTIONS[(i // 8) % len(OPTIONS)]) + "\n")

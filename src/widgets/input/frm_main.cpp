@@ -9,7 +9,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -189,10 +188,32 @@ FrmMain::FrmMain(QWidget* parent) : QMainWindow(parent) {
   // retyping the name letter by letter is judged by what it ends as.
   connect(txtMCity, &QLineEdit::returnPressed, atlas_,
           &FrmMainAtlas::CityBoxLeft);
+  // The window's shortcuts stay live while the list of cities is open (it
+  // belongs to the City box): Enter there picks the city, not the form's
+  // Enter.
+  connect(atlas_, &FrmMainAtlas::cityListShown, this,
+          [this](bool shown) { actEnter->setEnabled(!shown); });
   for (QLineEdit* box : {txtMState, txtMCountry}) {
     connect(box, &QLineEdit::editingFinished, atlas_,
             &FrmMainAtlas::DropPlaceUnlessStillNamed);
   }
+  // What the person types over a place's values is theirs.
+  for (QLineEdit* box : {txtLonD, txtLonM, txtLatD, txtLatM}) {
+    connect(box, &QLineEdit::textEdited, atlas_,
+            &FrmMainAtlas::CoordinatesTyped);
+  }
+  for (QRadioButton* option :
+       {optLongEast, optLongWest, optLatNorth, optLatSouth}) {
+    connect(option, &QRadioButton::clicked, atlas_,
+            &FrmMainAtlas::CoordinatesTyped);
+  }
+  for (QLineEdit* box : {txtMState, txtMCountry}) {
+    connect(box, &QLineEdit::textEdited, atlas_,
+            &FrmMainAtlas::StateOrCountryTyped);
+  }
+  connect(cmbTimeZone, &QComboBox::activated, atlas_,
+          &FrmMainAtlas::ZoneChosen);
+  connect(chkDST, &QCheckBox::clicked, atlas_, &FrmMainAtlas::ZoneChosen);
   // Coordinates typed without a city: the nearest place's zone is offered.
   for (QLineEdit* box : {txtLonD, txtLonM, txtLatD, txtLatM, txtMCity}) {
     connect(box, &QLineEdit::textChanged, atlas_,
@@ -413,6 +434,23 @@ void FrmMain::BuildMenus() {
   mkmoney->setObjectName("mkmoney");
 
   connect(mnuNext, &QAction::triggered, this, &FrmMain::cmdRashi_Click);
+
+  // Enter is the form's own key, taken before any box, list or button sees
+  // it. Left to travel up from the focused box, it was pressed by the
+  // first widget on the way that counts it as a button-press key: under
+  // the GNOME platform theme (gtk3) Return and Enter press buttons, so the
+  // group box around every box, the lists, the check box and the options
+  // took it, and nothing was computed. A window shortcut comes first under
+  // every theme; open lists keep their Enter, being windows of their own,
+  // and so does the list of cities under the City box (see below).
+  actEnter = new QAction(this);
+  actEnter->setObjectName("actEnter");
+  actEnter->setShortcuts({QKeySequence(Qt::Key_Return),
+                          QKeySequence(Qt::Key_Enter),
+                          QKeySequence(Qt::SHIFT | Qt::Key_Return),
+                          QKeySequence(Qt::SHIFT | Qt::Key_Enter)});
+  addAction(actEnter);
+  connect(actEnter, &QAction::triggered, this, &FrmMain::EnterPressed);
   connect(mnuExit, &QAction::triggered, this, &QWidget::close);
   connect(mnuOnline, &QAction::triggered, this, [] { OpenOnlineHelp(); });
   connect(mnuVisit, &QAction::triggered, this, [] { OpenForumHome(); });
@@ -572,14 +610,9 @@ void FrmMain::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-void FrmMain::keyPressEvent(QKeyEvent* event) {
-  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
-      !(event->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier))) {
-    cmdRashi->click();
-    event->accept();
-    return;
-  }
-  QMainWindow::keyPressEvent(event);
+void FrmMain::EnterPressed() {
+  auto* button = qobject_cast<QPushButton*>(focusWidget());
+  (button != nullptr ? button : cmdRashi)->click();
 }
 
 }  // namespace tarvelin

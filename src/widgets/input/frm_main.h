@@ -69,12 +69,17 @@ class FrmMain : public QMainWindow {
   void ShowPlace(const QString& city, const QString& state,
                  const QString& country, const DegreesMinutes& longitude,
                  const DegreesMinutes& latitude);
-  // Empties the longitude and latitude boxes (East, North) and puts the
-  // zone back to the first entry with the daylight-saving box clear.
-  void ClearCoordinatesAndZone();
-  // The same, and State and Country emptied: the place is the City box's
-  // text alone.
-  void ClearPlace();
+  // What a place (an atlas city, a saved birth) put into the boxes and the
+  // person has not typed over since.
+  struct PlaceParts {
+    bool stateAndCountry = false;
+    bool coordinates = false;
+    bool zone = false;
+  };
+  // Empties those parts: State and Country; the longitude and latitude
+  // boxes (East, North); the zone back to the first entry with the
+  // daylight-saving box clear.
+  void ClearPlaceParts(const PlaceParts& parts);
   // A note in the status bar ("... is not in the atlas ...").
   void ShowNote(const QString& note);
   // Selects a zone-list entry (0..70) and sets the daylight-saving box.
@@ -99,9 +104,6 @@ class FrmMain : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
-  // Enter anywhere on the form presses "Get My Hora Lagna" (a focused
-  // button presses itself).
-  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   QGroupBox* BuildPersonalDetails();
@@ -114,6 +116,8 @@ class FrmMain : public QMainWindow {
   void SetTabOrder();
   void FillLists();
   QWidget* FocusTarget(InputField field) const;
+  // Enter anywhere on the form: "Get My Hora Lagna", or the focused button.
+  void EnterPressed();
 
   FrmMainAtlas* atlas_ = nullptr;
 
@@ -139,6 +143,7 @@ class FrmMain : public QMainWindow {
   QAction *mnuNext = nullptr, *mnuExit = nullptr, *mnuOnline = nullptr,
           *mnuVisit = nullptr, *mnuUpdate = nullptr, *mnuAbout = nullptr,
           *mnuDonate = nullptr, *mkmoney = nullptr;
+  QAction* actEnter = nullptr;  // Enter, Return: see BuildMenus
 };
 
 }  // namespace tarvelin

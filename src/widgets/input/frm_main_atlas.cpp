@@ -134,7 +134,7 @@ void FrmMainAtlas::Offer(std::vector<AtlasCity> cities) {
   offeredLabels_->setStringList(labels);
   QAbstractItemView* popup = completer_->popup();
   if (labels.isEmpty()) {
-    popup->hide();
+    if (popup->isVisible()) popup->hide();
     return;
   }
   // As wide as the longest label ("..., United States" whole), never
@@ -168,16 +168,22 @@ void FrmMainAtlas::CityBoxLeft() { SettleCityBox(); }
 void FrmMainAtlas::WatchCityBox(QWidget* box) {
   completer_->setWidget(box);
   box->installEventFilter(this);
+  completer_->popup()->installEventFilter(this);
 }
 
 bool FrmMainAtlas::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == completer_->popup() &&
+      (event->type() == QEvent::Show || event->type() == QEvent::Hide)) {
+    emit cityListShown(event->type() == QEvent::Show);
+  }
   // Left for another box or window part (Tab, a click, a shortcut), not
-  // for a popup or another window.
+  // for a popup or another window. Settled once the focus has arrived
+  // where it was going: a message shown on the way would send it back.
   if (event->type() == QEvent::FocusOut && watched == completer_->widget()) {
     const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
     if (reason != Qt::PopupFocusReason &&
         reason != Qt::ActiveWindowFocusReason) {
-      SettleCityBox();
+      QTimer::singleShot(0, this, &FrmMainAtlas::SettleCityBox);
     }
   }
   return QObject::eventFilter(watched, event);
@@ -200,9 +206,9 @@ bool FrmMainAtlas::SettleCityBox() {
       // typed and the person goes on.
       if (text != offeredFor_) {
         offeredFor_ = text;
+        // The list opens once the key that settled the box is done with:
+        // Enter on the list of cities shown while typing closes it.
         completer_->widget()->setFocus(Qt::OtherFocusReason);
-        // Opened once the key that left the box is done with: the list of
-        // cities shown while typing closes on that key.
         QTimer::singleShot(0, this, [this, cities = decision.cities] {
           if (form_->cityText() == offeredFor_) Offer(cities);
         });
@@ -231,6 +237,7 @@ bool FrmMainAtlas::SettleCityBox() {
 void FrmMainAtlas::PlaceShown(const QString& city) {
   chosen_.reset();
   shownFor_ = city.toStdString();
+  filled_ = {true, true, true};
   cityTyped_ = false;
   offeredFor_.clear();
   lastHadEntry_ = true;
@@ -241,13 +248,14 @@ void FrmMainAtlas::ClearPlace() {
   if (!chosen_ && !shownFor_) return;  // the boxes hold what was typed
   chosen_.reset();
   shownFor_.reset();
-  form_->ClearPlace();
+  form_->ClearPlaceParts(filled_);
+  filled_ = {};
   lastHadEntry_ = true;
   lastNote_.clear();
 }
 
 void FrmMainAtlas::BirthTimeChanged() {
-  if (chosen_) WorkOutZone(false);
+  if (chosen_ && filled_.zone) WorkOutZone(false);
   // The offset of the nearest place at the new time.
   if (nearestZone_->isVisible()) OfferNearestZone();
 }
@@ -275,7 +283,10 @@ void FrmMainAtlas::DropPlaceUnlessStillNamed() {
   // coordinates, the zone and the box go with it.
   chosen_.reset();
   shownFor_.reset();
-  form_->ClearCoordinatesAndZone();
+  FrmMain::PlaceParts parts = filled_;
+  parts.stateAndCountry = false;  // being edited
+  form_->ClearPlaceParts(parts);
+  filled_ = {};
   lastHadEntry_ = true;
   lastNote_.clear();
 }
@@ -283,6 +294,7 @@ void FrmMainAtlas::DropPlaceUnlessStillNamed() {
 void FrmMainAtlas::FillPlace(const AtlasCity& city) {
   chosen_ = city;
   shownFor_.reset();
+  filled_ = {true, true, true};
   cityTyped_ = false;
   offeredFor_.clear();
   const BirthPlace place = PlaceAtBirth(city, form_->ListedBirthTime());

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "atlas/atlas.h"
+#include "widgets/input/frm_main.h"
 
 class QCompleter;
 class QPushButton;
@@ -23,8 +24,6 @@ class QWidget;
 class QStringListModel;
 
 namespace tarvelin {
-
-class FrmMain;
 
 class FrmMainAtlas : public QObject {
   Q_OBJECT
@@ -35,7 +34,7 @@ class FrmMainAtlas : public QObject {
   explicit FrmMainAtlas(FrmMain* form);
 
   // Offers its cities under `box`, the City box, and settles the box
-  // (SettleCityBox) when it loses the focus.
+  // (SettleCityBox) once it has lost the focus.
   void WatchCityBox(QWidget* box);
   // The boxes were filled from elsewhere (a saved birth) for the City text
   // `city`: a later change of the birth date or time leaves the zone alone,
@@ -67,12 +66,24 @@ class FrmMainAtlas : public QObject {
   // the chosen city (another name of it, other case or accents), what the
   // atlas filled is dropped: coordinates, zone and daylight saving.
   void DropPlaceUnlessStillNamed();
+  // The person typed over what a place filled: the coordinates (a degree
+  // or minute box, or chose a hemisphere), the zone (an entry, the
+  // daylight-saving box, an offset), State or Country. What they typed
+  // stays when the place goes, and a later date leaves their zone alone.
+  void CoordinatesTyped() { filled_.coordinates = false; }
+  void ZoneChosen() { filled_.zone = false; }
+  void StateOrCountryTyped() { filled_.stateAndCountry = false; }
   // The coordinates or the City box changed: with coordinates typed and the
   // City box empty, the status bar offers the zone of the atlas place
   // nearest to them at the birth ("Use the zone of the nearest place,
   // Sringeri, Karnataka, India (3 km): UTC+05:30 at the birth"); otherwise
   // the offer goes.
   void OfferNearestZone();
+
+ signals:
+  // The list of cities under the City box opened or closed: while it is
+  // open, Enter and the arrow keys are the list's.
+  void cityListShown(bool shown);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -81,8 +92,8 @@ class FrmMainAtlas : public QObject {
   // Shows `cities` under the City box, each label whole.
   void Offer(std::vector<AtlasCity> cities);
   void FillPlace(const AtlasCity& city);
-  // State, Country, the coordinates and the zone go, when another place
-  // (the atlas's or a saved birth's) filled them.
+  // State, Country, the coordinates and the zone go, those of them another
+  // place (the atlas's or a saved birth's) filled.
   void ClearPlace();
   // Selects the zone and ticks daylight saving for the chosen city at the
   // form's birth date and time. `newCity`: the message about a missing
@@ -102,6 +113,7 @@ class FrmMainAtlas : public QObject {
   std::vector<AtlasCity> offered_;
   std::optional<AtlasCity> chosen_;
   std::optional<std::string> shownFor_;  // the City text of a saved birth
+  FrmMain::PlaceParts filled_;           // by chosen_ or the saved birth
   bool cityTyped_ = false;  // the City box was typed in and not settled
   QString offeredFor_;      // the text several cities were offered for
   bool lastHadEntry_ = true;

@@ -112,19 +112,25 @@ void FrmMain::ShowPlace(const QString& city, const QString& state,
   txtMCountry->setText(country);
   SetAngle(longitude, txtLonD, txtLonM, optLongEast, optLongWest);
   SetAngle(latitude, txtLatD, txtLatM, optLatNorth, optLatSouth);
+  // Filled just after the person tabbed into it: typed over, as a box
+  // tabbed into is.
+  if (auto* box = qobject_cast<QLineEdit*>(focusWidget());
+      box != nullptr && box != txtMCity) {
+    box->selectAll();
+  }
 }
 
-void FrmMain::ClearCoordinatesAndZone() {
-  for (QLineEdit* box : {txtLonD, txtLonM, txtLatD, txtLatM}) box->clear();
-  optLongEast->setChecked(true);
-  optLatNorth->setChecked(true);
-  zoneChoice->Reset();
-}
-
-void FrmMain::ClearPlace() {
-  txtMState->clear();
-  txtMCountry->clear();
-  ClearCoordinatesAndZone();
+void FrmMain::ClearPlaceParts(const PlaceParts& parts) {
+  if (parts.stateAndCountry) {
+    txtMState->clear();
+    txtMCountry->clear();
+  }
+  if (parts.coordinates) {
+    for (QLineEdit* box : {txtLonD, txtLonM, txtLatD, txtLatM}) box->clear();
+    optLongEast->setChecked(true);
+    optLatNorth->setChecked(true);
+  }
+  if (parts.zone) zoneChoice->Reset();
 }
 
 void FrmMain::ShowNote(const QString& note) { statusBar()->showMessage(note); }
