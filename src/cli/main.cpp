@@ -75,9 +75,10 @@ int RunSingle(const CliOptions& options, std::ostream& out) {
       options.language == Language::kEnglish
           ? view
           : PresentResult(birth, result, options.language);
-  // The centre rule's sign is said in the texts only.
+  // The centre rule's sign is said in the texts and on the page only.
+  const bool page = !options.pdfPath.empty() || !options.pngPath.empty();
   const HoraLagnaReading reading = ReadHoraLagna(
-      birth, result, {options.timeUncertaintyMinutes, !options.json});
+      birth, result, {options.timeUncertaintyMinutes, !options.json || page});
   const HoraLagnaTexts horaLagna =
       PresentHoraLagna(result, reading, options.language);
   // Coordinates without --place are named by the atlas place nearest them.
@@ -109,10 +110,10 @@ int RunSingle(const CliOptions& options, std::ostream& out) {
     out << TextReport(birth, result, shownView, horaLagna, options.chartStyle);
   }
   std::string problem;
-  if (!WritePageFiles(
-          {shownView, HoraLagnaSummary(result, options.language),
-           HowItWasFound(birth, result, options.language), options.chartStyle},
-          options.pdfPath, options.pngPath, problem)) {
+  if (!WritePageFiles({shownView, HoraLagnaSummary(result, options.language),
+                       HowItWasFound(birth, result, options.language),
+                       options.chartStyle, horaLagna},
+                      options.pdfPath, options.pngPath, problem)) {
     Complain("tarvelin-cli: " + problem);
     return kExitWriteError;
   }

@@ -194,6 +194,19 @@ std::string NameKey(const std::string& name) {
   return Text(QText(name).trimmed().toCaseFolded());
 }
 
+bool SameEntries(const Birth& a, const Birth& b) {
+  const auto same = [](double x, double y) {
+    return x == y && std::signbit(x) == std::signbit(y);
+  };
+  return a.name == b.name && a.local == b.local &&
+         same(a.latitudeDegrees, b.latitudeDegrees) &&
+         same(a.longitudeDegrees, b.longitudeDegrees) &&
+         a.utcOffsetSeconds == b.utcOffsetSeconds &&
+         a.daylightSavingSeconds == b.daylightSavingSeconds &&
+         a.zoneIndex == b.zoneIndex && a.atlasZone == b.atlasZone &&
+         a.city == b.city && a.state == b.state && a.country == b.country;
+}
+
 std::string Describe(const SavedBirth& saved) {
   const Birth& b = saved.birth;
   return "#" + std::to_string(saved.id) + " " + b.name + ", " +
@@ -558,6 +571,12 @@ Expected<std::optional<SavedBirth>> BirthLibrary::FindSame(
   return std::optional<SavedBirth>(births->front());
 }
 
+Expected<std::vector<SavedBirth>> BirthLibrary::Named(
+    const std::string& name) const {
+  return Select("WHERE name_key = ? " + QString(kByUse),
+                {QText(NameKey(name))});
+}
+
 Expected<SavedBirth> BirthLibrary::Resolve(const std::string& nameOrId) const {
   const QString text = QText(nameOrId).trimmed();
   if (text.startsWith('#')) {
@@ -627,7 +646,10 @@ Expected<SavedBirth> BirthLibrary::Save(const Birth& birth,
   }
   Status status = Begin();
   if (!status.ok()) return status;
-  auto same = FindSame(birth);
+  auto same =
+      onDuplicate == OnDuplicate::kKeepBoth
+          ? Expected<std::optional<SavedBirth>>(std::optional<SavedBirth>())
+          : FindSame(birth);
   if (!same) {
     Rollback();
     return same.status();
@@ -653,6 +675,31 @@ Expected<SavedBirth> BirthLibrary::Save(const Birth& birth,
     if (id) saved.id = *id;
     status = id.status();
   }
+  if (!status.ok()) {
+    Rollback();
+    return status;
+  }
+  status = Commit();
+  if (!status.ok()) return status;
+  return saved;
+}
+
+Expected<SavedBirth> BirthLibrary::Replace(std::int64_t id,
+                                           const Birth& birth) {
+  if (readOnly()) return WriteRefused();
+  if (const auto problem = CheckBirth(birth)) {
+    return Status{Fault::kInvalid, problem->message};
+  }
+  Status status = Begin();
+  if (!status.ok()) return status;
+  auto saved = Get(id);
+  if (!saved) {
+    Rollback();
+    return saved.status();
+  }
+  saved->birth = birth;
+  saved->modifiedMs = std::max(NowMs(), saved->createdMs);
+  status = Update(*saved);
   if (!status.ok()) {
     Rollback();
     return status;

@@ -53,6 +53,7 @@ enum class Order {
 enum class OnDuplicate {
   kRefuse,     // Save answers Fault::kDuplicate (the form then asks)
   kOverwrite,  // Save replaces the saved birth, keeping its row and times
+  kKeepBoth,   // Save adds a row even beside the same birth
 };
 
 class BirthLibrary {
@@ -99,6 +100,10 @@ class BirthLibrary {
   // The saved birth that is the same birth as `birth`, if any.
   Expected<std::optional<SavedBirth>> FindSame(const Birth& birth) const;
 
+  // The saved births of exactly `name` (upper and lower case and outer
+  // blanks not mattering), the one opened last first.
+  Expected<std::vector<SavedBirth>> Named(const std::string& name) const;
+
   // The one birth a name stands for: "#ID" picks a row; otherwise the births
   // of exactly that name (upper and lower case not mattering) or, when there
   // are none, those whose name begins with it. More than one answers
@@ -113,6 +118,10 @@ class BirthLibrary {
   Expected<SavedBirth> Save(const Birth& birth,
                             const std::optional<std::string>& note,
                             OnDuplicate onDuplicate);
+  // Puts `birth` in the row `id` in place of the birth saved there, its
+  // note and creation time kept: Fault::kInvalid as Save, Fault::kNotFound
+  // when the row has gone meanwhile.
+  Expected<SavedBirth> Replace(std::int64_t id, const Birth& birth);
   Status Remove(std::int64_t id);
   // Records that the birth was opened now (for Order::kRecentlyUsed).
   Status MarkUsed(std::int64_t id);
@@ -164,6 +173,10 @@ class BirthLibrary {
 
 // "#12 RAM, 1980-03-15 21:05:30, New Delhi, India (28:36N 77:12E)".
 std::string Describe(const SavedBirth& saved);
+
+// Whether two births hold the same values in every field, the hemisphere
+// of a zero coordinate included: saving one over the other changes nothing.
+bool SameEntries(const Birth& a, const Birth& b);
 
 // The same-birth key of the duplicate rule: the name with outer blanks
 // removed and case folded.

@@ -3,7 +3,9 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <initializer_list>
+#include <string_view>
 
 #include "present/chart_text.h"     // SignName
 #include "present/position_text.h"  // ArcText, SignArcText
@@ -34,6 +36,9 @@ struct HoraLagnaWords {
   const char *throughTheDay, *otherLagnas, *from, *to, *sign, *birth, *none;
   // Ghati, Bhava, Varnada, Sree, Indu Lagna, Pranapada.
   std::array<const char*, 6> lagnaNames;
+  // One line on each choice, for where the options are chosen.
+  std::array<const char*, kSunriseRuleCount> ruleDescriptions;
+  std::array<const char*, kAyanamsaCount> ayanamsaDescriptions;
 };
 
 const HoraLagnaWords kEnglishWords = {
@@ -77,6 +82,18 @@ const HoraLagnaWords kEnglishWords = {
     "none",
     {"Ghati Lagna", "Bhava Lagna", "Varnada Lagna", "Sree Lagna", "Indu Lagna",
      "Pranapada"},
+    {"The Sun's upper edge appears, with refraction, to the minute: the "
+     "rule Tarvelin has always used.",
+     "The Sun's upper edge on the horizon with 34\u2032 refraction, to the "
+     "second: the sunrise of almanacs and weather services.",
+     "The centre of the Sun's disc on the horizon, no refraction, to the "
+     "second: the traditional Hindu sunrise, about 4 minutes later in India."},
+    {"Tarvelin's own ayanamsa, as it has always been.",
+     "Chitrapaksha: 23\u00B0 15\u2032 00.658\u2033 on 21 March 1956, the "
+     "Indian national standard.",
+     "Raman's ayanamsa: about 1\u00B0 27\u2032 smaller than Lahiri's.",
+     "Krishnamurti's ayanamsa: about 6\u2032 smaller than Lahiri's.",
+     "The Western sidereal ayanamsa: about 53\u2032 larger than Lahiri's."},
 };
 
 // Drafts, to be read over with the glossary.
@@ -120,6 +137,18 @@ const HoraLagnaWords kHindiWords = {
     "जन्म",
     "कोई नहीं",
     {"घटी लग्न", "भाव लग्न", "वर्णद लग्न", "श्री लग्न", "इंदु लग्न", "प्राणपद"},
+    {"सूर्य का ऊपरी किनारा दिखता है, अपवर्तन सहित, मिनट तक: वह नियम जो "
+     "Tarvelin सदा से अपनाता है।",
+     "क्षितिज पर सूर्य का ऊपरी किनारा, 34\u2032 अपवर्तन सहित, सेकंड तक: "
+     "पंचांगों और मौसम सेवाओं का सूर्योदय।",
+     "क्षितिज पर सूर्य-बिंब का केंद्र, अपवर्तन के बिना, सेकंड तक: पारंपरिक "
+     "हिंदू सूर्योदय, भारत में लगभग 4 मिनट बाद।"},
+    {"Tarvelin का अपना अयनांश, जैसा सदा से है।",
+     "चित्रपक्ष: 21 मार्च 1956 को 23\u00B0 15\u2032 00.658\u2033, "
+     "भारत का राष्ट्रीय मानक।",
+     "रमन अयनांश: लाहिड़ी से लगभग 1\u00B0 27\u2032 कम।",
+     "कृष्णमूर्ति अयनांश: लाहिड़ी से लगभग 6\u2032 कम।",
+     "पाश्चात्य निरयन अयनांश: लाहिड़ी से लगभग 53\u2032 अधिक।"},
 };
 
 // Drafts, to be read over with the glossary.
@@ -165,6 +194,18 @@ const HoraLagnaWords kTamilWords = {
     "பிறப்பு",
     "இல்லை",
     {"கடி லக்னம்", "பாவ லக்னம்", "வர்ணத லக்னம்", "ஸ்ரீ லக்னம்", "இந்து லக்னம்", "பிராணபதம்"},
+    {"சூரியனின் மேல் விளிம்பு தோன்றுவது, ஒளிவிலகலுடன், நிமிடம் வரை: "
+     "Tarvelin எப்போதும் பயன்படுத்திய விதி.",
+     "அடிவானத்தில் சூரியனின் மேல் விளிம்பு, 34\u2032 ஒளிவிலகலுடன், விநாடி "
+     "வரை: பஞ்சாங்கங்களும் வானிலை சேவைகளும் தரும் சூரிய உதயம்.",
+     "அடிவானத்தில் சூரிய வட்டத்தின் மையம், ஒளிவிலகல் இன்றி, விநாடி வரை: "
+     "பாரம்பரிய இந்து சூரிய உதயம், இந்தியாவில் சுமார் 4 நிமிடங்கள் பின்பு."},
+    {"Tarvelin-இன் சொந்த அயனாம்சம், எப்போதும் இருந்தபடி.",
+     "சித்திரபக்ஷம்: 21 மார்ச் 1956 அன்று 23\u00B0 15\u2032 "
+     "00.658\u2033, இந்திய தேசியத் தரம்.",
+     "ராமன் அயனாம்சம்: லஹிரியை விடச் சுமார் 1\u00B0 27\u2032 குறைவு.",
+     "கிருஷ்ணமூர்த்தி அயனாம்சம்: லஹிரியை விடச் சுமார் 6\u2032 குறைவு.",
+     "மேற்கத்திய நிராயண அயனாம்சம்: லஹிரியை விடச் சுமார் 53\u2032 அதிகம்."},
 };
 
 const HoraLagnaWords& WordsOf(Language language) {
@@ -221,26 +262,72 @@ std::vector<CivilDateTime> SpanBoundaries(const ChartResult& result,
 // The day's array as the one-line writer would write it, put together
 // directly: a batch writes one per row, some 25 objects of three members,
 // and the writer's member-by-member path would cost most of the row. The
-// sign names and the times need no escaping.
-std::string DayArrayOneLine(const ChartResult& result,
-                            const HoraLagnaDay& day) {
-  const std::vector<CivilDateTime> times = SpanBoundaries(result, day);
-  std::string text;
-  text.reserve(static_cast<std::size_t>(day.count) * 80);
+// sign names and the times need no escaping. Each boundary's clock time is
+// written once (it ends one span and starts the next), and the date is
+// worked out again only when the day's midnight is passed.
+struct DayArrayBuffer {
+  // Per span at most: ", ", the sign's object with its longest name and two
+  // times of a DateTimeBuffer.
+  static constexpr std::size_t kPerSpan = 2 + 10 + 11 + 12 + 10 + 2 * 80 + 2;
+  char chars[2 + HoraLagnaDay::kMaxSpans * kPerSpan];
+};
+std::string_view DayArrayOneLine(const ChartResult& result,
+                                 const HoraLagnaDay& day,
+                                 DayArrayBuffer& array) {
+  constexpr std::int64_t kSecondsPerDay = 24 * 3600;
+  const CivilDateTime& sunrise = result.timing->sunrise;
+  const std::int64_t sunriseSeconds = SecondsFromCivil(sunrise);
+  // The midnight the current date starts at, and the date.
+  std::int64_t midnight =
+      sunriseSeconds -
+      (sunrise.hour * 3600 + sunrise.minute * 60 + sunrise.second);
+  CivilDateTime date = sunrise;
   DateTimeBuffer buffer;
-  text += '[';
+  // The clock time of boundary `i` (the day's end after the last span).
+  const auto boundary = [&](int i) {
+    const std::int64_t at =
+        sunriseSeconds +
+        (i < day.count ? day.spans[i].fromSeconds : day.endSeconds);
+    while (at - midnight >= kSecondsPerDay) {
+      midnight += kSecondsPerDay;
+      date = CivilFromSeconds(midnight);
+    }
+    const int second = static_cast<int>(at - midnight);
+    const CivilDateTime t{date.year,     date.month,       date.day,
+                          second / 3600, second / 60 % 60, second % 60};
+    return DateTimeText(t, buffer);
+  };
+
+  static constexpr std::string_view kSign = "{\"sign\": \"",
+                                    kFrom = "\", \"from\": \"",
+                                    kTo = "\", \"to\": \"", kEnd = "\"}";
+  static_assert(kSign.size() == 10 && kFrom.size() == 12 && kTo.size() == 10 &&
+                kEnd.size() == 2 && sizeof(DateTimeBuffer::chars) == 80);
+  char* out = array.chars;
+  const auto put = [&out](std::string_view part) {
+    std::memcpy(out, part.data(), part.size());
+    out += part.size();
+  };
+  put("[");
+  std::string_view from = boundary(0);
+  char fromChars[sizeof buffer.chars];
   for (int i = 0; i < day.count; ++i) {
-    if (i > 0) text += ", ";
-    text += "{\"sign\": \"";
-    text += SignName(day.spans[i].signIndex);
-    text += "\", \"from\": \"";
-    text += DateTimeText(times[i], buffer);
-    text += "\", \"to\": \"";
-    text += DateTimeText(times[i + 1], buffer);
-    text += "\"}";
+    // `from` lives in fromChars once the buffer is reused for `to`.
+    std::memcpy(fromChars, from.data(), from.size());
+    from = {fromChars, from.size()};
+    if (i > 0) put(", ");
+    put(kSign);
+    put(SignName(day.spans[i].signIndex));
+    put(kFrom);
+    put(from);
+    put(kTo);
+    const std::string_view to = boundary(i + 1);
+    put(to);
+    put(kEnd);
+    from = to;
   }
-  text += ']';
-  return text;
+  put("]");
+  return {array.chars, static_cast<std::size_t>(out - array.chars)};
 }
 
 // Minutes to two decimals, as a number.
@@ -252,6 +339,18 @@ double Minutes(std::int64_t seconds) {
 
 std::string SunriseRuleLine(SunriseRule rule, Language language) {
   return WordsOf(language).ruleLines[static_cast<int>(rule)];
+}
+
+std::string SunriseRuleName(SunriseRule rule, Language language) {
+  return WordsOf(language).ruleNames[static_cast<int>(rule)];
+}
+
+std::string SunriseRuleDescription(SunriseRule rule, Language language) {
+  return WordsOf(language).ruleDescriptions[static_cast<int>(rule)];
+}
+
+std::string AyanamsaDescription(Ayanamsa ayanamsa, Language language) {
+  return WordsOf(language).ayanamsaDescriptions[static_cast<int>(ayanamsa)];
 }
 
 std::string AyanamsaName(Ayanamsa ayanamsa, Language language) {
@@ -392,7 +491,8 @@ void WriteHoraLagnaJson(JsonWriter& out, const ChartResult& result,
   if (reading.day.count == 0) {
     out.Null();
   } else if (out.layout() == JsonLayout::kOneLine) {
-    out.Raw(DayArrayOneLine(result, reading.day));
+    DayArrayBuffer array;
+    out.Raw(DayArrayOneLine(result, reading.day, array));
   } else {
     const HoraLagnaDay& day = reading.day;
     const std::vector<CivilDateTime> times = SpanBoundaries(result, day);

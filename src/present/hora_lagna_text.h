@@ -32,6 +32,16 @@ std::string OptionsLine(const ChartResult& result,
 // "classic", "Lahiri", "Raman", "Krishnamurti", "Fagan-Bradley".
 std::string AyanamsaName(Ayanamsa ayanamsa,
                          Language language = Language::kEnglish);
+// "classic rule", "limb rule", "centre rule".
+std::string SunriseRuleName(SunriseRule rule,
+                            Language language = Language::kEnglish);
+// One sentence on each choice, for where the options are chosen: "The
+// centre of the Sun's disc on the horizon, no refraction, to the second:
+// the traditional Hindu sunrise, about 4 minutes later in India."
+std::string SunriseRuleDescription(SunriseRule rule,
+                                   Language language = Language::kEnglish);
+std::string AyanamsaDescription(Ayanamsa ayanamsa,
+                                Language language = Language::kEnglish);
 
 // One row of the day's table.
 struct DayRowText {

@@ -166,6 +166,45 @@ double Row(Sheet& sheet, double x, double y, double captionW, double w,
   return std::max(a, b);
 }
 
+// The Hora Lagna through the day, read down four columns: "10:21:30–
+// 11:21:30 Leo" a row, the birth's row in bold with its mark, a new date
+// as a row of its own. Returns where the table ends.
+double DayTable(Sheet& sheet, double left, double y, double width,
+                const HoraLagnaTexts& hl) {
+  if (hl.day.empty()) return y;
+  const double s = sheet.scale();
+  const QFont small = sheet.Font(7.5);
+  const QFont smallBold = sheet.Font(7.5, true);
+  struct Cell {
+    QString text;
+    bool bold;
+  };
+  std::vector<Cell> cells;
+  for (const DayRowText& row : hl.day) {
+    if (!row.date.empty()) cells.push_back({Text(row.date), true});
+    QString text = Text(row.from) + QChar(0x2013) + Text(row.to) +
+                   QStringLiteral("  ") + Text(row.sign);
+    if (row.birth) {
+      text += QStringLiteral(" (") + Text(hl.birthMark) + QLatin1Char(')');
+    }
+    cells.push_back({text, row.birth});
+  }
+  y += 8 * s;
+  y += sheet.Text(left, y, width, Text(hl.dayTitle), sheet.Font(9.5, true));
+  y += 2 * s;
+  constexpr int kColumns = 4;
+  const int rows = (static_cast<int>(cells.size()) + kColumns - 1) / kColumns;
+  const double columnW = width / kColumns;
+  const double lineH = sheet.Height(columnW, QStringLiteral("0"), smallBold);
+  for (std::size_t i = 0; i < cells.size(); ++i) {
+    const int column = static_cast<int>(i) / rows,
+              row = static_cast<int>(i) % rows;
+    sheet.Text(left + column * columnW, y + row * (lineH + 1 * s), columnW,
+               cells[i].text, cells[i].bold ? smallBold : small);
+  }
+  return y + rows * (lineH + 1 * s);
+}
+
 // The whole page at one scale; returns where its content ends (points).
 double Compose(Sheet& sheet, const QSizeF& paper, const ResultPage& page) {
   const ResultView& view = page.view;
@@ -183,6 +222,13 @@ double Compose(Sheet& sheet, const QSizeF& paper, const ResultPage& page) {
                   sheet.Font(15, true));
   y += 4 * s;
   y += sheet.Text(left, y, width, Text(page.summary), sheet.Font(11.5, true));
+  const HoraLagnaTexts& hl = page.horaLagna;
+  for (const std::string* line :
+       {&hl.margin, &hl.uncertainty, &hl.centreRule}) {
+    if (line->empty()) continue;
+    y += 2 * s;
+    y += sheet.Text(left, y, width, Text(*line), body);
+  }
   y += 10 * s;
 
   // The chart, and beside it the details and the planet table.
@@ -213,6 +259,16 @@ double Compose(Sheet& sheet, const QSizeF& paper, const ResultPage& page) {
                 Text(view.planet[i]), small, small) +
             1.5 * s;
   }
+  if (!hl.otherLagnas.empty()) {
+    side += 6 * s;
+    side += sheet.Text(colX, side, colW, Text(hl.otherLagnasTitle), heading);
+    side += 2 * s;
+    for (const LagnaText& lagna : hl.otherLagnas) {
+      side += Row(sheet, colX, side, colW * 0.5, colW, Text(lagna.name),
+                  Text(lagna.position), small, small) +
+              1.5 * s;
+    }
+  }
   y = std::max(y + chartH, side) + 10 * s;
 
   sheet.Rule(left, y, width);
@@ -227,6 +283,7 @@ double Compose(Sheet& sheet, const QSizeF& paper, const ResultPage& page) {
   for (const std::string& line : page.howItWasFound) {
     y += sheet.Text(left, y, width, Text(line), small) + 1 * s;
   }
+  y = DayTable(sheet, left, y, width, hl);
 
   if (!view.hasHoraLagna) return y;
 

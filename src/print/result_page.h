@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The result on one page of paper: the summary, the chart with "HL" and
-// the sign names, the person's details, the planet table, the house
-// sentence, "How it was found", and the Hora Lagna sign's attributes and
-// readings. The same painting makes the PDF (text stays text), the PNG and
+// The result on one page of paper: the summary with how close the sign is
+// to changing, the chart with "HL" and the sign names, the person's
+// details, the planet table and the other special lagnas, the house
+// sentence, "How it was found" (which names the options), the Hora Lagna
+// through the day as a compact table, and the Hora Lagna sign's attributes
+// and readings. The same painting makes the PDF (text stays text), the PNG and
 // the printout. It only lays out texts made elsewhere; nothing is computed
 // here.
 #pragma once
@@ -14,6 +16,7 @@
 #include <vector>
 
 #include "present/chart_model.h"
+#include "present/hora_lagna_text.h"
 #include "present/result_view.h"
 
 class QImage;
@@ -26,6 +29,9 @@ struct ResultPage {
   std::string summary;                     // HoraLagnaSummary
   std::vector<std::string> howItWasFound;  // HowItWasFound, one per line
   ChartStyle chartStyle = ChartStyle::kSouth;
+  // PresentHoraLagna: the margin, uncertainty and centre-rule lines, the
+  // day's table and the other lagnas; each left out where empty.
+  HoraLagnaTexts horaLagna{};
 };
 
 // A4, or Letter where the system's locale measures in US units.

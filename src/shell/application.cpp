@@ -4,8 +4,10 @@
 #include <QApplication>
 
 #include "chart/calculate.h"
+#include "chart/hora_lagna_day.h"
 #include "library/birth_library.h"
 #include "present/explanation.h"
+#include "present/hora_lagna_text.h"
 #include "present/result_view.h"
 #include "shell/end_program.h"
 #include "shell/form_library.h"
@@ -18,6 +20,7 @@
 #include "widgets/common/ui_language.h"
 #include "widgets/input/frm_main.h"
 #include "widgets/input/frm_main_atlas.h"
+#include "widgets/library/library_menu.h"
 #include "widgets/result/frm_display.h"
 
 namespace tarvelin {
@@ -48,7 +51,7 @@ bool Application::StartApplication(const QDate& today) {
   UpdateReminder(today);
 
   frmMain_ = std::make_unique<FrmMain>();
-  AttachLibraryMenu(frmMain_.get(), libraryPath_);
+  library_ = AttachLibraryMenu(frmMain_.get(), libraryPath_);
   formView_ = new ViewMenu(frmMain_.get());
   connect(formView_, &ViewMenu::chartStyleChosen, this,
           &Application::ShowChartStyle);
@@ -65,9 +68,11 @@ bool Application::StartApplication(const QDate& today) {
 void Application::OnCalculationRequested(const Birth& birth) {
   const ChartResult result = Calculate(birth);
   const Language language = UiLanguage();
-  ResultPage page{PresentResult(birth, result, language),
-                  HoraLagnaSummary(result, language),
-                  HowItWasFound(birth, result, language), SavedChartStyle()};
+  ResultPage page{
+      PresentResult(birth, result, language),
+      HoraLagnaSummary(result, language),
+      HowItWasFound(birth, result, language), SavedChartStyle(),
+      PresentHoraLagna(result, ReadHoraLagna(birth, result, {}), language)};
   // A birth given by its coordinates alone is named by the nearest place.
   if (birth.city.empty()) {
     if (const std::optional<NearPlace> near =
@@ -94,6 +99,12 @@ void Application::OnCalculationRequested(const Birth& birth) {
   connect(mdi_, &MDI::backRequested, this, &Application::BackToInputForm);
   connect(mdi_, &MDI::exitRequested, this, &Application::ShowExitScreen);
   connect(mdi_, &MDI::aboutRequested, this, &Application::ShowAbout);
+  connect(mdi_, &MDI::saveBirthRequested, this, [this, birth] {
+    if (!library_ || !mdi_) return;
+    library_->Save(birth, mdi_, [window = mdi_](const QString& note) {
+      if (window) window->ShowNote(note);
+    });
+  });
 
   if (frmMain_) frmMain_->hide();
   mdi_->show();

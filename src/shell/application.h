@@ -17,6 +17,7 @@
 namespace tarvelin {
 
 class FrmMain;
+class LibraryMenu;
 class ViewMenu;
 
 class Application : public QObject {
@@ -60,6 +61,8 @@ class Application : public QObject {
   QPointer<MDI> mdi_;
   QPointer<FrmExitScreen> exitScreen_;
   QPointer<ViewMenu> formView_, resultView_;
+  QPointer<LibraryMenu> library_;  // the input form's, which the result
+                                   // window's "Save Birth" uses too
 };
 
 }  // namespace tarvelin

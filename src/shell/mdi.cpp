@@ -102,6 +102,12 @@ MDI::MDI(QWidget* parent) : QMainWindow(parent) {
   Label10->setTextInteractionFlags(Qt::LinksAccessibleByMouse |
                                    Qt::LinksAccessibleByKeyboard);
   connect(Label10, &QLabel::linkActivated, this, [] { OpenFullBrandPage(); });
+  // Beside the offer: what Save Birth did.
+  lblNote = new QLabel(Picture1);
+  lblNote->setObjectName("lblNote");
+  lblNote->setGeometry(TwipsRect(7545, 20, 4230, 545));
+  lblNote->setWordWrap(true);
+  lblNote->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
   layout->addWidget(picTop);
   layout->addWidget(mdiArea, 1);
@@ -202,9 +208,15 @@ void MDI::ScaleToArea() {
   MDIForm_Resize();
 }
 
+void MDI::ShowNote(const QString& note) { lblNote->setText(note); }
+
 void MDI::BuildMenus() {
   QMenu* mnuFile = menuBar()->addMenu("&File");
   mnuFile->setObjectName("mnuFile");
+  mnuSaveBirth =
+      mnuFile->addAction(tr("&Save Birth"), this, &MDI::saveBirthRequested);
+  mnuSaveBirth->setShortcut(QKeySequence::Save);
+  mnuFile->addSeparator();
   mnuPrint = mnuFile->addAction("&Print\u2026", this, &MDI::Print);
   mnuPrint->setShortcut(QKeySequence::Print);
   mnuExportPdf = mnuFile->addAction("Export P&DF\u2026", this, &MDI::ExportPdf);
@@ -230,17 +242,12 @@ void MDI::BuildMenus() {
   mnuDonate = menuBar()->addAction("&Donate", [] { OpenDonatePage(); });
   mm = menuBar()->addAction("Make Money &Online", [] { OpenFullBrandPage(); });
   const std::pair<QAction*, const char*> named[] = {
-      {mnuPrint, "mnuPrint"},
-      {mnuExportPdf, "mnuExportPdf"},
-      {mnuExportImage, "mnuExportImage"},
-      {mnuBack, "mnuBack"},
-      {mnuExit, "mnuExit"},
-      {mnuOnline, "mnuOnline"},
-      {mnuVisit, "mnuVisit"},
-      {mnuUpdate, "mnuUpdate"},
-      {mnuAbout, "mnuAbout"},
-      {mnuDonate, "mnuDonate"},
-      {mm, "mm"}};
+      {mnuSaveBirth, "mnuSaveBirth"}, {mnuPrint, "mnuPrint"},
+      {mnuExportPdf, "mnuExportPdf"}, {mnuExportImage, "mnuExportImage"},
+      {mnuBack, "mnuBack"},           {mnuExit, "mnuExit"},
+      {mnuOnline, "mnuOnline"},       {mnuVisit, "mnuVisit"},
+      {mnuUpdate, "mnuUpdate"},       {mnuAbout, "mnuAbout"},
+      {mnuDonate, "mnuDonate"},       {mm, "mm"}};
   for (const auto& [action, name] : named) action->setObjectName(name);
 }
 

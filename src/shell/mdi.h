@@ -37,6 +37,8 @@ class MDI : public QMainWindow {
   QSize FittingSize() const;
   // The window's size (frame not counted) with the form at `scale`.
   QSize SizeForScale(double scale) const;
+  // A line in the bottom bar: what "Save Birth" did.
+  void ShowNote(const QString& note);
 
  signals:
   // The window closed by "Back": the input form should come back.
@@ -46,6 +48,8 @@ class MDI : public QMainWindow {
   void exitRequested();
   // "About Software".
   void aboutRequested();
+  // "Save Birth" (Ctrl+S): the birth shown should be saved.
+  void saveBirthRequested();
 
  public slots:
   void cmdBack_Click();
@@ -72,9 +76,10 @@ class MDI : public QMainWindow {
 
   // Controls and menu items, each with its name as its objectName.
   QWidget *picTop = nullptr, *Picture1 = nullptr;
-  QLabel *Label2 = nullptr, *Label10 = nullptr;
+  QLabel *Label2 = nullptr, *Label10 = nullptr, *lblNote = nullptr;
   QPushButton *cmdBack = nullptr, *cmdExit = nullptr;
   QMdiArea* mdiArea = nullptr;
+  QAction* mnuSaveBirth = nullptr;
   QAction *mnuPrint = nullptr, *mnuExportPdf = nullptr,
           *mnuExportImage = nullptr;
   QAction *mnuBack = nullptr, *mnuExit = nullptr, *mnuOnline = nullptr,

@@ -55,6 +55,29 @@ ResultPage SamplePage(std::size_t readingWords = 120) {
   view.attributes.txtHealth = reading + "lastwordofhealth";
   view.attributes.txtLooks = reading + "lastwordoflooks";
   page.summary = kSummary;
+  HoraLagnaTexts& hl = page.horaLagna;
+  hl.dayTitle = "The Hora Lagna through the day";
+  hl.otherLagnasTitle = "Other special lagnas";
+  hl.birthMark = "birth";
+  hl.margin =
+      "The Hora Lagna stays in Virgo for births from 20:38:00 to 21:38:00; "
+      "27 minutes later it is Libra.";
+  hl.centreRule = "Under the traditional Hindu sunrise it is Leo.";
+  // A day of 24 signs from 06:38, the 15th holding the birth; midnight
+  // starts a new date.
+  for (int i = 0; i < 24; ++i) {
+    const auto clock = [](int hour) {
+      return QString("%1:38:00")
+          .arg(hour % 24, 2, 10, QChar('0'))
+          .toStdString();
+    };
+    DayRowText row{"Sign" + std::to_string(i), clock(6 + i), clock(7 + i), "",
+                   i == 14};
+    if (6 + i == 24) row.date = "16 March 1980";
+    hl.day.push_back(row);
+  }
+  hl.otherLagnas = {{"Ghati Lagna", "Leo 12\u00B0 34\u2032"},
+                    {"Pranapada", "Aries"}};
   page.howItWasFound = {
       "Timed from the birth day's sunrise: 15 March 1980 at 06:37:00.",
       "331\u00B0 17\u2032 + 0.5\u00B0 \u00D7 868 = 765\u00B0 17\u2032"};
@@ -129,6 +152,16 @@ void ResultPageTest::pdfIsOnePageWithSearchableText() {
       "Guru/Jupiter 05Sag31'",
       "Hora Lagna Present In House Significance",
       "lblLuckyGemstone",
+      "27 minutes later it is Libra.",
+      "Under the traditional Hindu sunrise it is Leo.",
+      "Other special lagnas",
+      QString::fromUtf8("Ghati Lagna Leo 12\u00B0 34\u2032"),
+      "Pranapada Aries",
+      "The Hora Lagna through the day",
+      QString::fromUtf8("06:38:00\u201307:38:00 Sign0"),
+      QString::fromUtf8("20:38:00\u201321:38:00 Sign14 (birth)"),
+      "16 March 1980",
+      QString::fromUtf8("05:38:00\u201306:38:00 Sign23"),
   };
   for (const QString& piece : wanted) {
     QVERIFY2(text.contains(piece),

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QtTest>
@@ -22,6 +23,7 @@
 #include "ui_test_main.h"
 #include "ui_test_support.h"
 #include "widgets/input/frm_main.h"
+#include "widgets/library/library_menu.h"
 #include "widgets/library/open_birth_dialog.h"
 #include "widgets/result/frm_display.h"
 
@@ -115,11 +117,11 @@ class FormLibraryTest : public QObject {
       QVERIFY2(seams.messages.empty(),
                qPrintable(seams.messageTexts().join("; ")));
 
-      // The same name, date and place again: asked before overwriting.
-      seams.answer = MessageAnswer::No;
+      // Saved again unchanged: nothing to ask, nothing written twice.
       PressCtrl(&form, Qt::Key_S);
-      QCOMPARE(seams.messages.size(), std::size_t{1});
-      QVERIFY(seams.messages[0].text.contains("Overwrite"));
+      QVERIFY(seams.messages.empty());
+      QVERIFY(form.statusBar()->currentMessage().startsWith(
+          "Saved already: GITA, 2000-02-29 00:00:00"));
 
       // A bad entry is the form's to report, and nothing is saved.
       controls.txtName->clear();
@@ -156,37 +158,179 @@ class FormLibraryTest : public QObject {
     auto* file = form.findChild<QMenu*>("mnuFile");
     QMetaObject::invokeMethod(file, "aboutToShow");
     QCOMPARE(form.findChild<QAction*>("mnuRecentBirth1")->text(),
-             QString("&1 RAVI RAO, 1995-11-02"));
+             QString("&1 RAVI RAO, 1995-11-02 23:40:07, Lima, Lima, Peru"));
   }
 
-  void ABirthOfAnOffsetTheListLacksIsNotHalfShown() {
+  // A birth corrected and saved again is asked about, from the form and
+  // from the result window: each answer does what it says, and the status
+  // line says what was saved.
+  void ABirthOfANameSavedAlreadyIsAskedAbout() {
     test::SeamRecorder seams;
     QTemporaryDir dir;
     const QString path = dir.filePath("births.sqlite");
+    Application app(dir.filePath("lock"), nullptr, path);
+    QVERIFY(app.StartApplication(QDate(2024, 3, 15)));
+    FrmMain& form = *app.inputForm();
+    const test::InputFormControls controls(&form);
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    test::TypedBirth priya = {"PRIYA RAMAN", "80",  "16", "13", "5",    false,
+                              false,         false, 7,    "14", "1990", "10",
+                              "30",          "0",   34,   "",   "",     ""};
+    test::Type(form, priya);
+    PressCtrl(&form, Qt::Key_S);
+    QCOMPARE(form.statusBar()->currentMessage(),
+             QString("Saved PRIYA RAMAN, 1990-08-14 10:30:00, 13:05N 80:16E"));
+    const auto savedTimes = [&] {
+      auto library = library::BirthLibrary::Open(path);
+      QStringList times;
+      const auto named = (*library)->Named("priya raman");
+      for (const auto& saved : *named) {
+        times << QString::number(saved.birth.local.minute);
+      }
+      times.sort();
+      return times.join(",");
+    };
+    const struct {
+      const char* minute;
+      MessageAnswer answer;
+      const char* status;
+      const char* times;
+    } steps[] = {
+        {"35", MessageAnswer::Cancel, "Not saved", "30"},
+        {"35", MessageAnswer::Replace, "Replaced the saved birth with", "35"},
+        {"40", MessageAnswer::KeepBoth, "beside the other birth", "35,40"},
+        // The one opened or saved last is the one replaced.
+        {"45", MessageAnswer::Replace, "Replaced", "35,45"},
+    };
+    for (const auto& step : steps) {
+      priya.minute = step.minute;
+      test::Type(form, priya);
+      seams.messages.clear();
+      seams.answer = step.answer;
+      PressCtrl(&form, Qt::Key_S);
+      QCOMPARE(seams.messages.size(), std::size_t{1});
+      QCOMPARE(seams.messages[0].buttons, MessageButtons::ReplaceKeepBoth);
+      QVERIFY2(seams.messages[0].text.contains("A birth named PRIYA RAMAN is "
+                                               "saved already (1990-08-14"),
+               qPrintable(seams.messages[0].text));
+      QVERIFY2(form.statusBar()->currentMessage().contains(step.status),
+               qPrintable(form.statusBar()->currentMessage()));
+      QCOMPARE(savedTimes(), QString(step.times));
+    }
+
+    // "Save Birth" in the result window saves the birth it shows.
+    seams.messages.clear();
+    priya.minute = "50";
+    test::Type(form, priya);
+    controls.cmdRashi->click();
+    MDI* result = app.resultWindow();
+    QVERIFY(result != nullptr);
+    seams.answer = MessageAnswer::KeepBoth;
+    result->findChild<QAction*>("mnuSaveBirth")->trigger();
+    QCOMPARE(seams.messages.size(), std::size_t{1});
+    QCOMPARE(savedTimes(), QString("35,45,50"));
+    QVERIFY(result->findChild<QLabel*>("lblNote")->text().startsWith(
+        "Saved PRIYA RAMAN, 1990-08-14 10:50:00"));
+  }
+
+  // Births saved elsewhere (tarvelin-cli, an import) with exact offsets no
+  // zone-list entry has and coordinates finer than the boxes' minutes:
+  // opened from the Open dialog and from the recent list, each is shown
+  // with its offset and is the birth computed, field by field.
+  void BirthsWithExactOffsetsReopenAsSaved() {
+    test::SeamRecorder seams;
+    QTemporaryDir dir;
+    const QString path = dir.filePath("births.sqlite");
+    Birth kathmandu;
+    kathmandu.name = "SITA";
+    kathmandu.local = CivilDateTime{1975, 7, 1, 6, 0, 0};
+    kathmandu.latitudeDegrees = 27.70169;
+    kathmandu.longitudeDegrees = 85.3206;
+    kathmandu.utcOffsetSeconds = 5 * 3600 + 45 * 60;
+    kathmandu.atlasZone = "Asia/Kathmandu";
+    kathmandu.city = "Kathmandu";
+    kathmandu.country = "Nepal";
+    Birth chennai;
+    chennai.name = "MURUGAN";
+    chennai.local = CivilDateTime{1901, 3, 4, 5, 10, 20};
+    chennai.latitudeDegrees = 13.08784;
+    chennai.longitudeDegrees = 80.27847;
+    chennai.utcOffsetSeconds = 5 * 3600 + 21 * 60 + 10;
+    chennai.atlasZone = "Asia/Kolkata";
+    chennai.city = "Chennai";
+    chennai.state = "Tamil Nadu";
+    chennai.country = "India";
+    Birth typed;  // an offset typed, with saving, west and south
+    typed.name = "ANA";
+    typed.local = CivilDateTime{1988, 12, 24, 23, 59, 59};
+    typed.latitudeDegrees = -33.4489;
+    typed.longitudeDegrees = -70.6693;
+    typed.utcOffsetSeconds = -4 * 3600 - 30 * 60;
+    typed.daylightSavingSeconds = 3600;
+    Birth entry = WithZoneEntry(typed, 27, true);
+    entry.name = "LUIS";
+    const struct {
+      Birth birth;
+      QString zoneText;
+    } cases[] = {{kathmandu, "UTC+05:45 at the birth (Asia/Kathmandu)"},
+                 {chennai, "UTC+05:21:10 at the birth (Asia/Kolkata)"},
+                 {typed, "UTC-04:30"},
+                 {entry, "Eastern Standard Time,EST,-5.0"}};
     {
-      Birth nepal;
-      nepal.name = "SITA";
-      nepal.local = CivilDateTime{1975, 7, 1, 6, 0, 0};
-      nepal.latitudeDegrees = 27.7;
-      nepal.longitudeDegrees = 85.3;
-      nepal.utcOffsetSeconds = 5 * 3600 + 45 * 60;
       auto library = library::BirthLibrary::Open(path);
       QVERIFY(library.ok());
-      QVERIFY((*library)->Save(nepal, {}, library::OnDuplicate::kRefuse).ok());
+      for (const auto& c : cases) {
+        QVERIFY(
+            (*library)->Save(c.birth, {}, library::OnDuplicate::kRefuse).ok());
+      }
     }
     Application app(dir.filePath("lock"), nullptr, path);
     QVERIFY(app.StartApplication(QDate(2024, 3, 15)));
     FrmMain& form = *app.inputForm();
     const test::InputFormControls controls(&form);
-    const QString before = Boxes(form);
-    WhenDialogOpens([](OpenBirthDialog* dialog) {
-      QTest::keyClick(dialog->findChild<QTreeWidget*>("lstBirths"),
-                      Qt::Key_Return);
-    });
-    form.findChild<QAction*>("mnuOpenBirth")->trigger();
-    QCOMPARE(Boxes(form), before);
-    QCOMPARE(seams.messages.size(), std::size_t{1});
-    QVERIFY(seams.messages[0].text.contains("+05:45"));
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QSignalSpy computed(&form, &FrmMain::calculationRequested);
+    const auto computesAsSaved = [&](const Birth& saved, const QString& zone) {
+      QCOMPARE(controls.cmbTimeZone->currentText(), zone);
+      computed.clear();
+      QCOMPARE(form.focusWidget(), controls.cmdRashi);
+      QTest::keyClick(controls.cmdRashi, Qt::Key_Return);
+      QVERIFY2(computed.size() == 1,
+               qPrintable(seams.messageTexts().join("; ")));
+      const Birth got = computed[0][0].value<Birth>();
+      QVERIFY2(test::SameBirth(got, saved), saved.name.c_str());
+      app.BackToInputForm();
+      QVERIFY(QTest::qWaitForWindowActive(&form));
+    };
+    for (const auto& c : cases) {
+      WhenDialogOpens([&c](OpenBirthDialog* dialog) {
+        QTest::keyClicks(dialog->findChild<QLineEdit*>("txtFilter"),
+                         QString::fromStdString(c.birth.name));
+        QTest::keyClick(dialog->findChild<QLineEdit*>("txtFilter"),
+                        Qt::Key_Return);
+      });
+      PressCtrl(&form, Qt::Key_O);
+      computesAsSaved(c.birth, c.zoneText);
+      if (QTest::currentTestFailed()) return;
+    }
+    auto* file = form.findChild<QMenu*>("mnuFile");
+    for (const auto& c : cases) {
+      QMetaObject::invokeMethod(file, "aboutToShow");
+      QAction* recent = nullptr;
+      for (int i = 1; i <= LibraryMenu::kRecentCount; ++i) {
+        auto* action =
+            form.findChild<QAction*>(QString("mnuRecentBirth%1").arg(i));
+        if (action->text().contains(QString::fromStdString(c.birth.name))) {
+          recent = action;
+        }
+      }
+      QVERIFY(recent != nullptr);
+      recent->trigger();
+      computesAsSaved(c.birth, c.zoneText);
+      if (QTest::currentTestFailed()) return;
+    }
+    QVERIFY2(seams.messages.empty(),
+             qPrintable(seams.messageTexts().join("; ")));
   }
 };
 

@@ -101,13 +101,14 @@ class LibraryMenuTest : public QObject {
     }
     QVERIFY(seams.messages.empty());
 
-    // The same birth again: asked, and "No" keeps the saved one.
+    // The same name again: asked, and "Cancel" keeps the saved one.
     window.current = tarvelin::WithZoneEntry(MakeBirth("SITA", 1975), 34, true);
-    seams.answer = MessageAnswer::No;
+    seams.answer = MessageAnswer::Cancel;
     QTest::keyClick(&window.main, Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(seams.messages.size(), std::size_t{1});
-    QCOMPARE(seams.messages[0].buttons, tarvelin::MessageButtons::YesNo);
-    seams.answer = MessageAnswer::Yes;
+    QCOMPARE(seams.messages[0].buttons,
+             tarvelin::MessageButtons::ReplaceKeepBoth);
+    seams.answer = MessageAnswer::Replace;
     QTest::keyClick(&window.main, Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(seams.messages.size(), std::size_t{2});
 
@@ -131,7 +132,7 @@ class LibraryMenuTest : public QObject {
 
     // The recent births: SITA (opened last), then the others as saved.
     QCOMPARE(window.Action("mnuRecentBirth1")->text(),
-             QString("&1 SITA, 1975-03-15"));
+             QString("&1 SITA, 1975-03-15 21:05:30, New Delhi"));
     QVERIFY(window.Action("mnuRecentBirth3")->isVisible());
     QVERIFY(!window.Action("mnuRecentBirth4")->isVisible());
     window.Action("mnuRecentBirth2")->trigger();

@@ -22,6 +22,7 @@
 #include <QTest>
 #include <QWidget>
 #include <QtGlobal>
+#include <cmath>
 #include <memory>
 #include <vector>
 
@@ -191,6 +192,19 @@ class MemoryStore : public SettingsStore {
   }
   QMap<QString, QVariant> values;
 };
+
+// Every field alike, the hemisphere of a zero coordinate too.
+inline bool SameBirth(const Birth& a, const Birth& b) {
+  return a.name == b.name && a.local == b.local &&
+         a.longitudeDegrees == b.longitudeDegrees &&
+         std::signbit(a.longitudeDegrees) == std::signbit(b.longitudeDegrees) &&
+         a.latitudeDegrees == b.latitudeDegrees &&
+         std::signbit(a.latitudeDegrees) == std::signbit(b.latitudeDegrees) &&
+         a.utcOffsetSeconds == b.utcOffsetSeconds &&
+         a.daylightSavingSeconds == b.daylightSavingSeconds &&
+         a.zoneIndex == b.zoneIndex && a.atlasZone == b.atlasZone &&
+         a.city == b.city && a.state == b.state && a.country == b.country;
+}
 
 // Installs recorders in all the seams for the life of the object.
 class SeamRecorder {

@@ -5,10 +5,12 @@
 #include <sys/file.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSettings>
 #include <QUrl>
 
@@ -75,6 +77,20 @@ MessageAnswer ShowMessage(const QString& text, MessageIcon icon,
   QMessageBox box(icon == MessageIcon::Error ? QMessageBox::Critical
                                              : QMessageBox::Information,
                   request.title, request.text, QMessageBox::NoButton, parent);
+  if (buttons == MessageButtons::ReplaceKeepBoth) {
+    QPushButton* replace = box.addButton(
+        QCoreApplication::translate("tarvelin::ShowMessage", "Replace"),
+        QMessageBox::AcceptRole);
+    QPushButton* keepBoth = box.addButton(
+        QCoreApplication::translate("tarvelin::ShowMessage", "Keep both"),
+        QMessageBox::AcceptRole);
+    box.setEscapeButton(box.addButton(QMessageBox::Cancel));
+    box.setDefaultButton(replace);
+    box.exec();
+    if (box.clickedButton() == replace) return MessageAnswer::Replace;
+    if (box.clickedButton() == keepBoth) return MessageAnswer::KeepBoth;
+    return MessageAnswer::Cancel;
+  }
   if (buttons == MessageButtons::YesNo) {
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     return box.exec() == QMessageBox::Yes ? MessageAnswer::Yes

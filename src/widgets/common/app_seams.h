@@ -18,8 +18,10 @@ namespace tarvelin {
 
 constexpr const char kAppTitle[] = "Tarvelin v1.25";
 
-enum class MessageButtons { Ok, YesNo };
-enum class MessageAnswer { Ok, Yes, No };
+// ReplaceKeepBoth: "Replace", "Keep both" and "Cancel" (Escape), for a
+// saved thing of the same name.
+enum class MessageButtons { Ok, YesNo, ReplaceKeepBoth };
+enum class MessageAnswer { Ok, Yes, No, Replace, KeepBoth, Cancel };
 
 struct MessageRequest {
   QString title;

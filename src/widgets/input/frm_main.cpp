@@ -558,6 +558,10 @@ std::optional<Birth> FrmMain::ValidatedInput() {
       BoxNumber(txtLonD), BoxNumber(txtLonM), !optLongEast->isChecked());
   birth.latitudeDegrees = DegreesFromEntry(
       BoxNumber(txtLatD), BoxNumber(txtLatM), optLatSouth->isChecked());
+  if (shownPosition_ && shownPosition_->boxes == PositionBoxes()) {
+    birth.latitudeDegrees = shownPosition_->exact.latitudeDegrees;
+    birth.longitudeDegrees = shownPosition_->exact.longitudeDegrees;
+  }
   if (zone->zoneIndex >= 0) {
     birth = WithZoneEntry(birth, zone->zoneIndex, chkDST->isChecked());
   } else {

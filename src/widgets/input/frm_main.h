@@ -41,9 +41,11 @@ class FrmMain : public QMainWindow {
   std::optional<Birth> ValidatedInput();
 
   // Fills every box with `birth` (a saved one being opened), ready for "Get
-  // My Hora Lagna"; a city chosen from the atlas before is forgotten. The
-  // birth must carry a zone-list entry: the form has no box for an exact
-  // offset, so without one nothing changes and false comes back.
+  // My Hora Lagna"; a city chosen from the atlas before is forgotten. An
+  // exact offset goes into the zone list's entry for one; coordinates finer
+  // than the boxes' minutes are computed as saved while the boxes still
+  // show them, so the birth opened is the birth computed. False (and
+  // nothing changed) for a zone entry the list does not have.
   // (frm_main_birth.cpp)
   bool ShowBirth(const Birth& birth);
 
@@ -119,7 +121,17 @@ class FrmMain : public QMainWindow {
   // Enter anywhere on the form: "Get My Hora Lagna", or the focused button.
   void EnterPressed();
 
+  // The four coordinate boxes and both hemispheres, as one text.
+  QString PositionBoxes() const;
+
   FrmMainAtlas* atlas_ = nullptr;
+  // The saved birth's own coordinates and the boxes as ShowBirth filled
+  // them; until the boxes change, the birth is computed there.
+  struct ShownPosition {
+    Position exact;
+    QString boxes;
+  };
+  std::optional<ShownPosition> shownPosition_;
 
   // The controls, named as the system names them; tests find them by
   // their object names.

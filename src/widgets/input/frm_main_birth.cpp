@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
+#include <QStringList>
 #include <algorithm>
 
 #include "tables/zone_table.h"
@@ -48,7 +49,10 @@ void SelectNumber(QComboBox* list, int number) {
 }  // namespace
 
 bool FrmMain::ShowBirth(const Birth& birth) {
-  if (birth.zoneIndex < 0 || birth.zoneIndex >= kZoneCount) return false;
+  const bool exact = birth.zoneIndex == Birth::kExactOffset;
+  if (!exact && (birth.zoneIndex < 0 || birth.zoneIndex >= kZoneCount)) {
+    return false;
+  }
   // The place is the saved one, not a city the atlas would work out again.
   if (atlas_ != nullptr) atlas_->PlaceShown(QString::fromStdString(birth.city));
 
@@ -66,10 +70,23 @@ bool FrmMain::ShowBirth(const Birth& birth) {
            optLongEast, optLongWest);
   SetAngle(birth.latitudeDegrees, kMaxLatDegrees, txtLatD, txtLatM, optLatNorth,
            optLatSouth);
-  cmbTimeZone->setCurrentIndex(birth.zoneIndex);
-  chkDST->setChecked(birth.daylightSavingSeconds != 0);
+  shownPosition_ = ShownPosition{
+      Position{birth.latitudeDegrees, birth.longitudeDegrees}, PositionBoxes()};
+  if (exact) {
+    zoneChoice->SelectExactOffset(birth.utcOffsetSeconds,
+                                  birth.daylightSavingSeconds, birth.atlasZone);
+  } else {
+    zoneChoice->SelectEntry(birth.zoneIndex, birth.daylightSavingSeconds != 0);
+  }
   cmdRashi->setFocus();
   return true;
+}
+
+QString FrmMain::PositionBoxes() const {
+  return QStringList{
+      txtLonD->text(), txtLonM->text(), optLongWest->isChecked() ? "W" : "E",
+      txtLatD->text(), txtLatM->text(), optLatSouth->isChecked() ? "S" : "N"}
+      .join('|');
 }
 
 QString FrmMain::cityText() const { return txtMCity->text(); }
@@ -110,6 +127,7 @@ void FrmMain::ShowPlace(const QString& city, const QString& state,
   txtMCity->setText(city);
   txtMState->setText(state);
   txtMCountry->setText(country);
+  shownPosition_.reset();
   SetAngle(longitude, txtLonD, txtLonM, optLongEast, optLongWest);
   SetAngle(latitude, txtLatD, txtLatM, optLatNorth, optLatSouth);
   // Filled just after the person tabbed into it: typed over, as a box
@@ -126,6 +144,7 @@ void FrmMain::ClearPlaceParts(const PlaceParts& parts) {
     txtMCountry->clear();
   }
   if (parts.coordinates) {
+    shownPosition_.reset();
     for (QLineEdit* box : {txtLonD, txtLonM, txtLatD, txtLatM}) box->clear();
     optLongEast->setChecked(true);
     optLatNorth->setChecked(true);

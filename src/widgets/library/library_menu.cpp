@@ -2,20 +2,23 @@
 #include "widgets/library/library_menu.h"
 
 #include <QAction>
+#include <QMainWindow>
 #include <QMenu>
+#include <QStatusBar>
 #include <QWidget>
+#include <algorithm>
 
-#include "library/birth_checks.h"
-#include "present/quantity_text.h"
 #include "widgets/common/app_seams.h"
 #include "widgets/library/open_birth_dialog.h"
 
 namespace tarvelin {
 namespace {
 
-constexpr char kOverwriteQuestion[] =
-    "A birth of the same name, date and place is saved already. "
-    "Overwrite it?";
+// "PRIYA RAMAN, 1990-08-14 10:30:00, Chennai, Tamil Nadu, India".
+QString BirthLine(const Birth& b) {
+  return QString::fromStdString(b.name) + ", " + WhenText(b) + ", " +
+         PlaceText(b);
+}
 
 }  // namespace
 
@@ -79,33 +82,84 @@ library::BirthLibrary* LibraryMenu::Library() {
   return library_.get();
 }
 
-void LibraryMenu::Complain(const library::Status& status) {
+void LibraryMenu::Complain(const library::Status& status, QWidget* window) {
   ShowMessage(QString::fromStdString(status.message), MessageIcon::Error,
-              MessageButtons::Ok, window_);
+              MessageButtons::Ok, window != nullptr ? window : window_);
 }
 
 void LibraryMenu::SaveBirth() {
   // The window's own checks first, with its own messages.
   const std::optional<Birth> birth = currentBirth_();
   if (!birth) return;
+  auto* window = qobject_cast<QMainWindow*>(window_);
+  Save(*birth, window_, [window](const QString& note) {
+    if (window != nullptr) window->statusBar()->showMessage(note);
+  });
+}
+
+void LibraryMenu::Save(const Birth& birth, QWidget* window, const Note& note) {
   library::BirthLibrary* library = Library();
   if (library == nullptr) return;
-  auto saved =
-      library->Save(*birth, std::nullopt, library::OnDuplicate::kRefuse);
-  if (!saved && saved.status().fault == library::Fault::kDuplicate) {
-    if (ShowMessage(kOverwriteQuestion, MessageIcon::Information,
-                    MessageButtons::YesNo, window_) != MessageAnswer::Yes) {
-      return;
-    }
-    saved =
-        library->Save(*birth, std::nullopt, library::OnDuplicate::kOverwrite);
-  }
-  if (!saved) {
-    Complain(saved.status());
+  const auto named = library->Named(birth.name);
+  if (!named) {
+    Complain(named.status());
     return;
   }
+  std::optional<library::SavedBirth> saved;
+  QString said = tr("Saved %1").arg(BirthLine(birth));
+  const auto same = std::find_if(named->begin(), named->end(),
+                                 [&](const library::SavedBirth& s) {
+                                   return library::SameEntries(s.birth, birth);
+                                 });
+  if (same != named->end()) {
+    saved = *same;
+    said = tr("Saved already: %1").arg(BirthLine(birth));
+  } else if (!named->empty()) {
+    const auto last = std::find_if(
+        named->begin(), named->end(),
+        [this](const library::SavedBirth& s) { return s.id == lastId_; });
+    const library::SavedBirth& old =
+        last != named->end() ? *last : named->front();
+    const QString question =
+        tr("A birth named %1 is saved already (%2, %3). Replace it with this "
+           "one (%4, %5), or keep both?")
+            .arg(QString::fromStdString(old.birth.name), WhenText(old.birth),
+                 PlaceText(old.birth), WhenText(birth), PlaceText(birth));
+    const MessageAnswer answer =
+        ShowMessage(question, MessageIcon::Information,
+                    MessageButtons::ReplaceKeepBoth, window);
+    library::Expected<library::SavedBirth> written =
+        library::Status{library::Fault::kNotFound, std::string()};
+    if (answer == MessageAnswer::Replace) {
+      written = library->Replace(old.id, birth);
+      said = tr("Replaced the saved birth with %1").arg(BirthLine(birth));
+    } else if (answer == MessageAnswer::KeepBoth) {
+      written =
+          library->Save(birth, std::nullopt, library::OnDuplicate::kKeepBoth);
+      said = tr("Saved %1 beside the other birth of that name")
+                 .arg(BirthLine(birth));
+    } else {
+      note(tr("Not saved"));
+      return;
+    }
+    if (!written) {
+      Complain(written.status(), window);
+      return;
+    }
+    saved = *written;
+  } else {
+    auto written =
+        library->Save(birth, std::nullopt, library::OnDuplicate::kRefuse);
+    if (!written) {
+      Complain(written.status(), window);
+      return;
+    }
+    saved = *written;
+  }
+  lastId_ = saved->id;
   library->MarkUsed(saved->id);
   RefreshRecent();
+  note(said);
 }
 
 void LibraryMenu::OpenBirth() {
@@ -117,20 +171,16 @@ void LibraryMenu::OpenBirth() {
 }
 
 void LibraryMenu::Show(const library::SavedBirth& saved) {
-  Birth birth = saved.birth;
-  const int zone = library::ZoneEntryFor(birth);
-  if (zone >= 0 && birth.zoneIndex == Birth::kExactOffset) {
-    birth = WithZoneEntry(birth, zone, birth.daylightSavingSeconds != 0);
-  }
-  if (zone < 0 || !showBirth_(birth)) {
-    ShowMessage(
-        "This birth was saved with the UTC offset " +
-            QString::fromStdString(OffsetText(birth.utcOffsetSeconds)) +
-            ", which no entry of the zone list has, so the form cannot show "
-            "it; tarvelin-cli --from-library computes it.",
-        MessageIcon::Information, MessageButtons::Ok, window_);
+  if (!showBirth_(saved.birth)) {
+    ShowMessage(tr("\"%1\" was saved with zone-list entry %2, which this "
+                   "version's zone list does not have, so the form cannot "
+                   "show it; tarvelin-cli --from-library computes it.")
+                    .arg(QString::fromStdString(saved.birth.name))
+                    .arg(saved.birth.zoneIndex + 1),
+                MessageIcon::Information, MessageButtons::Ok, window_);
     return;
   }
+  lastId_ = saved.id;
   // The order of use is a convenience: a read-only library still opens.
   if (!library_->readOnly()) library_->MarkUsed(saved.id);
   RefreshRecent();
@@ -155,11 +205,9 @@ void LibraryMenu::RefreshRecent() {
     action->setVisible(i < births.size());
     if (i >= births.size()) continue;
     const Birth& b = births[i].birth;
+    // A place's "&" is shown, not taken for a shortcut letter.
     action->setText(
-        QString("&%1 %2, %3")
-            .arg(i + 1)
-            .arg(QString::fromStdString(b.name),
-                 QString::fromStdString(DateText(b.local, DateStyle::kIso))));
+        QString("&%1 %2").arg(i + 1).arg(BirthLine(b).replace('&', "&&")));
     action->setData(static_cast<qlonglong>(births[i].id));
   }
   recentSeparator_->setVisible(!births.empty());

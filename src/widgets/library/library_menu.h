@@ -11,13 +11,12 @@
 // for) and kept open; a library that cannot be used gets its one message
 // each time it is asked for, and the window goes on computing births.
 //
-// The window is given a birth with a zone-list entry: one saved with an
-// exact offset is given the entry of that offset (which computes the same),
-// and one whose offset no entry has is refused with a message.
+// The window is given each birth as it was saved, exact offsets included.
 #pragma once
 
 #include <QObject>
 #include <QString>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -46,7 +45,16 @@ class LibraryMenu : public QObject {
   // How many recently used births the menu lists.
   static constexpr int kRecentCount = 5;
 
+  // Saves `birth` for `window` (messages belong to it) and gives `note` the
+  // line saying what was saved, or that nothing was. A birth whose name is
+  // saved already is asked about first: "Replace" the saved one (the one
+  // opened or saved last, when several have the name), "Keep both", or
+  // "Cancel"; a birth saved already as it is changes nothing.
+  using Note = std::function<void(const QString&)>;
+  void Save(const Birth& birth, QWidget* window, const Note& note);
+
  public slots:
+  // The window's birth, noted in its status bar.
   void SaveBirth();
   void OpenBirth();
 
@@ -55,13 +63,15 @@ class LibraryMenu : public QObject {
   void OpenQuietly();
   void Show(const library::SavedBirth& saved);
   void RefreshRecent();
-  void Complain(const library::Status& status);
+  // The message of `status`, in `window` (or this menu's window).
+  void Complain(const library::Status& status, QWidget* window = nullptr);
 
   QWidget* window_;
   QString path_;
   BirthGetter currentBirth_;
   BirthSetter showBirth_;
   std::unique_ptr<library::BirthLibrary> library_;
+  std::int64_t lastId_ = 0;  // the saved birth opened or saved last
   QAction* recentSeparator_ = nullptr;
   std::vector<QAction*> recent_;
 };

@@ -21,6 +21,13 @@ namespace {
 
 QString QText(const std::string& text) { return QString::fromStdString(text); }
 
+}  // namespace
+
+QString WhenText(const Birth& b) {
+  return QText(DateText(b.local, DateStyle::kIso) + " " +
+               TimeText(b.local, TimeStyle::kClock));
+}
+
 QString PlaceText(const Birth& b) {
   QStringList parts;
   for (const std::string* part : {&b.city, &b.state, &b.country}) {
@@ -35,8 +42,6 @@ QString PlaceText(const Birth& b) {
   }
   return parts.join(", ");
 }
-
-}  // namespace
 
 OpenBirthDialog::OpenBirthDialog(library::BirthLibrary& library,
                                  QWidget* parent)
@@ -107,11 +112,8 @@ void OpenBirthDialog::Reload() {
   list_->clear();
   for (std::size_t i = 0; i < births_.size(); ++i) {
     const Birth& b = births_[i].birth;
-    auto* item = new QTreeWidgetItem(
-        list_, {QText(b.name),
-                QText(DateText(b.local, DateStyle::kIso) + " " +
-                      TimeText(b.local, TimeStyle::kClock)),
-                PlaceText(b)});
+    auto* item =
+        new QTreeWidgetItem(list_, {QText(b.name), WhenText(b), PlaceText(b)});
     item->setData(0, Qt::UserRole, static_cast<qulonglong>(i));
   }
   if (list_->topLevelItemCount() > 0) {

@@ -16,6 +16,12 @@ class QTreeWidget;
 
 namespace tarvelin {
 
+// "1990-08-14 10:30:00" and "Chennai, Tamil Nadu, India" (the coordinates
+// when no place is named): how a saved birth is told apart from another of
+// the same name, here, in the recent list and in the save messages.
+QString WhenText(const Birth& birth);
+QString PlaceText(const Birth& birth);
+
 class OpenBirthDialog : public QDialog {
   Q_OBJECT
 
