@@ -20,6 +20,8 @@
 #include "shell/mdi.h"
 #include "ui_test_main.h"
 #include "ui_test_support.h"
+#include "widgets/common/answer_ink.h"
+#include "widgets/result/chart_view.h"
 #include "widgets/result/frm_reading_box.h"
 
 using namespace tarvelin;
@@ -46,6 +48,7 @@ class FrmDisplayTest : public QObject {
   void showsDetailsAndHouseText();
   void showsSummaryOnTopAndHowItWasFoundOnTheThirdTab();
   void showsAllTwentyEightSignFields();
+  void answerIsReadableOnLightAndDarkPalettes();
   void secondViewReplacesTheFirst();
   void readingBoxesRefuseEditing();
   void readingBoxesLeaveTheClipboardAlone();
@@ -302,6 +305,50 @@ void FrmDisplayTest::screenshotsOfBothTabs() {
   QVERIFY(test::SaveScreenshot(&window, "result_details_tab"));
   test::Tabs(window.frmDisplay())->setCurrentIndex(0);
   QVERIFY(test::SaveScreenshot(window.frmDisplay(), "result_form"));
+}
+
+// The answer line and "HL" against the window's background, on the
+// palettes of light and dark desktop themes, the palette changed after the
+// form is up as a desktop's theme changes.
+void FrmDisplayTest::answerIsReadableOnLightAndDarkPalettes() {
+  // The measure itself, on pairs whose ratio is known.
+  QCOMPARE(qRound(ContrastRatio(Qt::black, Qt::white) * 100), 2100);
+  QCOMPARE(qRound(ContrastRatio(QColor("#777777"), Qt::white) * 100), 448);
+  const struct {
+    const char* theme;
+    QColor window, text;
+  } palettes[] = {
+      {"light (Fusion)", QColor("#efefef"), Qt::black},
+      {"white", Qt::white, Qt::black},
+      {"dark (Breeze Dark)", QColor("#31363b"), QColor("#eff0f1")},
+      {"dark (Adwaita-dark)", QColor("#353535"), Qt::white},
+      {"black", Qt::black, Qt::white},
+      {"middle grey", QColor("#767676"), Qt::white},
+  };
+  FrmDisplay form;
+  form.Show(test::SampleView());
+  form.ShowExplanation("Hora Lagna: Virgo", {});
+  auto* answer = form.findChild<QLabel*>("lblSummary");
+  auto* chart = form.findChild<ChartView*>("chartView");
+  QVERIFY(answer && chart);
+  for (const auto& p : palettes) {
+    QPalette palette = form.palette();
+    palette.setColor(QPalette::Window, p.window);
+    palette.setColor(QPalette::WindowText, p.text);
+    form.setPalette(palette);
+    const QColor background = answer->palette().color(answer->backgroundRole());
+    QCOMPARE(background, p.window);
+    const QColor ink = answer->palette().color(answer->foregroundRole());
+    QVERIFY2(ContrastRatio(ink, background) >= 4.5,
+             qPrintable(QString("%1: %2 on %3")
+                            .arg(p.theme, ink.name(), background.name())));
+    // Still a red where a red can be read.
+    if (p.window != QColor("#767676")) QVERIFY(ink.red() > ink.green());
+    QVERIFY2(
+        ContrastRatio(chart->MarkerInk(),
+                      chart->palette().color(chart->backgroundRole())) >= 4.5,
+        p.theme);
+  }
 }
 
 TARVELIN_TEST_MAIN(FrmDisplayTest);

@@ -80,7 +80,9 @@ void Settle(QWidget* window) {
 
 // A computed result in the windows' language: the birth of the command
 // line's examples, whose Hora Lagna stands in Taurus.
-ResultPage ComputedPage() {
+// With `polar`, a birth in the polar night, whose answer is the longest:
+// no sunrise, so no Hora Lagna.
+ResultPage ComputedPage(bool polar = false) {
   Birth birth;
   birth.name = "ASHA VERMA";
   birth.local = {1980, 3, 15, 21, 5, 30};
@@ -91,6 +93,16 @@ ResultPage ComputedPage() {
   birth.city = "New Delhi";
   birth.state = "Delhi";
   birth.country = "India";
+  if (polar) {
+    birth.local = {1990, 12, 21, 12, 0, 0};
+    birth.latitudeDegrees = 78.2;
+    birth.longitudeDegrees = 15.6;
+    birth.utcOffsetSeconds = 3600;
+    birth.zoneIndex = Birth::kExactOffset;
+    birth.city = "Longyearbyen";
+    birth.state = "Svalbard";
+    birth.country = "Norway";
+  }
   const ChartResult result = Calculate(birth);
   const Language language = UiLanguage();
   return {PresentResult(birth, result, language),
@@ -255,6 +267,16 @@ void ScreenFitTest::nothingIsCut() {
     QVERIFY(test::SaveScreenshot(&window,
                                  QStringLiteral("result_window_%1_%2")
                                      .arg(CaseName(), ChartStyleCode(style))));
+  }
+  {
+    const ResultPage polar = ComputedPage(true);
+    QVERIFY(polar.summary.find("cannot") != std::string::npos ||
+            UiLanguage() != Language::kEnglish);
+    MDI window;
+    window.frmDisplay()->Show(polar.view);
+    window.frmDisplay()->ShowExplanation(polar.summary, polar.howItWasFound);
+    Settle(&window);
+    VerifyNothingCut(&window, "result window, no sunrise");
   }
   FrmMain form;
   Settle(&form);

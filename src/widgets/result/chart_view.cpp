@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "painters/chart_painter.h"
+#include "widgets/common/answer_ink.h"
 #include "widgets/common/ui_widgets.h"
 
 namespace tarvelin {
@@ -13,7 +14,6 @@ namespace {
 // the result form's red; the signs' numbers and three letters in a
 // typewriter face, as the chart has always shown them.
 constexpr double kMarkerShare = 7.0 / 8.0;
-const QColor kMarkerInk(0xa0, 0, 0);
 
 }  // namespace
 
@@ -42,6 +42,10 @@ QRect ChartView::CentreRect() const {
   return ChartCentre(ChartBox(), style_).toAlignedRect();
 }
 
+QColor ChartView::MarkerInk() const {
+  return AnswerInk(palette().color(backgroundRole()));
+}
+
 void ChartView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   ChartPen pen;
@@ -53,7 +57,7 @@ void ChartView::paintEvent(QPaintEvent*) {
   pen.numbers.setPointSizeF(font().pointSizeF());
   pen.ink = palette().color(QPalette::WindowText);
   pen.lineInk = pen.ink;
-  pen.markerInk = kMarkerInk;
+  pen.markerInk = MarkerInk();
   pen.frameWidth = 1.5;
   pen.lineWidth = 1.0;
   PaintChart(painter, ChartBox(), model_, style_, language_, pen);

@@ -26,6 +26,8 @@ class ChartView : public QWidget {
   // The part of the view the chart's empty middle takes (nothing for the
   // North-Indian diamond).
   QRect CentreRect() const;
+  // The ink of "HL": the answer's red, readable on the view's background.
+  QColor MarkerInk() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;

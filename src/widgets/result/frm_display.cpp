@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/result/frm_display.h"
 
+#include <QEvent>
 #include <QFont>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPalette>
 #include <QStackedWidget>
 #include <QStringList>
 #include <QTabWidget>
@@ -13,6 +15,7 @@
 #include <cmath>
 
 #include "present/report_words.h"
+#include "widgets/common/answer_ink.h"
 #include "widgets/common/app_seams.h"
 #include "widgets/common/twips.h"
 #include "widgets/common/ui_language.h"
@@ -25,7 +28,7 @@ namespace tarvelin {
 namespace {
 
 // The summary line at the very top, twips; everything else sits below it.
-constexpr int kSummaryTwips = 360;
+constexpr int kSummaryTwips = 720;  // two lines of the answer, Tamil too
 
 // Client area of the form, twips.
 constexpr int kFormWidthTwips = 12735;
@@ -201,6 +204,20 @@ void FrmDisplay::SetScale(double scale) {
   }
 }
 
+void FrmDisplay::ShowAnswerInk() {
+  QPalette ink = lblSummary_->palette();
+  ink.setColor(QPalette::WindowText,
+               AnswerInk(palette().color(backgroundRole())));
+  lblSummary_->setPalette(ink);
+}
+
+void FrmDisplay::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::PaletteChange && lblSummary_ != nullptr) {
+    ShowAnswerInk();
+  }
+}
+
 void FrmDisplay::BuildBand() {
   const ReportWords& words = WordsIn(UiLanguage());
   const QFont bold = BoldFont(font());
@@ -209,7 +226,10 @@ void FrmDisplay::BuildBand() {
   QFont summaryFont = bold;
   summaryFont.setPointSize(10);
   lblSummary_->setFont(summaryFont);
-  lblSummary_->setStyleSheet("color: #a00000;");
+  // A long answer (no sunrise at the place) takes a second line.
+  lblSummary_->setWordWrap(true);
+  lblSummary_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  ShowAnswerInk();
   dsd1 = MakeLabel(this, "dsd1", QString::fromUtf8(words.significance),
                    TwipsRect(120, kSummaryTwips, 2000, 240));
   dsd1->setFont(bold);

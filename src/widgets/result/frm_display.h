@@ -59,12 +59,18 @@ class FrmDisplay : public QWidget {
   // "txtLooks", ...), or nullptr.
   QWidget* SignField(const QString& name) const;
 
+ protected:
+  // A new palette (a dark desktop theme) gets the answer a readable red.
+  void changeEvent(QEvent* event) override;
+
  private slots:
   void Label6_Click();
   void Label7_Click();
 
  private:
   void BuildBand();
+  // The answer line in AnswerInk of the form's background.
+  void ShowAnswerInk();
   void BuildChartTab(QWidget* page);
   void BuildChart(QWidget* chart);
   void BuildPlanetTable(QWidget* frame);
