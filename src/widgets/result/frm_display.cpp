@@ -31,15 +31,12 @@ namespace {
 
 // The answer at the very top: two lines where it needs them (no sunrise at
 // the place, Tamil too), twips. An answer with a Hora Lagna takes one line,
-// and the notes on it follow, a line each (how close the sign is to
-// changing, an uncertain time's signs, the traditional sunrise's sign);
-// everything else below them.
+// and how close the sign is to changing follows in the same room.
 constexpr int kSummaryTwips = 720;
 constexpr int kAnswerLineTwips = 360;
 constexpr int kNoteTwips = 240;
-constexpr int kNotesTwips = 3 * kNoteTwips;
-constexpr int kBandTopTwips =
-    std::max(kSummaryTwips, kAnswerLineTwips + kNotesTwips);
+static_assert(kAnswerLineTwips + kNoteTwips <= kSummaryTwips);
+constexpr int kBandTopTwips = kSummaryTwips;
 
 // Client area of the form, twips.
 constexpr int kFormWidthTwips = 12735;
@@ -245,13 +242,8 @@ void FrmDisplay::BuildBand() {
   lblSummary_->setWordWrap(true);
   lblSummary_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   ShowAnswerInk();
-  QLabel** notes[] = {&lblMargin_, &lblUncertainty_, &lblCentreRule_};
-  const char* noteNames[] = {"lblMargin", "lblUncertainty", "lblCentreRule"};
-  for (int i = 0; i < 3; ++i) {
-    *notes[i] = MakeLabel(
-        this, noteNames[i], QString(),
-        TwipsRect(120, kAnswerLineTwips + i * kNoteTwips, 12255, kNoteTwips));
-  }
+  lblMargin_ = MakeLabel(this, "lblMargin", QString(),
+                         TwipsRect(120, kAnswerLineTwips, 12255, kNoteTwips));
   dsd1 = MakeLabel(this, "dsd1", QString::fromUtf8(words.significance),
                    TwipsRect(120, kBandTopTwips, 2000, 240));
   dsd1->setFont(bold);
@@ -466,6 +458,12 @@ void FrmDisplay::BuildDayTab(QWidget* page) {
   fraOtherLagnas_ = new QGroupBox(frame);
   fraOtherLagnas_->setObjectName("fraOtherLagnas");
   fraOtherLagnas_->setGeometry(TwipsRect(7080, 120, 4695, 2400));
+  // Beside the day's times: the traditional sunrise's sign where it
+  // differs, and the signs of an uncertain birth time (a window of times).
+  lblCentreRule_ = MakeLabel(frame, "lblCentreRule", QString(),
+                             TwipsRect(7080, 2640, 4695, 960), Wrap::Yes);
+  lblUncertainty_ = MakeLabel(frame, "lblUncertainty", QString(),
+                              TwipsRect(7080, 3720, 4695, 1200), Wrap::Yes);
   constexpr int kFirstRowTwips = 360;
   constexpr int kRowTwips = 330;
   for (std::size_t i = 0; i < otherLagna_.size(); ++i) {
@@ -485,22 +483,13 @@ void FrmDisplay::ShowHoraLagna(const std::string& options,
   lblMargin_->setText(QString::fromStdString(texts.margin));
   lblUncertainty_->setText(QString::fromStdString(texts.uncertainty));
   lblCentreRule_->setText(QString::fromStdString(texts.centreRule));
-  // The notes said one under the other, no empty line between them, under
-  // an answer of one line (an answer with a Hora Lagna); without notes the
-  // answer has the room of two.
-  int row = 0;
-  for (QLabel* note : {lblMargin_, lblUncertainty_, lblCentreRule_}) {
-    for (Placed& placed : design_) {
-      if (placed.widget == note) {
-        placed.rect.moveTop(Twips(kAnswerLineTwips + row * kNoteTwips));
-      }
-    }
-    if (!note->text().isEmpty()) ++row;
-  }
+  // The answer takes one line where notes follow it (an answer with a Hora
+  // Lagna), the room of two otherwise.
+  const bool notes = !texts.margin.empty();
   for (Placed& placed : design_) {
     if (placed.widget == lblSummary_) {
       placed.rect.setHeight(
-          Twips((row > 0 ? kAnswerLineTwips : kSummaryTwips) - 30));
+          Twips((notes ? kAnswerLineTwips : kSummaryTwips) - 30));
     }
   }
   SetScale(scale_);

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The result form: the window in which one calculation is read. Under the
-// answer line, how close the birth stands to a change of sign (and, when
-// asked or when the rule matters, what an uncertain time or the traditional
-// sunrise gives); a band then carries the house significance and the
-// options the calculation used; below it tabs show the chart (in the chart
-// style chosen) with the planet table and the person's details, the
-// attributes and readings of the Hora Lagna sign, how it was found, and the
-// Hora Lagna through the day with the other special lagnas.
+// answer line, how close the birth stands to a change of sign; a band then
+// carries the house significance and the options the calculation used;
+// below it tabs show the chart (in the chart style chosen) with the planet
+// table and the person's details, the attributes and readings of the Hora
+// Lagna sign, how it was found, and the Hora Lagna through the day with the
+// other special lagnas, the traditional sunrise's sign where it differs and
+// the signs of an uncertain birth time.
 // The form computes nothing: Show() puts a ResultView on screen. Its
 // captions are in the windows' language (UiLanguage).
 #pragma once
@@ -58,9 +58,9 @@ class FrmDisplay : public QWidget {
 
   // What the core says about the Hora Lagna beyond the chart, as present/
   // made it: `options` names the sunrise rule and ayanamsa used (OptionsLine);
-  // the margin, uncertainty and centre-rule sentences go under the answer
-  // line, the day's table (the birth's row marked) and the other special
-  // lagnas on the fourth tab.
+  // the margin sentence goes under the answer line; the day's table (the
+  // birth's row marked), the other special lagnas, the centre rule's sign
+  // and the uncertain time's signs on the fourth tab.
   void ShowHoraLagna(const std::string& options, const HoraLagnaTexts& texts);
 
   // The chart's style (South-Indian until told), and what it shows.
@@ -120,7 +120,8 @@ class FrmDisplay : public QWidget {
     QFont font;
   };
   QLabel* lblSummary_ = nullptr;
-  // Under the answer line, and the options on the band.
+  // Under the answer line (the others on the fourth tab), and the options
+  // on the band.
   QLabel *lblMargin_ = nullptr, *lblUncertainty_ = nullptr,
          *lblCentreRule_ = nullptr, *lblOptions_ = nullptr;
   // The fourth tab: the day's table and the other special lagnas.
