@@ -18,13 +18,16 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
+#include <QTextLayout>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <utility>
 
 #include "chart/birth_limits.h"
 #include "present/quantity_text.h"
+#include "present/report_words.h"
 #include "present/zone_text.h"
 #include "rules/birth_check.h"
 #include "tables/utc_offset.h"
@@ -57,6 +60,17 @@ class LinkLabel : public QLabel {
     linkPalette.setColor(QPalette::WindowText,
                          linkPalette.color(QPalette::Link));
     setPalette(linkPalette);
+    // Devanagari and Tamil come from a fallback font with more room below
+    // the baseline, where the underline goes too: the label takes the
+    // line's whole height (no change for Latin text).
+    QTextLayout layout(text, linkFont);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    const int lineHeight = static_cast<int>(std::ceil(line.height()));
+    if (lineHeight > fontMetrics().height()) {
+      setMinimumHeight(lineHeight + fontMetrics().lineWidth());
+    }
   }
 
  protected:
@@ -234,48 +248,46 @@ FrmMain::FrmMain(QWidget* parent) : QMainWindow(parent) {
 }
 
 QGroupBox* FrmMain::BuildPersonalDetails() {
-  auto* frame = new QGroupBox("Personal Details");
+  auto* frame = new QGroupBox(tr("Personal Details"));
   frame->setObjectName("Frame1");
   auto* grid = new QGridLayout(frame);
 
   txtName = new FilteredLineEdit(&FilterNameKey, frame);
   txtName->setObjectName("txtName");
   txtName->setMaxLength(static_cast<int>(kMaxNameCharacters));
-  grid->addWidget(Label("Label13", "Name", frame), 0, 0);
+  grid->addWidget(Label("Label13", tr("Name"), frame), 0, 0);
   grid->addWidget(txtName, 0, 1, 1, 2);
 
-  cboMonth = DateTimeList(
-      "cboMonth", tr("Months January\u2013December or 1\u201312"), true, frame);
-  cboDate = DateTimeList("cboDate", tr("Days 1\u2013%1").arg(kDaysInList),
-                         false, frame);
+  cboMonth = DateTimeList("cboMonth", tr("Months January–December or 1–12"),
+                          true, frame);
+  cboDate =
+      DateTimeList("cboDate", tr("Days 1–%1").arg(kDaysInList), false, frame);
   cboYear = DateTimeList(
-      "cboYear",
-      tr("Years %1\u2013%2").arg(kFirstBirthYear).arg(kLastBirthYear), false,
-      frame);
+      "cboYear", tr("Years %1–%2").arg(kFirstBirthYear).arg(kLastBirthYear),
+      false, frame);
   auto* date = new QHBoxLayout;
   date->addWidget(cboMonth);
   date->addWidget(cboDate);
   date->addWidget(cboYear);
   date->addStretch(1);
-  grid->addWidget(Label("Label5", "Date of Birth", frame), 1, 0);
+  grid->addWidget(Label("Label5", tr("Date of Birth"), frame), 1, 0);
   grid->addLayout(date, 1, 1, 1, 2);
 
-  cboHH = DateTimeList("cboHH", tr("Hours 0\u2013%1").arg(kHours - 1), false,
-                       frame);
-  cboMM = DateTimeList("cboMM", tr("Minutes 0\u2013%1").arg(kMinutes - 1),
-                       false, frame);
-  cboSS = DateTimeList("cboSS", tr("Seconds 0\u2013%1").arg(kSeconds - 1),
-                       false, frame);
+  cboHH = DateTimeList("cboHH", tr("Hours 0–%1").arg(kHours - 1), false, frame);
+  cboMM =
+      DateTimeList("cboMM", tr("Minutes 0–%1").arg(kMinutes - 1), false, frame);
+  cboSS =
+      DateTimeList("cboSS", tr("Seconds 0–%1").arg(kSeconds - 1), false, frame);
   auto* time = new QHBoxLayout;
   time->addWidget(cboHH);
   time->addWidget(cboMM);
   time->addWidget(cboSS);
-  time->addWidget(Label("Label12", "HH:MM:SS", frame));
+  time->addWidget(Label("Label12", tr("HH:MM:SS"), frame));
   time->addStretch(1);
-  grid->addWidget(Label("Label1", "Time of Birth", frame), 2, 0);
+  grid->addWidget(Label("Label1", tr("Time of Birth"), frame), 2, 0);
   grid->addLayout(time, 2, 1, 1, 2);
 
-  cmdRashi = new QPushButton("Get My Hora Lagna", frame);
+  cmdRashi = new QPushButton(tr("Get My Hora Lagna"), frame);
   cmdRashi->setObjectName("cmdRashi");
   cmdRashi->setDefault(true);
   QFont bold = cmdRashi->font();
@@ -288,7 +300,7 @@ QGroupBox* FrmMain::BuildPersonalDetails() {
 }
 
 QGroupBox* FrmMain::BuildPlaceDetails() {
-  auto* frame = new QGroupBox("Place Details");
+  auto* frame = new QGroupBox(tr("Place Details"));
   frame->setObjectName("Frame2");
   auto* grid = new QGridLayout(frame);
   txtMCity = new QLineEdit(frame);
@@ -297,15 +309,15 @@ QGroupBox* FrmMain::BuildPlaceDetails() {
   txtMState->setObjectName("txtMState");
   txtMCountry = new QLineEdit(frame);
   txtMCountry->setObjectName("txtMCountry");
-  grid->addWidget(Label("Label54", "City", frame), 0, 0);
+  grid->addWidget(Label("Label54", tr("City"), frame), 0, 0);
   grid->addWidget(txtMCity, 0, 1);
-  grid->addWidget(Label("Label55", "State", frame), 1, 0);
+  grid->addWidget(Label("Label55", tr("State"), frame), 1, 0);
   grid->addWidget(txtMState, 1, 1);
-  grid->addWidget(Label("Label4", "Country", frame), 2, 0);
+  grid->addWidget(Label("Label4", tr("Country"), frame), 2, 0);
   grid->addWidget(txtMCountry, 2, 1);
 
   // The doubled ampersand shows as one.
-  cmdBrowser = new QPushButton("Click for Latitude && Longitude", frame);
+  cmdBrowser = new QPushButton(tr("Click for Latitude && Longitude"), frame);
   cmdBrowser->setObjectName("cmdBrowser");
   cmdBrowser->setAutoDefault(true);  // Enter presses it when it has focus
   grid->addWidget(cmdBrowser, 3, 1, Qt::AlignRight);
@@ -314,11 +326,11 @@ QGroupBox* FrmMain::BuildPlaceDetails() {
 }
 
 QGroupBox* FrmMain::BuildZone() {
-  auto* frame = new QGroupBox("Zone");
+  auto* frame = new QGroupBox(tr("Zone"));
   frame->setObjectName("fraZone");
   auto* column = new QVBoxLayout(frame);
   cmbTimeZone = List("cmbTimeZone", frame);
-  chkDST = new QCheckBox("Daylight Saving Time", frame);
+  chkDST = new QCheckBox(tr("Daylight Saving Time"), frame);
   chkDST->setObjectName("chkDST");
   column->addWidget(cmbTimeZone);
   column->addWidget(chkDST);
@@ -326,22 +338,22 @@ QGroupBox* FrmMain::BuildZone() {
 }
 
 QGroupBox* FrmMain::BuildLongitude() {
-  auto* frame = new QGroupBox("Longitude");
+  auto* frame = new QGroupBox(tr("Longitude"));
   frame->setObjectName("Frame4");
   auto* row = new QHBoxLayout(frame);
   txtLonD =
       NumberBox("txtLonD", static_cast<int>(kLongitudeDegreeDigits), frame);
   txtLonM = NumberBox("txtLonM", static_cast<int>(kMinuteDigits), frame);
-  optLongEast = new QRadioButton("East", frame);
+  optLongEast = new QRadioButton(tr("East"), frame);
   optLongEast->setObjectName("optLong0");
-  optLongWest = new QRadioButton("West", frame);
+  optLongWest = new QRadioButton(tr("West"), frame);
   optLongWest->setObjectName("optLong1");
   optLongEast->setChecked(true);
   row->addWidget(txtLonD);
-  row->addWidget(Label("Label6", "Deg", frame));
+  row->addWidget(Label("Label6", tr("Deg"), frame));
   row->addSpacing(6);
   row->addWidget(txtLonM);
-  row->addWidget(Label("Label8", "Min", frame));
+  row->addWidget(Label("Label8", tr("Min"), frame));
   row->addStretch(1);
   row->addWidget(optLongEast);
   row->addWidget(optLongWest);
@@ -349,7 +361,7 @@ QGroupBox* FrmMain::BuildLongitude() {
 }
 
 QGroupBox* FrmMain::BuildLatitude() {
-  auto* frame = new QGroupBox("Latitude");
+  auto* frame = new QGroupBox(tr("Latitude"));
   frame->setObjectName("Frame3");
   auto* row = new QHBoxLayout(frame);
   txtLatD =
@@ -357,16 +369,16 @@ QGroupBox* FrmMain::BuildLatitude() {
   txtLatM = NumberBox("txtLatM", static_cast<int>(kMinuteDigits), frame);
   // Same width as the longitude boxes so the two frames line up.
   txtLatD->setFixedWidth(txtLonD->width());
-  optLatNorth = new QRadioButton("North", frame);
+  optLatNorth = new QRadioButton(tr("North"), frame);
   optLatNorth->setObjectName("optLat0");
-  optLatSouth = new QRadioButton("South", frame);
+  optLatSouth = new QRadioButton(tr("South"), frame);
   optLatSouth->setObjectName("optLat1");
   optLatNorth->setChecked(true);
   row->addWidget(txtLatD);
-  row->addWidget(Label("Label7", "Deg", frame));
+  row->addWidget(Label("Label7", tr("Deg"), frame));
   row->addSpacing(6);
   row->addWidget(txtLatM);
-  row->addWidget(Label("Label9", "Min", frame));
+  row->addWidget(Label("Label9", tr("Min"), frame));
   row->addStretch(1);
   row->addWidget(optLatNorth);
   row->addWidget(optLatSouth);
@@ -378,8 +390,8 @@ QGroupBox* FrmMain::BuildPromotion() {
   frame->setObjectName("Frame5");
   auto* column = new QVBoxLayout(frame);
   auto* intro = Label("Label2",
-                      "Know more about your importance in terms of money and "
-                      "material prosperity with Tarvelin",
+                      tr("Know more about your importance in terms of money "
+                         "and material prosperity with Tarvelin"),
                       frame);
   intro->setWordWrap(true);
   QFont bold = intro->font();
@@ -387,13 +399,14 @@ QGroupBox* FrmMain::BuildPromotion() {
   intro->setFont(bold);
   column->addWidget(intro);
 
-  lblCobrand = new LinkLabel("Co-brand Tarvelin for your web site",
+  lblCobrand = new LinkLabel(tr("Co-brand Tarvelin for your web site"),
                              &OpenCoBrandPage, frame);
   lblCobrand->setObjectName("lblCobrand");
-  lblFullBrand =
-      new LinkLabel("Get Tarvelin fully branded", &OpenFullBrandPage, frame);
+  lblFullBrand = new LinkLabel(tr("Get Tarvelin fully branded"),
+                               &OpenFullBrandPage, frame);
   lblFullBrand->setObjectName("lblFullBrand");
-  Label61 = new LinkLabel("Join our discussion board", &OpenForumHome, frame);
+  Label61 =
+      new LinkLabel(tr("Join our discussion board"), &OpenForumHome, frame);
   Label61->setObjectName("Label61");
   auto* links = new QHBoxLayout;
   links->addWidget(lblCobrand);
@@ -406,23 +419,23 @@ QGroupBox* FrmMain::BuildPromotion() {
 }
 
 void FrmMain::BuildMenus() {
-  mnuFile = menuBar()->addMenu("&File");
+  mnuFile = menuBar()->addMenu(tr("&File"));
   mnuFile->setObjectName("mnuFile");
-  mnuNext = mnuFile->addAction("Get My Hora Lagna");
-  mnuExit = mnuFile->addAction("E&xit");
+  mnuNext = mnuFile->addAction(tr("Get My Hora Lagna"));
+  mnuExit = mnuFile->addAction(tr("E&xit"));
 
-  QMenu* help = menuBar()->addMenu("&Help");
+  QMenu* help = menuBar()->addMenu(tr("&Help"));
   help->setObjectName("mnuHelp");
-  mnuOnline = help->addAction("&Online Help");
-  mnuVisit = help->addAction("&Visit Us Online");
+  mnuOnline = help->addAction(tr("&Online Help"));
+  mnuVisit = help->addAction(tr("&Visit Us Online"));
   help->addSeparator();
-  mnuUpdate = help->addAction("Check for Software &Update");
+  mnuUpdate = help->addAction(tr("Check for Software &Update"));
   help->addSeparator();
-  mnuAbout = help->addAction("&About Software");
+  mnuAbout = help->addAction(tr("&About Software"));
 
   // Top-level entries that act themselves, without a menu below them.
-  mnuDonate = menuBar()->addAction("&Donate");
-  mkmoney = menuBar()->addAction("Make Money &Online");
+  mnuDonate = menuBar()->addAction(tr("&Donate"));
+  mkmoney = menuBar()->addAction(tr("Make Money &Online"));
 
   mnuNext->setObjectName("mnuNext");
   mnuExit->setObjectName("mnuExit");
@@ -475,7 +488,9 @@ void FrmMain::FillLists() {
   // The 71 entries, then "Other offset…" (and an exact offset when one is
   // chosen).
   zoneChoice = new ZoneChoice(cmbTimeZone, chkDST, this);
-  for (const char* month : kMonthNames) cboMonth->addItem(month);
+  for (const char* month : WordsIn(UiLanguage()).monthName) {
+    cboMonth->addItem(QString::fromUtf8(month));
+  }
   AddNumbers(cboDate, 1, kDaysInList);
   AddNumbers(cboYear, kFirstBirthYear, kLastBirthYear);
   AddNumbers(cboHH, 0, kHours - 1);
