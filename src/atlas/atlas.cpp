@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -510,6 +511,32 @@ std::optional<NearPlace> NearestPlace(double latitudeDegrees,
   double best =
       std::pow(kNearestPlaceKilometres / kKilometresPerDegree * kUnits, 2);
   std::uint32_t bestPlace = table.placeCount();
+  // The cosine of the latitude farthest from the equator in each row of
+  // cells (whole degrees 0..89), made once.
+  static const std::array<double, 90> kRowCos = [] {
+    std::array<double, 90> cosines{};
+    for (int degrees = 0; degrees < 90; ++degrees) {
+      cosines[static_cast<std::size_t>(degrees)] = std::cos(degrees * kRadians);
+    }
+    return cosines;
+  }();
+  constexpr int kColumns = atlas_file::kCellColumns;
+  const int middle = atlas_file::CellOf(0.5, longitudeDegrees) % kColumns;
+  // The places of cells [first, last) of one row: the cells of a row lie
+  // one after the other in the table, so theirs do too.
+  const auto scan = [&](int row, int first, int last) {
+    const int rowStart = row * kColumns;
+    const std::uint32_t from = table.CellRange(rowStart + first).first;
+    const std::uint32_t to = table.CellRange(rowStart + last - 1).second;
+    for (std::uint32_t at = from; at < to; ++at) {
+      const std::uint32_t place = table.CellPlace(at);
+      const double d = flatDistance(table.Place(place));
+      if (d < best || (d == best && place < bestPlace)) {
+        best = d;
+        bestPlace = place;
+      }
+    }
+  };
   // The cells within the distance still to beat, row by row.
   const auto search = [&](double radiusDegrees) {
     const int row0 =
@@ -518,37 +545,31 @@ std::optional<NearPlace> NearestPlace(double latitudeDegrees,
         static_cast<int>(std::floor(latitudeDegrees + 90 + radiusDegrees));
     for (int row = std::max(row0, 0);
          row <= std::min(row1, atlas_file::kCellRows - 1); ++row) {
-      const double rowLatitude =
-          std::max(std::fabs(row - 90.0), std::fabs(row - 89.0));
-      const double rowCos = std::cos(std::min(rowLatitude, 89.0) * kRadians);
+      const int rowLatitude = std::max(std::abs(row - 90), std::abs(row - 89));
+      const double rowCos =
+          kRowCos[static_cast<std::size_t>(std::min(rowLatitude, 89))];
       const double width = radiusDegrees / rowCos;
-      const int columns = width >= 180
-                              ? atlas_file::kCellColumns
-                              : 2 * static_cast<int>(std::ceil(width)) + 1;
-      const int middle = atlas_file::CellOf(row - 90 + 0.5, longitudeDegrees) %
-                         atlas_file::kCellColumns;
-      for (int k = 0; k < std::min(columns, atlas_file::kCellColumns); ++k) {
-        const int column =
-            ((middle - columns / 2 + k) % atlas_file::kCellColumns +
-             atlas_file::kCellColumns) %
-            atlas_file::kCellColumns;
-        const auto [first, last] =
-            table.CellRange(row * atlas_file::kCellColumns + column);
-        for (std::uint32_t at = first; at < last; ++at) {
-          const std::uint32_t place = table.CellPlace(at);
-          const double d = flatDistance(table.Place(place));
-          if (d < best || (d == best && place < bestPlace)) {
-            best = d;
-            bestPlace = place;
-          }
-        }
+      const int columns =
+          width >= 180
+              ? kColumns
+              : std::min(2 * static_cast<int>(std::ceil(width)) + 1, kColumns);
+      // The columns from the first, round the date line where they pass it.
+      const int first =
+          ((middle - columns / 2) % kColumns + kColumns) % kColumns;
+      if (first + columns <= kColumns) {
+        scan(row, first, first + columns);
+      } else {
+        scan(row, first, kColumns);
+        scan(row, 0, first + columns - kColumns);
       }
     }
   };
   // Most positions have a place in their own cell or the next ones: the
-  // nearest found there bounds the search.
+  // nearest found there bounds the search. A search no wider than the
+  // first would only look at its cells again.
   search(0.5);
-  search(std::sqrt(best) / kUnits);
+  const double radius = std::sqrt(best) / kUnits;
+  if (radius > 0.5) search(radius);
   if (bestPlace >= table.placeCount()) return std::nullopt;
   NearPlace near;
   near.city = CityOf(table, bestPlace);

@@ -64,19 +64,6 @@ bool Table::Open(const unsigned char* data, std::size_t size,
   return true;
 }
 
-template <typename T>
-T Table::Read(std::uint32_t sectionAt, std::uint32_t index) const {
-  T value;
-  std::memcpy(&value, data_ + sectionAt + std::size_t{index} * sizeof(T),
-              sizeof(T));
-  return value;
-}
-
-PlaceRecord Table::Place(std::uint32_t index) const {
-  if (index >= header_.placeCount)
-    return PlaceRecord{0, 0, 0, 0, kNone, kNone, kNone, 0};
-  return Read<PlaceRecord>(header_.placesAt, index);
-}
 
 CountryRecord Table::Country(std::uint16_t index) const {
   if (index >= header_.countryCount) return CountryRecord{};
@@ -104,11 +91,6 @@ std::pair<std::uint32_t, std::uint32_t> Table::CellRange(int cell) const {
   const auto last = Read<std::uint32_t>(header_.cellsAt, cell + 1);
   const std::uint32_t end = header_.placeCount;
   return {std::min(first, end), std::min(std::max(first, last), end)};
-}
-
-std::uint32_t Table::CellPlace(std::uint32_t at) const {
-  if (at >= header_.placeCount) return header_.placeCount;
-  return Read<std::uint32_t>(header_.cellPlacesAt, at);
 }
 
 std::string_view Table::Text(std::uint32_t offset) const {

@@ -26,6 +26,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -142,5 +143,26 @@ class Table {
   const unsigned char* data_ = nullptr;
   Header header_{};
 };
+
+// Inline: the nearest-place search reads a place and its position in the
+// cells by the thousand.
+template <typename T>
+T Table::Read(std::uint32_t sectionAt, std::uint32_t index) const {
+  T value;
+  std::memcpy(&value, data_ + sectionAt + std::size_t{index} * sizeof(T),
+              sizeof(T));
+  return value;
+}
+
+inline PlaceRecord Table::Place(std::uint32_t index) const {
+  if (index >= header_.placeCount)
+    return PlaceRecord{0, 0, 0, 0, kNone, kNone, kNone, 0};
+  return Read<PlaceRecord>(header_.placesAt, index);
+}
+
+inline std::uint32_t Table::CellPlace(std::uint32_t at) const {
+  if (at >= header_.placeCount) return header_.placeCount;
+  return Read<std::uint32_t>(header_.cellPlacesAt, at);
+}
 
 }  // namespace tarvelin::atlas_file

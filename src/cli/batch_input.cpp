@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/batch_input.h"
 
+#include <algorithm>
 #include <cctype>
 
 namespace tarvelin::cli {
@@ -80,37 +81,61 @@ bool IsHeader(const std::vector<std::string>& fields,
 
 }  // namespace
 
+bool BatchReader::Refill(std::streambuf& buffer) {
+  using Traits = std::streambuf::traits_type;
+  at_ = end_ = 0;
+  if (Traits::eq_int_type(buffer.sgetc(), Traits::eof())) return false;
+  // What the stream buffer holds now, without asking it for more.
+  const std::streamsize held = std::max<std::streamsize>(buffer.in_avail(), 1);
+  const std::streamsize got =
+      buffer.sgetn(chunk_, std::min<std::streamsize>(held, sizeof chunk_));
+  end_ = got > 0 ? static_cast<std::size_t>(got) : 0;
+  return end_ > 0;
+}
+
 BatchReader::Got BatchReader::ReadLine(Line& line, std::size_t keptFields,
                                        bool lastTakesRest) {
   line.fields.assign(1, std::string());
   line.bytes = 0;
   std::streambuf* buffer = in_.rdbuf();
   if (buffer == nullptr || in_.bad()) return Got::kError;
-  using Traits = std::streambuf::traits_type;
   bool any = false;
   try {
     while (true) {
-      const Traits::int_type next = buffer->sbumpc();
-      if (Traits::eq_int_type(next, Traits::eof())) {
+      if (at_ == end_ && !Refill(*buffer)) {
         return any ? Got::kLine : Got::kEnd;
       }
       any = true;
-      const char c = Traits::to_char_type(next);
+      // A run of bytes up to the next line end or field-ending comma (once
+      // the last field is reached commas are bytes like the others).
+      const bool full = line.fields.size() == keptFields;
+      std::size_t stop = at_;
+      while (stop < end_) {
+        const char c = chunk_[stop];
+        if (c == '\n' || c == '\r' || (c == ',' && !full)) break;
+        ++stop;
+      }
+      if (stop > at_) {
+        // Past the limit or the last field kept the bytes are only counted.
+        const std::size_t length = stop - at_;
+        const std::size_t room =
+            line.bytes < kMaxLineBytes ? kMaxLineBytes - line.bytes : 0;
+        if (!full || lastTakesRest) {
+          line.fields.back().append(chunk_ + at_, std::min(length, room));
+        }
+        line.bytes += length;
+        at_ = stop;
+        continue;
+      }
+      const char c = chunk_[at_++];
       if (c == '\n') return Got::kLine;
       if (c == '\r') {
-        if (Traits::eq_int_type(buffer->sgetc(), Traits::to_int_type('\n'))) {
-          buffer->sbumpc();
-        }
+        if (at_ == end_) Refill(*buffer);
+        if (at_ < end_ && chunk_[at_] == '\n') ++at_;
         return Got::kLine;
       }
-      // Past the limit or the last field kept the bytes are only counted.
-      if (++line.bytes > kMaxLineBytes) continue;
-      const bool full = line.fields.size() == keptFields;
-      if (c == ',' && !full) {
-        line.fields.emplace_back();
-      } else if (!full || lastTakesRest) {
-        line.fields.back().push_back(c);
-      }
+      if (++line.bytes > kMaxLineBytes) continue;  // a comma
+      line.fields.emplace_back();
     }
   } catch (...) {
     return Got::kError;

@@ -74,6 +74,9 @@ class BatchReader {
   // Splits at commas into at most `keptFields` fields; with `lastTakesRest`
   // the last of them keeps its commas.
   Got ReadLine(Line& line, std::size_t keptFields, bool lastTakesRest);
+  // Takes what the stream holds at once (at least a byte, waiting for it)
+  // into chunk_; false at the end. Throws what the stream buffer throws.
+  bool Refill(std::streambuf& buffer);
   bool ReadHeader();
   void ReadRow(BatchRow& row);
 
@@ -82,6 +85,9 @@ class BatchReader {
   BatchStop stop_ = BatchStop::kNone;
   BatchFormat format_ = BatchFormat::kZone;
   Line current_;
+  // Bytes taken from the stream and not read yet: chunk_[at_, end_).
+  char chunk_[4096];
+  std::size_t at_ = 0, end_ = 0;
 };
 
 // The message for BatchStop::kNoHeader, naming the file and showing the

@@ -7,6 +7,7 @@
 
 #include "chart/birth_limits.h"
 #include "chart/hora_lagna_day.h"
+#include "rules/text_readers.h"
 #include "tarvelin_version.h"
 
 namespace tarvelin::cli {
@@ -209,10 +210,8 @@ std::string ReadCalculationFlags(CliOptions& options) {
     options.calculation.ayanamsa = *ayanamsa;
   }
   if (options.given.count("--time-uncertainty")) {
-    const std::string& n = options.uncertaintyText;
-    const bool digits = !n.empty() && n.size() <= 3 &&
-                        n.find_first_not_of("0123456789") == std::string::npos;
-    options.timeUncertaintyMinutes = digits ? std::stoi(n) : 0;
+    options.timeUncertaintyMinutes =
+        ReadBoxNumber(options.uncertaintyText, 3).value_or(0);
     if (options.timeUncertaintyMinutes < 1 ||
         options.timeUncertaintyMinutes > kMaxTimeUncertaintyMinutes) {
       return "--time-uncertainty takes a whole number of minutes from 1 to " +
@@ -377,10 +376,7 @@ ParseOutcome ParseCommandLine(const std::vector<std::string>& args) {
     if (!problem.empty()) return Fail(problem);
   }
   if (options.given.count("--jobs")) {
-    const std::string& n = options.jobsText;
-    const bool digits = !n.empty() && n.size() <= 3 &&
-                        n.find_first_not_of("0123456789") == std::string::npos;
-    options.jobs = digits ? std::stoi(n) : 0;
+    options.jobs = ReadBoxNumber(options.jobsText, 3).value_or(0);
     if (options.jobs < 1 || options.jobs > kMaxJobs) {
       return Fail("--jobs takes a whole number from 1 to " +
                   std::to_string(kMaxJobs));

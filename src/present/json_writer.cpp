@@ -242,17 +242,26 @@ void JsonWriter::String(const std::string& text) {
   PutString(text, text.capacity() + 1);
 }
 
-void JsonWriter::Number(double value) {
-  BeforeValue();
+char* JsonWriter::WriteNumber(char* out, double value) {
   if (!std::isfinite(value)) {
-    Put("null");
-    return;
+    std::memcpy(out, "null", 4);
+    return out + 4;
   }
   // Shortest text that reads back to the same double: 0.1 stays "0.1", 5.0
   // is "5", and no digits are lost.
+  return WriteShortestNumber(out, value);
+}
+
+void JsonWriter::Number(double value) {
+  BeforeValue();
   if (size_ + 48 > buffer_.size()) Grow(48);
   char* const out = buffer_.data() + size_;
-  size_ += static_cast<std::size_t>(WriteShortestNumber(out, value) - out);
+  size_ += static_cast<std::size_t>(WriteNumber(out, value) - out);
+}
+
+std::string_view JsonWriter::NumberText(double value, NumberBuffer& buffer) {
+  const char* const end = WriteNumber(buffer.chars, value);
+  return {buffer.chars, static_cast<std::size_t>(end - buffer.chars)};
 }
 
 void JsonWriter::Integer(std::int64_t value) {

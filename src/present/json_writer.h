@@ -70,6 +70,12 @@ class JsonWriter {
   void String(std::string_view text, std::size_t readable);
   void String(const char* text) { String(std::string_view(text)); }
   void Number(double value);  // NaN and infinities are written as null
+  // The text Number writes for `value`, made in `buffer`: for a number
+  // written more than once, then each time with Raw.
+  struct NumberBuffer {
+    char chars[48];
+  };
+  static std::string_view NumberText(double value, NumberBuffer& buffer);
   void Integer(std::int64_t value);
   void Bool(bool value);
   void Null();
@@ -105,6 +111,8 @@ class JsonWriter {
   void Open(char bracket);
   void Close(char bracket);
   void NewLine();
+  // Number's text at `out` (48 bytes free); the end of it.
+  static char* WriteNumber(char* out, double value);
   // `readable` (at least text.size()) bytes at text.data() may be read.
   void PutString(std::string_view text, std::size_t readable);
 

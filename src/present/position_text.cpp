@@ -22,37 +22,6 @@ constexpr const char* kDegreeSign = "\u00B0";  // UTF-8, two bytes
 constexpr char kMinuteMark = '\'';
 constexpr char kSecondsMark = '"';
 
-bool IsContinuationByte(char c) {
-  return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
-}
-
-std::size_t CharacterCount(std::string_view text) {
-  std::size_t count = 0;
-  for (const char c : text) {
-    if (!IsContinuationByte(c)) ++count;
-  }
-  return count;
-}
-
-// The last `n` characters of UTF-8 text (all of it when shorter).
-std::string_view LastCharacters(std::string_view text, std::size_t n) {
-  std::size_t start = text.size();
-  std::size_t taken = 0;
-  while (start > 0 && taken < n) {
-    --start;
-    if (!IsContinuationByte(text[start])) ++taken;
-  }
-  return text.substr(start);
-}
-
-// Leading and trailing blanks removed (blanks only, as the notation uses).
-std::string_view TrimBlanks(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  const std::size_t last = text.find_last_not_of(' ');
-  return text.substr(first, last - first + 1);
-}
-
 // Appends a whole number held in a double in its shortest decimal form.
 void AppendWholeNumber(std::string& out, double value) {
   char buffer[64];
@@ -68,51 +37,19 @@ void AppendWholeNumber(std::string& out, double value) {
   out += buffer;
 }
 
-// Appends a degrees or minutes text, with a leading "0" when it has one
-// character or none.
-void AppendTwoDigits(std::string& out, std::string_view text) {
-  if (CharacterCount(text) <= 1) out += '0';
-  out += text;
+// Appends a whole number held in a double as AppendWholeNumber does, with a
+// leading "0" below ten.
+void AppendTwoDigits(std::string& out, double value) {
+  std::string digits;
+  AppendWholeNumber(digits, value);
+  if (digits.size() <= 1) out += '0';
+  out += digits;
 }
-
-}  // namespace
-
-namespace {
 
 // Two decimal digits of 0..99 at `out`.
 void WriteTwoDigits(char* out, int value) {
   out[0] = static_cast<char>('0' + value / 10);
   out[1] = static_cast<char>('0' + value % 10);
-}
-
-// Position text -> chart notation (seconds dropped); empty for a text
-// without the degree sign followed by the minutes mark.
-std::string ToChartNotation(const std::string& positionText) {
-  const std::string_view trimmed = TrimBlanks(positionText);
-  const std::size_t p = trimmed.find(kDegreeSign);
-  const std::size_t q = trimmed.find(kMinuteMark);
-  // Not a position text: there is nothing to take degrees and minutes from.
-  if (p == std::string_view::npos || q == std::string_view::npos || q < p) {
-    return {};
-  }
-  const std::size_t afterDegreeSign = p + std::string_view(kDegreeSign).size();
-  if (q < afterDegreeSign) return {};
-
-  const std::string_view degrees = TrimBlanks(trimmed.substr(0, p));
-  const std::string_view minutes =
-      TrimBlanks(trimmed.substr(afterDegreeSign, q - afterDegreeSign));
-  // The last three characters of the untrimmed text: normally the sign
-  // abbreviation; for a longitude of 360 (no abbreviation) they are the
-  // seconds, the seconds mark and a blank, which match no sign.
-  const std::string_view lastThree = LastCharacters(positionText, 3);
-  std::string chart;
-  chart.reserve(16);
-  AppendTwoDigits(chart, degrees);
-  chart += ' ';
-  chart += TrimBlanks(lastThree);
-  chart += ' ';
-  AppendTwoDigits(chart, minutes);
-  return chart;
 }
 
 }  // namespace
@@ -170,12 +107,22 @@ std::string FormatSignPosition(double x) {
 }
 
 std::string ChartNotationOf(double x) {
-  // Inside one turn the position text always has a sign, degrees 0..29 and
-  // minutes 0..59, so its chart notation can be written from the parts
-  // directly. Anything else (360 and beyond, negative, not finite) takes the
-  // text route, which handles every oddity of the texts.
-  if (!(x >= 0.0 && x < 360.0)) return ToChartNotation(FormatSignPosition(x));
   const SignPosition parts = SplitSignPosition(x);
+  if (!(x >= 0.0 && x < 360.0)) {
+    // Negative (the parts of its size), a turn and beyond (no sign) or not
+    // a number: the same parts as the position text, the sign's
+    // abbreviation only where there is one.
+    std::string chart;
+    AppendTwoDigits(chart, parts.degrees);
+    chart += ' ';
+    if (parts.sign >= 0.0 && parts.sign < kSignCount) {
+      chart.append(kSignNames[static_cast<int>(parts.sign)], 3);
+    }
+    chart += ' ';
+    AppendTwoDigits(chart, parts.minutes);
+    return chart;
+  }
+  // Inside one turn: degrees 0..29, a sign and minutes 0..59, in place.
   // Filled in place: two-digit degrees, the sign, two-digit minutes.
   char chart[] = "dd Sss mm";
   WriteTwoDigits(chart, static_cast<int>(parts.degrees));

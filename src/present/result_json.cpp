@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "present/result_json.h"
 
+#include <cstring>
+
 #include "present/hora_lagna_text.h"
 #include "present/position_text.h"
 #include "present/quantity_text.h"
@@ -10,6 +12,36 @@
 
 namespace tarvelin {
 namespace {
+
+// The numbers a row writes twice (the ascendant and the Moon again among
+// the longitudes, the hora lagna among the special lagnas and as itself):
+// made once and copied where the very same double comes again.
+class RepeatedNumbers {
+ public:
+  // Writes `value`; kept for later when `keep`.
+  void Write(JsonWriter& out, double value, bool keep) {
+    for (int i = 0; i < count_; ++i) {
+      if (std::memcmp(&values_[i], &value, sizeof value) == 0) {
+        out.Raw(texts_[i]);
+        return;
+      }
+    }
+    if (!keep || count_ == kKept) {
+      out.Number(value);
+      return;
+    }
+    texts_[count_] = JsonWriter::NumberText(value, buffers_[count_]);
+    values_[count_] = value;
+    out.Raw(texts_[count_++]);
+  }
+
+ private:
+  static constexpr int kKept = 3;
+  int count_ = 0;
+  double values_[kKept];
+  JsonWriter::NumberBuffer buffers_[kKept];
+  std::string_view texts_[kKept];
+};
 
 void DateTimeOrNull(JsonWriter& out,
                     const std::optional<CivilDateTime>& moment) {
@@ -97,13 +129,14 @@ void Details(JsonWriter& out, const ResultView& view) {
   out.EndObject();
 }
 
-void Lagnas(JsonWriter& out, const SpecialLagnas& lagnas, bool timed) {
+void Lagnas(JsonWriter& out, const SpecialLagnas& lagnas, bool timed,
+            RepeatedNumbers& repeated) {
   // The ghati, hora, bhava and varnada lagnas and the pranapada count from
   // the reference sunrise; the Sree and Indu lagnas do not.
-  const auto timedNumber = [&](const char* key, double value) {
+  const auto timedNumber = [&](const char* key, double value, bool again) {
     out.Key(key);
     if (timed) {
-      out.Number(value);
+      repeated.Write(out, value, again);
     } else {
       out.Null();
     }
@@ -118,10 +151,10 @@ void Lagnas(JsonWriter& out, const SpecialLagnas& lagnas, bool timed) {
   };
   out.Key("special_lagnas");
   out.BeginObject();
-  timedNumber("ghati", lagnas.ghati);
-  timedNumber("hora", lagnas.hora);
-  timedNumber("bhava", lagnas.bhava);
-  timedNumber("varnada", lagnas.varnada);
+  timedNumber("ghati", lagnas.ghati, false);
+  timedNumber("hora", lagnas.hora, true);  // the hora lagna's own
+  timedNumber("bhava", lagnas.bhava, false);
+  timedNumber("varnada", lagnas.varnada, false);
   out.Key("sree");
   out.Number(lagnas.sree);
   cell("indu_sign_index", lagnas.induSignIndex, true);
@@ -130,7 +163,7 @@ void Lagnas(JsonWriter& out, const SpecialLagnas& lagnas, bool timed) {
 }
 
 void HoraLagnaMember(JsonWriter& out, const std::optional<HoraLagna>& hl,
-                     const ResultView& view) {
+                     const ResultView& view, RepeatedNumbers& repeated) {
   out.Key("hora_lagna");
   if (!hl) {
     out.Null();
@@ -138,7 +171,7 @@ void HoraLagnaMember(JsonWriter& out, const std::optional<HoraLagna>& hl,
   }
   out.BeginObject();
   out.Key("longitude");
-  out.Number(hl->longitude);
+  repeated.Write(out, hl->longitude, false);
   out.Key("sign_index");
   out.Integer(hl->signIndex);
   out.Key("sign");
@@ -226,17 +259,10 @@ void ZoneMembers(JsonWriter& out, const Birth& birth) {
 // of daylight saving, on one line: written once for the process, as a
 // batch writes one a row. Nothing for any other birth or layout.
 const std::string* OneLineListZone(const JsonWriter& out, const Birth& birth) {
-  if (out.layout() != JsonLayout::kOneLine || birth.zoneIndex < 0 ||
-      birth.zoneIndex >= kZoneCount || !birth.atlasZone.empty() ||
-      (birth.daylightSavingSeconds != 0 &&
-       birth.daylightSavingSeconds != kSecondsPerHour)) {
+  if (out.layout() != JsonLayout::kOneLine || !OnPlainZoneEntry(birth)) {
     return nullptr;
   }
   const bool saving = birth.daylightSavingSeconds != 0;
-  if (WithZoneEntry(birth, birth.zoneIndex, saving).utcOffsetSeconds !=
-      birth.utcOffsetSeconds) {
-    return nullptr;
-  }
   static const std::array<std::array<std::string, 2>, kZoneCount> texts = [] {
     std::array<std::array<std::string, 2>, kZoneCount> t;
     for (int zone = 0; zone < kZoneCount; ++zone) {
@@ -298,22 +324,27 @@ void WriteResultJson(JsonWriter& out, const Birth& birth,
     ZoneMembers(out, birth);
   }
 
-  const std::pair<const char*, double> engine[] = {
-      {"universal_hours", result.universalHours},
-      {"sidereal_correction", result.siderealCorrection},
-      {"sidereal_ascendant", result.siderealAscendant},
-      {"moon_longitude", result.moonLongitude},
-      {"moon_nakshatra_start", result.moonNakshatraStart}};
-  for (const auto& [key, value] : engine) {
-    out.Key(key);
-    out.Number(value);
+  // Each with whether it comes again (the ascendant and the Moon).
+  const struct {
+    const char* key;
+    double value;
+    bool again;
+  } engine[] = {{"universal_hours", result.universalHours, false},
+                {"sidereal_correction", result.siderealCorrection, false},
+                {"sidereal_ascendant", result.siderealAscendant, true},
+                {"moon_longitude", result.moonLongitude, true},
+                {"moon_nakshatra_start", result.moonNakshatraStart, false}};
+  RepeatedNumbers repeated;
+  for (const auto& number : engine) {
+    out.Key(number.key);
+    repeated.Write(out, number.value, number.again);
   }
 
   out.Key("longitudes");
   out.BeginObject();
   for (int i = 0; i < kBodyCount; ++i) {
     out.Key(bodies[i]);
-    out.Number(result.longitudes[i]);
+    repeated.Write(out, result.longitudes[i], false);
   }
   out.EndObject();
 
@@ -380,8 +411,8 @@ void WriteResultJson(JsonWriter& out, const Birth& birth,
     }
   }
 
-  Lagnas(out, result.lagnas, timed);
-  HoraLagnaMember(out, result.horaLagna, view);
+  Lagnas(out, result.lagnas, timed, repeated);
+  HoraLagnaMember(out, result.horaLagna, view, repeated);
   out.Key("ascendant_sign");
   out.Integer(result.ascendantSignIndex + 1);
   Attributes(out, result.horaLagna, view);

@@ -5,6 +5,7 @@
 
 #include "present/quantity_text.h"
 #include "present/report_words.h"
+#include "tables/utc_offset.h"
 #include "tables/zone_names.h"
 #include "tables/zone_table.h"
 
@@ -36,6 +37,17 @@ std::string ZoneSummary(const Birth& birth, Language language) {
 
 }  // namespace
 
+bool OnPlainZoneEntry(const Birth& birth) {
+  if (!FromList(birth) || !birth.atlasZone.empty() ||
+      (birth.daylightSavingSeconds != 0 &&
+       birth.daylightSavingSeconds != kSecondsPerHour)) {
+    return false;
+  }
+  return EntryOffsetSeconds(kZoneTable[birth.zoneIndex]) +
+             birth.daylightSavingSeconds ==
+         birth.utcOffsetSeconds;
+}
+
 std::string ZoneUsedText(const Birth& birth, Language language) {
   if (FromList(birth)) return ZoneEntryText(birth.zoneIndex, language);
   const std::string text = UtcOffsetText(birth.utcOffsetSeconds);
@@ -46,14 +58,10 @@ std::string ZoneUsedText(const Birth& birth, Language language) {
 std::string ZoneSummaryText(const Birth& birth, Language language) {
   // A birth on a zone-list entry, with or without its hour of saving, is
   // one of 142 texts, made once: a batch asks for one a row.
-  const bool saving = birth.daylightSavingSeconds == kSecondsPerHour;
-  if (language != Language::kEnglish || !FromList(birth) ||
-      !birth.atlasZone.empty() ||
-      (birth.daylightSavingSeconds != 0 && !saving) ||
-      WithZoneEntry(birth, birth.zoneIndex, saving).utcOffsetSeconds !=
-          birth.utcOffsetSeconds) {
+  if (language != Language::kEnglish || !OnPlainZoneEntry(birth)) {
     return ZoneSummary(birth, language);
   }
+  const bool saving = birth.daylightSavingSeconds == kSecondsPerHour;
   static const std::array<std::array<std::string, 2>, kZoneCount> texts = [] {
     std::array<std::array<std::string, 2>, kZoneCount> t;
     for (int zone = 0; zone < kZoneCount; ++zone) {

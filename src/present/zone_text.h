@@ -22,4 +22,9 @@ std::string ZoneUsedText(const Birth& birth,
 std::string ZoneSummaryText(const Birth& birth,
                             Language language = Language::kEnglish);
 
+// Whether `birth` is on a zone-list entry with that entry's offset and no
+// atlas zone, with or without the entry's hour of daylight saving: a birth
+// whose zone texts are those of the entry alone (made once for the 142).
+bool OnPlainZoneEntry(const Birth& birth);
+
 }  // namespace tarvelin

@@ -49,29 +49,8 @@ std::optional<InputProblem> CoordinateProblem(double degrees, bool longitude) {
 }
 
 std::optional<InputProblem> DateTimeProblem(const CivilDateTime& t) {
-  const struct {
-    const char* what;
-    int value, low, high;
-  } parts[] = {{"Year", t.year, kFirstBirthYear, kLastBirthYear},
-               {"Month", t.month, 1, 12},
-               {"Day", t.day, 1, 31}};
-  for (const auto& part : parts) {
-    if (part.value < part.low || part.value > part.high) {
-      return BetweenProblem(part.what, part.low, part.high);
-    }
-  }
-  if (auto problem = DayOfMonthProblem(t.year, t.month, t.day)) return problem;
-  const struct {
-    const char* what;
-    int value, high;
-  } clock[] = {
-      {"Hour", t.hour, 23}, {"Minute", t.minute, 59}, {"Second", t.second, 59}};
-  for (const auto& part : clock) {
-    if (part.value < 0 || part.value > part.high) {
-      return BetweenProblem(part.what, 0, part.high);
-    }
-  }
-  return std::nullopt;
+  if (auto problem = DateProblem(t.year, t.month, t.day)) return problem;
+  return ClockProblem(t.hour, t.minute, t.second);
 }
 
 std::optional<InputProblem> OffsetProblem(const Birth& birth) {
@@ -130,6 +109,35 @@ std::size_t NameCharacterCount(std::string_view utf8) {
     if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++count;
   }
   return count;
+}
+
+std::optional<InputProblem> DateProblem(int year, int month, int day) {
+  const struct {
+    const char* what;
+    int value, low, high;
+  } parts[] = {{"Year", year, kFirstBirthYear, kLastBirthYear},
+               {"Month", month, 1, 12},
+               {"Day", day, 1, 31}};
+  for (const auto& part : parts) {
+    if (part.value < part.low || part.value > part.high) {
+      return BetweenProblem(part.what, part.low, part.high);
+    }
+  }
+  return DayOfMonthProblem(year, month, day);
+}
+
+std::optional<InputProblem> ClockProblem(int hour, int minute, int second) {
+  const struct {
+    const char* what;
+    int value, high;
+  } parts[] = {
+      {"Hour", hour, 23}, {"Minute", minute, 59}, {"Second", second, 59}};
+  for (const auto& part : parts) {
+    if (part.value < 0 || part.value > part.high) {
+      return BetweenProblem(part.what, 0, part.high);
+    }
+  }
+  return std::nullopt;
 }
 
 std::optional<InputProblem> CheckBirth(const Birth& birth) {

@@ -31,6 +31,13 @@ std::optional<InputProblem> AngleProblem(std::optional<int> degrees,
                                          std::optional<int> minutes,
                                          bool longitude);
 
+// A date of the form's years, months 1..12 and a day the month has; the
+// first part that is wrong ("Year must be between 1901 and 2050", ...).
+std::optional<InputProblem> DateProblem(int year, int month, int day);
+
+// A clock time 00:00:00 .. 23:59:59; the first part that is wrong.
+std::optional<InputProblem> ClockProblem(int hour, int minute, int second);
+
 // A day the month does not have (30 February, 31 April), with the form's
 // two messages; month and day are taken to be 1..12 and 1..31.
 std::optional<InputProblem> DayOfMonthProblem(int year, int month, int day);

@@ -87,21 +87,10 @@ Reading<CivilDate> ReadDate(std::string_view text) {
     day = Digits(parts[2], 2);
   }
   if (!year || !month || !day) return Refused<CivilDate>(DateFormatProblem());
-  if (*year < kFirstBirthYear || *year > kLastBirthYear) {
-    return Refused<CivilDate>(
-        BetweenProblem("Year", kFirstBirthYear, kLastBirthYear));
-  }
-  if (*month < 1 || *month > 12) {
-    return Refused<CivilDate>(BetweenProblem("Month", 1, 12));
-  }
-  if (*day < 1 || *day > 31) {
-    return Refused<CivilDate>(BetweenProblem("Day", 1, 31));
-  }
-  const CivilDate date{*year, *month, *day};
-  if (auto problem = DayOfMonthProblem(date.year, date.month, date.day)) {
+  if (auto problem = DateProblem(*year, *month, *day)) {
     return Refused<CivilDate>(std::move(*problem));
   }
-  return Read(date);
+  return Read(CivilDate{*year, *month, *day});
 }
 
 Reading<ClockTime> ReadClockTime(std::string_view text) {
@@ -114,14 +103,11 @@ Reading<ClockTime> ReadClockTime(std::string_view text) {
     wellFormed = values[i].has_value();
   }
   if (!wellFormed) return Refused<ClockTime>(TimeFormatProblem());
-  const char* const names[3] = {"Hour", "Minute", "Second"};
-  const int highest[3] = {23, 59, 59};
-  for (int i = 0; i < 3; ++i) {
-    if (*values[i] > highest[i]) {
-      return Refused<ClockTime>(BetweenProblem(names[i], 0, highest[i]));
-    }
+  const ClockTime time{*values[0], *values[1], *values[2]};
+  if (auto problem = ClockProblem(time.hour, time.minute, time.second)) {
+    return Refused<ClockTime>(std::move(*problem));
   }
-  return Read(ClockTime{*values[0], *values[1], *values[2]});
+  return Read(time);
 }
 
 Reading<double> ReadCoordinate(std::string_view text, Axis axis) {

@@ -66,8 +66,10 @@ Reading<int> ReadUtcOffset(std::string_view text);
 // A position in the zone list, 0 .. kZoneCount - 1, in decimal digits.
 Reading<int> ReadZoneIndex(std::string_view text);
 
-// One of the form's degree or minute boxes: decimal digits only, blanks
-// around allowed, at most `maxDigits` of them; nothing for anything else.
+// A whole number as the form's degree and minute boxes and the command
+// line's counts (--jobs, --time-uncertainty) take it: decimal digits only,
+// blanks around allowed, at most `maxDigits` of them; nothing for anything
+// else.
 std::optional<int> ReadBoxNumber(std::string_view text, std::size_t maxDigits);
 
 }  // namespace tarvelin

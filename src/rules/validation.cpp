@@ -14,8 +14,6 @@ constexpr int kBackspace = 8;
 constexpr int kEnter = 13;
 constexpr int kSpace = 32;
 
-constexpr std::size_t kYearDigits = 4;
-
 Reading<FormNumbers> Refused(InputProblem problem) {
   Reading<FormNumbers> reading;
   reading.problem = std::move(problem);
@@ -42,24 +40,15 @@ Reading<FormNumbers> ReadFormEntries(const FormEntries& entries) {
   if (auto problem = AngleProblem(latDeg, latMin, false)) {
     return Refused(std::move(*problem));
   }
-  // The year list holds numbers only; a year text that is none counts as a
-  // common year.
-  const int year = ReadBoxNumber(entries.yearText, kYearDigits).value_or(1);
-  if (auto problem = DayOfMonthProblem(year, entries.monthPosition + 1,
+  if (auto problem = DayOfMonthProblem(entries.year, entries.monthPosition + 1,
                                        entries.dayPosition + 1)) {
     return Refused(std::move(*problem));
   }
   Reading<FormNumbers> reading;
   reading.value =
       FormNumbers{DegreesFromEntry(*lonDeg, *lonMin, entries.west),
-                  DegreesFromEntry(*latDeg, *latMin, entries.south), year};
+                  DegreesFromEntry(*latDeg, *latMin, entries.south)};
   return reading;
-}
-
-std::optional<InputProblem> ValidateInput(const FormEntries& entries) {
-  const Reading<FormNumbers> reading = ReadFormEntries(entries);
-  if (reading) return std::nullopt;
-  return reading.problem;
 }
 
 KeyVerdict FilterNameKey(int code) {

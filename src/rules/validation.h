@@ -12,23 +12,22 @@
 
 namespace tarvelin {
 
-// What ValidateInput reads: the raw texts of the boxes, the hemispheres the
+// What ReadFormEntries reads: the raw texts of the boxes, the hemispheres the
 // option buttons choose, the month and day by list position (0 = January /
-// day 1) and the year text.
+// day 1) and the year the year list holds.
 struct FormEntries {
   std::string name;
   std::string lonDeg, lonMin, latDeg, latMin;
   bool west = false, south = false;
   int monthPosition = 0;  // 0..11
   int dayPosition = 0;    // 0..30
-  std::string yearText;
+  int year = 0;
 };
 
-// The numbers the entries stand for, once every check has passed.
+// The numbers the boxes stand for, once every check has passed.
 struct FormNumbers {
   double longitudeDegrees = 0;  // east positive
   double latitudeDegrees = 0;   // north positive
-  int year = 0;
 };
 
 // The checks in the form's order: the name (not blank), the longitude's
@@ -37,9 +36,6 @@ struct FormNumbers {
 // so that what passes is exactly the number computed with. On the first
 // failure, that check's problem.
 Reading<FormNumbers> ReadFormEntries(const FormEntries& entries);
-
-// The first failing check in order, or nothing when all pass.
-std::optional<InputProblem> ValidateInput(const FormEntries& entries);
 
 // Key filters. A key code goes in; the code to insert comes out (0 = the key
 // is discarded, with `problem` set to the message to show).

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 #include <stdexcept>
 
@@ -33,9 +34,37 @@ std::string Read(std::istream& in) {
          std::to_string(reader.StopLine());
 }
 
+// Hands the text out a few bytes at a time, as a pipe may.
+class PiecesBuffer : public std::streambuf {
+ public:
+  PiecesBuffer(std::string text, std::size_t piece)
+      : text_(std::move(text)), piece_(piece) {}
+
+ protected:
+  int_type underflow() override {
+    if (at_ >= text_.size()) return traits_type::eof();
+    const std::size_t n = std::min(piece_, text_.size() - at_);
+    setg(&text_[at_], &text_[at_], &text_[at_] + n);
+    at_ += n;
+    return traits_type::to_int_type(*gptr());
+  }
+
+ private:
+  std::string text_;
+  std::size_t piece_, at_ = 0;
+};
+
+// Read whole, and alike however the bytes arrive (a line end split
+// between two reads included).
 std::string Read(const std::string& text) {
   std::istringstream in(text);
-  return Read(in);
+  const std::string whole = Read(in);
+  for (const std::size_t piece : {1, 2, 7}) {
+    PiecesBuffer buffer(text, piece);
+    std::istream pieces(&buffer);
+    EXPECT_EQ(Read(pieces), whole) << "in pieces of " << piece;
+  }
+  return whole;
 }
 
 TEST(BatchInput, LinesHeaderAndFields) {

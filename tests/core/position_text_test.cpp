@@ -30,6 +30,9 @@ TEST(PositionText, FormatsTruncatedDegreesMinutesSecondsAndSign) {
       {245.765625, "5" + kDeg + " 45' 56\" Sag", "05 Sag 45"},  // exact binary
       // The sign of a negative value is that of its magnitude.
       {-15.5, "15" + kDeg + " 30' 0\" Ari", "15 Ari 30"},
+      // Past a turn there is no sign: the parts alone, nothing of the
+      // position text taken for one.
+      {400.25, "10" + kDeg + " 15' 0\" ", "10  15"},
   };
   for (const Case& c : cases) {
     const std::string text = FormatSignPosition(c.longitude);

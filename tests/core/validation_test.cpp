@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 
 namespace tarvelin {
@@ -32,7 +33,7 @@ FormEntries ValidEntries() {
   e.latMin = "40";
   e.monthPosition = kJanuary;
   e.dayPosition = 0;
-  e.yearText = "1970";
+  e.year = 1970;
   return e;
 }
 
@@ -40,9 +41,44 @@ std::string Describe(const std::optional<InputProblem>& p) {
   return p ? "\"" + p->message + "\"" : std::string("(passes)");
 }
 
-TEST(ValidateInput, AcceptsAnOrdinaryBirth) {
-  EXPECT_FALSE(ValidateInput(ValidEntries()).has_value())
-      << Describe(ValidateInput(ValidEntries()));
+// The first failing check in order, or nothing when all pass.
+std::optional<InputProblem> ValidateInput(const FormEntries& entries) {
+  const Reading<FormNumbers> reading = ReadFormEntries(entries);
+  if (reading) return std::nullopt;
+  return reading.problem;
+}
+
+// What passes is what is computed: the boxes' numbers with the hemispheres,
+// blanks around a number allowed, a south or west zero kept apart.
+TEST(ReadFormEntries, GivesTheNumbersTheBoxesHold) {
+  const struct {
+    const char *lonDeg, *lonMin, *latDeg, *latMin;
+    bool west, south;
+    double longitude, latitude;
+  } cases[] = {
+      {"77", "13", "28", "40", false, false, 77 + 13 / 60.0, 28 + 40 / 60.0},
+      {" 58", "22 ", "34", "36", true, true, -(58 + 22 / 60.0),
+       -(34 + 36 / 60.0)},
+      {"179", "59", "89", "59", true, false, -(179 + 59 / 60.0),
+       89 + 59 / 60.0},
+      {"0", "0", "0", "00", true, true, -0.0, -0.0},
+  };
+  for (const auto& c : cases) {
+    FormEntries entries = ValidEntries();
+    entries.lonDeg = c.lonDeg;
+    entries.lonMin = c.lonMin;
+    entries.latDeg = c.latDeg;
+    entries.latMin = c.latMin;
+    entries.west = c.west;
+    entries.south = c.south;
+    const Reading<FormNumbers> read = ReadFormEntries(entries);
+    ASSERT_TRUE(read) << c.lonDeg << ":" << c.lonMin << " "
+                      << Describe(read.problem);
+    EXPECT_EQ(read->longitudeDegrees, c.longitude) << c.lonDeg;
+    EXPECT_EQ(read->latitudeDegrees, c.latitude) << c.latDeg;
+    EXPECT_EQ(std::signbit(read->longitudeDegrees), c.west) << c.lonDeg;
+    EXPECT_EQ(std::signbit(read->latitudeDegrees), c.south) << c.latDeg;
+  }
 }
 
 struct FieldCase {
@@ -144,35 +180,36 @@ TEST(ValidateInput, ReportsOnlyTheFirstProblem) {
 struct DateCase {
   int month;  // list position
   int day;    // day of month
-  const char* year;
+  int year;
   const char* message;  // nullptr: passes
 };
 
 TEST(ValidateInput, RefusesImpossibleDates) {
   const DateCase cases[] = {
-      {kFebruary, 29, "2000", nullptr},
-      {kFebruary, 29, "2004", nullptr},
-      {kFebruary, 28, "1999", nullptr},
-      {kFebruary, 29, "1999", kFebruaryMessage},
-      {kFebruary, 30, "2000", kFebruaryMessage},
-      {kFebruary, 31, "2000", kFebruaryMessage},
-      {kFebruary, 31, "1901", kFebruaryMessage},
-      {kApril, 31, "2000", kThirtyDayMessage},
-      {kJune, 31, "1999", kThirtyDayMessage},
-      {kSeptember, 31, "2050", kThirtyDayMessage},
-      {kNovember, 31, "1901", kThirtyDayMessage},
-      {kApril, 30, "2000", nullptr},
-      {kMay, 31, "2000", nullptr},
-      {kJanuary, 31, "1901", nullptr},
+      {kFebruary, 29, 2000, nullptr},
+      {kFebruary, 29, 2004, nullptr},
+      {kFebruary, 28, 1999, nullptr},
+      {kFebruary, 29, 1999, kFebruaryMessage},
+      {kFebruary, 30, 2000, kFebruaryMessage},
+      {kFebruary, 31, 2000, kFebruaryMessage},
+      {kFebruary, 31, 1901, kFebruaryMessage},
+      {kApril, 31, 2000, kThirtyDayMessage},
+      {kJune, 31, 1999, kThirtyDayMessage},
+      {kSeptember, 31, 2050, kThirtyDayMessage},
+      {kNovember, 31, 1901, kThirtyDayMessage},
+      {kApril, 30, 2000, nullptr},
+      {kMay, 31, 2000, nullptr},
+      {kJanuary, 31, 1901, nullptr},
   };
   for (const DateCase& c : cases) {
     FormEntries entries = ValidEntries();
     entries.monthPosition = c.month;
     entries.dayPosition = c.day - 1;
-    entries.yearText = c.year;
+    entries.year = c.year;
     const std::optional<InputProblem> got = ValidateInput(entries);
     const std::string label = "month position " + std::to_string(c.month) +
-                              " day " + std::to_string(c.day) + " " + c.year;
+                              " day " + std::to_string(c.day) + " " +
+                              std::to_string(c.year);
     if (!c.message) {
       EXPECT_FALSE(got.has_value()) << label << ": got " << Describe(got);
       continue;

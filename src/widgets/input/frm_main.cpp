@@ -23,8 +23,10 @@
 #include <functional>
 #include <utility>
 
+#include "chart/birth_limits.h"
 #include "present/quantity_text.h"
 #include "present/zone_text.h"
+#include "rules/birth_check.h"
 #include "tables/utc_offset.h"
 #include "tables/zone_table.h"
 #include "widgets/common/app_seams.h"
@@ -37,11 +39,6 @@
 namespace tarvelin {
 namespace {
 
-// Widest entries of the degree and minute boxes.
-constexpr int kLonDegMaxLength = 3;
-constexpr int kOtherDegMinMaxLength = 2;
-
-constexpr int kFirstYear = 1901, kLastYear = 2050;
 constexpr int kDaysInList = 31;  // whatever the month
 constexpr int kHours = 24, kMinutes = 60, kSeconds = 60;
 
@@ -74,9 +71,10 @@ class LinkLabel : public QLabel {
   std::function<void()> onClick_;
 };
 
-// Lists of the decimal numbers first..last, no leading zeros or blanks.
+// Lists of the decimal numbers first..last, no leading zeros or blanks;
+// each entry keeps its number, which is what the form reads.
 void AddNumbers(QComboBox* list, int first, int last) {
-  for (int n = first; n <= last; ++n) list->addItem(QString::number(n));
+  for (int n = first; n <= last; ++n) list->addItem(QString::number(n), n);
 }
 
 // Wide enough for `characters` digits and the frame around them.
@@ -116,11 +114,7 @@ TypedList* DateTimeList(const char* name, const QString& range, bool byName,
   return list;
 }
 
-int ListNumber(const QComboBox* list) {
-  return list->currentText().trimmed().toInt();
-}
-
-int BoxNumber(const QLineEdit* box) { return box->text().trimmed().toInt(); }
+int ListNumber(const QComboBox* list) { return list->currentData().toInt(); }
 
 // "The zone UTC-09:00 (Alaska/Hawaii Daylight Time,AHDT,-9.0) is far from
 // longitude 77°12' E; calculate anyway?"
@@ -129,11 +123,10 @@ std::string FarZoneQuestion(const Birth& birth) {
   if (birth.zoneIndex != Birth::kExactOffset) {
     zone = UtcOffsetText(birth.utcOffsetSeconds) + " (" + zone + ")";
   }
-  const DegreesMinutes lon = ToDegreesMinutes(birth.longitudeDegrees, 179);
   return "The zone " + zone + " is far from longitude " +
-         std::to_string(lon.degrees) + "\u00b0" +
-         (lon.minutes < 10 ? "0" : "") + std::to_string(lon.minutes) + "' " +
-         (lon.negative ? "W" : "E") + "; calculate anyway?";
+         CoordinateText(birth.longitudeDegrees, Axis::kLongitude,
+                        CoordinateStyle::kQuestion) +
+         "; calculate anyway?";
 }
 
 }  // namespace
@@ -244,6 +237,7 @@ QGroupBox* FrmMain::BuildPersonalDetails() {
 
   txtName = new FilteredLineEdit(&FilterNameKey, frame);
   txtName->setObjectName("txtName");
+  txtName->setMaxLength(static_cast<int>(kMaxNameCharacters));
   grid->addWidget(Label("Label13", "Name", frame), 0, 0);
   grid->addWidget(txtName, 0, 1, 1, 2);
 
@@ -251,9 +245,10 @@ QGroupBox* FrmMain::BuildPersonalDetails() {
       "cboMonth", tr("Months January\u2013December or 1\u201312"), true, frame);
   cboDate = DateTimeList("cboDate", tr("Days 1\u2013%1").arg(kDaysInList),
                          false, frame);
-  cboYear = DateTimeList("cboYear",
-                         tr("Years %1\u2013%2").arg(kFirstYear).arg(kLastYear),
-                         false, frame);
+  cboYear = DateTimeList(
+      "cboYear",
+      tr("Years %1\u2013%2").arg(kFirstBirthYear).arg(kLastBirthYear), false,
+      frame);
   auto* date = new QHBoxLayout;
   date->addWidget(cboMonth);
   date->addWidget(cboDate);
@@ -331,8 +326,9 @@ QGroupBox* FrmMain::BuildLongitude() {
   auto* frame = new QGroupBox("Longitude");
   frame->setObjectName("Frame4");
   auto* row = new QHBoxLayout(frame);
-  txtLonD = NumberBox("txtLonD", kLonDegMaxLength, frame);
-  txtLonM = NumberBox("txtLonM", kOtherDegMinMaxLength, frame);
+  txtLonD =
+      NumberBox("txtLonD", static_cast<int>(kLongitudeDegreeDigits), frame);
+  txtLonM = NumberBox("txtLonM", static_cast<int>(kMinuteDigits), frame);
   optLongEast = new QRadioButton("East", frame);
   optLongEast->setObjectName("optLong0");
   optLongWest = new QRadioButton("West", frame);
@@ -353,8 +349,9 @@ QGroupBox* FrmMain::BuildLatitude() {
   auto* frame = new QGroupBox("Latitude");
   frame->setObjectName("Frame3");
   auto* row = new QHBoxLayout(frame);
-  txtLatD = NumberBox("txtLatD", kOtherDegMinMaxLength, frame);
-  txtLatM = NumberBox("txtLatM", kOtherDegMinMaxLength, frame);
+  txtLatD =
+      NumberBox("txtLatD", static_cast<int>(kLatitudeDegreeDigits), frame);
+  txtLatM = NumberBox("txtLatM", static_cast<int>(kMinuteDigits), frame);
   // Same width as the longitude boxes so the two frames line up.
   txtLatD->setFixedWidth(txtLonD->width());
   optLatNorth = new QRadioButton("North", frame);
@@ -477,7 +474,7 @@ void FrmMain::FillLists() {
   zoneChoice = new ZoneChoice(cmbTimeZone, chkDST, this);
   for (const char* month : kMonthNames) cboMonth->addItem(month);
   AddNumbers(cboDate, 1, kDaysInList);
-  AddNumbers(cboYear, kFirstYear, kLastYear);
+  AddNumbers(cboYear, kFirstBirthYear, kLastBirthYear);
   AddNumbers(cboHH, 0, kHours - 1);
   AddNumbers(cboMM, 0, kMinutes - 1);
   AddNumbers(cboSS, 0, kSeconds - 1);
@@ -530,12 +527,14 @@ std::optional<Birth> FrmMain::ValidatedInput() {
   entries.latMin = txtLatM->text().toStdString();
   entries.monthPosition = cboMonth->currentIndex();
   entries.dayPosition = cboDate->currentIndex();
-  entries.yearText = cboYear->currentText().toStdString();
+  entries.west = !optLongEast->isChecked();
+  entries.south = optLatSouth->isChecked();
+  entries.year = ListNumber(cboYear);
 
-  if (const std::optional<InputProblem> problem = ValidateInput(entries)) {
-    ShowMessage(QString::fromStdString(problem->message), problem->icon,
-                MessageButtons::Ok, this);
-    if (QWidget* box = FocusTarget(problem->focus)) box->setFocus();
+  // The boxes are read once: what passes the checks is what is computed.
+  const Reading<FormNumbers> numbers = ReadFormEntries(entries);
+  if (!numbers) {
+    ShowProblem(numbers.problem);
     return std::nullopt;
   }
 
@@ -554,16 +553,15 @@ std::optional<Birth> FrmMain::ValidatedInput() {
   birth.local = {ListNumber(cboYear), cboMonth->currentIndex() + 1,
                  ListNumber(cboDate), ListNumber(cboHH),
                  ListNumber(cboMM),   ListNumber(cboSS)};
-  birth.longitudeDegrees = DegreesFromEntry(
-      BoxNumber(txtLonD), BoxNumber(txtLonM), !optLongEast->isChecked());
-  birth.latitudeDegrees = DegreesFromEntry(
-      BoxNumber(txtLatD), BoxNumber(txtLatM), optLatSouth->isChecked());
+  birth.longitudeDegrees = numbers->longitudeDegrees;
+  birth.latitudeDegrees = numbers->latitudeDegrees;
   if (shownPosition_ && shownPosition_->boxes == PositionBoxes()) {
     birth.latitudeDegrees = shownPosition_->exact.latitudeDegrees;
     birth.longitudeDegrees = shownPosition_->exact.longitudeDegrees;
   }
   if (zone->zoneIndex >= 0) {
-    birth = WithZoneEntry(birth, zone->zoneIndex, chkDST->isChecked());
+    birth =
+        WithZoneEntry(std::move(birth), zone->zoneIndex, chkDST->isChecked());
   } else {
     birth.utcOffsetSeconds = zone->utcOffsetSeconds;
     birth.daylightSavingSeconds = zone->daylightSavingSeconds;
@@ -581,7 +579,19 @@ std::optional<Birth> FrmMain::ValidatedInput() {
   birth.city = txtMCity->text().toStdString();
   birth.state = txtMState->text().toStdString();
   birth.country = txtMCountry->text().toStdString();
+  // What the boxes cannot hold (a name over the limit pasted past the box)
+  // the check of every birth still catches.
+  if (const std::optional<InputProblem> problem = CheckBirth(birth)) {
+    ShowProblem(*problem);
+    return std::nullopt;
+  }
   return birth;
+}
+
+void FrmMain::ShowProblem(const InputProblem& problem) {
+  ShowMessage(QString::fromStdString(problem.message), problem.icon,
+              MessageButtons::Ok, this);
+  if (QWidget* box = FocusTarget(problem.focus)) box->setFocus();
 }
 
 void FrmMain::cmdRashi_Click() {

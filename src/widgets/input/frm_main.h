@@ -39,6 +39,8 @@ class FrmMain : public QMainWindow {
   // The form's entries as a birth, when ValidateInput passes; otherwise the
   // first problem's message has been shown, the focus moved, and nothing.
   std::optional<Birth> ValidatedInput();
+  // Shows a check's message and puts the cursor where it is mended.
+  void ShowProblem(const InputProblem& problem);
 
   // Fills every box with `birth` (a saved one being opened), ready for "Get
   // My Hora Lagna"; a city chosen from the atlas before is forgotten. An

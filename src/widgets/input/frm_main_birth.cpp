@@ -10,6 +10,9 @@
 #include <QStringList>
 #include <algorithm>
 
+#include "chart/birth_limits.h"
+#include "rules/birth_check.h"
+#include "rules/text_readers.h"
 #include "tables/zone_table.h"
 #include "widgets/input/frm_main.h"
 #include "widgets/input/frm_main_atlas.h"
@@ -18,10 +21,6 @@
 
 namespace tarvelin {
 namespace {
-
-// The longest coordinates the boxes take: 179°59' and 89°59'.
-constexpr int kMaxLonDegrees = 179;
-constexpr int kMaxLatDegrees = 89;
 
 void SetAngle(const DegreesMinutes& angle, QLineEdit* degreeBox,
               QLineEdit* minuteBox, QRadioButton* positive,
@@ -38,12 +37,12 @@ void SetAngle(double degrees, int maxDegrees, QLineEdit* degreeBox,
            positive, negative);
 }
 
-int ListNumber(const QComboBox* list) {
-  return list->currentText().trimmed().toInt();
-}
+// The number of a list's entry (each keeps its own), and the entry of a
+// number.
+int ListNumber(const QComboBox* list) { return list->currentData().toInt(); }
 
 void SelectNumber(QComboBox* list, int number) {
-  list->setCurrentIndex(list->findText(QString::number(number)));
+  list->setCurrentIndex(list->findData(number));
 }
 
 }  // namespace
@@ -66,10 +65,10 @@ bool FrmMain::ShowBirth(const Birth& birth) {
   txtMCity->setText(QString::fromStdString(birth.city));
   txtMState->setText(QString::fromStdString(birth.state));
   txtMCountry->setText(QString::fromStdString(birth.country));
-  SetAngle(birth.longitudeDegrees, kMaxLonDegrees, txtLonD, txtLonM,
+  SetAngle(birth.longitudeDegrees, kMaxLongitudeDegrees, txtLonD, txtLonM,
            optLongEast, optLongWest);
-  SetAngle(birth.latitudeDegrees, kMaxLatDegrees, txtLatD, txtLatM, optLatNorth,
-           optLatSouth);
+  SetAngle(birth.latitudeDegrees, kMaxLatitudeDegrees, txtLatD, txtLatM,
+           optLatNorth, optLatSouth);
   shownPosition_ = ShownPosition{
       Position{birth.latitudeDegrees, birth.longitudeDegrees}, PositionBoxes()};
   if (exact) {
@@ -105,18 +104,17 @@ CivilDateTime FrmMain::ListedBirthTime() const {
 }
 
 std::optional<FrmMain::Position> FrmMain::TypedPosition() const {
-  const auto number = [](const QLineEdit* box, int most) -> std::optional<int> {
-    bool ok = false;
-    const int value = box->text().trimmed().toInt(&ok);
-    if (!ok || value < 0 || value > most) return std::nullopt;
-    return value;
+  // The boxes read as the form's check reads them.
+  const auto box = [](const QLineEdit* b, std::size_t digits) {
+    return ReadBoxNumber(b->text().toStdString(), digits);
   };
-  constexpr int kMostMinutes = 59;
-  const auto lonD = number(txtLonD, kMaxLonDegrees);
-  const auto lonM = number(txtLonM, kMostMinutes);
-  const auto latD = number(txtLatD, kMaxLatDegrees);
-  const auto latM = number(txtLatM, kMostMinutes);
-  if (!lonD || !lonM || !latD || !latM) return std::nullopt;
+  const auto lonD = box(txtLonD, kLongitudeDegreeDigits);
+  const auto lonM = box(txtLonM, kMinuteDigits);
+  const auto latD = box(txtLatD, kLatitudeDegreeDigits);
+  const auto latM = box(txtLatM, kMinuteDigits);
+  if (AngleProblem(lonD, lonM, true) || AngleProblem(latD, latM, false)) {
+    return std::nullopt;
+  }
   return Position{DegreesFromEntry(*latD, *latM, optLatSouth->isChecked()),
                   DegreesFromEntry(*lonD, *lonM, optLongWest->isChecked())};
 }

@@ -6,6 +6,7 @@
 #include <QInputDialog>
 #include <utility>
 
+#include "chart/birth_limits.h"
 #include "present/quantity_text.h"
 #include "rules/text_readers.h"
 #include "tables/utc_offset.h"
@@ -16,9 +17,20 @@ namespace tarvelin {
 namespace {
 
 constexpr char kOtherOffset[] = "Other offset\u2026";
-constexpr char kBadOffset[] =
-    "Please enter the offset from UTC as +HH:MM or +HH:MM:SS, between "
-    "-12:00 and +14:00 (for example +05:45)";
+// The range of offsets, as the messages write it: "-12:00" and "+14:00".
+QString Smallest() {
+  return QString::fromStdString(OffsetText(kSmallestUtcOffsetSeconds));
+}
+QString Largest() {
+  return QString::fromStdString(OffsetText(kLargestUtcOffsetSeconds));
+}
+
+QString BadOffset() {
+  return QString(
+             "Please enter the offset from UTC as +HH:MM or +HH:MM:SS, "
+             "between %1 and %2 (for example +05:45)")
+      .arg(Smallest(), Largest());
+}
 
 // Marks the two extra entries apart from the 71.
 enum ExtraRole { kExactEntry = 1, kOtherEntry = 2 };
@@ -27,7 +39,8 @@ std::optional<QString> DialogPrompt(QWidget* parent, const QString& current) {
   bool ok = false;
   const QString text = QInputDialog::getText(
       parent, kAppTitle,
-      "Offset from UTC at the birth (-12:00 .. +14:00), e.g. +05:45:",
+      QString("Offset from UTC at the birth (%1 .. %2), e.g. +05:45:")
+          .arg(Smallest(), Largest()),
       QLineEdit::Normal, current, &ok);
   if (!ok) return std::nullopt;
   return text;
@@ -121,7 +134,7 @@ void ZoneChoice::Activated(int index) {
       SelectExactOffset(*offset, 0, std::string());
       return;
     }
-    ShowMessage(kBadOffset, MessageIcon::Error, MessageButtons::Ok, parent_);
+    ShowMessage(BadOffset(), MessageIcon::Error, MessageButtons::Ok, parent_);
   }
 }
 
