@@ -64,7 +64,6 @@ bool Table::Open(const unsigned char* data, std::size_t size,
   return true;
 }
 
-
 CountryRecord Table::Country(std::uint16_t index) const {
   if (index >= header_.countryCount) return CountryRecord{};
   return Read<CountryRecord>(header_.countriesAt, index);

@@ -84,6 +84,10 @@ std::unique_ptr<QCommandLineParser> MakeParser(bool showQtOptions) {
       "The same calculation without windows: tarvelin-cli --help."));
   parser->addHelpOption();
   parser->addVersionOption();
+  // -V too, as tarvelin-cli takes it; the help lists -v alone.
+  QCommandLineOption capitalV("V");
+  capitalV.setFlags(QCommandLineOption::HiddenFromHelp);
+  parser->addOption(capitalV);
   for (const QtOption& qt : kQtOptions) {
     QCommandLineOption option(
         qt.name, QCoreApplication::translate("CommandLine", qt.description),
@@ -116,7 +120,7 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
     help.replace("<executable_name>", ProgramName(arguments));
     return {CommandLine::Action::kPrint, help};
   }
-  if (parser->isSet("version")) {
+  if (parser->isSet("version") || parser->isSet("V")) {
     return {CommandLine::Action::kPrint,
             QCoreApplication::applicationName() + " " +
                 QCoreApplication::applicationVersion() + "\n"};

@@ -64,6 +64,7 @@ void CommandLineTest::answersWithoutADisplay_data() {
   QTest::newRow("--version")
       << QStringList{"--version"} << "" << 0 << version << "";
   QTest::newRow("-v") << QStringList{"-v"} << "" << 0 << version << "";
+  QTest::newRow("-V") << QStringList{"-V"} << "" << 0 << version << "";
   QTest::newRow("--help") << QStringList{"--help"} << "" << 0
                           << "  -v, --version  "
                           << "";
