@@ -9,6 +9,49 @@
     </message>
 </context>
 <context>
+    <name>tarvelin::Atlas</name>
+    <message>
+        <source>The atlas file %1 cannot be read: %2</source>
+        <translation>एटलस फ़ाइल %1 पढ़ी नहीं जा सकती: %2</translation>
+    </message>
+    <message>
+        <source>The atlas file %1 cannot be used: %2</source>
+        <translation>एटलस फ़ाइल %1 का उपयोग नहीं हो सकता: %2</translation>
+    </message>
+    <message>
+        <source>The atlas file is missing (looked for %1)</source>
+        <translation>एटलस फ़ाइल नहीं मिली (यहाँ खोजी गई: %1)</translation>
+    </message>
+    <message>
+        <source>Bombay Time</source>
+        <translation>बंबई समय</translation>
+    </message>
+    <message>
+        <source>Calcutta Time</source>
+        <translation>कलकत्ता समय</translation>
+    </message>
+    <message>
+        <source>The time-zone database of this computer does not know the zone %1 of %2. Please choose the zone yourself.</source>
+        <translation>इस कंप्यूटर का समय क्षेत्र डेटाबेस %2 के समय क्षेत्र %1 को नहीं जानता। कृपया समय क्षेत्र स्वयं चुनें।</translation>
+    </message>
+    <message>
+        <source>The clocks at %1 skipped %2 on the birth date (they were set forward); the birth time is read with the offset before the change, %3, which moves it forward by the gap to %4 on the clocks after it (%5).</source>
+        <translation>जन्म की तिथि को %1 में घड़ियाँ %2 को लाँघ गईं (उन्हें आगे किया गया था); जन्म समय परिवर्तन से पहले के अंतर %3 से पढ़ा गया है, जिससे वह अंतराल जितना आगे खिसककर परिवर्तन के बाद की घड़ियों (%5) पर %4 हो जाता है।</translation>
+    </message>
+    <message>
+        <source>The clocks at %1 showed %2 twice on the birth date (they were set back); the birth time is read as the first of the two, %3.</source>
+        <translation>जन्म की तिथि को %1 में घड़ियों ने %2 दो बार दिखाया (उन्हें पीछे किया गया था); जन्म समय दोनों में से पहला माना गया है, %3।</translation>
+    </message>
+    <message>
+        <source>The recorded time of a birth in %1 before %2 may be %3, the city&apos;s own time (%4); if so, give %4 as the exact offset.</source>
+        <translation>%2 से पहले %1 में हुए जन्म का दर्ज समय %3 हो सकता है, जो उस शहर का अपना समय (%4) था; ऐसा हो तो सटीक अंतर के रूप में %4 दें।</translation>
+    </message>
+    <message>
+        <source>The recorded time of a birth in %1 before %2 may be %3, the city&apos;s own time (%4), rather than the zone&apos;s %5; if so, give %4 as the exact offset.</source>
+        <translation>%2 से पहले %1 में हुए जन्म का दर्ज समय समय क्षेत्र के %5 के बजाय %3 हो सकता है, जो उस शहर का अपना समय (%4) था; ऐसा हो तो सटीक अंतर के रूप में %4 दें।</translation>
+    </message>
+</context>
+<context>
     <name>tarvelin::FrmAbout</name>
     <message>
         <source>About %1</source>
@@ -33,6 +76,10 @@
     <message>
         <source>OK</source>
         <translation>ठीक है</translation>
+    </message>
+    <message>
+        <source>Places: GeoNames (geonames.org), CC BY 4.0</source>
+        <translation>स्थान: GeoNames (geonames.org), CC BY 4.0</translation>
     </message>
 </context>
 <context>
@@ -119,16 +166,56 @@
         <source>Seconds 0–%1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The zone %1 is far from longitude %2; calculate anyway?</source>
+        <translation>समय क्षेत्र %1 देशांतर %2 से बहुत दूर है; फिर भी गणना करें?</translation>
+    </message>
+    <message>
+        <source>Please choose the time zone</source>
+        <translation>कृपया समय क्षेत्र चुनें</translation>
+    </message>
+    <message>
+        <source>Please Enter City</source>
+        <translation>कृपया शहर दर्ज करें</translation>
+    </message>
+    <message>
+        <source>Please Enter State</source>
+        <translation>कृपया राज्य दर्ज करें</translation>
+    </message>
+    <message>
+        <source>Please Enter Country</source>
+        <translation>कृपया देश दर्ज करें</translation>
+    </message>
 </context>
 <context>
     <name>tarvelin::FrmMainAtlas</name>
     <message>
         <source>Several places are called “%1”: choose one from the list, or enter the coordinates and the zone</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” नाम के कई स्थान हैं: सूची में से एक चुनें, या निर्देशांक और समय क्षेत्र दर्ज करें</translation>
     </message>
     <message>
         <source>“%1” is not in the atlas: enter the coordinates and the zone</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” एटलस में नहीं है: निर्देशांक और समय क्षेत्र दर्ज करें</translation>
+    </message>
+    <message>
+        <source>The zone of %1 at the birth is selected</source>
+        <translation>%1 में जन्म के समय लागू समय क्षेत्र चुना गया</translation>
+    </message>
+    <message>
+        <source>Use the zone of the nearest place, %1 (%2): %3 at the birth</source>
+        <translation>निकटतम स्थान %1 (%2) का समय क्षेत्र लें: जन्म के समय %3</translation>
+    </message>
+    <message>
+        <source>under 1 km</source>
+        <translation>1 किमी से कम</translation>
+    </message>
+    <message>
+        <source>%1 km</source>
+        <translation>%1 किमी</translation>
+    </message>
+    <message>
+        <source>near %1, %2</source>
+        <translation>%1 के पास, %2</translation>
     </message>
 </context>
 <context>
@@ -168,6 +255,198 @@
     <message>
         <source>Please Enter Correct Date Or Month !</source>
         <translation>कृपया सही तिथि या महीना दर्ज करें !</translation>
+    </message>
+    <message>
+        <source>A name may have at most %1 letters and blanks</source>
+        <translation>नाम में अधिकतम %1 अक्षर और रिक्त स्थान हो सकते हैं</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelin::LibraryMenu</name>
+    <message>
+        <source>&amp;Save Birth</source>
+        <translation>जन्म विवरण सहेजें (&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Open Birth…</source>
+        <translation>जन्म विवरण खोलें… (&amp;O)</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>सहेजा गया: %1</translation>
+    </message>
+    <message>
+        <source>Saved already: %1</source>
+        <translation>पहले से सहेजा हुआ: %1</translation>
+    </message>
+    <message>
+        <source>A birth named %1 is saved already (%2, %3). Replace it with this one (%4, %5), or keep both?</source>
+        <translation>%1 नाम का एक जन्म विवरण पहले से सहेजा हुआ है (%2, %3)। क्या उसकी जगह यह (%4, %5) रखें, या दोनों रखें?</translation>
+    </message>
+    <message>
+        <source>Replaced the saved birth with %1</source>
+        <translation>सहेजे हुए जन्म विवरण की जगह रखा गया: %1</translation>
+    </message>
+    <message>
+        <source>Saved %1 beside the other birth of that name</source>
+        <translation>इसी नाम के दूसरे जन्म विवरण के साथ सहेजा गया: %1</translation>
+    </message>
+    <message>
+        <source>Not saved</source>
+        <translation>सहेजा नहीं गया</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was saved with zone-list entry %2, which this version&apos;s zone list does not have, so the form cannot show it; tarvelin-cli --from-library computes it.</source>
+        <translation>&quot;%1&quot; समय क्षेत्रों की सूची की प्रविष्टि %2 के साथ सहेजा गया था, जो इस संस्करण की सूची में नहीं है, इसलिए फ़ॉर्म इसे नहीं दिखा सकता; tarvelin-cli --from-library इसकी गणना करता है।</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelin::MDI</name>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
+        <translation>घर बैठे व्यवसाय का अवसर। अपना इंटरनेट व्यवसाय शुरू करें और ऑनलाइन कमाएँ। इस सॉफ़्टवेयर को पूरी तरह अपनी वेबसाइट के नाम से पाएँ। अधिक जानकारी के लिए यहाँ क्लिक करें।</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>वापस (&amp;B)</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>बाहर निकलें (&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>फ़ाइल (&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>प्रिंट करें… (&amp;P)</translation>
+    </message>
+    <message>
+        <source>Export P&amp;DF…</source>
+        <translation>PDF निर्यात करें… (&amp;D)</translation>
+    </message>
+    <message>
+        <source>Export &amp;Image…</source>
+        <translation>चित्र निर्यात करें… (&amp;I)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>सहायता (&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>ऑनलाइन सहायता (&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>हमारी वेबसाइट पर आएँ (&amp;V)</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>सॉफ़्टवेयर का नया संस्करण देखें (&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>सॉफ़्टवेयर के बारे में (&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <translation>दान करें (&amp;D)</translation>
+    </message>
+    <message>
+        <source>Make Money &amp;Online</source>
+        <translation>ऑनलाइन कमाएँ (&amp;O)</translation>
+    </message>
+    <message>
+        <source>The page could not be printed.</source>
+        <translation>पृष्ठ प्रिंट नहीं हो सका।</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>PDF निर्यात करें</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF फ़ाइलें (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Export Image</source>
+        <translation>चित्र निर्यात करें</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>PNG चित्र (*.png)</translation>
+    </message>
+    <message>
+        <source>&amp;Save Birth</source>
+        <translation>जन्म विवरण सहेजें (&amp;S)</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelin::Message</name>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>हाँ (&amp;Y)</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>नहीं (&amp;N)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ठीक है</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelin::OpenBirthDialog</name>
+    <message>
+        <source>Open Birth</source>
+        <translation>जन्म विवरण खोलें</translation>
+    </message>
+    <message>
+        <source>Type part of a name, place or date</source>
+        <translation>नाम, स्थान या तिथि का कोई अंश लिखें</translation>
+    </message>
+    <message>
+        <source>By Name</source>
+        <translation>नाम के क्रम में</translation>
+    </message>
+    <message>
+        <source>Most Recently Used</source>
+        <translation>हाल में खोले गए पहले</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>खोजें (&amp;F)</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>नाम</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>तिथि</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>स्थान</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>खोलें (&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>हटाएँ (&amp;D)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>रद्द करें</translation>
+    </message>
+    <message>
+        <source>Delete the saved birth %1 (%2, %3)?</source>
+        <translation>सहेजा हुआ जन्म विवरण %1 (%2, %3) हटाएँ?</translation>
     </message>
 </context>
 <context>
@@ -234,6 +513,29 @@
     <message>
         <source>Cannot write the image file %1: %2</source>
         <translation>चित्र फ़ाइल %1 नहीं लिखी जा सकी: %2</translation>
+    </message>
+    <message>
+        <source>the folder does not exist</source>
+        <translation>फ़ोल्डर मौजूद नहीं है</translation>
+    </message>
+    <message>
+        <source>there is no permission to write there</source>
+        <translation>वहाँ लिखने की अनुमति नहीं है</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelin::ShowMessage</name>
+    <message>
+        <source>Replace</source>
+        <translation>बदलें</translation>
+    </message>
+    <message>
+        <source>Keep both</source>
+        <translation>दोनों रखें</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>रद्द करें</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,49 @@
     </message>
 </context>
 <context>
+    <name>tarvelin::Atlas</name>
+    <message>
+        <source>The atlas file %1 cannot be read: %2</source>
+        <translation>அட்லஸ் கோப்பு %1-ஐப் படிக்க முடியவில்லை: %2</translation>
+    </message>
+    <message>
+        <source>The atlas file %1 cannot be used: %2</source>
+        <translation>அட்லஸ் கோப்பு %1-ஐப் பயன்படுத்த முடியவில்லை: %2</translation>
+    </message>
+    <message>
+        <source>The atlas file is missing (looked for %1)</source>
+        <translation>அட்லஸ் கோப்பு இல்லை (தேடிய இடங்கள்: %1)</translation>
+    </message>
+    <message>
+        <source>Bombay Time</source>
+        <translation>பம்பாய் நேரம்</translation>
+    </message>
+    <message>
+        <source>Calcutta Time</source>
+        <translation>கல்கத்தா நேரம்</translation>
+    </message>
+    <message>
+        <source>The time-zone database of this computer does not know the zone %1 of %2. Please choose the zone yourself.</source>
+        <translation>இந்தக் கணினியின் நேர மண்டலத் தரவுத்தளத்துக்கு %2-இன் நேர மண்டலம் %1 தெரியாது. தயவுசெய்து நேர மண்டலத்தை நீங்களே தேர்ந்தெடுங்கள்.</translation>
+    </message>
+    <message>
+        <source>The clocks at %1 skipped %2 on the birth date (they were set forward); the birth time is read with the offset before the change, %3, which moves it forward by the gap to %4 on the clocks after it (%5).</source>
+        <translation>பிறந்த தேதியில் %1-இல் கடிகாரங்கள் %2-ஐத் தாண்டிச் சென்றன (அவை முன்னோக்கி வைக்கப்பட்டன); பிறந்த நேரம் மாற்றத்துக்கு முந்தைய வேறுபாடான %3-இன்படி படிக்கப்படுகிறது; இதனால் அது இடைவெளியின் அளவு முன்னகர்ந்து, மாற்றத்துக்குப் பிந்தைய கடிகாரங்களில் (%5) %4 ஆகிறது.</translation>
+    </message>
+    <message>
+        <source>The clocks at %1 showed %2 twice on the birth date (they were set back); the birth time is read as the first of the two, %3.</source>
+        <translation>பிறந்த தேதியில் %1-இல் கடிகாரங்கள் %2-ஐ இரண்டு முறை காட்டின (அவை பின்னோக்கி வைக்கப்பட்டன); பிறந்த நேரம் இரண்டில் முதலாவதாகக் கொள்ளப்படுகிறது, %3.</translation>
+    </message>
+    <message>
+        <source>The recorded time of a birth in %1 before %2 may be %3, the city&apos;s own time (%4); if so, give %4 as the exact offset.</source>
+        <translation>%2-க்கு முன் %1-இல் நிகழ்ந்த பிறப்பின் பதிவான நேரம் அந்நகரின் சொந்த நேரமான %3 (%4) ஆக இருக்கலாம்; அப்படியானால், துல்லியமான வேறுபாடாக %4-ஐக் கொடுங்கள்.</translation>
+    </message>
+    <message>
+        <source>The recorded time of a birth in %1 before %2 may be %3, the city&apos;s own time (%4), rather than the zone&apos;s %5; if so, give %4 as the exact offset.</source>
+        <translation>%2-க்கு முன் %1-இல் நிகழ்ந்த பிறப்பின் பதிவான நேரம், நேர மண்டலத்தின் %5 அல்லாமல், அந்நகரின் சொந்த நேரமான %3 (%4) ஆக இருக்கலாம்; அப்படியானால், துல்லியமான வேறுபாடாக %4-ஐக் கொடுங்கள்.</translation>
+    </message>
+</context>
+<context>
     <name>tarvelin::FrmAbout</name>
     <message>
         <source>About %1</source>
@@ -33,6 +76,10 @@
     <message>
         <source>OK</source>
         <translation>சரி</translation>
+    </message>
+    <message>
+        <source>Places: GeoNames (geonames.org), CC BY 4.0</source>
+        <translation>இடங்கள்: GeoNames (geonames.org), CC BY 4.0</translation>
     </message>
 </context>
 <context>
@@ -119,16 +166,56 @@
         <source>Seconds 0–%1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The zone %1 is far from longitude %2; calculate anyway?</source>
+        <translation>நேர மண்டலம் %1, தீர்க்கரேகை %2-இலிருந்து வெகு தொலைவில் உள்ளது; இருந்தாலும் கணக்கிடவா?</translation>
+    </message>
+    <message>
+        <source>Please choose the time zone</source>
+        <translation>தயவுசெய்து நேர மண்டலத்தைத் தேர்ந்தெடுங்கள்</translation>
+    </message>
+    <message>
+        <source>Please Enter City</source>
+        <translation>தயவுசெய்து நகரத்தை உள்ளிடுங்கள்</translation>
+    </message>
+    <message>
+        <source>Please Enter State</source>
+        <translation>தயவுசெய்து மாநிலத்தை உள்ளிடுங்கள்</translation>
+    </message>
+    <message>
+        <source>Please Enter Country</source>
+        <translation>தயவுசெய்து நாட்டை உள்ளிடுங்கள்</translation>
+    </message>
 </context>
 <context>
     <name>tarvelin::FrmMainAtlas</name>
     <message>
         <source>Several places are called “%1”: choose one from the list, or enter the coordinates and the zone</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” என்ற பெயரில் பல இடங்கள் உள்ளன: பட்டியலிலிருந்து ஒன்றைத் தேர்ந்தெடுங்கள், அல்லது ஆயத்தொலைவுகளையும் நேர மண்டலத்தையும் உள்ளிடுங்கள்</translation>
     </message>
     <message>
         <source>“%1” is not in the atlas: enter the coordinates and the zone</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” அட்லஸில் இல்லை: ஆயத்தொலைவுகளையும் நேர மண்டலத்தையும் உள்ளிடுங்கள்</translation>
+    </message>
+    <message>
+        <source>The zone of %1 at the birth is selected</source>
+        <translation>பிறந்த நேரத்தில் %1 இருந்த நேர மண்டலம் தேர்ந்தெடுக்கப்பட்டது</translation>
+    </message>
+    <message>
+        <source>Use the zone of the nearest place, %1 (%2): %3 at the birth</source>
+        <translation>அருகிலுள்ள இடமான %1 (%2) நேர மண்டலத்தைப் பயன்படுத்துங்கள்: பிறந்த நேரத்தில் %3</translation>
+    </message>
+    <message>
+        <source>under 1 km</source>
+        <translation>1 கி.மீ.-க்குக் குறைவு</translation>
+    </message>
+    <message>
+        <source>%1 km</source>
+        <translation>%1 கி.மீ.</translation>
+    </message>
+    <message>
+        <source>near %1, %2</source>
+        <translation>%1 அருகில், %2</translation>
     </message>
 </context>
 <context>
@@ -168,6 +255,198 @@
     <message>
         <source>Please Enter Correct Date Or Month !</source>
         <translation>தயவுசெய்து சரியான தேதியையோ மாதத்தையோ உள்ளிடுங்கள் !</translation>
+    </message>
+    <message>
+        <source>A name may have at most %1 letters and blanks</source>
+        <translation>பெயரில் அதிகபட்சம் %1 எழுத்துகளும் இடைவெளிகளும் இருக்கலாம்</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelin::LibraryMenu</name>
+    <message>
+        <source>&amp;Save Birth</source>
+        <translation>பிறப்பு விவரத்தைச் சேமி (&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Open Birth…</source>
+        <translation>பிறப்பு விவரத்தைத் திற… (&amp;O)</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>சேமிக்கப்பட்டது: %1</translation>
+    </message>
+    <message>
+        <source>Saved already: %1</source>
+        <translation>ஏற்கெனவே சேமிக்கப்பட்டது: %1</translation>
+    </message>
+    <message>
+        <source>A birth named %1 is saved already (%2, %3). Replace it with this one (%4, %5), or keep both?</source>
+        <translation>%1 என்ற பெயரில் ஒரு பிறப்பு விவரம் ஏற்கெனவே சேமிக்கப்பட்டுள்ளது (%2, %3). அதற்குப் பதிலாக இதை (%4, %5) வைக்கவா, அல்லது இரண்டையும் வைத்துக்கொள்ளவா?</translation>
+    </message>
+    <message>
+        <source>Replaced the saved birth with %1</source>
+        <translation>சேமித்த பிறப்பு விவரத்துக்குப் பதிலாக வைக்கப்பட்டது: %1</translation>
+    </message>
+    <message>
+        <source>Saved %1 beside the other birth of that name</source>
+        <translation>அதே பெயருள்ள மற்றொரு பிறப்பு விவரத்துடன் சேர்த்துச் சேமிக்கப்பட்டது: %1</translation>
+    </message>
+    <message>
+        <source>Not saved</source>
+        <translation>சேமிக்கப்படவில்லை</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was saved with zone-list entry %2, which this version&apos;s zone list does not have, so the form cannot show it; tarvelin-cli --from-library computes it.</source>
+        <translation>&quot;%1&quot; நேர மண்டலப் பட்டியலின் பதிவு %2-உடன் சேமிக்கப்பட்டது; இந்தப் பதிப்பின் பட்டியலில் அந்தப் பதிவு இல்லை, எனவே படிவம் அதைக் காட்ட இயலாது; tarvelin-cli --from-library அதைக் கணக்கிடும்.</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelin::MDI</name>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
+        <translation>வீட்டிலிருந்தே இணைய வணிகம் தொடங்கிச் சம்பாதியுங்கள்: இந்த மென்பொருளை உங்கள் இணையதளத்தின் பெயரில் பெறுங்கள். விவரங்களுக்கு இங்கே சொடுக்குங்கள்.</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>பின்செல் (&amp;B)</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>வெளியேறு (&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>கோப்பு (&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>அச்சிடு… (&amp;P)</translation>
+    </message>
+    <message>
+        <source>Export P&amp;DF…</source>
+        <translation>PDF ஆக ஏற்றுமதி செய்… (&amp;D)</translation>
+    </message>
+    <message>
+        <source>Export &amp;Image…</source>
+        <translation>படமாக ஏற்றுமதி செய்… (&amp;I)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>உதவி (&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>இணைய உதவி (&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>எங்கள் இணையதளத்துக்கு வாருங்கள் (&amp;V)</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>மென்பொருள் புதுப்பிப்பைத் தேடு (&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>மென்பொருள் பற்றி (&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <translation>நன்கொடை அளியுங்கள் (&amp;D)</translation>
+    </message>
+    <message>
+        <source>Make Money &amp;Online</source>
+        <translation>இணையத்தில் சம்பாதியுங்கள் (&amp;O)</translation>
+    </message>
+    <message>
+        <source>The page could not be printed.</source>
+        <translation>பக்கத்தை அச்சிட முடியவில்லை.</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>PDF ஆக ஏற்றுமதி செய்</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF கோப்புகள் (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Export Image</source>
+        <translation>படமாக ஏற்றுமதி செய்</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>PNG படங்கள் (*.png)</translation>
+    </message>
+    <message>
+        <source>&amp;Save Birth</source>
+        <translation>பிறப்பு விவரத்தைச் சேமி (&amp;S)</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelin::Message</name>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>ஆம் (&amp;Y)</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>இல்லை (&amp;N)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>சரி</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelin::OpenBirthDialog</name>
+    <message>
+        <source>Open Birth</source>
+        <translation>பிறப்பு விவரத்தைத் திற</translation>
+    </message>
+    <message>
+        <source>Type part of a name, place or date</source>
+        <translation>பெயர், இடம் அல்லது தேதியின் ஒரு பகுதியைத் தட்டச்சிடுங்கள்</translation>
+    </message>
+    <message>
+        <source>By Name</source>
+        <translation>பெயர் வரிசையில்</translation>
+    </message>
+    <message>
+        <source>Most Recently Used</source>
+        <translation>சமீபத்தில் பயன்படுத்தியவை முதலில்</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>தேடு (&amp;F)</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>பெயர்</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>தேதி</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>இடம்</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>திற (&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>நீக்கு (&amp;D)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>ரத்துசெய்</translation>
+    </message>
+    <message>
+        <source>Delete the saved birth %1 (%2, %3)?</source>
+        <translation>சேமித்த பிறப்பு விவரம் %1 (%2, %3)-ஐ நீக்கவா?</translation>
     </message>
 </context>
 <context>
@@ -234,6 +513,29 @@
     <message>
         <source>Cannot write the image file %1: %2</source>
         <translation>படக் கோப்பு %1-ஐ எழுத முடியவில்லை: %2</translation>
+    </message>
+    <message>
+        <source>the folder does not exist</source>
+        <translation>அந்தக் கோப்புறை இல்லை</translation>
+    </message>
+    <message>
+        <source>there is no permission to write there</source>
+        <translation>அங்கே எழுத அனுமதி இல்லை</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelin::ShowMessage</name>
+    <message>
+        <source>Replace</source>
+        <translation>மாற்று</translation>
+    </message>
+    <message>
+        <source>Keep both</source>
+        <translation>இரண்டையும் வை</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>ரத்துசெய்</translation>
     </message>
 </context>
 <context>

@@ -16,6 +16,7 @@
 
 #include "atlas/atlas_table.h"
 #include "atlas/place_text.h"
+#include "present/report_words.h"
 
 namespace tarvelin {
 namespace {
@@ -49,7 +50,7 @@ std::vector<std::string> CandidatePaths() {
 struct AtlasFile {
   std::unique_ptr<QFile> file;
   Table table;
-  std::string problem;
+  PatternText problem;  // empty pattern when the file was read
 };
 
 // The atlas file, mapped into memory on first use and kept until the
@@ -65,8 +66,10 @@ const AtlasFile& TheFile() {
         continue;
       }
       if (!file->open(QIODevice::ReadOnly)) {
-        read.problem = "The atlas file " + path +
-                       " cannot be read: " + file->errorString().toStdString();
+        read.problem = {"tarvelin::Atlas",
+                        TARVELIN_TEXT("tarvelin::Atlas",
+                                      "The atlas file %1 cannot be read: %2"),
+                        {path, file->errorString().toStdString()}};
         return read;
       }
       const qint64 size = file->size();
@@ -78,10 +81,16 @@ const AtlasFile& TheFile() {
         read.file = std::move(file);
         return read;
       }
-      read.problem = "The atlas file " + path + " cannot be used: " + why;
+      read.problem = {"tarvelin::Atlas",
+                      TARVELIN_TEXT("tarvelin::Atlas",
+                                    "The atlas file %1 cannot be used: %2"),
+                      {path, why}};
       return read;
     }
-    read.problem = "The atlas file is missing (looked for " + tried + ")";
+    read.problem = {"tarvelin::Atlas",
+                    TARVELIN_TEXT("tarvelin::Atlas",
+                                  "The atlas file is missing (looked for %1)"),
+                    {tried}};
     return read;
   }();
   return atlas;
@@ -370,7 +379,13 @@ void Letters(std::string_view utf8, std::u32string& letters) {
 
 }  // namespace
 
-std::string AtlasProblem() { return TheFile().problem; }
+std::string AtlasProblem() { return Filled(TheFile().problem); }
+
+std::optional<PatternText> AtlasProblemText() {
+  const PatternText& problem = TheFile().problem;
+  if (*problem.pattern == '\0') return {};
+  return problem;
+}
 
 std::size_t AtlasPlaceCount() { return TheTable().placeCount(); }
 
@@ -585,10 +600,13 @@ std::optional<NearPlace> NearestPlace(double latitudeDegrees,
   return near;
 }
 
-std::string NearPlaceText(const NearPlace& near) {
+std::string NearPlaceText(const NearPlace& near, Language language) {
+  const ReportWords& words = WordsIn(language);
   const long km = std::lround(near.kilometres);
-  return "near " + CityLabel(near.city) + ", " +
-         (km < 1 ? std::string("under 1 km") : std::to_string(km) + " km");
+  return Fill(words.nearPlace,
+              {CityLabel(near.city),
+               km < 1 ? std::string(words.underOneKm)
+                      : Fill(words.kilometres, {std::to_string(km)})});
 }
 
 std::vector<std::string> AtlasZoneNames() {

@@ -18,6 +18,8 @@
 
 #include "chart/birth.h"
 #include "engine/civil_time.h"
+#include "tables/language.h"
+#include "tables/translatable.h"
 #include "tables/utc_offset.h"
 
 namespace tarvelin {
@@ -48,6 +50,8 @@ constexpr std::size_t kDefaultCityMatches = 20;
 // Where the atlas file was looked for and why it could not be read; empty
 // when it was read. Every look-up finds nothing while the file is missing.
 std::string AtlasProblem();
+// The same for a window to translate; nothing when the file was read.
+std::optional<PatternText> AtlasProblemText();
 
 // How many places the atlas holds.
 std::size_t AtlasPlaceCount();
@@ -103,8 +107,10 @@ struct NearPlace {
 std::optional<NearPlace> NearestPlace(double latitudeDegrees,
                                       double longitudeDegrees);
 
-// "near Sringeri, Karnataka, India, 3 km" (whole kilometres; "under 1 km").
-std::string NearPlaceText(const NearPlace& near);
+// "near Sringeri, Karnataka, India, 3 km" (whole kilometres; "under 1 km"),
+// its words in `language`.
+std::string NearPlaceText(const NearPlace& near,
+                          Language language = Language::kEnglish);
 
 // Every time-zone name the atlas gives its cities, once each, sorted.
 std::vector<std::string> AtlasZoneNames();
@@ -208,10 +214,13 @@ std::optional<std::string> SharedNameMessage(const std::string& placeText,
 // The message for a place whose zone the database does not know (every
 // other offset can be taken exactly), asking the user to choose the zone.
 std::string UnknownZoneMessage(const BirthPlace& place);
+// The same as a pattern and its arguments, for a window to translate.
+PatternText UnknownZoneText(const BirthPlace& place);
 
 // When the birth's clock time was skipped or shown twice at a change of the
 // clocks: a message saying so and how the time was read. Nothing otherwise.
 std::optional<std::string> ClockChangeMessage(const BirthPlace& place);
+std::optional<PatternText> ClockChangeText(const BirthPlace& place);
 
 // The same for a script, with both universal times: the one taken and the
 // other reading's. Nothing for a unique time.
@@ -222,5 +231,6 @@ std::optional<std::string> ClockChangeNotice(const BirthPlace& place);
 // recorded time may be the city's own time, with its offset. Nothing
 // otherwise.
 std::optional<std::string> CityTimeNote(const BirthPlace& place);
+std::optional<PatternText> CityTimeText(const BirthPlace& place);
 
 }  // namespace tarvelin

@@ -7,6 +7,7 @@
 #include "atlas/atlas.h"
 #include "chart/birth_limits.h"
 #include "present/quantity_text.h"
+#include "tables/translatable.h"
 
 namespace tarvelin {
 namespace {
@@ -20,8 +21,10 @@ struct CityTime {
   int offsetSeconds;
 };
 constexpr CityTime kCityTimes[] = {
-    {"Mumbai", 1955, "Bombay Time", 4 * 3600 + 51 * 60},
-    {"Kolkata", 1948, "Calcutta Time", 5 * 3600 + 53 * 60 + 20},
+    {"Mumbai", 1955, TARVELIN_TEXT("tarvelin::Atlas", "Bombay Time"),
+     4 * 3600 + 51 * 60},
+    {"Kolkata", 1948, TARVELIN_TEXT("tarvelin::Atlas", "Calcutta Time"),
+     5 * 3600 + 53 * 60 + 20},
 };
 
 // "02:30" of a clock reading.
@@ -110,10 +113,17 @@ std::optional<std::string> SharedNameMessage(const std::string& placeText,
   return message + ").";
 }
 
+PatternText UnknownZoneText(const BirthPlace& place) {
+  return {"tarvelin::Atlas",
+          TARVELIN_TEXT("tarvelin::Atlas",
+                        "The time-zone database of this computer does not "
+                        "know the zone %1 of %2. Please choose the zone "
+                        "yourself."),
+          {place.city.ianaZone, CityLabel(place.city)}};
+}
+
 std::string UnknownZoneMessage(const BirthPlace& place) {
-  return "The time-zone database of this computer does not know the zone " +
-         place.city.ianaZone + " of " + CityLabel(place.city) +
-         ". Please choose the zone yourself.";
+  return Filled(UnknownZoneText(place));
 }
 
 namespace {
@@ -127,23 +137,34 @@ CivilDateTime MovedForward(const BirthPlace& place) {
 
 }  // namespace
 
-std::optional<std::string> ClockChangeMessage(const BirthPlace& place) {
+std::optional<PatternText> ClockChangeText(const BirthPlace& place) {
   if (!place.zone || place.zone->fit == LocalTimeFit::Unique) return {};
   const std::string clock = ClockText(place.localBirth);
   const std::string offset = UtcOffsetText(place.zone->utcOffsetSeconds);
   const std::string label = CityLabel(place.city);
   if (place.zone->fit == LocalTimeFit::Skipped) {
-    return "The clocks at " + label + " skipped " + clock +
-           " on the birth date (they were set forward); the birth time is "
-           "read with the offset before the change, " +
-           offset + ", which moves it forward by the gap to " +
-           ClockText(MovedForward(place)) + " on the clocks after it (" +
-           UtcOffsetText(place.zone->otherOffsetSeconds) + ").";
+    return PatternText{
+        "tarvelin::Atlas",
+        TARVELIN_TEXT("tarvelin::Atlas",
+                      "The clocks at %1 skipped %2 on the birth date (they "
+                      "were set forward); the birth time is read with the "
+                      "offset before the change, %3, which moves it forward "
+                      "by the gap to %4 on the clocks after it (%5)."),
+        {label, clock, offset, ClockText(MovedForward(place)),
+         UtcOffsetText(place.zone->otherOffsetSeconds)}};
   }
-  return "The clocks at " + label + " showed " + clock +
-         " twice on the birth date (they were set back); the birth time is "
-         "read as the first of the two, " +
-         offset + ".";
+  return PatternText{
+      "tarvelin::Atlas",
+      TARVELIN_TEXT("tarvelin::Atlas",
+                    "The clocks at %1 showed %2 twice on the birth date (they "
+                    "were set back); the birth time is read as the first of "
+                    "the two, %3."),
+      {label, clock, offset}};
+}
+
+std::optional<std::string> ClockChangeMessage(const BirthPlace& place) {
+  if (const auto text = ClockChangeText(place)) return Filled(*text);
+  return {};
 }
 
 std::optional<std::string> ClockChangeNotice(const BirthPlace& place) {
@@ -170,24 +191,36 @@ std::optional<std::string> ClockChangeNotice(const BirthPlace& place) {
          taken + "; as the second, it would be at " + other + ".";
 }
 
-std::optional<std::string> CityTimeNote(const BirthPlace& place) {
+std::optional<PatternText> CityTimeText(const BirthPlace& place) {
   for (const CityTime& kept : kCityTimes) {
     if (place.city.name != kept.city || place.city.countryCode != "IN" ||
         place.localBirth.year >= kept.untilYear) {
       continue;
     }
-    std::string note = "The recorded time of a birth in " +
-                       std::string(kept.city) + " before " +
-                       std::to_string(kept.untilYear) + " may be " +
-                       kept.timeName + ", the city's own time (" +
-                       UtcOffsetText(kept.offsetSeconds) + ")";
+    PatternText note{"tarvelin::Atlas",
+                     TARVELIN_TEXT("tarvelin::Atlas",
+                                   "The recorded time of a birth in %1 "
+                                   "before %2 may be %3, the city's own time "
+                                   "(%4); if so, give %4 as the exact "
+                                   "offset."),
+                     {kept.city, std::to_string(kept.untilYear), kept.timeName,
+                      UtcOffsetText(kept.offsetSeconds)},
+                     1u << 2};
     if (place.zone) {
-      note += ", rather than the zone's " +
-              UtcOffsetText(place.zone->utcOffsetSeconds);
+      note.pattern = TARVELIN_TEXT(
+          "tarvelin::Atlas",
+          "The recorded time of a birth in %1 before %2 may be %3, the "
+          "city's own time (%4), rather than the zone's %5; if so, give %4 "
+          "as the exact offset.");
+      note.arguments.push_back(UtcOffsetText(place.zone->utcOffsetSeconds));
     }
-    return note + "; if so, give " + UtcOffsetText(kept.offsetSeconds) +
-           " as the exact offset.";
+    return note;
   }
+  return {};
+}
+
+std::optional<std::string> CityTimeNote(const BirthPlace& place) {
+  if (const auto text = CityTimeText(place)) return Filled(*text);
   return {};
 }
 

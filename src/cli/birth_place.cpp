@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "present/quantity_text.h"
+#include "present/report_words.h"
 #include "present/terminal_text.h"
 #include "present/text_report.h"
 #include "rules/text_readers.h"
@@ -337,9 +338,12 @@ void WriteNearestPlaceJson(JsonWriter& out,
   out.EndObject();
 }
 
-std::string NearestPlaceReport(const std::optional<NearPlace>& near) {
+std::string NearestPlaceReport(const std::optional<NearPlace>& near,
+                               Language language) {
   if (!near) return "";
-  return "Place: " + TerminalSafe(NearPlaceText(*near)) + "\n\n";
+  return Fill(WordsIn(language).placeLine,
+              {TerminalSafe(NearPlaceText(*near, language))}) +
+         "\n\n";
 }
 
 std::string PlacesText(const std::string& query, std::string& problem) {

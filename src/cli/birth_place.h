@@ -87,7 +87,8 @@ std::string PlaceReport(const PlaceTaken& taken, const Birth& birth);
 std::optional<NearPlace> NearestPlaceOf(const Birth& birth);
 void WriteNearestPlaceJson(JsonWriter& out,
                            const std::optional<NearPlace>& near);
-std::string NearestPlaceReport(const std::optional<NearPlace>& near);
+std::string NearestPlaceReport(const std::optional<NearPlace>& near,
+                               Language language);
 
 // --places: one line per matching city ("London, England, United Kingdom
 // 51:31N 0:08W Europe/London"), or the JSON array of them. Empty with

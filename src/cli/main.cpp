@@ -103,10 +103,7 @@ int RunSingle(const CliOptions& options, std::ostream& out) {
     out << json.Text() << "\n";
   } else {
     if (place) out << PlaceReport(*place, birth) << "\n";
-    // The line naming the nearest place has English words only as yet.
-    if (options.language == Language::kEnglish) {
-      out << NearestPlaceReport(near);
-    }
+    out << NearestPlaceReport(near, options.language);
     out << TextReport(birth, result, shownView, horaLagna, options.chartStyle);
   }
   std::string problem;

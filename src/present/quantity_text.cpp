@@ -121,14 +121,16 @@ std::string CoordinateText(double degrees, Axis axis, CoordinateStyle style,
                          : (angle.negative ? words.south : words.north);
       return label;
     }
-    case CoordinateStyle::kQuestion:
+    case CoordinateStyle::kQuestion: {
+      const ReportWords& words = WordsIn(language);
       out = std::copy_n(kDegreeSign, 2, out);
       put(angle.minutes, true);
       *out++ = '\'';
-      *out++ = ' ';
-      *out++ = longitude ? (angle.negative ? 'W' : 'E')
-                         : (angle.negative ? 'S' : 'N');
-      return std::string(text, out);
+      // " E" in English: "77°12' E".
+      return std::string(text, out) +
+             (longitude ? (angle.negative ? words.west : words.east)
+                        : (angle.negative ? words.south : words.north));
+    }
   }
   return std::string(text, out);
 }

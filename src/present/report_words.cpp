@@ -71,6 +71,10 @@ const ReportWords kEnglish = {
      "City :", "State :", "Country :", "Zone :"},
     " (index {1})",
     ", Daylight Saving Time",
+    "Place: {1}",
+    "near {1}, {2}",
+    "{1} km",
+    "under 1 km",
 };
 
 const ReportWords kHindi = {
@@ -137,6 +141,10 @@ const ReportWords kHindi = {
      "अंतर :"},
     " (क्रमांक {1})",
     ", डेलाइट सेविंग समय",
+    "स्थान: {1}",
+    "{1} के पास, {2}",
+    "{1} किमी",
+    "1 किमी से कम",
 };
 
 const ReportWords kTamil = {
@@ -204,6 +212,10 @@ const ReportWords kTamil = {
      "மாநிலம் :", "நாடு :", "வேறுபாடு :"},
     " (எண் {1})",
     ", பகலொளி சேமிப்பு நேரம்",
+    "இடம்: {1}",
+    "{1} அருகில், {2}",
+    "{1} கி.மீ.",
+    "1 கி.மீ.-க்குக் குறைவு",
 };
 
 // "1st", "2nd", "3rd", "4th", ... "11th", "12th", "13th", "21st".

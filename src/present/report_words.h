@@ -79,6 +79,11 @@ struct ReportWords {
   std::array<const char*, 8> formCaptions;  // Date of Birth : ... Zone :
   const char* zoneIndex;                    // {1} index in the zone list
   const char* daylightSaving;               // ", Daylight Saving Time"
+  // The atlas place nearest coordinates given without one.
+  const char* placeLine;   // the text report's "Place: {1}"
+  const char* nearPlace;   // {1} the place, {2} its distance
+  const char* kilometres;  // {1} a whole number
+  const char* underOneKm;
 };
 
 const ReportWords& WordsIn(Language language);

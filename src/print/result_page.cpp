@@ -4,6 +4,7 @@
 #include <QBuffer>
 #include <QColor>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QImage>
@@ -380,6 +381,22 @@ QString Tr(const char* text) {
   return QCoreApplication::translate("tarvelin::ResultPage", text);
 }
 
+// Why `file` (at `path`) could not be written, in the windows' language
+// for the usual causes; the system's own words for any other.
+QString WhyNotWritten(const QString& path, const QSaveFile& file) {
+  const QFileInfo target(path);
+  const QFileInfo folder(target.absolutePath());
+  if (!folder.isDir()) {
+    return Tr(
+        QT_TRANSLATE_NOOP("tarvelin::ResultPage", "the folder does not exist"));
+  }
+  if (!folder.isWritable() || (target.exists() && !target.isWritable())) {
+    return Tr(QT_TRANSLATE_NOOP("tarvelin::ResultPage",
+                                "there is no permission to write there"));
+  }
+  return file.errorString();
+}
+
 // Writes `bytes` to `path` in one step (a temporary file renamed over it
 // when complete); on failure `problem` ("Cannot write the PDF file %1:
 // %2") with the path and the reason, in the windows' language.
@@ -390,10 +407,10 @@ bool WritePageFile(const QString& path, const QByteArray& bytes,
                        file.write(bytes) == bytes.size() && file.commit();
   if (!written && error) {
     *error = Tr(problem).arg(
-        path, bytes.isEmpty() ? Tr(QT_TRANSLATE_NOOP("tarvelin::ResultPage",
-                                                     "the page could not be "
-                                                     "drawn"))
-                              : file.errorString());
+        path, bytes.isEmpty()
+                  ? Tr(QT_TRANSLATE_NOOP("tarvelin::ResultPage",
+                                         "the page could not be drawn"))
+                  : WhyNotWritten(path, file));
   }
   return written;
 }

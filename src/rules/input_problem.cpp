@@ -18,16 +18,7 @@ InputProblem Error(std::string message, InputField focus = InputField::None) {
 InputProblem FormProblem(const char* pattern,
                          std::vector<std::string> arguments, MessageIcon icon,
                          InputField focus = InputField::None) {
-  std::string message;
-  for (const char* p = pattern; *p != '\0'; ++p) {
-    if (p[0] == '%' && p[1] >= '1' && p[1] <= '9' &&
-        static_cast<std::size_t>(p[1] - '1') < arguments.size()) {
-      message += arguments[static_cast<std::size_t>(p[1] - '1')];
-      ++p;
-    } else {
-      message += *p;
-    }
-  }
+  std::string message = FillPattern(pattern, arguments);
   return InputProblem{std::move(message), icon, focus, pattern,
                       std::move(arguments)};
 }
@@ -100,9 +91,11 @@ InputProblem ThirtyDayMonthProblem() {
 }
 
 InputProblem NameTooLongProblem() {
-  return Error("A name may have at most " + std::to_string(kMaxNameCharacters) +
-                   " letters and blanks",
-               InputField::Name);
+  return FormProblem(TARVELIN_TEXT("tarvelin::InputProblem",
+                                   "A name may have at most %1 letters and "
+                                   "blanks"),
+                     {std::to_string(kMaxNameCharacters)}, MessageIcon::Error,
+                     InputField::Name);
 }
 
 InputProblem DateFormatProblem() {

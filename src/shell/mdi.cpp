@@ -48,10 +48,11 @@ constexpr int kAreaMarginPixels = 4;
 constexpr int kFrameReserveWidth = 16;
 constexpr int kFrameReserveHeight = 40;
 
-constexpr const char kOfferText[] =
+constexpr const char kOfferText[] = QT_TRANSLATE_NOOP(
+    "tarvelin::MDI",
     "Home Business Opportunity. Start your own Internet business and make "
     "money online. Get this software fully branded for your website. Click "
-    "here for more details.";
+    "here for more details.");
 
 }  // namespace
 
@@ -77,10 +78,10 @@ MDI::MDI(QWidget* parent) : QMainWindow(parent) {
   QFont titleFont = NamedFont("Verdana", 18);
   titleFont.setBold(true);
   Label2->setFont(titleFont);
-  cmdBack = new QPushButton("&Back", picTop);
+  cmdBack = new QPushButton(tr("&Back"), picTop);
   cmdBack->setObjectName("cmdBack");
   cmdBack->setGeometry(TwipsRect(9000, 120, 1335, 400));
-  cmdExit = new QPushButton("E&xit", picTop);
+  cmdExit = new QPushButton(tr("E&xit"), picTop);
   cmdExit->setObjectName("cmdExit");
   cmdExit->setGeometry(TwipsRect(10440, 120, 1335, 400));
   connect(cmdBack, &QPushButton::clicked, this, &MDI::cmdBack_Click);
@@ -98,10 +99,18 @@ MDI::MDI(QWidget* parent) : QMainWindow(parent) {
   Label10->setObjectName("Label10");
   Label10->setGeometry(TwipsRect(120, 20, 7305, 615));
   Label10->setWordWrap(true);
-  Label10->setText(QStringLiteral("<a href=\"#\">%1</a>").arg(kOfferText));
+  Label10->setText(QStringLiteral("<a href=\"#\">%1</a>").arg(tr(kOfferText)));
   Label10->setTextInteractionFlags(Qt::LinksAccessibleByMouse |
                                    Qt::LinksAccessibleByKeyboard);
   connect(Label10, &QLabel::linkActivated, this, [] { OpenFullBrandPage(); });
+  // A translation that takes more lines (Tamil's are longer and taller)
+  // makes the bar taller rather than being cut.
+  const int offerHeight = Label10->heightForWidth(Label10->width());
+  if (offerHeight > Label10->height()) {
+    Picture1->setFixedHeight(Picture1->height() + offerHeight -
+                             Label10->height());
+    Label10->resize(Label10->width(), offerHeight);
+  }
   // Beside the offer: what Save Birth did.
   lblNote = new QLabel(Picture1);
   lblNote->setObjectName("lblNote");
@@ -136,7 +145,7 @@ QSize MDI::SizeForScale(double scale) const {
   return QSize(form.width() + chrome_.width() + kAreaMarginPixels,
                menuBar()->sizeHint().height() + Twips(kTopBarHeightTwips) +
                    form.height() + chrome_.height() + kAreaMarginPixels +
-                   Twips(kBottomBarHeightTwips));
+                   Picture1->minimumHeight());
 }
 
 QSize MDI::FittingSize() const { return SizeForScale(frmDisplay_->Scale()); }
@@ -211,36 +220,39 @@ void MDI::ScaleToArea() {
 void MDI::ShowNote(const QString& note) { lblNote->setText(note); }
 
 void MDI::BuildMenus() {
-  QMenu* mnuFile = menuBar()->addMenu("&File");
+  QMenu* mnuFile = menuBar()->addMenu(tr("&File"));
   mnuFile->setObjectName("mnuFile");
   mnuSaveBirth =
       mnuFile->addAction(tr("&Save Birth"), this, &MDI::saveBirthRequested);
   mnuSaveBirth->setShortcut(QKeySequence::Save);
   mnuFile->addSeparator();
-  mnuPrint = mnuFile->addAction("&Print\u2026", this, &MDI::Print);
+  mnuPrint = mnuFile->addAction(tr("&Print…"), this, &MDI::Print);
   mnuPrint->setShortcut(QKeySequence::Print);
-  mnuExportPdf = mnuFile->addAction("Export P&DF\u2026", this, &MDI::ExportPdf);
+  mnuExportPdf = mnuFile->addAction(tr("Export P&DF…"), this, &MDI::ExportPdf);
   mnuExportImage =
-      mnuFile->addAction("Export &Image\u2026", this, &MDI::ExportImage);
+      mnuFile->addAction(tr("Export &Image…"), this, &MDI::ExportImage);
   for (QAction* action : {mnuPrint, mnuExportPdf, mnuExportImage}) {
     action->setEnabled(false);
   }
   mnuFile->addSeparator();
-  mnuBack = mnuFile->addAction("&Back", this, &MDI::cmdBack_Click);
-  mnuExit = mnuFile->addAction("E&xit", this, &MDI::cmdExit_Click);
+  mnuBack = mnuFile->addAction(tr("&Back"), this, &MDI::cmdBack_Click);
+  mnuExit = mnuFile->addAction(tr("E&xit"), this, &MDI::cmdExit_Click);
 
-  QMenu* mnuHelp = menuBar()->addMenu("&Help");
+  QMenu* mnuHelp = menuBar()->addMenu(tr("&Help"));
   mnuHelp->setObjectName("mnuHelp");
-  mnuOnline = mnuHelp->addAction("&Online Help", [] { OpenOnlineHelp(); });
-  mnuVisit = mnuHelp->addAction("&Visit Us Online", [] { OpenForumHome(); });
+  mnuOnline = mnuHelp->addAction(tr("&Online Help"), [] { OpenOnlineHelp(); });
+  mnuVisit =
+      mnuHelp->addAction(tr("&Visit Us Online"), [] { OpenForumHome(); });
   mnuHelp->addSeparator();
-  mnuUpdate = mnuHelp->addAction("Check for Software &Update",
+  mnuUpdate = mnuHelp->addAction(tr("Check for Software &Update"),
                                  [] { OpenDownloadPage(); });
   mnuHelp->addSeparator();
-  mnuAbout = mnuHelp->addAction("&About Software", this, &MDI::aboutRequested);
+  mnuAbout =
+      mnuHelp->addAction(tr("&About Software"), this, &MDI::aboutRequested);
 
-  mnuDonate = menuBar()->addAction("&Donate", [] { OpenDonatePage(); });
-  mm = menuBar()->addAction("Make Money &Online", [] { OpenFullBrandPage(); });
+  mnuDonate = menuBar()->addAction(tr("&Donate"), [] { OpenDonatePage(); });
+  mm = menuBar()->addAction(tr("Make Money &Online"),
+                            [] { OpenFullBrandPage(); });
   const std::pair<QAction*, const char*> named[] = {
       {mnuSaveBirth, "mnuSaveBirth"}, {mnuPrint, "mnuPrint"},
       {mnuExportPdf, "mnuExportPdf"}, {mnuExportImage, "mnuExportImage"},
@@ -296,7 +308,7 @@ QString SuggestedPath(const ResultPage& page, const char* extension) {
 void MDI::Print() {
   if (!page_) return;
   if (PrintResultPage(*page_, this) == PrintOutcome::Failed) {
-    ShowMessage("The page could not be printed.", MessageIcon::Error,
+    ShowMessage(tr("The page could not be printed."), MessageIcon::Error,
                 MessageButtons::Ok, this);
   }
 }
@@ -304,7 +316,8 @@ void MDI::Print() {
 void MDI::ExportPdf() {
   if (!page_) return;
   const QString path = AskSaveFileName(
-      {"Export PDF", SuggestedPath(*page_, "pdf"), "PDF files (*.pdf)"}, this);
+      {tr("Export PDF"), SuggestedPath(*page_, "pdf"), tr("PDF files (*.pdf)")},
+      this);
   if (path.isEmpty()) return;
   QString error;
   if (!WriteResultPdf(path, *page_, LocalPageSize(), &error)) {
@@ -314,9 +327,10 @@ void MDI::ExportPdf() {
 
 void MDI::ExportImage() {
   if (!page_) return;
-  const QString path = AskSaveFileName(
-      {"Export Image", SuggestedPath(*page_, "png"), "PNG images (*.png)"},
-      this);
+  const QString path =
+      AskSaveFileName({tr("Export Image"), SuggestedPath(*page_, "png"),
+                       tr("PNG images (*.png)")},
+                      this);
   if (path.isEmpty()) return;
   QString error;
   if (!WriteResultPng(path, *page_, LocalPageSize(), kImageDotsPerInch,

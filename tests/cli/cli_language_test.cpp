@@ -37,9 +37,12 @@ int CountIn(const std::string& text, char32_t first, char32_t last) {
 }
 
 // The lines of `text` that hold a Latin letter, other than those of the
-// proper name and the codes (UTC, the zone's abbreviation) kept as given.
+// proper names (the birth's, the atlas place nearest it) and the codes
+// (UTC, the zone's abbreviation) kept as given.
 std::vector<std::string> LinesWithEnglish(const std::string& text) {
-  const std::vector<std::string> kept = {"RAM", "UTC", "IST"};
+  const std::vector<std::string> kept = {
+      "RAM", "UTC", "IST",
+      "Defence Colony, National Capital Territory of Delhi, India"};
   std::vector<std::string> found;
   for (std::string line : Lines(text)) {
     for (const std::string& k : kept) {

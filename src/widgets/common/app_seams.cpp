@@ -5,6 +5,7 @@
 #include <sys/file.h>
 #include <unistd.h>
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFile>
@@ -84,19 +85,29 @@ MessageAnswer ShowMessage(const QString& text, MessageIcon icon,
     QPushButton* keepBoth = box.addButton(
         QCoreApplication::translate("tarvelin::ShowMessage", "Keep both"),
         QMessageBox::AcceptRole);
-    box.setEscapeButton(box.addButton(QMessageBox::Cancel));
+    QPushButton* cancel = box.addButton(QMessageBox::Cancel);
+    cancel->setText(
+        QCoreApplication::translate("tarvelin::ShowMessage", "Cancel"));
+    box.setEscapeButton(cancel);
     box.setDefaultButton(replace);
     box.exec();
     if (box.clickedButton() == replace) return MessageAnswer::Replace;
     if (box.clickedButton() == keepBoth) return MessageAnswer::KeepBoth;
     return MessageAnswer::Cancel;
   }
+  // The buttons' words are ours: Qt ships none in Hindi or Tamil.
   if (buttons == MessageButtons::YesNo) {
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    box.button(QMessageBox::Yes)
+        ->setText(QCoreApplication::translate("tarvelin::Message", "&Yes"));
+    box.button(QMessageBox::No)
+        ->setText(QCoreApplication::translate("tarvelin::Message", "&No"));
     return box.exec() == QMessageBox::Yes ? MessageAnswer::Yes
                                           : MessageAnswer::No;
   }
   box.setStandardButtons(QMessageBox::Ok);
+  box.button(QMessageBox::Ok)
+      ->setText(QCoreApplication::translate("tarvelin::Message", "OK"));
   box.exec();
   return MessageAnswer::Ok;
 }

@@ -70,16 +70,24 @@ bool InstallTranslations(Language language) {
   return true;
 }
 
+QString ShownText(const PatternText& text) {
+  QString shown = QCoreApplication::translate(text.context, text.pattern);
+  for (std::size_t i = 0; i < text.arguments.size(); ++i) {
+    const std::string& argument = text.arguments[i];
+    shown = shown.arg(
+        text.translatedArguments & (1u << i)
+            ? QCoreApplication::translate(text.context, argument.c_str())
+            : QString::fromStdString(argument));
+  }
+  return shown;
+}
+
 QString ShownMessage(const InputProblem& problem) {
   if (problem.pattern.empty()) {
     return QString::fromStdString(problem.message);
   }
-  QString text = QCoreApplication::translate("tarvelin::InputProblem",
-                                             problem.pattern.c_str());
-  for (const std::string& argument : problem.arguments) {
-    text = text.arg(QString::fromStdString(argument));
-  }
-  return text;
+  return ShownText(
+      {"tarvelin::InputProblem", problem.pattern.c_str(), problem.arguments});
 }
 
 }  // namespace tarvelin

@@ -12,6 +12,7 @@
 
 #include "rules/input_problem.h"
 #include "tables/language.h"
+#include "tables/translatable.h"
 
 namespace tarvelin {
 
@@ -41,5 +42,8 @@ QStringList TranslationFolders();
 // A message of the form's checks in the windows' language (its English
 // message where it has no pattern).
 QString ShownMessage(const InputProblem& problem);
+
+// A message of the layers without Qt in the windows' language.
+QString ShownText(const PatternText& text);
 
 }  // namespace tarvelin

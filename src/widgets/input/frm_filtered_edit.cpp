@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "widgets/common/app_seams.h"
+#include "widgets/common/ui_language.h"
 
 namespace tarvelin {
 namespace {
@@ -50,8 +51,7 @@ Filtered FilterText(KeyFilter filter, const QString& text, bool asContent) {
 }
 
 void Show(const InputProblem& problem, QWidget* parent) {
-  ShowMessage(QString::fromStdString(problem.message), problem.icon,
-              MessageButtons::Ok, parent);
+  ShowMessage(ShownMessage(problem), problem.icon, MessageButtons::Ok, parent);
 }
 
 // The last guard: whatever reaches the box by a road the box does not

@@ -30,6 +30,7 @@
 #include "tables/utc_offset.h"
 #include "tables/zone_table.h"
 #include "widgets/common/app_seams.h"
+#include "widgets/common/ui_language.h"
 #include "widgets/common/web_links.h"
 #include "widgets/input/frm_filtered_edit.h"
 #include "widgets/input/frm_main_atlas.h"
@@ -117,16 +118,18 @@ TypedList* DateTimeList(const char* name, const QString& range, bool byName,
 int ListNumber(const QComboBox* list) { return list->currentData().toInt(); }
 
 // "The zone UTC-09:00 (Alaska/Hawaii Daylight Time,AHDT,-9.0) is far from
-// longitude 77°12' E; calculate anyway?"
-std::string FarZoneQuestion(const Birth& birth) {
-  std::string zone = ZoneUsedText(birth);
+// longitude 77°12' E; calculate anyway?", in the windows' language.
+QString FarZoneQuestion(const Birth& birth) {
+  const Language language = UiLanguage();
+  std::string zone = ZoneUsedText(birth, language);
   if (birth.zoneIndex != Birth::kExactOffset) {
     zone = UtcOffsetText(birth.utcOffsetSeconds) + " (" + zone + ")";
   }
-  return "The zone " + zone + " is far from longitude " +
-         CoordinateText(birth.longitudeDegrees, Axis::kLongitude,
-                        CoordinateStyle::kQuestion) +
-         "; calculate anyway?";
+  return FrmMain::tr("The zone %1 is far from longitude %2; calculate anyway?")
+      .arg(QString::fromStdString(zone),
+           QString::fromStdString(
+               CoordinateText(birth.longitudeDegrees, Axis::kLongitude,
+                              CoordinateStyle::kQuestion, language)));
 }
 
 }  // namespace
@@ -542,7 +545,7 @@ std::optional<Birth> FrmMain::ValidatedInput() {
   // compute with a zone nobody chose.
   const std::optional<ZoneSelection> zone = zoneChoice->Selection();
   if (!zone) {
-    ShowMessage("Please choose the time zone", MessageIcon::Information,
+    ShowMessage(tr("Please choose the time zone"), MessageIcon::Information,
                 MessageButtons::Ok, this);
     cmbTimeZone->setFocus();
     return std::nullopt;
@@ -570,9 +573,8 @@ std::optional<Birth> FrmMain::ValidatedInput() {
   }
   // A zone whose meridian is far from the place is asked about first.
   if (ZoneFarFromLongitude(birth.utcOffsetSeconds, birth.longitudeDegrees) &&
-      ShowMessage(QString::fromStdString(FarZoneQuestion(birth)),
-                  MessageIcon::Information, MessageButtons::YesNo,
-                  this) != MessageAnswer::Yes) {
+      ShowMessage(FarZoneQuestion(birth), MessageIcon::Information,
+                  MessageButtons::YesNo, this) != MessageAnswer::Yes) {
     cmbTimeZone->setFocus();
     return std::nullopt;
   }
@@ -589,8 +591,7 @@ std::optional<Birth> FrmMain::ValidatedInput() {
 }
 
 void FrmMain::ShowProblem(const InputProblem& problem) {
-  ShowMessage(QString::fromStdString(problem.message), problem.icon,
-              MessageButtons::Ok, this);
+  ShowMessage(ShownMessage(problem), problem.icon, MessageButtons::Ok, this);
   if (QWidget* box = FocusTarget(problem.focus)) box->setFocus();
 }
 
@@ -602,10 +603,10 @@ void FrmMain::cmdRashi_Click() {
 
 void FrmMain::cmdBrowser_Click() {
   // Only an empty text is missing; a text of blanks is searched as it is.
-  const std::pair<QLineEdit*, const char*> required[] = {
-      {txtMCity, "Please Enter City"},
-      {txtMState, "Please Enter State"},
-      {txtMCountry, "Please Enter Country"}};
+  const std::pair<QLineEdit*, QString> required[] = {
+      {txtMCity, tr("Please Enter City")},
+      {txtMState, tr("Please Enter State")},
+      {txtMCountry, tr("Please Enter Country")}};
   for (const auto& [box, message] : required) {
     if (box->text().isEmpty()) {
       ShowMessage(message, MessageIcon::Information, MessageButtons::Ok, this);

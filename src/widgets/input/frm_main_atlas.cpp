@@ -15,6 +15,7 @@
 
 #include "tables/utc_offset.h"
 #include "widgets/common/app_seams.h"
+#include "widgets/common/ui_language.h"
 #include "widgets/input/city_box.h"
 #include "widgets/input/frm_main.h"
 
@@ -54,8 +55,8 @@ FrmMainAtlas::FrmMainAtlas(FrmMain* form)
     nearestZone_->hide();
     form_->ShowNote(tr("The zone of %1 at the birth is selected")
                         .arg(QString::fromStdString(CityLabel(place.city))));
-    if (const auto message = ClockChangeMessage(place)) {
-      ShowMessage(QString::fromStdString(*message), MessageIcon::Information,
+    if (const auto message = ClockChangeText(place)) {
+      ShowMessage(ShownText(*message), MessageIcon::Information,
                   MessageButtons::Ok, form_);
     }
   });
@@ -120,8 +121,8 @@ void FrmMainAtlas::txtMCity_TextEdited(const QString& text) {
   offeredFor_.clear();
   Offer(FindCities(text.toStdString(), kOfferedCities));
   // Without its file the atlas knows no place: say why.
-  if (const std::string problem = AtlasProblem(); !problem.empty()) {
-    form_->ShowNote(QString::fromStdString(problem));
+  if (const auto problem = AtlasProblemText()) {
+    form_->ShowNote(ShownText(*problem));
   }
 }
 
@@ -308,18 +309,18 @@ void FrmMainAtlas::WorkOutZone(bool newCity) {
   const BirthPlace place = PlaceAtBirth(*chosen_, form_->ListedBirthTime());
   if (!SelectZoneOf(place) && (newCity || lastHadEntry_)) {
     // The database does not know the zone: the user chooses.
-    ShowMessage(QString::fromStdString(UnknownZoneMessage(place)),
-                MessageIcon::Information, MessageButtons::Ok, form_);
+    ShowMessage(ShownText(UnknownZoneText(place)), MessageIcon::Information,
+                MessageButtons::Ok, form_);
   }
   lastHadEntry_ = place.zone.has_value();
-  if (const auto message = ClockChangeMessage(place)) {
-    ShowMessage(QString::fromStdString(*message), MessageIcon::Information,
+  if (const auto message = ClockChangeText(place)) {
+    ShowMessage(ShownText(*message), MessageIcon::Information,
                 MessageButtons::Ok, form_);
   }
   // The note on a city's own time, once for each birth it applies to.
   const std::string note = CityTimeNote(place).value_or("");
   if (!note.empty() && (newCity || note != lastNote_)) {
-    ShowMessage(QString::fromStdString(note), MessageIcon::Information,
+    ShowMessage(ShownText(*CityTimeText(place)), MessageIcon::Information,
                 MessageButtons::Ok, form_);
   }
   lastNote_ = note;

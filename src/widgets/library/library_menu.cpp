@@ -30,10 +30,10 @@ LibraryMenu::LibraryMenu(QWidget* window, QMenu* menu, QString libraryPath,
       currentBirth_(std::move(currentBirth)),
       showBirth_(std::move(showBirth)) {
   QAction* first = menu->actions().isEmpty() ? nullptr : menu->actions()[0];
-  auto* save = new QAction("&Save Birth", menu);
+  auto* save = new QAction(tr("&Save Birth"), menu);
   save->setObjectName("mnuSaveBirth");
   save->setShortcut(QKeySequence::Save);
-  auto* open = new QAction("&Open Birth…", menu);
+  auto* open = new QAction(tr("&Open Birth…"), menu);
   open->setObjectName("mnuOpenBirth");
   open->setShortcut(QKeySequence::Open);
   menu->insertAction(first, save);

@@ -46,18 +46,18 @@ QString PlaceText(const Birth& b) {
 OpenBirthDialog::OpenBirthDialog(library::BirthLibrary& library,
                                  QWidget* parent)
     : QDialog(parent), library_(library) {
-  setWindowTitle("Open Birth");
+  setWindowTitle(tr("Open Birth"));
   setObjectName("OpenBirthDialog");
 
   filter_ = new QLineEdit(this);
   filter_->setObjectName("txtFilter");
-  filter_->setPlaceholderText("Type part of a name, place or date");
+  filter_->setPlaceholderText(tr("Type part of a name, place or date"));
   filter_->setClearButtonEnabled(true);
   order_ = new QComboBox(this);
   order_->setObjectName("cboOrder");
-  order_->addItems({"By Name", "Most Recently Used"});
+  order_->addItems({tr("By Name"), tr("Most Recently Used")});
   auto* top = new QHBoxLayout;
-  auto* find = new QLabel("&Find", this);
+  auto* find = new QLabel(tr("&Find"), this);
   find->setBuddy(filter_);
   top->addWidget(find);
   top->addWidget(filter_, 1);
@@ -65,7 +65,7 @@ OpenBirthDialog::OpenBirthDialog(library::BirthLibrary& library,
 
   list_ = new QTreeWidget(this);
   list_->setObjectName("lstBirths");
-  list_->setHeaderLabels({"Name", "Date", "Place"});
+  list_->setHeaderLabels({tr("Name"), tr("Date"), tr("Place")});
   list_->setRootIsDecorated(false);
   list_->setUniformRowHeights(true);
   list_->setAllColumnsShowFocus(true);
@@ -75,11 +75,14 @@ OpenBirthDialog::OpenBirthDialog(library::BirthLibrary& library,
   filter_->installEventFilter(this);
 
   auto* buttons = new QDialogButtonBox(this);
-  open_ = buttons->addButton("&Open", QDialogButtonBox::AcceptRole);
+  open_ = buttons->addButton(tr("&Open"), QDialogButtonBox::AcceptRole);
   open_->setObjectName("cmdOpen");
-  delete_ = buttons->addButton("&Delete", QDialogButtonBox::ActionRole);
+  delete_ = buttons->addButton(tr("&Delete"), QDialogButtonBox::ActionRole);
   delete_->setObjectName("cmdDelete");
-  buttons->addButton(QDialogButtonBox::Cancel)->setObjectName("cmdCancel");
+  QPushButton* cancel = buttons->addButton(QDialogButtonBox::Cancel);
+  cancel->setObjectName("cmdCancel");
+  // Qt has no Hindi or Tamil for its own buttons.
+  cancel->setText(tr("Cancel"));
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
@@ -135,8 +138,9 @@ void OpenBirthDialog::DeleteCurrent() {
   if (item == nullptr) return;
   const library::SavedBirth& saved =
       births_.at(item->data(0, Qt::UserRole).toULongLong());
-  const QString question = "Delete the saved birth " + QText(saved.birth.name) +
-                           " (" + item->text(1) + ", " + item->text(2) + ")?";
+  const QString question =
+      tr("Delete the saved birth %1 (%2, %3)?")
+          .arg(QText(saved.birth.name), item->text(1), item->text(2));
   if (ShowMessage(question, MessageIcon::Information, MessageButtons::YesNo,
                   this) != MessageAnswer::Yes) {
     return;
