@@ -195,16 +195,8 @@
         <translation>महीने जनवरी–दिसंबर या 1–12</translation>
     </message>
     <message>
-        <source>Date of Birth</source>
-        <translation>जन्म तिथि</translation>
-    </message>
-    <message>
         <source>HH:MM:SS</source>
         <translation>घं:मि:से</translation>
-    </message>
-    <message>
-        <source>Time of Birth</source>
-        <translation>जन्म समय</translation>
     </message>
     <message>
         <source>Get My Hora Lagna</source>
@@ -231,10 +223,6 @@
         <translation>अक्षांश और देशांतर के लिए क्लिक करें</translation>
     </message>
     <message>
-        <source>Zone</source>
-        <translation>समय क्षेत्र</translation>
-    </message>
-    <message>
         <source>Daylight Saving Time</source>
         <translation>डेलाइट सेविंग समय</translation>
     </message>
@@ -249,14 +237,6 @@
     <message>
         <source>West</source>
         <translation>पश्चिम</translation>
-    </message>
-    <message>
-        <source>Deg</source>
-        <translation>अंश</translation>
-    </message>
-    <message>
-        <source>Min</source>
-        <translation>कला</translation>
     </message>
     <message>
         <source>Latitude</source>
@@ -321,6 +301,118 @@
     <message>
         <source>Make Money &amp;Online</source>
         <translation>ऑनलाइन कमाएँ (&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>नाम (&amp;N)</translation>
+    </message>
+    <message>
+        <source>Date of &amp;Birth</source>
+        <translation>जन्म तिथि (&amp;B)</translation>
+    </message>
+    <message>
+        <source>&amp;Time of Birth</source>
+        <translation>जन्म समय (&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;City</source>
+        <translation>शहर (&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;State</source>
+        <translation>राज्य (&amp;S)</translation>
+    </message>
+    <message>
+        <source>Co&amp;untry</source>
+        <translation>देश (&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Zone</source>
+        <translation>समय क्षेत्र (&amp;Z)</translation>
+    </message>
+    <message>
+        <source>The zone&apos;s offset from universal time, in hours and minutes after the point: &quot;+5.3&quot; means five and a half hours ahead (5:30), &quot;-9.0&quot; nine hours behind. &quot;Other offset…&quot; takes an exact offset such as +05:45.</source>
+        <translation>विश्व समय (UTC) से समय क्षेत्र का अंतर, बिंदु से पहले घंटे और बाद में मिनट: &quot;+5.3&quot; का अर्थ है साढ़े पाँच घंटे आगे (5:30), &quot;-9.0&quot; नौ घंटे पीछे। &quot;अन्य अंतर…&quot; +05:45 जैसा सटीक अंतर लेता है।</translation>
+    </message>
+    <message>
+        <source>Da&amp;ylight Saving Time</source>
+        <translation>डेलाइट सेविंग समय (&amp;Y)</translation>
+    </message>
+    <message>
+        <source>Tick when the clocks at the place were on daylight saving (summer) time at the birth: one hour more than the zone&apos;s offset.</source>
+        <translation>यदि जन्म के समय उस स्थान की घड़ियाँ डेलाइट सेविंग (ग्रीष्मकालीन) समय पर थीं तो इसे चुनें: समय क्षेत्र के अंतर से एक घंटा अधिक।</translation>
+    </message>
+    <message>
+        <source>D&amp;eg</source>
+        <translation>अंश (&amp;E)</translation>
+    </message>
+    <message>
+        <source>M&amp;in</source>
+        <translation>कला (&amp;I)</translation>
+    </message>
+    <message>
+        <source>Month of birth</source>
+        <translation>जन्म का महीना</translation>
+    </message>
+    <message>
+        <source>Day of birth</source>
+        <translation>जन्म का दिन</translation>
+    </message>
+    <message>
+        <source>Year of birth</source>
+        <translation>जन्म का वर्ष</translation>
+    </message>
+    <message>
+        <source>Hour of birth</source>
+        <translation>जन्म का घंटा</translation>
+    </message>
+    <message>
+        <source>Minute of birth</source>
+        <translation>जन्म का मिनट</translation>
+    </message>
+    <message>
+        <source>Second of birth</source>
+        <translation>जन्म का सेकंड</translation>
+    </message>
+    <message>
+        <source>Search the web for the latitude and longitude</source>
+        <translation>वेब पर अक्षांश और देशांतर खोजें</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>समय क्षेत्र</translation>
+    </message>
+    <message>
+        <source>Longitude degrees</source>
+        <translation>देशांतर के अंश</translation>
+    </message>
+    <message>
+        <source>Longitude minutes</source>
+        <translation>देशांतर की कला</translation>
+    </message>
+    <message>
+        <source>East longitude</source>
+        <translation>पूर्वी देशांतर</translation>
+    </message>
+    <message>
+        <source>West longitude</source>
+        <translation>पश्चिमी देशांतर</translation>
+    </message>
+    <message>
+        <source>Latitude degrees</source>
+        <translation>अक्षांश के अंश</translation>
+    </message>
+    <message>
+        <source>Latitude minutes</source>
+        <translation>अक्षांश की कला</translation>
+    </message>
+    <message>
+        <source>North latitude</source>
+        <translation>उत्तरी अक्षांश</translation>
+    </message>
+    <message>
+        <source>South latitude</source>
+        <translation>दक्षिणी अक्षांश</translation>
     </message>
 </context>
 <context>

@@ -195,16 +195,8 @@
         <translation>மாதங்கள் ஜனவரி–டிசம்பர் அல்லது 1–12</translation>
     </message>
     <message>
-        <source>Date of Birth</source>
-        <translation>பிறந்த தேதி</translation>
-    </message>
-    <message>
         <source>HH:MM:SS</source>
         <translation>மணி:நிமி:விநா</translation>
-    </message>
-    <message>
-        <source>Time of Birth</source>
-        <translation>பிறந்த நேரம்</translation>
     </message>
     <message>
         <source>Get My Hora Lagna</source>
@@ -231,10 +223,6 @@
         <translation>அட்சரேகை, தீர்க்கரேகைக்குச் சொடுக்குங்கள்</translation>
     </message>
     <message>
-        <source>Zone</source>
-        <translation>நேர மண்டலம்</translation>
-    </message>
-    <message>
         <source>Daylight Saving Time</source>
         <translation>பகலொளி சேமிப்பு நேரம்</translation>
     </message>
@@ -249,14 +237,6 @@
     <message>
         <source>West</source>
         <translation>மேற்கு</translation>
-    </message>
-    <message>
-        <source>Deg</source>
-        <translation>பாகை</translation>
-    </message>
-    <message>
-        <source>Min</source>
-        <translation>கலை</translation>
     </message>
     <message>
         <source>Latitude</source>
@@ -321,6 +301,118 @@
     <message>
         <source>Make Money &amp;Online</source>
         <translation>இணையத்தில் சம்பாதியுங்கள் (&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>பெயர் (&amp;N)</translation>
+    </message>
+    <message>
+        <source>Date of &amp;Birth</source>
+        <translation>பிறந்த தேதி (&amp;B)</translation>
+    </message>
+    <message>
+        <source>&amp;Time of Birth</source>
+        <translation>பிறந்த நேரம் (&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;City</source>
+        <translation>நகரம் (&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;State</source>
+        <translation>மாநிலம் (&amp;S)</translation>
+    </message>
+    <message>
+        <source>Co&amp;untry</source>
+        <translation>நாடு (&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Zone</source>
+        <translation>நேர மண்டலம் (&amp;Z)</translation>
+    </message>
+    <message>
+        <source>The zone&apos;s offset from universal time, in hours and minutes after the point: &quot;+5.3&quot; means five and a half hours ahead (5:30), &quot;-9.0&quot; nine hours behind. &quot;Other offset…&quot; takes an exact offset such as +05:45.</source>
+        <translation>உலக நேரத்திலிருந்து (UTC) நேர மண்டலத்தின் வேறுபாடு, புள்ளிக்கு முன் மணியும் பின் நிமிடமும்: &quot;+5.3&quot; என்றால் ஐந்தரை மணி நேரம் முன்னால் (5:30), &quot;-9.0&quot; என்றால் ஒன்பது மணி நேரம் பின்னால். &quot;பிற வேறுபாடு…&quot; +05:45 போன்ற துல்லியமான வேறுபாட்டை ஏற்கும்.</translation>
+    </message>
+    <message>
+        <source>Da&amp;ylight Saving Time</source>
+        <translation>பகலொளி சேமிப்பு நேரம் (&amp;Y)</translation>
+    </message>
+    <message>
+        <source>Tick when the clocks at the place were on daylight saving (summer) time at the birth: one hour more than the zone&apos;s offset.</source>
+        <translation>பிறந்த நேரத்தில் அந்த இடத்தின் கடிகாரங்கள் பகலொளி சேமிப்பு (கோடை) நேரத்தில் இருந்தால் இதைக் குறியிடுங்கள்: நேர மண்டல வேறுபாட்டைவிட ஒரு மணி நேரம் அதிகம்.</translation>
+    </message>
+    <message>
+        <source>D&amp;eg</source>
+        <translation>பாகை (&amp;E)</translation>
+    </message>
+    <message>
+        <source>M&amp;in</source>
+        <translation>கலை (&amp;I)</translation>
+    </message>
+    <message>
+        <source>Month of birth</source>
+        <translation>பிறந்த மாதம்</translation>
+    </message>
+    <message>
+        <source>Day of birth</source>
+        <translation>பிறந்த தேதியின் நாள்</translation>
+    </message>
+    <message>
+        <source>Year of birth</source>
+        <translation>பிறந்த ஆண்டு</translation>
+    </message>
+    <message>
+        <source>Hour of birth</source>
+        <translation>பிறந்த மணி</translation>
+    </message>
+    <message>
+        <source>Minute of birth</source>
+        <translation>பிறந்த நிமிடம்</translation>
+    </message>
+    <message>
+        <source>Second of birth</source>
+        <translation>பிறந்த விநாடி</translation>
+    </message>
+    <message>
+        <source>Search the web for the latitude and longitude</source>
+        <translation>இணையத்தில் அட்சரேகை, தீர்க்கரேகையைத் தேடு</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>நேர மண்டலம்</translation>
+    </message>
+    <message>
+        <source>Longitude degrees</source>
+        <translation>தீர்க்கரேகைப் பாகை</translation>
+    </message>
+    <message>
+        <source>Longitude minutes</source>
+        <translation>தீர்க்கரேகைக் கலை</translation>
+    </message>
+    <message>
+        <source>East longitude</source>
+        <translation>கிழக்குத் தீர்க்கரேகை</translation>
+    </message>
+    <message>
+        <source>West longitude</source>
+        <translation>மேற்குத் தீர்க்கரேகை</translation>
+    </message>
+    <message>
+        <source>Latitude degrees</source>
+        <translation>அட்சரேகைப் பாகை</translation>
+    </message>
+    <message>
+        <source>Latitude minutes</source>
+        <translation>அட்சரேகைக் கலை</translation>
+    </message>
+    <message>
+        <source>North latitude</source>
+        <translation>வடக்கு அட்சரேகை</translation>
+    </message>
+    <message>
+        <source>South latitude</source>
+        <translation>தெற்கு அட்சரேகை</translation>
     </message>
 </context>
 <context>
