@@ -94,9 +94,13 @@ FilteredLineEdit* NumberBox(const char* name, int maxLength, QWidget* parent) {
   return box;
 }
 
-QLabel* Label(const char* name, const QString& caption, QWidget* parent) {
+QLabel* Label(const char* name, const QString& caption, QWidget* parent,
+              QWidget* buddy = nullptr) {
   auto* label = new QLabel(caption, parent);
   label->setObjectName(name);
+  // Alt and the underlined letter go to the box; screen readers read the
+  // caption as the box's label.
+  if (buddy != nullptr) label->setBuddy(buddy);
   return label;
 }
 
@@ -173,6 +177,7 @@ FrmMain::FrmMain(QWidget* parent) : QMainWindow(parent) {
 
   BuildMenus();
   SetTabOrder();
+  NameForScreenReaders();
   FillLists();
   // Cities offered under the City box fill the place, zone and daylight
   // saving; the lists are filled first so that loading is no date change.
@@ -241,7 +246,7 @@ QGroupBox* FrmMain::BuildPersonalDetails() {
   txtName = new FilteredLineEdit(&FilterNameKey, frame);
   txtName->setObjectName("txtName");
   txtName->setMaxLength(static_cast<int>(kMaxNameCharacters));
-  grid->addWidget(Label("Label13", "Name", frame), 0, 0);
+  grid->addWidget(Label("Label13", tr("&Name"), frame, txtName), 0, 0);
   grid->addWidget(txtName, 0, 1, 1, 2);
 
   cboMonth = DateTimeList(
@@ -257,7 +262,7 @@ QGroupBox* FrmMain::BuildPersonalDetails() {
   date->addWidget(cboDate);
   date->addWidget(cboYear);
   date->addStretch(1);
-  grid->addWidget(Label("Label5", "Date of Birth", frame), 1, 0);
+  grid->addWidget(Label("Label5", tr("Date of &Birth"), frame, cboMonth), 1, 0);
   grid->addLayout(date, 1, 1, 1, 2);
 
   cboHH = DateTimeList("cboHH", tr("Hours 0\u2013%1").arg(kHours - 1), false,
@@ -272,7 +277,7 @@ QGroupBox* FrmMain::BuildPersonalDetails() {
   time->addWidget(cboSS);
   time->addWidget(Label("Label12", "HH:MM:SS", frame));
   time->addStretch(1);
-  grid->addWidget(Label("Label1", "Time of Birth", frame), 2, 0);
+  grid->addWidget(Label("Label1", tr("&Time of Birth"), frame, cboHH), 2, 0);
   grid->addLayout(time, 2, 1, 1, 2);
 
   cmdRashi = new QPushButton("Get My Hora Lagna", frame);
@@ -297,11 +302,11 @@ QGroupBox* FrmMain::BuildPlaceDetails() {
   txtMState->setObjectName("txtMState");
   txtMCountry = new QLineEdit(frame);
   txtMCountry->setObjectName("txtMCountry");
-  grid->addWidget(Label("Label54", "City", frame), 0, 0);
+  grid->addWidget(Label("Label54", tr("&City"), frame, txtMCity), 0, 0);
   grid->addWidget(txtMCity, 0, 1);
-  grid->addWidget(Label("Label55", "State", frame), 1, 0);
+  grid->addWidget(Label("Label55", tr("&State"), frame, txtMState), 1, 0);
   grid->addWidget(txtMState, 1, 1);
-  grid->addWidget(Label("Label4", "Country", frame), 2, 0);
+  grid->addWidget(Label("Label4", tr("Co&untry"), frame, txtMCountry), 2, 0);
   grid->addWidget(txtMCountry, 2, 1);
 
   // The doubled ampersand shows as one.
@@ -314,19 +319,28 @@ QGroupBox* FrmMain::BuildPlaceDetails() {
 }
 
 QGroupBox* FrmMain::BuildZone() {
-  auto* frame = new QGroupBox("Zone");
+  // Alt+Z goes to the group's first box, the zone list.
+  auto* frame = new QGroupBox(tr("&Zone"));
   frame->setObjectName("fraZone");
   auto* column = new QVBoxLayout(frame);
   cmbTimeZone = List("cmbTimeZone", frame);
-  chkDST = new QCheckBox("Daylight Saving Time", frame);
+  cmbTimeZone->setToolTip(
+      tr("The zone's offset from universal time, in hours and minutes after "
+         "the point: \"+5.3\" means five and a half hours ahead (5:30), "
+         "\"-9.0\" nine hours behind. \"Other offset…\" takes an exact "
+         "offset such as +05:45."));
+  chkDST = new QCheckBox(tr("Da&ylight Saving Time"), frame);
   chkDST->setObjectName("chkDST");
+  chkDST->setToolTip(
+      tr("Tick when the clocks at the place were on daylight saving (summer) "
+         "time at the birth: one hour more than the zone's offset."));
   column->addWidget(cmbTimeZone);
   column->addWidget(chkDST);
   return frame;
 }
 
 QGroupBox* FrmMain::BuildLongitude() {
-  auto* frame = new QGroupBox("Longitude");
+  auto* frame = new QGroupBox(tr("Longitude"));
   frame->setObjectName("Frame4");
   auto* row = new QHBoxLayout(frame);
   txtLonD =
@@ -337,11 +351,13 @@ QGroupBox* FrmMain::BuildLongitude() {
   optLongWest = new QRadioButton("West", frame);
   optLongWest->setObjectName("optLong1");
   optLongEast->setChecked(true);
+  // The letters of Deg and Min are shared with the latitude's: Alt+E and
+  // Alt+I go to one box, then the other.
   row->addWidget(txtLonD);
-  row->addWidget(Label("Label6", "Deg", frame));
+  row->addWidget(Label("Label6", tr("D&eg"), frame, txtLonD));
   row->addSpacing(6);
   row->addWidget(txtLonM);
-  row->addWidget(Label("Label8", "Min", frame));
+  row->addWidget(Label("Label8", tr("M&in"), frame, txtLonM));
   row->addStretch(1);
   row->addWidget(optLongEast);
   row->addWidget(optLongWest);
@@ -349,7 +365,7 @@ QGroupBox* FrmMain::BuildLongitude() {
 }
 
 QGroupBox* FrmMain::BuildLatitude() {
-  auto* frame = new QGroupBox("Latitude");
+  auto* frame = new QGroupBox(tr("Latitude"));
   frame->setObjectName("Frame3");
   auto* row = new QHBoxLayout(frame);
   txtLatD =
@@ -363,10 +379,10 @@ QGroupBox* FrmMain::BuildLatitude() {
   optLatSouth->setObjectName("optLat1");
   optLatNorth->setChecked(true);
   row->addWidget(txtLatD);
-  row->addWidget(Label("Label7", "Deg", frame));
+  row->addWidget(Label("Label7", tr("D&eg"), frame, txtLatD));
   row->addSpacing(6);
   row->addWidget(txtLatM);
-  row->addWidget(Label("Label9", "Min", frame));
+  row->addWidget(Label("Label9", tr("M&in"), frame, txtLatM));
   row->addStretch(1);
   row->addWidget(optLatNorth);
   row->addWidget(optLatSouth);
@@ -458,6 +474,33 @@ void FrmMain::BuildMenus() {
   connect(mnuAbout, &QAction::triggered, this, &FrmMain::aboutRequested);
   connect(mnuDonate, &QAction::triggered, this, [] { OpenDonatePage(); });
   connect(mkmoney, &QAction::triggered, this, [] { OpenFullBrandPage(); });
+}
+
+void FrmMain::NameForScreenReaders() {
+  const std::pair<QWidget*, QString> names[] = {
+      {txtName, tr("Name")},
+      {cboMonth, tr("Month of birth")},
+      {cboDate, tr("Day of birth")},
+      {cboYear, tr("Year of birth")},
+      {cboHH, tr("Hour of birth")},
+      {cboMM, tr("Minute of birth")},
+      {cboSS, tr("Second of birth")},
+      {cmdRashi, tr("Get My Hora Lagna")},
+      {txtMCity, tr("City")},
+      {txtMState, tr("State")},
+      {txtMCountry, tr("Country")},
+      {cmdBrowser, tr("Search the web for the latitude and longitude")},
+      {cmbTimeZone, tr("Time zone")},
+      {chkDST, tr("Daylight Saving Time")},
+      {txtLonD, tr("Longitude degrees")},
+      {txtLonM, tr("Longitude minutes")},
+      {optLongEast, tr("East longitude")},
+      {optLongWest, tr("West longitude")},
+      {txtLatD, tr("Latitude degrees")},
+      {txtLatM, tr("Latitude minutes")},
+      {optLatNorth, tr("North latitude")},
+      {optLatSouth, tr("South latitude")}};
+  for (const auto& [widget, name] : names) widget->setAccessibleName(name);
 }
 
 void FrmMain::SetTabOrder() {
