@@ -143,28 +143,24 @@
 <context>
     <name>tarvelin::FrmMain</name>
     <message>
-        <source>Months January?mber or 1ጒ</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Days 1–%1</source>
-        <translation type="unfinished"></translation>
+        <translation>दिन 1–%1</translation>
     </message>
     <message>
         <source>Years %1–%2</source>
-        <translation type="unfinished"></translation>
+        <translation>वर्ष %1–%2</translation>
     </message>
     <message>
         <source>Hours 0–%1</source>
-        <translation type="unfinished"></translation>
+        <translation>घंटे 0–%1</translation>
     </message>
     <message>
         <source>Minutes 0–%1</source>
-        <translation type="unfinished"></translation>
+        <translation>मिनट 0–%1</translation>
     </message>
     <message>
         <source>Seconds 0–%1</source>
-        <translation type="unfinished"></translation>
+        <translation>सेकंड 0–%1</translation>
     </message>
     <message>
         <source>The zone %1 is far from longitude %2; calculate anyway?</source>
@@ -185,6 +181,238 @@
     <message>
         <source>Please Enter Country</source>
         <translation>कृपया देश दर्ज करें</translation>
+    </message>
+    <message>
+        <source>Personal Details</source>
+        <translation>व्यक्तिगत विवरण</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>नाम</translation>
+    </message>
+    <message>
+        <source>Months January–December or 1–12</source>
+        <translation>महीने जनवरी–दिसंबर या 1–12</translation>
+    </message>
+    <message>
+        <source>HH:MM:SS</source>
+        <translation>घं:मि:से</translation>
+    </message>
+    <message>
+        <source>Get My Hora Lagna</source>
+        <translation>मेरा होरा लग्न निकालें</translation>
+    </message>
+    <message>
+        <source>Place Details</source>
+        <translation>स्थान विवरण</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>शहर</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>राज्य</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>देश</translation>
+    </message>
+    <message>
+        <source>Click for Latitude &amp;&amp; Longitude</source>
+        <translation>अक्षांश और देशांतर के लिए क्लिक करें</translation>
+    </message>
+    <message>
+        <source>Daylight Saving Time</source>
+        <translation>डेलाइट सेविंग समय</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>देशांतर</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>पूर्व</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>पश्चिम</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>अक्षांश</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>उत्तर</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>दक्षिण</translation>
+    </message>
+    <message>
+        <source>Know more about your importance in terms of money and material prosperity with Tarvelin</source>
+        <translation>Tarvelin के साथ धन और भौतिक समृद्धि के संदर्भ में अपने महत्त्व के बारे में और जानें</translation>
+    </message>
+    <message>
+        <source>Co-brand Tarvelin for your web site</source>
+        <translation>अपनी वेबसाइट के लिए Tarvelin को को-ब्रांड करें</translation>
+    </message>
+    <message>
+        <source>Get Tarvelin fully branded</source>
+        <translation>Tarvelin को पूरी तरह अपने नाम से पाएँ</translation>
+    </message>
+    <message>
+        <source>Join our discussion board</source>
+        <translation>हमारे चर्चा मंच से जुड़ें</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>फ़ाइल (&amp;F)</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>बाहर निकलें (&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>सहायता (&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>ऑनलाइन सहायता (&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>हमारी वेबसाइट पर आएँ (&amp;V)</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>सॉफ़्टवेयर का नया संस्करण देखें (&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>सॉफ़्टवेयर के बारे में (&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <translation>दान करें (&amp;D)</translation>
+    </message>
+    <message>
+        <source>Make Money &amp;Online</source>
+        <translation>ऑनलाइन कमाएँ (&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>नाम (&amp;N)</translation>
+    </message>
+    <message>
+        <source>Date of &amp;Birth</source>
+        <translation>जन्म तिथि (&amp;B)</translation>
+    </message>
+    <message>
+        <source>&amp;Time of Birth</source>
+        <translation>जन्म समय (&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;City</source>
+        <translation>शहर (&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;State</source>
+        <translation>राज्य (&amp;S)</translation>
+    </message>
+    <message>
+        <source>Co&amp;untry</source>
+        <translation>देश (&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Zone</source>
+        <translation>समय क्षेत्र (&amp;Z)</translation>
+    </message>
+    <message>
+        <source>The zone&apos;s offset from universal time, in hours and minutes after the point: &quot;+5.3&quot; means five and a half hours ahead (5:30), &quot;-9.0&quot; nine hours behind. &quot;Other offset…&quot; takes an exact offset such as +05:45.</source>
+        <translation>विश्व समय (UTC) से समय क्षेत्र का अंतर, बिंदु से पहले घंटे और बाद में मिनट: &quot;+5.3&quot; का अर्थ है साढ़े पाँच घंटे आगे (5:30), &quot;-9.0&quot; नौ घंटे पीछे। &quot;अन्य अंतर…&quot; +05:45 जैसा सटीक अंतर लेता है।</translation>
+    </message>
+    <message>
+        <source>Da&amp;ylight Saving Time</source>
+        <translation>डेलाइट सेविंग समय (&amp;Y)</translation>
+    </message>
+    <message>
+        <source>Tick when the clocks at the place were on daylight saving (summer) time at the birth: one hour more than the zone&apos;s offset.</source>
+        <translation>यदि जन्म के समय उस स्थान की घड़ियाँ डेलाइट सेविंग (ग्रीष्मकालीन) समय पर थीं तो इसे चुनें: समय क्षेत्र के अंतर से एक घंटा अधिक।</translation>
+    </message>
+    <message>
+        <source>D&amp;eg</source>
+        <translation>अंश (&amp;E)</translation>
+    </message>
+    <message>
+        <source>M&amp;in</source>
+        <translation>कला (&amp;I)</translation>
+    </message>
+    <message>
+        <source>Month of birth</source>
+        <translation>जन्म का महीना</translation>
+    </message>
+    <message>
+        <source>Day of birth</source>
+        <translation>जन्म का दिन</translation>
+    </message>
+    <message>
+        <source>Year of birth</source>
+        <translation>जन्म का वर्ष</translation>
+    </message>
+    <message>
+        <source>Hour of birth</source>
+        <translation>जन्म का घंटा</translation>
+    </message>
+    <message>
+        <source>Minute of birth</source>
+        <translation>जन्म का मिनट</translation>
+    </message>
+    <message>
+        <source>Second of birth</source>
+        <translation>जन्म का सेकंड</translation>
+    </message>
+    <message>
+        <source>Search the web for the latitude and longitude</source>
+        <translation>वेब पर अक्षांश और देशांतर खोजें</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>समय क्षेत्र</translation>
+    </message>
+    <message>
+        <source>Longitude degrees</source>
+        <translation>देशांतर के अंश</translation>
+    </message>
+    <message>
+        <source>Longitude minutes</source>
+        <translation>देशांतर की कला</translation>
+    </message>
+    <message>
+        <source>East longitude</source>
+        <translation>पूर्वी देशांतर</translation>
+    </message>
+    <message>
+        <source>West longitude</source>
+        <translation>पश्चिमी देशांतर</translation>
+    </message>
+    <message>
+        <source>Latitude degrees</source>
+        <translation>अक्षांश के अंश</translation>
+    </message>
+    <message>
+        <source>Latitude minutes</source>
+        <translation>अक्षांश की कला</translation>
+    </message>
+    <message>
+        <source>North latitude</source>
+        <translation>उत्तरी अक्षांश</translation>
+    </message>
+    <message>
+        <source>South latitude</source>
+        <translation>दक्षिणी अक्षांश</translation>
     </message>
 </context>
 <context>
@@ -578,6 +806,25 @@
     <message>
         <source>The new language is used from the next start of Tarvelin on.</source>
         <translation>नई भाषा Tarvelin के अगली बार शुरू होने पर लागू होगी।</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelin::ZoneChoice</name>
+    <message>
+        <source>Other offset…</source>
+        <translation>अन्य अंतर…</translation>
+    </message>
+    <message>
+        <source>Please enter the offset from UTC as +HH:MM or +HH:MM:SS, between %1 and %2 (for example +05:45)</source>
+        <translation>कृपया UTC से अंतर +HH:MM या +HH:MM:SS के रूप में, %1 और %2 के बीच दर्ज करें (उदाहरण: +05:45)</translation>
+    </message>
+    <message>
+        <source>Offset from UTC at the birth (%1 .. %2), e.g. +05:45:</source>
+        <translation>जन्म के समय UTC से अंतर (%1 .. %2), उदाहरण: +05:45:</translation>
+    </message>
+    <message>
+        <source>%1 at the birth (%2)</source>
+        <translation>जन्म के समय %1 (%2)</translation>
     </message>
 </context>
 </TS>

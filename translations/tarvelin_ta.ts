@@ -143,28 +143,24 @@
 <context>
     <name>tarvelin::FrmMain</name>
     <message>
-        <source>Months January?mber or 1ጒ</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Days 1–%1</source>
-        <translation type="unfinished"></translation>
+        <translation>நாள் 1–%1</translation>
     </message>
     <message>
         <source>Years %1–%2</source>
-        <translation type="unfinished"></translation>
+        <translation>ஆண்டு %1–%2</translation>
     </message>
     <message>
         <source>Hours 0–%1</source>
-        <translation type="unfinished"></translation>
+        <translation>மணி 0–%1</translation>
     </message>
     <message>
         <source>Minutes 0–%1</source>
-        <translation type="unfinished"></translation>
+        <translation>நிமிடம் 0–%1</translation>
     </message>
     <message>
         <source>Seconds 0–%1</source>
-        <translation type="unfinished"></translation>
+        <translation>விநாடி 0–%1</translation>
     </message>
     <message>
         <source>The zone %1 is far from longitude %2; calculate anyway?</source>
@@ -185,6 +181,238 @@
     <message>
         <source>Please Enter Country</source>
         <translation>தயவுசெய்து நாட்டை உள்ளிடுங்கள்</translation>
+    </message>
+    <message>
+        <source>Personal Details</source>
+        <translation>தனிப்பட்ட விவரங்கள்</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>பெயர்</translation>
+    </message>
+    <message>
+        <source>Months January–December or 1–12</source>
+        <translation>மாதங்கள் ஜனவரி–டிசம்பர் அல்லது 1–12</translation>
+    </message>
+    <message>
+        <source>HH:MM:SS</source>
+        <translation>மணி:நிமி:விநா</translation>
+    </message>
+    <message>
+        <source>Get My Hora Lagna</source>
+        <translation>என் ஹோரா லக்னத்தைக் கணக்கிடு</translation>
+    </message>
+    <message>
+        <source>Place Details</source>
+        <translation>இட விவரங்கள்</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>நகரம்</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>மாநிலம்</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>நாடு</translation>
+    </message>
+    <message>
+        <source>Click for Latitude &amp;&amp; Longitude</source>
+        <translation>அட்சரேகை, தீர்க்கரேகைக்குச் சொடுக்குங்கள்</translation>
+    </message>
+    <message>
+        <source>Daylight Saving Time</source>
+        <translation>பகலொளி சேமிப்பு நேரம்</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>தீர்க்கரேகை</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>கிழக்கு</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>மேற்கு</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>அட்சரேகை</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>வடக்கு</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>தெற்கு</translation>
+    </message>
+    <message>
+        <source>Know more about your importance in terms of money and material prosperity with Tarvelin</source>
+        <translation>பணம், பொருள் வளம் ஆகியவற்றில் உங்கள் முக்கியத்துவத்தை Tarvelin மூலம் மேலும் அறியுங்கள்</translation>
+    </message>
+    <message>
+        <source>Co-brand Tarvelin for your web site</source>
+        <translation>உங்கள் இணையதளத்துக்காக Tarvelin-ஐ இணை முத்திரையிடுங்கள்</translation>
+    </message>
+    <message>
+        <source>Get Tarvelin fully branded</source>
+        <translation>Tarvelin-ஐ முழுமையாக உங்கள் பெயரில் பெறுங்கள்</translation>
+    </message>
+    <message>
+        <source>Join our discussion board</source>
+        <translation>எங்கள் விவாத மன்றத்தில் சேருங்கள்</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>கோப்பு (&amp;F)</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>வெளியேறு (&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>உதவி (&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>இணைய உதவி (&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>எங்கள் இணையதளத்துக்கு வாருங்கள் (&amp;V)</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>மென்பொருள் புதுப்பிப்பைத் தேடு (&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>மென்பொருள் பற்றி (&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <translation>நன்கொடை அளியுங்கள் (&amp;D)</translation>
+    </message>
+    <message>
+        <source>Make Money &amp;Online</source>
+        <translation>இணையத்தில் சம்பாதியுங்கள் (&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>பெயர் (&amp;N)</translation>
+    </message>
+    <message>
+        <source>Date of &amp;Birth</source>
+        <translation>பிறந்த தேதி (&amp;B)</translation>
+    </message>
+    <message>
+        <source>&amp;Time of Birth</source>
+        <translation>பிறந்த நேரம் (&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;City</source>
+        <translation>நகரம் (&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;State</source>
+        <translation>மாநிலம் (&amp;S)</translation>
+    </message>
+    <message>
+        <source>Co&amp;untry</source>
+        <translation>நாடு (&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Zone</source>
+        <translation>நேர மண்டலம் (&amp;Z)</translation>
+    </message>
+    <message>
+        <source>The zone&apos;s offset from universal time, in hours and minutes after the point: &quot;+5.3&quot; means five and a half hours ahead (5:30), &quot;-9.0&quot; nine hours behind. &quot;Other offset…&quot; takes an exact offset such as +05:45.</source>
+        <translation>உலக நேரத்திலிருந்து (UTC) நேர மண்டலத்தின் வேறுபாடு, புள்ளிக்கு முன் மணியும் பின் நிமிடமும்: &quot;+5.3&quot; என்றால் ஐந்தரை மணி நேரம் முன்னால் (5:30), &quot;-9.0&quot; என்றால் ஒன்பது மணி நேரம் பின்னால். &quot;பிற வேறுபாடு…&quot; +05:45 போன்ற துல்லியமான வேறுபாட்டை ஏற்கும்.</translation>
+    </message>
+    <message>
+        <source>Da&amp;ylight Saving Time</source>
+        <translation>பகலொளி சேமிப்பு நேரம் (&amp;Y)</translation>
+    </message>
+    <message>
+        <source>Tick when the clocks at the place were on daylight saving (summer) time at the birth: one hour more than the zone&apos;s offset.</source>
+        <translation>பிறந்த நேரத்தில் அந்த இடத்தின் கடிகாரங்கள் பகலொளி சேமிப்பு (கோடை) நேரத்தில் இருந்தால் இதைக் குறியிடுங்கள்: நேர மண்டல வேறுபாட்டைவிட ஒரு மணி நேரம் அதிகம்.</translation>
+    </message>
+    <message>
+        <source>D&amp;eg</source>
+        <translation>பாகை (&amp;E)</translation>
+    </message>
+    <message>
+        <source>M&amp;in</source>
+        <translation>கலை (&amp;I)</translation>
+    </message>
+    <message>
+        <source>Month of birth</source>
+        <translation>பிறந்த மாதம்</translation>
+    </message>
+    <message>
+        <source>Day of birth</source>
+        <translation>பிறந்த தேதியின் நாள்</translation>
+    </message>
+    <message>
+        <source>Year of birth</source>
+        <translation>பிறந்த ஆண்டு</translation>
+    </message>
+    <message>
+        <source>Hour of birth</source>
+        <translation>பிறந்த மணி</translation>
+    </message>
+    <message>
+        <source>Minute of birth</source>
+        <translation>பிறந்த நிமிடம்</translation>
+    </message>
+    <message>
+        <source>Second of birth</source>
+        <translation>பிறந்த விநாடி</translation>
+    </message>
+    <message>
+        <source>Search the web for the latitude and longitude</source>
+        <translation>இணையத்தில் அட்சரேகை, தீர்க்கரேகையைத் தேடு</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>நேர மண்டலம்</translation>
+    </message>
+    <message>
+        <source>Longitude degrees</source>
+        <translation>தீர்க்கரேகைப் பாகை</translation>
+    </message>
+    <message>
+        <source>Longitude minutes</source>
+        <translation>தீர்க்கரேகைக் கலை</translation>
+    </message>
+    <message>
+        <source>East longitude</source>
+        <translation>கிழக்குத் தீர்க்கரேகை</translation>
+    </message>
+    <message>
+        <source>West longitude</source>
+        <translation>மேற்குத் தீர்க்கரேகை</translation>
+    </message>
+    <message>
+        <source>Latitude degrees</source>
+        <translation>அட்சரேகைப் பாகை</translation>
+    </message>
+    <message>
+        <source>Latitude minutes</source>
+        <translation>அட்சரேகைக் கலை</translation>
+    </message>
+    <message>
+        <source>North latitude</source>
+        <translation>வடக்கு அட்சரேகை</translation>
+    </message>
+    <message>
+        <source>South latitude</source>
+        <translation>தெற்கு அட்சரேகை</translation>
     </message>
 </context>
 <context>
@@ -578,6 +806,25 @@
     <message>
         <source>The new language is used from the next start of Tarvelin on.</source>
         <translation>புதிய மொழி Tarvelin அடுத்த முறை தொடங்கும்போது நடைமுறைக்கு வரும்.</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelin::ZoneChoice</name>
+    <message>
+        <source>Other offset…</source>
+        <translation>பிற வேறுபாடு…</translation>
+    </message>
+    <message>
+        <source>Please enter the offset from UTC as +HH:MM or +HH:MM:SS, between %1 and %2 (for example +05:45)</source>
+        <translation>தயவுசெய்து UTC-இலிருந்து வேறுபாட்டை +HH:MM அல்லது +HH:MM:SS வடிவில், %1 முதல் %2 வரை உள்ளிடுங்கள் (எடுத்துக்காட்டு: +05:45)</translation>
+    </message>
+    <message>
+        <source>Offset from UTC at the birth (%1 .. %2), e.g. +05:45:</source>
+        <translation>பிறந்த நேரத்தில் UTC-இலிருந்து வேறுபாடு (%1 .. %2), எ.கா. +05:45:</translation>
+    </message>
+    <message>
+        <source>%1 at the birth (%2)</source>
+        <translation>பிறந்த நேரத்தில் %1 (%2)</translation>
     </message>
 </context>
 </TS>

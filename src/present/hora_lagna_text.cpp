@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "present/hora_lagna_text.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -261,19 +263,39 @@ std::vector<CivilDateTime> SpanBoundaries(const ChartResult& result,
 // The day's array as the one-line writer would write it, put together
 // directly: a batch writes one per row, some 25 objects of three members,
 // and the writer's member-by-member path would cost most of the row. The
-// sign names and the times need no escaping. Each boundary's clock time is
-// written once (it ends one span and starts the next), and the date is
-// worked out again only when the day's midnight is passed.
+// sign names and the times need no escaping. The date is worked out and
+// written only where the day's midnight is passed, the clock time of each
+// boundary once (it ends one span and begins the next).
 struct DayArrayBuffer {
-  // Per span at most: ", ", the sign's object with its longest name and two
-  // times of a DateTimeBuffer.
-  static constexpr std::size_t kPerSpan = 2 + 10 + 11 + 12 + 10 + 2 * 80 + 2;
+  // Per span at most: ", ", the sign's object with a name of up to 16
+  // characters (as copied) and two times of a DateTimeBuffer.
+  static constexpr std::size_t kPerSpan = 2 + 10 + 16 + 12 + 10 + 2 * 80 + 2;
   char chars[2 + HoraLagnaDay::kMaxSpans * kPerSpan];
 };
+
+// The sign names padded to 16 characters, for copies of a fixed length.
+struct PaddedSignName {
+  char chars[16];
+  std::size_t size;
+};
+const std::array<PaddedSignName, 12>& PaddedSignNames() {
+  static const std::array<PaddedSignName, 12> names = [] {
+    std::array<PaddedSignName, 12> n{};
+    for (int i = 0; i < 12; ++i) {
+      const std::string_view name = SignName(i);
+      name.copy(n[i].chars, sizeof n[i].chars);
+      n[i].size = std::min(name.size(), sizeof n[i].chars);
+    }
+    return n;
+  }();
+  return names;
+}
+
 std::string_view DayArrayOneLine(const ChartResult& result,
                                  const HoraLagnaDay& day,
                                  DayArrayBuffer& array) {
   constexpr std::int64_t kSecondsPerDay = 24 * 3600;
+  constexpr std::size_t kStampSize = 19;  // "1980-03-15T10:21:30"
   const CivilDateTime& sunrise = result.timing->sunrise;
   const std::int64_t sunriseSeconds = SecondsFromCivil(sunrise);
   // The midnight the current date starts at, and the date.
@@ -281,20 +303,39 @@ std::string_view DayArrayOneLine(const ChartResult& result,
       sunriseSeconds -
       (sunrise.hour * 3600 + sunrise.minute * 60 + sunrise.second);
   CivilDateTime date = sunrise;
+  bool dateWritten = false;
+  // The current boundary's text: its date part is written when the date
+  // changes, its time part every time. A date beyond four-digit years is
+  // written whole each time.
+  char stamp[kStampSize];
   DateTimeBuffer buffer;
-  // The clock time of boundary `i` (the day's end after the last span).
-  const auto boundary = [&](int i) {
+  const auto boundary = [&](int i) -> std::string_view {
     const std::int64_t at =
         sunriseSeconds +
         (i < day.count ? day.spans[i].fromSeconds : day.endSeconds);
     while (at - midnight >= kSecondsPerDay) {
       midnight += kSecondsPerDay;
       date = CivilFromSeconds(midnight);
+      dateWritten = false;
     }
     const int second = static_cast<int>(at - midnight);
     const CivilDateTime t{date.year,     date.month,       date.day,
                           second / 3600, second / 60 % 60, second % 60};
-    return DateTimeText(t, buffer);
+    if (!dateWritten) {
+      const std::string_view whole = DateTimeText(t, buffer);
+      if (whole.size() != kStampSize) return whole;
+      whole.copy(stamp, kStampSize);
+      dateWritten = true;
+      return {stamp, kStampSize};
+    }
+    const auto two = [](char* out, int value) {
+      out[0] = static_cast<char>('0' + value / 10);
+      out[1] = static_cast<char>('0' + value % 10);
+    };
+    two(stamp + 11, t.hour);
+    two(stamp + 14, t.minute);
+    two(stamp + 17, t.second);
+    return {stamp, kStampSize};
   };
 
   static constexpr std::string_view kSign = "{\"sign\": \"",
@@ -302,36 +343,64 @@ std::string_view DayArrayOneLine(const ChartResult& result,
                                     kTo = "\", \"to\": \"", kEnd = "\"}";
   static_assert(kSign.size() == 10 && kFrom.size() == 12 && kTo.size() == 10 &&
                 kEnd.size() == 2 && sizeof(DateTimeBuffer::chars) == 80);
+  const std::array<PaddedSignName, 12>& names = PaddedSignNames();
   char* out = array.chars;
   const auto put = [&out](std::string_view part) {
-    std::memcpy(out, part.data(), part.size());
+    if (part.size() == kStampSize) {  // the usual boundary: a fixed copy
+      std::memcpy(out, part.data(), kStampSize);
+    } else {
+      std::memcpy(out, part.data(), part.size());
+    }
     out += part.size();
   };
-  put("[");
+  *out++ = '[';
+  // The last boundary written, in `array` (it begins the next span).
   std::string_view from = boundary(0);
-  char fromChars[sizeof buffer.chars];
   for (int i = 0; i < day.count; ++i) {
-    // `from` lives in fromChars once the buffer is reused for `to`.
-    std::memcpy(fromChars, from.data(), from.size());
-    from = {fromChars, from.size()};
-    if (i > 0) put(", ");
-    put(kSign);
-    put(SignName(day.spans[i].signIndex));
-    put(kFrom);
+    if (i > 0) {
+      *out++ = ',';
+      *out++ = ' ';
+    }
+    std::memcpy(out, kSign.data(), kSign.size());
+    out += kSign.size();
+    const PaddedSignName& name =
+        names[static_cast<std::size_t>(day.spans[i].signIndex) % 12];
+    std::memcpy(out, name.chars, sizeof name.chars);
+    out += name.size;
+    std::memcpy(out, kFrom.data(), kFrom.size());
+    out += kFrom.size();
     put(from);
-    put(kTo);
-    const std::string_view to = boundary(i + 1);
-    put(to);
-    put(kEnd);
-    from = to;
+    std::memcpy(out, kTo.data(), kTo.size());
+    out += kTo.size();
+    char* const toStart = out;
+    put(boundary(i + 1));
+    from = {toStart, static_cast<std::size_t>(out - toStart)};
+    std::memcpy(out, kEnd.data(), kEnd.size());
+    out += kEnd.size();
   }
-  put("]");
+  *out++ = ']';
   return {array.chars, static_cast<std::size_t>(out - array.chars)};
 }
 
-// Minutes to two decimals, as a number.
-double Minutes(std::int64_t seconds) {
-  return std::round(static_cast<double>(seconds) / 60.0 * 100.0) / 100.0;
+// Minutes to two decimals as a JSON number ("32.67", "4.5", "60"): the
+// shortest text that reads back as round(minutes * 100) / 100, written from
+// the whole hundredths. A third of a second's hundredth is never a half, so
+// the rounding is exact in integers.
+std::string_view MinutesText(std::int64_t seconds, char (&text)[32]) {
+  char* out = text;
+  if (seconds < 0) *out++ = '-';  // rounded as the size is
+  const std::uint64_t size = seconds < 0
+                                 ? 0 - static_cast<std::uint64_t>(seconds)
+                                 : static_cast<std::uint64_t>(seconds);
+  const std::uint64_t hundredths = size / 3 * 5 + (size % 3 * 5 + 1) / 3;
+  out = std::to_chars(out, text + sizeof text - 3, hundredths / 100).ptr;
+  const int fraction = static_cast<int>(hundredths % 100);
+  if (fraction != 0) {
+    *out++ = '.';
+    *out++ = static_cast<char>('0' + fraction / 10);
+    if (fraction % 10 != 0) *out++ = static_cast<char>('0' + fraction % 10);
+  }
+  return {text, static_cast<std::size_t>(out - text)};
 }
 
 }  // namespace
@@ -520,9 +589,10 @@ void WriteHoraLagnaJson(JsonWriter& out, const ChartResult& result,
     out.Key("to");
     DateTime(out, m.to);
     out.Key("minutes_to_previous");
-    out.Number(Minutes(m.secondsSinceChange));
+    char text[32];
+    out.Raw(MinutesText(m.secondsSinceChange, text));
     out.Key("minutes_to_next");
-    out.Number(Minutes(m.secondsToChange));
+    out.Raw(MinutesText(m.secondsToChange, text));
     out.EndObject();
   }
 

@@ -116,7 +116,8 @@ head -n 1 "$doc/copyright" 2>/dev/null |
 gzip -dc "$doc/changelog.gz" 2>/dev/null | head -n 1 |
   grep -q "^tarvelin ($version) " ||
   fail "${doc#$root}/changelog.gz does not begin with version $version"
-gzip -dc "$doc/README.md.gz" 2>/dev/null | head -n 1 | grep -q '^# Tarvelin' ||
+# Only the first line is read: gzip may be cut off by a full pipe (pipefail).
+[ "$(gzip -dc "$doc/README.md.gz" 2>/dev/null | sed -n 1p)" = "# Tarvelin" ] ||
   fail "${doc#$root}/README.md.gz is missing"
 
 if command -v desktop-file-validate >/dev/null; then

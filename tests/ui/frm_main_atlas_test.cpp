@@ -36,6 +36,7 @@ class FrmMainAtlasTest : public QObject {
   void leavingTheCityBoxSettlesThePlace_data();
   void leavingTheCityBoxSettlesThePlace();
   void severalCitiesAreOfferedOnce();
+  void offeredCitiesShowWhole();
   void typedCoordinatesStayWithAnUnknownCity();
   void editedCountryDropsTheAtlasValues();
   void typedHourPassesThroughNoOtherHour();
@@ -376,6 +377,25 @@ void FrmMainAtlasTest::severalCitiesAreOfferedOnce() {
   Choose("Hyderabad", "Hyder\u0101b\u0101d, Telangana, India");
   QCOMPARE(ui_->txtLonD->text(), QString("78"));
   QCOMPARE(computed.count(), 0);
+}
+
+// The cities offered show their whole labels ("..., United States"), the
+// list as wide as its longest.
+void FrmMainAtlasTest::offeredCitiesShowWhole() {
+  ui_->txtMCity->setFocus();
+  QTest::keyClicks(ui_->txtMCity, "Springfield");
+  QTRY_VERIFY(CityList()->isVisible());
+  const QStringList offered = Offered();
+  QVERIFY(offered.size() > 3);
+  const QFontMetrics metrics(CityList()->font());
+  int widest = 0;
+  for (const QString& label : offered) {
+    widest = std::max(widest, metrics.horizontalAdvance(label));
+  }
+  QVERIFY2(widest <= CityList()->viewport()->width(),
+           qPrintable(QString("%1 px of text in %2 px")
+                          .arg(widest)
+                          .arg(CityList()->viewport()->width())));
 }
 
 // Coordinates and a zone the user typed belong to no atlas city: a city

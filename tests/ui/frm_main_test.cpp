@@ -104,6 +104,7 @@ class FrmMainTest : public QObject {
   void linksOpenTheirPages();
   void closingByTheUserIsReportedHidingIsNot();
   void tabFollowsReadingOrder();
+  void everyBoxHasItsShortcutAndAName();
   void screenshot();
 
  private:
@@ -200,7 +201,7 @@ void FrmMainTest::freshFormShowsTheFirstEntries() {
   QVERIFY(ui_->optLatNorth->isChecked());
   QVERIFY(!ui_->optLatSouth->isChecked());
   QVERIFY(!ui_->chkDST->isChecked());
-  QCOMPARE(ui_->chkDST->text(), QString("Daylight Saving Time"));
+  QCOMPARE(ui_->chkDST->text().remove('&'), QString("Daylight Saving Time"));
   for (const QLineEdit* box :
        {ui_->txtName, ui_->txtMCity, ui_->txtMState, ui_->txtMCountry,
         ui_->txtLonD, ui_->txtLonM, ui_->txtLatD, ui_->txtLatM}) {
@@ -848,6 +849,52 @@ void FrmMainTest::closingByTheUserIsReportedHidingIsNot() {
   ui_->mnuExit->trigger();
   QCOMPARE(closed.count(), 1);
   QVERIFY(!form_->isVisible());
+}
+
+// Alt and a caption's underlined letter go to its box (a letter two
+// captions share goes to one box, then the other); every box, list and
+// button has a name for screen readers; the zone list and the box say what
+// they mean.
+void FrmMainTest::everyBoxHasItsShortcutAndAName() {
+  ShowActive();
+  const struct {
+    Qt::Key key;
+    QWidget *first, *second;
+  } shortcuts[] = {
+      {Qt::Key_N, ui_->txtName, nullptr},
+      {Qt::Key_B, ui_->cboMonth, nullptr},
+      {Qt::Key_T, ui_->cboHH, nullptr},
+      {Qt::Key_C, ui_->txtMCity, nullptr},
+      {Qt::Key_S, ui_->txtMState, nullptr},
+      {Qt::Key_U, ui_->txtMCountry, nullptr},
+      {Qt::Key_Z, ui_->cmbTimeZone, nullptr},
+      {Qt::Key_E, ui_->txtLonD, ui_->txtLatD},
+      {Qt::Key_I, ui_->txtLonM, ui_->txtLatM},
+  };
+  for (const auto& s : shortcuts) {
+    ui_->cmdRashi->setFocus();
+    for (QWidget* box : {s.first, s.second}) {
+      if (box == nullptr) continue;
+      QTest::keyClick(form_.get(), s.key, Qt::AltModifier);
+      QVERIFY2(QApplication::focusWidget() == box,
+               qPrintable(QString("Alt+%1 went to %2, not %3")
+                              .arg(QKeySequence(s.key).toString(),
+                                   QApplication::focusWidget()->objectName(),
+                                   box->objectName())));
+    }
+  }
+  QTest::keyClick(form_.get(), Qt::Key_Y, Qt::AltModifier);
+  QTRY_VERIFY(ui_->chkDST->isChecked());  // a shortcut's click is animated
+
+  for (QWidget* w : form_->centralWidget()->findChildren<QWidget*>()) {
+    if (qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) ||
+        qobject_cast<QAbstractButton*>(w)) {
+      QVERIFY2(!w->accessibleName().isEmpty(), qPrintable(w->objectName()));
+    }
+  }
+  QVERIFY(ui_->cmbTimeZone->toolTip().contains(
+      "\"+5.3\" means five and a half hours"));
+  QVERIFY(ui_->chkDST->toolTip().contains("one hour more"));
 }
 
 void FrmMainTest::tabFollowsReadingOrder() {

@@ -132,6 +132,8 @@ inline QStringList CutTexts(QWidget* root) {
         QTextDocument document;
         document.setHtml(text);
         text = document.toPlainText();
+      } else if (label->buddy() != nullptr) {
+        text = WithoutMnemonic(text);  // the letter is underlined, not shown
       }
       // Where the label draws its text (raised, for a line of Tamil).
       QRectF room = label->contentsRect();

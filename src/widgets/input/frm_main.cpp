@@ -19,14 +19,17 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QStatusBar>
+#include <QTextLayout>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <utility>
 
 #include "chart/birth_limits.h"
 #include "chart/hora_lagna_day.h"  // kMaxTimeUncertaintyMinutes
 #include "present/quantity_text.h"
+#include "present/report_words.h"
 #include "present/zone_text.h"
 #include "rules/birth_check.h"
 #include "tables/utc_offset.h"
@@ -59,6 +62,17 @@ class LinkLabel : public QLabel {
     linkPalette.setColor(QPalette::WindowText,
                          linkPalette.color(QPalette::Link));
     setPalette(linkPalette);
+    // Devanagari and Tamil come from a fallback font with more room below
+    // the baseline, where the underline goes too: the label takes the
+    // line's whole height (no change for Latin text).
+    QTextLayout layout(text, linkFont);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    const int lineHeight = static_cast<int>(std::ceil(line.height()));
+    if (lineHeight > fontMetrics().height()) {
+      setMinimumHeight(lineHeight + fontMetrics().lineWidth());
+    }
   }
 
  protected:
@@ -96,9 +110,13 @@ FilteredLineEdit* NumberBox(const char* name, int maxLength, QWidget* parent) {
   return box;
 }
 
-QLabel* Label(const char* name, const QString& caption, QWidget* parent) {
+QLabel* Label(const char* name, const QString& caption, QWidget* parent,
+              QWidget* buddy = nullptr) {
   auto* label = new QLabel(caption, parent);
   label->setObjectName(name);
+  // Alt and the underlined letter go to the box; screen readers read the
+  // caption as the box's label.
+  if (buddy != nullptr) label->setBuddy(buddy);
   return label;
 }
 
@@ -175,6 +193,7 @@ FrmMain::FrmMain(QWidget* parent) : QMainWindow(parent) {
 
   BuildMenus();
   SetTabOrder();
+  NameForScreenReaders();
   FillLists();
   // Cities offered under the City box fill the place, zone and daylight
   // saving; the lists are filled first so that loading is no date change.
@@ -236,43 +255,41 @@ FrmMain::FrmMain(QWidget* parent) : QMainWindow(parent) {
 }
 
 QGroupBox* FrmMain::BuildPersonalDetails() {
-  auto* frame = new QGroupBox("Personal Details");
+  auto* frame = new QGroupBox(tr("Personal Details"));
   frame->setObjectName("Frame1");
   auto* grid = new QGridLayout(frame);
 
   txtName = new FilteredLineEdit(&FilterNameKey, frame);
   txtName->setObjectName("txtName");
   txtName->setMaxLength(static_cast<int>(kMaxNameCharacters));
-  grid->addWidget(Label("Label13", "Name", frame), 0, 0);
+  grid->addWidget(Label("Label13", tr("&Name"), frame, txtName), 0, 0);
   grid->addWidget(txtName, 0, 1, 1, 2);
 
-  cboMonth = DateTimeList(
-      "cboMonth", tr("Months January\u2013December or 1\u201312"), true, frame);
-  cboDate = DateTimeList("cboDate", tr("Days 1\u2013%1").arg(kDaysInList),
-                         false, frame);
+  cboMonth = DateTimeList("cboMonth", tr("Months January–December or 1–12"),
+                          true, frame);
+  cboDate =
+      DateTimeList("cboDate", tr("Days 1–%1").arg(kDaysInList), false, frame);
   cboYear = DateTimeList(
-      "cboYear",
-      tr("Years %1\u2013%2").arg(kFirstBirthYear).arg(kLastBirthYear), false,
-      frame);
+      "cboYear", tr("Years %1–%2").arg(kFirstBirthYear).arg(kLastBirthYear),
+      false, frame);
   auto* date = new QHBoxLayout;
   date->addWidget(cboMonth);
   date->addWidget(cboDate);
   date->addWidget(cboYear);
   date->addStretch(1);
-  grid->addWidget(Label("Label5", "Date of Birth", frame), 1, 0);
+  grid->addWidget(Label("Label5", tr("Date of &Birth"), frame, cboMonth), 1, 0);
   grid->addLayout(date, 1, 1, 1, 2);
 
-  cboHH = DateTimeList("cboHH", tr("Hours 0\u2013%1").arg(kHours - 1), false,
-                       frame);
-  cboMM = DateTimeList("cboMM", tr("Minutes 0\u2013%1").arg(kMinutes - 1),
-                       false, frame);
-  cboSS = DateTimeList("cboSS", tr("Seconds 0\u2013%1").arg(kSeconds - 1),
-                       false, frame);
+  cboHH = DateTimeList("cboHH", tr("Hours 0–%1").arg(kHours - 1), false, frame);
+  cboMM =
+      DateTimeList("cboMM", tr("Minutes 0–%1").arg(kMinutes - 1), false, frame);
+  cboSS =
+      DateTimeList("cboSS", tr("Seconds 0–%1").arg(kSeconds - 1), false, frame);
   auto* time = new QHBoxLayout;
   time->addWidget(cboHH);
   time->addWidget(cboMM);
   time->addWidget(cboSS);
-  time->addWidget(Label("Label12", "HH:MM:SS", frame));
+  time->addWidget(Label("Label12", tr("HH:MM:SS"), frame));
   // How uncertain the time is: the signs of the whole window are listed.
   spnTimeUncertainty = new QSpinBox(frame);
   spnTimeUncertainty->setObjectName("spnTimeUncertainty");
@@ -286,10 +303,10 @@ QGroupBox* FrmMain::BuildPersonalDetails() {
   time->addWidget(uncertaintyLabel);
   time->addWidget(spnTimeUncertainty);
   time->addStretch(1);
-  grid->addWidget(Label("Label1", "Time of Birth", frame), 2, 0);
+  grid->addWidget(Label("Label1", tr("&Time of Birth"), frame, cboHH), 2, 0);
   grid->addLayout(time, 2, 1, 1, 2);
 
-  cmdRashi = new QPushButton("Get My Hora Lagna", frame);
+  cmdRashi = new QPushButton(tr("Get My Hora Lagna"), frame);
   cmdRashi->setObjectName("cmdRashi");
   cmdRashi->setDefault(true);
   QFont bold = cmdRashi->font();
@@ -302,7 +319,7 @@ QGroupBox* FrmMain::BuildPersonalDetails() {
 }
 
 QGroupBox* FrmMain::BuildPlaceDetails() {
-  auto* frame = new QGroupBox("Place Details");
+  auto* frame = new QGroupBox(tr("Place Details"));
   frame->setObjectName("Frame2");
   auto* grid = new QGridLayout(frame);
   txtMCity = new QLineEdit(frame);
@@ -311,15 +328,15 @@ QGroupBox* FrmMain::BuildPlaceDetails() {
   txtMState->setObjectName("txtMState");
   txtMCountry = new QLineEdit(frame);
   txtMCountry->setObjectName("txtMCountry");
-  grid->addWidget(Label("Label54", "City", frame), 0, 0);
+  grid->addWidget(Label("Label54", tr("&City"), frame, txtMCity), 0, 0);
   grid->addWidget(txtMCity, 0, 1);
-  grid->addWidget(Label("Label55", "State", frame), 1, 0);
+  grid->addWidget(Label("Label55", tr("&State"), frame, txtMState), 1, 0);
   grid->addWidget(txtMState, 1, 1);
-  grid->addWidget(Label("Label4", "Country", frame), 2, 0);
+  grid->addWidget(Label("Label4", tr("Co&untry"), frame, txtMCountry), 2, 0);
   grid->addWidget(txtMCountry, 2, 1);
 
   // The doubled ampersand shows as one.
-  cmdBrowser = new QPushButton("Click for Latitude && Longitude", frame);
+  cmdBrowser = new QPushButton(tr("Click for Latitude && Longitude"), frame);
   cmdBrowser->setObjectName("cmdBrowser");
   cmdBrowser->setAutoDefault(true);  // Enter presses it when it has focus
   grid->addWidget(cmdBrowser, 3, 1, Qt::AlignRight);
@@ -328,34 +345,45 @@ QGroupBox* FrmMain::BuildPlaceDetails() {
 }
 
 QGroupBox* FrmMain::BuildZone() {
-  auto* frame = new QGroupBox("Zone");
+  // Alt+Z goes to the group's first box, the zone list.
+  auto* frame = new QGroupBox(tr("&Zone"));
   frame->setObjectName("fraZone");
   auto* column = new QVBoxLayout(frame);
   cmbTimeZone = List("cmbTimeZone", frame);
-  chkDST = new QCheckBox("Daylight Saving Time", frame);
+  cmbTimeZone->setToolTip(
+      tr("The zone's offset from universal time, in hours and minutes after "
+         "the point: \"+5.3\" means five and a half hours ahead (5:30), "
+         "\"-9.0\" nine hours behind. \"Other offset…\" takes an exact "
+         "offset such as +05:45."));
+  chkDST = new QCheckBox(tr("Da&ylight Saving Time"), frame);
   chkDST->setObjectName("chkDST");
+  chkDST->setToolTip(
+      tr("Tick when the clocks at the place were on daylight saving (summer) "
+         "time at the birth: one hour more than the zone's offset."));
   column->addWidget(cmbTimeZone);
   column->addWidget(chkDST);
   return frame;
 }
 
 QGroupBox* FrmMain::BuildLongitude() {
-  auto* frame = new QGroupBox("Longitude");
+  auto* frame = new QGroupBox(tr("Longitude"));
   frame->setObjectName("Frame4");
   auto* row = new QHBoxLayout(frame);
   txtLonD =
       NumberBox("txtLonD", static_cast<int>(kLongitudeDegreeDigits), frame);
   txtLonM = NumberBox("txtLonM", static_cast<int>(kMinuteDigits), frame);
-  optLongEast = new QRadioButton("East", frame);
+  optLongEast = new QRadioButton(tr("East"), frame);
   optLongEast->setObjectName("optLong0");
-  optLongWest = new QRadioButton("West", frame);
+  optLongWest = new QRadioButton(tr("West"), frame);
   optLongWest->setObjectName("optLong1");
   optLongEast->setChecked(true);
+  // The letters of Deg and Min are shared with the latitude's: Alt+E and
+  // Alt+I go to one box, then the other.
   row->addWidget(txtLonD);
-  row->addWidget(Label("Label6", "Deg", frame));
+  row->addWidget(Label("Label6", tr("D&eg"), frame, txtLonD));
   row->addSpacing(6);
   row->addWidget(txtLonM);
-  row->addWidget(Label("Label8", "Min", frame));
+  row->addWidget(Label("Label8", tr("M&in"), frame, txtLonM));
   row->addStretch(1);
   row->addWidget(optLongEast);
   row->addWidget(optLongWest);
@@ -363,7 +391,7 @@ QGroupBox* FrmMain::BuildLongitude() {
 }
 
 QGroupBox* FrmMain::BuildLatitude() {
-  auto* frame = new QGroupBox("Latitude");
+  auto* frame = new QGroupBox(tr("Latitude"));
   frame->setObjectName("Frame3");
   auto* row = new QHBoxLayout(frame);
   txtLatD =
@@ -371,16 +399,16 @@ QGroupBox* FrmMain::BuildLatitude() {
   txtLatM = NumberBox("txtLatM", static_cast<int>(kMinuteDigits), frame);
   // Same width as the longitude boxes so the two frames line up.
   txtLatD->setFixedWidth(txtLonD->width());
-  optLatNorth = new QRadioButton("North", frame);
+  optLatNorth = new QRadioButton(tr("North"), frame);
   optLatNorth->setObjectName("optLat0");
-  optLatSouth = new QRadioButton("South", frame);
+  optLatSouth = new QRadioButton(tr("South"), frame);
   optLatSouth->setObjectName("optLat1");
   optLatNorth->setChecked(true);
   row->addWidget(txtLatD);
-  row->addWidget(Label("Label7", "Deg", frame));
+  row->addWidget(Label("Label7", tr("D&eg"), frame, txtLatD));
   row->addSpacing(6);
   row->addWidget(txtLatM);
-  row->addWidget(Label("Label9", "Min", frame));
+  row->addWidget(Label("Label9", tr("M&in"), frame, txtLatM));
   row->addStretch(1);
   row->addWidget(optLatNorth);
   row->addWidget(optLatSouth);
@@ -392,8 +420,8 @@ QGroupBox* FrmMain::BuildPromotion() {
   frame->setObjectName("Frame5");
   auto* column = new QVBoxLayout(frame);
   auto* intro = Label("Label2",
-                      "Know more about your importance in terms of money and "
-                      "material prosperity with Tarvelin",
+                      tr("Know more about your importance in terms of money "
+                         "and material prosperity with Tarvelin"),
                       frame);
   intro->setWordWrap(true);
   QFont bold = intro->font();
@@ -401,13 +429,14 @@ QGroupBox* FrmMain::BuildPromotion() {
   intro->setFont(bold);
   column->addWidget(intro);
 
-  lblCobrand = new LinkLabel("Co-brand Tarvelin for your web site",
+  lblCobrand = new LinkLabel(tr("Co-brand Tarvelin for your web site"),
                              &OpenCoBrandPage, frame);
   lblCobrand->setObjectName("lblCobrand");
-  lblFullBrand =
-      new LinkLabel("Get Tarvelin fully branded", &OpenFullBrandPage, frame);
+  lblFullBrand = new LinkLabel(tr("Get Tarvelin fully branded"),
+                               &OpenFullBrandPage, frame);
   lblFullBrand->setObjectName("lblFullBrand");
-  Label61 = new LinkLabel("Join our discussion board", &OpenForumHome, frame);
+  Label61 =
+      new LinkLabel(tr("Join our discussion board"), &OpenForumHome, frame);
   Label61->setObjectName("Label61");
   auto* links = new QHBoxLayout;
   links->addWidget(lblCobrand);
@@ -420,23 +449,23 @@ QGroupBox* FrmMain::BuildPromotion() {
 }
 
 void FrmMain::BuildMenus() {
-  mnuFile = menuBar()->addMenu("&File");
+  mnuFile = menuBar()->addMenu(tr("&File"));
   mnuFile->setObjectName("mnuFile");
-  mnuNext = mnuFile->addAction("Get My Hora Lagna");
-  mnuExit = mnuFile->addAction("E&xit");
+  mnuNext = mnuFile->addAction(tr("Get My Hora Lagna"));
+  mnuExit = mnuFile->addAction(tr("E&xit"));
 
-  QMenu* help = menuBar()->addMenu("&Help");
+  QMenu* help = menuBar()->addMenu(tr("&Help"));
   help->setObjectName("mnuHelp");
-  mnuOnline = help->addAction("&Online Help");
-  mnuVisit = help->addAction("&Visit Us Online");
+  mnuOnline = help->addAction(tr("&Online Help"));
+  mnuVisit = help->addAction(tr("&Visit Us Online"));
   help->addSeparator();
-  mnuUpdate = help->addAction("Check for Software &Update");
+  mnuUpdate = help->addAction(tr("Check for Software &Update"));
   help->addSeparator();
-  mnuAbout = help->addAction("&About Software");
+  mnuAbout = help->addAction(tr("&About Software"));
 
   // Top-level entries that act themselves, without a menu below them.
-  mnuDonate = menuBar()->addAction("&Donate");
-  mkmoney = menuBar()->addAction("Make Money &Online");
+  mnuDonate = menuBar()->addAction(tr("&Donate"));
+  mkmoney = menuBar()->addAction(tr("Make Money &Online"));
 
   mnuNext->setObjectName("mnuNext");
   mnuExit->setObjectName("mnuExit");
@@ -474,6 +503,35 @@ void FrmMain::BuildMenus() {
   connect(mkmoney, &QAction::triggered, this, [] { OpenFullBrandPage(); });
 }
 
+void FrmMain::NameForScreenReaders() {
+  const std::pair<QWidget*, QString> names[] = {
+      {txtName, tr("Name")},
+      {cboMonth, tr("Month of birth")},
+      {cboDate, tr("Day of birth")},
+      {cboYear, tr("Year of birth")},
+      {cboHH, tr("Hour of birth")},
+      {cboMM, tr("Minute of birth")},
+      {cboSS, tr("Second of birth")},
+      {spnTimeUncertainty,
+       tr("Minutes the birth time may be off, either side")},
+      {cmdRashi, tr("Get My Hora Lagna")},
+      {txtMCity, tr("City")},
+      {txtMState, tr("State")},
+      {txtMCountry, tr("Country")},
+      {cmdBrowser, tr("Search the web for the latitude and longitude")},
+      {cmbTimeZone, tr("Time zone")},
+      {chkDST, tr("Daylight Saving Time")},
+      {txtLonD, tr("Longitude degrees")},
+      {txtLonM, tr("Longitude minutes")},
+      {optLongEast, tr("East longitude")},
+      {optLongWest, tr("West longitude")},
+      {txtLatD, tr("Latitude degrees")},
+      {txtLatM, tr("Latitude minutes")},
+      {optLatNorth, tr("North latitude")},
+      {optLatSouth, tr("South latitude")}};
+  for (const auto& [widget, name] : names) widget->setAccessibleName(name);
+}
+
 void FrmMain::SetTabOrder() {
   QWidget* const order[] = {
       txtName,     cboMonth,    cboDate,     cboYear,
@@ -491,7 +549,9 @@ void FrmMain::FillLists() {
   // The 71 entries, then "Other offset…" (and an exact offset when one is
   // chosen).
   zoneChoice = new ZoneChoice(cmbTimeZone, chkDST, this);
-  for (const char* month : kMonthNames) cboMonth->addItem(month);
+  for (const char* month : WordsIn(UiLanguage()).monthName) {
+    cboMonth->addItem(QString::fromUtf8(month));
+  }
   AddNumbers(cboDate, 1, kDaysInList);
   AddNumbers(cboYear, kFirstBirthYear, kLastBirthYear);
   AddNumbers(cboHH, 0, kHours - 1);

@@ -123,6 +123,8 @@ class FrmMain : public QMainWindow {
   QGroupBox* BuildPromotion();
   void BuildMenus();
   void SetTabOrder();
+  // Every box, list and button gets the name a screen reader says.
+  void NameForScreenReaders();
   void FillLists();
   QWidget* FocusTarget(InputField field) const;
   // Enter anywhere on the form: "Get My Hora Lagna", or the focused button.

@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QInputDialog>
 #include <utility>
 
@@ -10,13 +11,16 @@
 #include "present/quantity_text.h"
 #include "rules/text_readers.h"
 #include "tables/utc_offset.h"
+#include "tables/zone_names.h"
 #include "tables/zone_table.h"
 #include "widgets/common/app_seams.h"
+#include "widgets/common/ui_language.h"
 
 namespace tarvelin {
 namespace {
 
-constexpr char kOtherOffset[] = "Other offset\u2026";
+constexpr char kOtherOffset[] =
+    QT_TRANSLATE_NOOP("tarvelin::ZoneChoice", "Other offset…");
 // The range of offsets, as the messages write it: "-12:00" and "+14:00".
 QString Smallest() {
   return QString::fromStdString(OffsetText(kSmallestUtcOffsetSeconds));
@@ -26,7 +30,7 @@ QString Largest() {
 }
 
 QString BadOffset() {
-  return QString(
+  return ZoneChoice::tr(
              "Please enter the offset from UTC as +HH:MM or +HH:MM:SS, "
              "between %1 and %2 (for example +05:45)")
       .arg(Smallest(), Largest());
@@ -36,14 +40,19 @@ QString BadOffset() {
 enum ExtraRole { kExactEntry = 1, kOtherEntry = 2 };
 
 std::optional<QString> DialogPrompt(QWidget* parent, const QString& current) {
-  bool ok = false;
-  const QString text = QInputDialog::getText(
-      parent, kAppTitle,
-      QString("Offset from UTC at the birth (%1 .. %2), e.g. +05:45:")
-          .arg(Smallest(), Largest()),
-      QLineEdit::Normal, current, &ok);
-  if (!ok) return std::nullopt;
-  return text;
+  QInputDialog dialog(parent);
+  dialog.setWindowTitle(kAppTitle);
+  dialog.setLabelText(
+      ZoneChoice::tr("Offset from UTC at the birth (%1 .. %2), e.g. +05:45:")
+          .arg(Smallest(), Largest()));
+  dialog.setTextValue(current);
+  // The buttons' words are ours: Qt ships none in Hindi or Tamil.
+  dialog.setOkButtonText(
+      QCoreApplication::translate("tarvelin::Message", "OK"));
+  dialog.setCancelButtonText(
+      QCoreApplication::translate("tarvelin::ShowMessage", "Cancel"));
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.textValue();
 }
 
 OffsetPrompt& CurrentPrompt() {
@@ -69,8 +78,12 @@ ZoneChoice::ZoneChoice(QComboBox* list, QCheckBox* daylightSaving,
     : QObject(list), list_(list), box_(daylightSaving), parent_(parent) {
   setObjectName("zoneChoice");
   list_->clear();
-  for (const ZoneEntry& zone : kZoneTable) list_->addItem(zone.text);
-  list_->addItem(kOtherOffset, kOtherEntry);
+  // The entries' names in the windows' language, their abbreviations and
+  // offsets as they are.
+  for (int i = 0; i < kZoneCount; ++i) {
+    list_->addItem(QString::fromStdString(ZoneEntryText(i, UiLanguage())));
+  }
+  list_->addItem(tr(kOtherOffset), kOtherEntry);
   connect(list_, &QComboBox::activated, this, &ZoneChoice::Activated);
   connect(list_, &QComboBox::currentIndexChanged, this, [this](int index) {
     ShowExact(index >= 0 && index == ExactIndex());
@@ -100,7 +113,8 @@ void ZoneChoice::SelectExactOffset(int utcOffsetSeconds,
   exactAtlasZone_ = atlasZone;
   QString text = QString::fromStdString(UtcOffsetText(utcOffsetSeconds));
   if (!atlasZone.empty()) {
-    text += " at the birth (" + QString::fromStdString(atlasZone) + ")";
+    text =
+        tr("%1 at the birth (%2)").arg(text, QString::fromStdString(atlasZone));
   }
   int exact = ExactIndex();
   if (exact < 0) {
