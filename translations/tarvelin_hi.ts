@@ -92,6 +92,14 @@
         <source>Visit our astrology forum</source>
         <translation>हमारे ज्योतिष फ़ोरम पर आएँ</translation>
     </message>
+    <message>
+        <source>Through the Day</source>
+        <translation>दिन भर</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>तारीख</translation>
+    </message>
 </context>
 <context>
     <name>tarvelin::FrmExitScreen</name>
@@ -413,6 +421,18 @@
     <message>
         <source>South latitude</source>
         <translation>दक्षिणी अक्षांश</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>कोई नहीं</translation>
+    </message>
+    <message>
+        <source>± minutes</source>
+        <translation>± मिनट</translation>
+    </message>
+    <message>
+        <source>Minutes the birth time may be off, either side</source>
+        <translation>जन्म समय में दोनों ओर संभावित अंतर, मिनटों में</translation>
     </message>
 </context>
 <context>
@@ -825,6 +845,33 @@
     <message>
         <source>%1 at the birth (%2)</source>
         <translation>जन्म के समय %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelin::CalculationOptionsDialog</name>
+    <message>
+        <source>Calculation &amp;Options…</source>
+        <translation>गणना विकल्प (&amp;O)…</translation>
+    </message>
+    <message>
+        <source>Calculation Options</source>
+        <translation>गणना विकल्प</translation>
+    </message>
+    <message>
+        <source>%1 (the default)</source>
+        <translation>%1 (डिफ़ॉल्ट)</translation>
+    </message>
+    <message>
+        <source>Sunrise rule</source>
+        <translation>सूर्योदय नियम</translation>
+    </message>
+    <message>
+        <source>Ayanamsa</source>
+        <translation>अयनांश</translation>
+    </message>
+    <message>
+        <source>The options apply to the next calculation and are kept for the next start.</source>
+        <translation>विकल्प अगली गणना पर लागू होते हैं और अगली बार शुरू करने के लिए रखे जाते हैं।</translation>
     </message>
 </context>
 </TS>

@@ -92,6 +92,14 @@
         <source>Visit our astrology forum</source>
         <translation>எங்கள் ஜோதிட மன்றத்துக்கு வாருங்கள்</translation>
     </message>
+    <message>
+        <source>Through the Day</source>
+        <translation>நாள் முழுவதும்</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>தேதி</translation>
+    </message>
 </context>
 <context>
     <name>tarvelin::FrmExitScreen</name>
@@ -413,6 +421,18 @@
     <message>
         <source>South latitude</source>
         <translation>தெற்கு அட்சரேகை</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>இல்லை</translation>
+    </message>
+    <message>
+        <source>± minutes</source>
+        <translation>± நிமிடங்கள்</translation>
+    </message>
+    <message>
+        <source>Minutes the birth time may be off, either side</source>
+        <translation>பிறப்பு நேரத்தில் இருபுறமும் இருக்கக்கூடிய வேறுபாடு, நிமிடங்களில்</translation>
     </message>
 </context>
 <context>
@@ -825,6 +845,33 @@
     <message>
         <source>%1 at the birth (%2)</source>
         <translation>பிறந்த நேரத்தில் %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelin::CalculationOptionsDialog</name>
+    <message>
+        <source>Calculation &amp;Options…</source>
+        <translation>கணக்கீட்டு விருப்பங்கள் (&amp;O)…</translation>
+    </message>
+    <message>
+        <source>Calculation Options</source>
+        <translation>கணக்கீட்டு விருப்பங்கள்</translation>
+    </message>
+    <message>
+        <source>%1 (the default)</source>
+        <translation>%1 (இயல்புநிலை)</translation>
+    </message>
+    <message>
+        <source>Sunrise rule</source>
+        <translation>சூரிய உதய விதி</translation>
+    </message>
+    <message>
+        <source>Ayanamsa</source>
+        <translation>அயனாம்சம்</translation>
+    </message>
+    <message>
+        <source>The options apply to the next calculation and are kept for the next start.</source>
+        <translation>விருப்பங்கள் அடுத்த கணக்கீட்டிற்குப் பொருந்தும்; அடுத்த தொடக்கத்திற்கும் வைக்கப்படும்.</translation>
     </message>
 </context>
 </TS>

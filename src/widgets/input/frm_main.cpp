@@ -530,6 +530,10 @@ void FrmMain::NameForScreenReaders() {
       {optLatNorth, tr("North latitude")},
       {optLatSouth, tr("South latitude")}};
   for (const auto& [widget, name] : names) widget->setAccessibleName(name);
+  // The spin box's own text box is what has the focus.
+  if (auto* text = spnTimeUncertainty->findChild<QLineEdit*>()) {
+    text->setAccessibleName(spnTimeUncertainty->accessibleName());
+  }
 }
 
 void FrmMain::SetTabOrder() {
