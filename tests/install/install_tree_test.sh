@@ -5,9 +5,10 @@
 # programs answering --version with the build's version, the desktop entry
 # naming the installed program by its path and an installed icon, every icon
 # size, the AppStream metadata, manual pages that cover every flag of
-# `tarvelin-cli --help`, and the documentation folder with the copyright
-# file. The desktop entry and the metadata go through desktop-file-validate
-# and `appstreamcli validate` where those are installed. Then it installs
+# `tarvelin-cli --help`, the windows' Hindi and Tamil translations, and the
+# documentation folder with the copyright file. The desktop entry and the
+# metadata go through desktop-file-validate and `appstreamcli validate`
+# where those are installed. Then it installs
 # to a prefix that is not on PATH, with a blank in its name, and takes that
 # install away again as README says (install_manifest.txt).
 #
@@ -116,6 +117,11 @@ head -n 1 "$doc/copyright" 2>/dev/null |
 gzip -dc "$doc/changelog.gz" 2>/dev/null | head -n 1 |
   grep -q "^tarvelin ($version) " ||
   fail "${doc#$root}/changelog.gz does not begin with version $version"
+# The windows' Hindi and Tamil, where the program looks for them.
+for code in hi ta; do
+  [ -s "$share/tarvelin/translations/tarvelin_$code.qm" ] ||
+    fail "share/tarvelin/translations/tarvelin_$code.qm is not installed"
+done
 # Only the first line is read: gzip may be cut off by a full pipe (pipefail).
 [ "$(gzip -dc "$doc/README.md.gz" 2>/dev/null | sed -n 1p)" = "# Tarvelin" ] ||
   fail "${doc#$root}/README.md.gz is missing"
