@@ -52,6 +52,33 @@
     </message>
 </context>
 <context>
+    <name>tarvelin::CalculationOptionsDialog</name>
+    <message>
+        <source>%1 (the default)</source>
+        <translation>%1 (डिफ़ॉल्ट)</translation>
+    </message>
+    <message>
+        <source>Calculation Options</source>
+        <translation>गणना के विकल्प</translation>
+    </message>
+    <message>
+        <source>Sunrise rule</source>
+        <translation>सूर्योदय का नियम</translation>
+    </message>
+    <message>
+        <source>Ayanamsa</source>
+        <translation>अयनांश</translation>
+    </message>
+    <message>
+        <source>The options apply to the next calculation and are kept for the next start.</source>
+        <translation>ये विकल्प अगली गणना से लागू होते हैं और अगली बार प्रोग्राम शुरू होने पर भी बने रहते हैं।</translation>
+    </message>
+    <message>
+        <source>Calculation &amp;Options…</source>
+        <translation>गणना के विकल्प… (&amp;O)</translation>
+    </message>
+</context>
+<context>
     <name>tarvelin::FrmAbout</name>
     <message>
         <source>About %1</source>
@@ -91,6 +118,14 @@
     <message>
         <source>Visit our astrology forum</source>
         <translation>हमारे ज्योतिष फ़ोरम पर आएँ</translation>
+    </message>
+    <message>
+        <source>Through the Day</source>
+        <translation>दिन भर</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>तिथि</translation>
     </message>
 </context>
 <context>
@@ -413,6 +448,18 @@
     <message>
         <source>South latitude</source>
         <translation>दक्षिणी अक्षांश</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>कोई नहीं</translation>
+    </message>
+    <message>
+        <source>± minutes</source>
+        <translation>± मिनट</translation>
+    </message>
+    <message>
+        <source>Minutes the birth time may be off, either side</source>
+        <translation>जन्म समय में दोनों ओर संभावित अंतर, मिनटों में</translation>
     </message>
 </context>
 <context>

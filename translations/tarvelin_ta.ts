@@ -52,6 +52,33 @@
     </message>
 </context>
 <context>
+    <name>tarvelin::CalculationOptionsDialog</name>
+    <message>
+        <source>%1 (the default)</source>
+        <translation>%1 (இயல்புநிலை)</translation>
+    </message>
+    <message>
+        <source>Calculation Options</source>
+        <translation>கணக்கீட்டு விருப்பங்கள்</translation>
+    </message>
+    <message>
+        <source>Sunrise rule</source>
+        <translation>சூரிய உதய விதி</translation>
+    </message>
+    <message>
+        <source>Ayanamsa</source>
+        <translation>அயனாம்சம்</translation>
+    </message>
+    <message>
+        <source>The options apply to the next calculation and are kept for the next start.</source>
+        <translation>இந்த விருப்பங்கள் அடுத்த கணக்கீட்டிலிருந்து பொருந்தும்; அடுத்த முறை நிரல் தொடங்கும்போதும் நீடிக்கும்.</translation>
+    </message>
+    <message>
+        <source>Calculation &amp;Options…</source>
+        <translation>கணக்கீட்டு விருப்பங்கள்… (&amp;O)</translation>
+    </message>
+</context>
+<context>
     <name>tarvelin::FrmAbout</name>
     <message>
         <source>About %1</source>
@@ -91,6 +118,14 @@
     <message>
         <source>Visit our astrology forum</source>
         <translation>எங்கள் ஜோதிட மன்றத்துக்கு வாருங்கள்</translation>
+    </message>
+    <message>
+        <source>Through the Day</source>
+        <translation>நாள் முழுவதும்</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>தேதி</translation>
     </message>
 </context>
 <context>
@@ -413,6 +448,18 @@
     <message>
         <source>South latitude</source>
         <translation>தெற்கு அட்சரேகை</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>இல்லை</translation>
+    </message>
+    <message>
+        <source>± minutes</source>
+        <translation>± நிமிடங்கள்</translation>
+    </message>
+    <message>
+        <source>Minutes the birth time may be off, either side</source>
+        <translation>பிறந்த நேரத்தில் இருபுறமும் இருக்கக்கூடிய பிழை, நிமிடங்களில்</translation>
     </message>
 </context>
 <context>
