@@ -52,6 +52,33 @@
     </message>
 </context>
 <context>
+    <name>tarvelin::CalculationOptionsDialog</name>
+    <message>
+        <source>%1 (the default)</source>
+        <translation>%1 (डिफ़ॉल्ट)</translation>
+    </message>
+    <message>
+        <source>Calculation Options</source>
+        <translation>गणना के विकल्प</translation>
+    </message>
+    <message>
+        <source>Sunrise rule</source>
+        <translation>सूर्योदय का नियम</translation>
+    </message>
+    <message>
+        <source>Ayanamsa</source>
+        <translation>अयनांश</translation>
+    </message>
+    <message>
+        <source>The options apply to the next calculation and are kept for the next start.</source>
+        <translation>ये विकल्प अगली गणना से लागू होते हैं और अगली बार प्रोग्राम शुरू होने पर भी बने रहते हैं।</translation>
+    </message>
+    <message>
+        <source>Calculation &amp;Options…</source>
+        <translation>गणना के विकल्प… (&amp;O)</translation>
+    </message>
+</context>
+<context>
     <name>tarvelin::FrmAbout</name>
     <message>
         <source>About %1</source>
@@ -98,7 +125,7 @@
     </message>
     <message>
         <source>Date</source>
-        <translation>तारीख</translation>
+        <translation>तिथि</translation>
     </message>
 </context>
 <context>
@@ -845,33 +872,6 @@
     <message>
         <source>%1 at the birth (%2)</source>
         <translation>जन्म के समय %1 (%2)</translation>
-    </message>
-</context>
-<context>
-    <name>tarvelin::CalculationOptionsDialog</name>
-    <message>
-        <source>Calculation &amp;Options…</source>
-        <translation>गणना विकल्प (&amp;O)…</translation>
-    </message>
-    <message>
-        <source>Calculation Options</source>
-        <translation>गणना विकल्प</translation>
-    </message>
-    <message>
-        <source>%1 (the default)</source>
-        <translation>%1 (डिफ़ॉल्ट)</translation>
-    </message>
-    <message>
-        <source>Sunrise rule</source>
-        <translation>सूर्योदय नियम</translation>
-    </message>
-    <message>
-        <source>Ayanamsa</source>
-        <translation>अयनांश</translation>
-    </message>
-    <message>
-        <source>The options apply to the next calculation and are kept for the next start.</source>
-        <translation>विकल्प अगली गणना पर लागू होते हैं और अगली बार शुरू करने के लिए रखे जाते हैं।</translation>
     </message>
 </context>
 </TS>
