@@ -34,6 +34,7 @@
 #include "ui_test_support.h"
 #include "widgets/common/ui_language.h"
 #include "widgets/library/open_birth_dialog.h"
+#include "widgets/options/calculation_options_dialog.h"
 #include "widgets/result/frm_display.h"
 
 using namespace tarvelin;
@@ -233,6 +234,11 @@ void UntranslatedTest::noEnglishLeftInAnyFlow() {
   QTest::keyClick(&form, Qt::Key_O, Qt::ControlModifier);
   VerifyMessages(seams, "open");
 
+  // The calculation options.
+  CalculationOptionsDialog options(CalculationOptions{});
+  options.show();
+  VerifyTranslated(VisibleTexts(&options), "Calculation Options");
+
   // About, and the way out.
   FrmAbout about;
   about.show();
@@ -272,8 +278,8 @@ void UntranslatedTest::atlasMessagesAreTranslated() {
     QVERIFY(c.text);
     QString shown = ShownText(*c.text);
     for (const QString& number : c.numbers) {
-      QVERIFY2(shown.count(number) == QString::fromStdString(Filled(*c.text))
-                                          .count(number),
+      QVERIFY2(shown.count(number) ==
+                   QString::fromStdString(Filled(*c.text)).count(number),
                qPrintable(number + " in " + shown));
     }
     shown.remove(QString::fromStdString(CityLabel(c.place.city)));

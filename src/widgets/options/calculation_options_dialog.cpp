@@ -2,6 +2,7 @@
 #include "widgets/options/calculation_options_dialog.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -121,6 +122,11 @@ CalculationOptionsDialog::CalculationOptionsDialog(
   buttons->setObjectName("buttons");
   buttons->button(QDialogButtonBox::Ok)->setObjectName("cmdOk");
   buttons->button(QDialogButtonBox::Cancel)->setObjectName("cmdCancel");
+  // The buttons' words are ours: Qt ships none in Hindi or Tamil.
+  buttons->button(QDialogButtonBox::Ok)
+      ->setText(QCoreApplication::translate("tarvelin::Message", "OK"));
+  buttons->button(QDialogButtonBox::Cancel)
+      ->setText(QCoreApplication::translate("tarvelin::ShowMessage", "Cancel"));
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   column->addWidget(buttons);
