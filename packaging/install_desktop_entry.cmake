@@ -11,9 +11,10 @@ if(NOT IS_ABSOLUTE "${bindir}")
 endif()
 set(program "${bindir}/tarvelin")
 
-# A path with other characters than these is quoted, as the desktop entry
-# specification asks: inside the quotes ", `, $ and \ take a backslash, and
-# every backslash is doubled again as the string is read; % is doubled.
+# A path with other characters than these is quoted, as freedesktop.org's
+# Desktop Entry format asks: inside the quotes ", `, $ and \ take a
+# backslash, and every backslash is doubled again as the string is read; %
+# is doubled.
 if(NOT program MATCHES "^[A-Za-z0-9_./+,@:=-]+$")
   string(REPLACE "\\" "\\\\\\\\" program "${program}")
   foreach(special "\"" "`" "$")
